@@ -1,0 +1,4 @@
+#include "shell/TCommonLib.h"
+
+TCommonLib::TCommonLib() = default;
+TCommonLib::~TCommonLib() = default;

@@ -1,0 +1,4 @@
+#include "shell/TCustomProc.h"
+
+TCustomProc::TCustomProc() = default;
+TCustomProc::~TCustomProc() = default;
