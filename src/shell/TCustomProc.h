@@ -1,5 +1,14 @@
 #pragma once
 
+// Profiles, conversion job and batch state
+#include "conversion/TextFieldModel.h"
+#include "profiles/OptionBoxes.h"
+#include "sources/SourceListModel.h"
+
+#include <QString>
+
+class TCommonLib;
+
 // The controller for profiles, jobs, the batch, custom profiles, settings and preview
 // control. One instance lives from start-up to exit (see Globals.h).
 //
@@ -10,4 +19,68 @@ class TCustomProc
 public:
     TCustomProc();
     ~TCustomProc();
+
+    // ---- Profiles, conversion job and batch state (group: profiles and conversion) ----
+
+    // The controls these operations read and write, owned here from start-up to exit; the
+    // windows bind their widgets to them.
+    OptionBoxes &optionBoxes() { return m_optionBoxes; }
+    SourceListModel &dxTreeSourceFileInfo() { return m_sourceList; }
+    TextFieldModel &edtOutputFolder() { return m_outputFolder; }
+    // The controller that holds the job record, AppDir and the fragment operations; set
+    // once at start-up before any job is built.
+    void SetCommonLib(TCommonLib *commonLib) { m_commonLib = commonLib; }
+    // The output folder field's text before settings are loaded: ~/Clipwright.
+    static QString DefaultOutputFolder();
+
+    // Fill one list from its option table: appends every entry but the last, then selects
+    // the index the last entry names. The list is not cleared first.
+    void FillOutputFiletype(OptionListModel &list);
+    void FillVideoSize(OptionListModel &list);
+    void FillVideoBitrate(OptionListModel &list);
+    void FillFramerate(OptionListModel &list);
+    void FillAspectratio(OptionListModel &list);
+    void FillAudioBitrate(OptionListModel &list);
+    void FillAudioSample(OptionListModel &list);
+    void FillAudioChannels(OptionListModel &list);
+    void FillAudioVolumeGain(OptionListModel &list);
+    // Appends the five quality names and the custom profile names, then selects "Normal
+    // Quality". The list is not cleared first.
+    void FillProfileBox(OptionListModel &list);
+    // Fills the output type, profile and eight option lists, then loads the user settings.
+    void FillOptionBoxes();
+    // Applies the selected profile of the selected output type to the option lists and sets
+    // the enabled states; a custom profile is applied through the custom profile list.
+    void ApplyProfile();
+
+    // Builds the job for source path s: fills the job record, CutStart and CutSeconds,
+    // rewrites VideoFile.avs, makes sure the output folder exists. Returns the encoder
+    // command line, or empty text when the output type gives none.
+    QString BuildConvertParameter(const QString &s);
+    // The Start Time of the last row for s (letter case ignored), or empty text.
+    QString GetCutStart(const QString &s);
+    // End minus start of the last row for s in whole seconds, or empty text.
+    QString GetCutSeconds(const QString &s);
+    // The output folder field's text with trailing "/"; the folder is created if missing.
+    QString GetOutputFolder();
+
+    // Batch state, read and written by the job builder, the batch driver and the progress
+    // dialog.
+    int ConvertedCount = 0;     // jobs finished in the running batch
+    int CheckedCount = 0;       // ticked rows at the start of the batch
+    int RefreshCount = 0;       // progress refreshes of the current job
+    int RowIndex = 0;           // the source row the batch loop stands on
+    QString CommandLine;        // the current job's encoder command line
+    bool StopRequested = false; // the user stopped the batch
+    QString CutStart;           // the current job's start time text
+    QString CutSeconds;         // the current job's length in whole seconds, as text
+
+private:
+    // ---- Profiles, conversion job and batch state (group: profiles and conversion) ----
+    void fillFromTable(OptionListModel &list, const QStringList &table);
+
+    OptionBoxes m_optionBoxes;
+    SourceListModel m_sourceList;
+    TextFieldModel m_outputFolder{DefaultOutputFolder()};
+    TCommonLib *m_commonLib = nullptr;
 };

@@ -1,0 +1,136 @@
+#include "profiles/ConfigInfo.h"
+
+namespace ConfigInfo {
+
+QStringList OutputTypes()
+{
+    return {"3GPP - MP4 Codec (*.3gp)",
+            "3GPP - amr_nb Codec (*.3gp)",
+            "3GPP2 - MP4 Codec (*.3g2)",
+            "3GPP2 - amr_nb Codec (*.3g2)",
+            "MPEG4 Video Files (*.mp4)",
+            "AMR Audio Files (*.amr)",
+            "AAC Advanced Audio Coding (*.aac)",
+            "MP3 Files (*.mp3)",
+            "0"};
+}
+
+QStringList QualityNames()
+{
+    return {"Low Quality",       "Acceptable Quality", "Normal Quality",
+            "Excellent Quality", "Superb Quality",     "2"};
+}
+
+QStringList VideoSizes()
+{
+    return {"128x96",  "160x120", "176x144", "220x176", "320x240", "352x240",
+            "352x288", "480x272", "640x480", "704x576", "1"};
+}
+
+QStringList VideoBitrates()
+{
+    return {"40", "80", "128", "256", "512", "1024", "2"};
+}
+
+QStringList FrameRates()
+{
+    return {"11", "15", "1"};
+}
+
+QStringList AspectRatios()
+{
+    return {"4:3", "16:9", "0"};
+}
+
+QStringList AudioBitrates()
+{
+    return {"16", "32", "48", "64", "80", "128", "160", "192", "224", "2"};
+}
+
+QStringList SampleRates()
+{
+    return {"22050", "32000", "44100", "48000", "2"};
+}
+
+QStringList AudioChannels()
+{
+    return {"1 channel, Mono", "2 channels, Stereo", "1"};
+}
+
+QStringList VolumeSteps()
+{
+    QStringList steps;
+    for (int percent = 0; percent <= 500; percent += 25)
+        steps << QString::number(percent);
+    steps << "8";
+    return steps;
+}
+
+QStringList Extensions()
+{
+    return {".3gp", ".3gp", ".3g2", ".3g2", ".mp4", ".amr", ".aac", ".mp3"};
+}
+
+QStringList CodecArgs()
+{
+    return {"-vcodec mpeg4 -acodec aac", "-acodec amr_nb", "-vcodec mpeg4 -acodec aac",
+            "-acodec amr_nb",            "-vcodec mpeg4 -acodec aac",
+            "-acodec amr_nb",            "-acodec aac -vn", "-acodec mp3 -vn"};
+}
+
+QStringList FormatNames()
+{
+    return {"3gp", "3gp", "3g2", "3g2", "none", "none", "none", "none"};
+}
+
+namespace {
+
+QStringList mp4Set()
+{
+    return {"1|0|0|2|0|0", "1|0|1|4|1|1", "1|1|2|5|1|2", "1|1|3|7|1|2", "1|1|4|8|1|3"};
+}
+
+QStringList amrNbSet()
+{
+    return {"1|0|0|2|0|0", "1|0|1|4|0|0", "1|1|2|5|0|0", "1|1|3|7|0|0", "1|1|4|8|0|0"};
+}
+
+QStringList audioOnlySet()
+{
+    return {"none|none|none|2|0|0", "none|none|none|4|1|1", "none|none|none|5|1|2",
+            "none|none|none|7|1|2", "none|none|none|8|1|3"};
+}
+
+} // namespace
+
+QStringList cst3GPMP4Profile() { return mp4Set(); }
+QStringList cst3GPAMRNBProfile() { return amrNbSet(); }
+QStringList cst3G2MP4Profile() { return mp4Set(); }
+QStringList cst3G2AMRNBProfile() { return amrNbSet(); }
+QStringList cstMP4Profile() { return mp4Set(); }
+
+QStringList cstAMRProfile()
+{
+    return {"none|none|none|2|0|0", "none|none|none|4|0|0", "none|none|none|5|0|0",
+            "none|none|none|7|0|0", "none|none|none|8|0|0"};
+}
+
+QStringList cstAACProfile() { return audioOnlySet(); }
+QStringList cstMP3Profile() { return audioOnlySet(); }
+
+QStringList ProfileSetOf(int t)
+{
+    switch (t) {
+    case 0: return cst3GPMP4Profile();
+    case 1: return cst3GPAMRNBProfile();
+    case 2: return cst3G2MP4Profile();
+    case 3: return cst3G2AMRNBProfile();
+    case 4: return cstMP4Profile();
+    case 5: return cstAMRProfile();
+    case 6: return cstAACProfile();
+    case 7: return cstMP3Profile();
+    default: return {};
+    }
+}
+
+} // namespace ConfigInfo

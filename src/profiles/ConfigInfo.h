@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QStringList>
+
+// The fixed tables of output types, option lists, quality levels and profile sets.
+// Every accessor returns a new list in table order. An option table carries the index of
+// its default choice as one extra last entry; the per-output-type tables carry none.
+namespace ConfigInfo {
+
+// Option tables (choices, then the default index).
+QStringList OutputTypes();
+QStringList QualityNames();
+QStringList VideoSizes();
+QStringList VideoBitrates();
+QStringList FrameRates();
+QStringList AspectRatios();
+QStringList AudioBitrates();
+QStringList SampleRates();
+QStringList AudioChannels();
+QStringList VolumeSteps();
+
+// Per-output-type tables, indexed like OutputTypes (no default entry).
+QStringList Extensions();
+QStringList CodecArgs();
+QStringList FormatNames();
+
+// Profile sets: five profile strings in the order of QualityNames.
+QStringList cst3GPMP4Profile();
+QStringList cst3GPAMRNBProfile();
+QStringList cst3G2MP4Profile();
+QStringList cst3G2AMRNBProfile();
+QStringList cstMP4Profile();
+QStringList cstAMRProfile();
+QStringList cstAACProfile();
+QStringList cstMP3Profile();
+
+// The profile set of output type t, or an empty list when t is none of the eight types.
+QStringList ProfileSetOf(int t);
+
+// The number of output types.
+inline constexpr int kOutputTypeCount = 8;
+// The number of quality levels; a profile list entry at this position or later is custom.
+inline constexpr int kQualityCount = 5;
+// The output type index of AMR audio files.
+inline constexpr int kAmrOutputType = 5;
+
+// The text of a profile string that changes nothing.
+inline constexpr const char *kNoProfile = "none|none|none|none|none|none";
+
+} // namespace ConfigInfo

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <array>
+
+// One source file of the batch: seven text cells, the only record the program keeps of a
+// source. Times are hh:mm:ss texts; the check cell reads "True" or "False".
+struct SourceRow
+{
+    // The columns of the source list, by cell index.
+    enum Column {
+        dxtrlchkCheckStatus = 0,
+        dxtrlSourceFileName = 1,
+        dxtrlSourceFileSize = 2,
+        dxtrlSourceFileDuration = 3,
+        dxtrlSourceFileStartTime = 4,
+        dxtrlSourceFileEndTime = 5,
+        dxtrlstclConvertDuration = 6,
+        ColumnCount = 7
+    };
+
+    std::array<QString, ColumnCount> cells;
+
+    // The row of a newly added source: ticked, covering the whole file.
+    static SourceRow ForNewSource(const QString &path, const QString &sizeText,
+                                  const QString &durationText);
+
+    // The header captions of the seven columns (the check column has none).
+    static QStringList HeaderCaptions();
+
+    // The cell at column, or empty text for a column the row does not have.
+    QString cell(int column) const;
+    void setCell(int column, const QString &text);
+
+    // Exactly the text "True" in the check cell ticks the row for conversion.
+    bool isChecked() const { return cells[dxtrlchkCheckStatus] == QLatin1String("True"); }
+    void setChecked(bool checked);
+
+    const QString &fileName() const { return cells[dxtrlSourceFileName]; }
+    const QString &startTime() const { return cells[dxtrlSourceFileStartTime]; }
+    const QString &endTime() const { return cells[dxtrlSourceFileEndTime]; }
+
+    bool operator==(const SourceRow &other) const = default;
+};
