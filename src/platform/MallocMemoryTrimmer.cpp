@@ -1,0 +1,8 @@
+#include "platform/MallocMemoryTrimmer.h"
+
+#include <malloc.h>
+
+void MallocMemoryTrimmer::Trim()
+{
+    ::malloc_trim(0);
+}
