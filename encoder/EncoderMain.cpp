@@ -1,0 +1,76 @@
+#include "EncoderMain.h"
+
+#include "AvsScript.h"
+#include "EncoderError.h"
+#include "EncoderOptions.h"
+#include "OutputFile.h"
+#include "ProgressReporter.h"
+#include "Transcoder.h"
+
+#include <cstdlib>
+#include <cstring>
+#include <exception>
+#include <new>
+#include <optional>
+#include <string>
+#include <unistd.h>
+#include <vector>
+
+extern "C" {
+#include <libavutil/log.h>
+}
+
+namespace encoder {
+namespace {
+
+void writeError(const std::string &message)
+{
+    std::string line = "Error: " + message;
+    for (char &c : line) {
+        if (c == '\n' || c == '\r')
+            c = ' ';
+    }
+    // Start on a fresh line when a progress report stands before it.
+    line = "\n" + line + "\n";
+    ssize_t ignored = ::write(STDERR_FILENO, line.data(), line.size());
+    (void)ignored;
+}
+
+} // namespace
+
+int runEncoder(int argc, char **argv, EncoderKind kind)
+{
+    // Library messages would break the progress reports the program reads; the one error
+    // line says what went wrong. CLIPWRIGHT_ENCODER_DEBUG shows them for diagnosis.
+    av_log_set_level(std::getenv("CLIPWRIGHT_ENCODER_DEBUG") ? AV_LOG_DEBUG : AV_LOG_QUIET);
+    OutputFile::installSignalHandlers();
+    try {
+        EncoderOptions options = parseEncoderOptions(std::vector<std::string>(argv + 1, argv + argc));
+        SourceSpec source{options.input, std::nullopt};
+        if (kind == EncoderKind::Script) {
+            AvsScript script = readAvsScript(options.input);
+            source.path = script.sourcePath;
+            source.deliveredFps = script.fps;
+        }
+        containerFor(options); // an unknown output type fails before any work
+        Transcoder transcoder(options, source);
+        transcoder.open();
+        OutputFile out(options.output, options.overwrite);
+        ProgressReporter progress(STDERR_FILENO, transcoder.reportsVideo());
+        transcoder.run(out.tempPath(), progress);
+        out.commit();
+        static const char kEnd[] = "\n";
+        ssize_t ignored = ::write(STDERR_FILENO, kEnd, 1);
+        (void)ignored;
+        return 0;
+    } catch (const EncoderError &e) {
+        writeError(e.what());
+    } catch (const std::bad_alloc &) {
+        writeError("out of memory");
+    } catch (const std::exception &e) {
+        writeError(e.what());
+    }
+    return 1;
+}
+
+} // namespace encoder

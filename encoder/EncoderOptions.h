@@ -1,0 +1,48 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace encoder {
+
+// One conversion as the command line asks for it, in the old FFmpeg option dialect that the
+// program writes: bitrates in kbit/s, volume in percent, -ss/-t among the output options.
+struct EncoderOptions
+{
+    bool overwrite = false;
+    std::string input;
+    std::string output;
+
+    std::string videoCodec; // "mpeg4", "xvid", "h263"; empty: chosen by the frame size
+    std::string audioCodec; // "aac", "amr_nb", "mp3"; empty: the container's usual one
+    bool noVideo = false;
+    std::optional<int> videoBitrateK;
+    int width = 0; // 0: the source's size
+    int height = 0;
+    int frameRateNum = 0; // 0: the source's rate
+    int frameRateDen = 1;
+    int aspectNum = 0; // 0: the source's display aspect
+    int aspectDen = 1;
+    std::optional<int> audioBitrateK;
+    int volumePercent = 100;
+    int channels = 0;   // 0: the source's, at most 2
+    int sampleRate = 0; // 0: the source's
+    std::string format; // container name; empty: chosen by the output's extension
+
+    std::optional<double> startSeconds;
+    std::optional<double> durationSeconds;
+};
+
+// Reads the arguments after the program name. Throws EncoderError for an option or value it
+// does not know, a missing input or output, or a length of zero or less.
+EncoderOptions parseEncoderOptions(const std::vector<std::string> &args);
+
+// The container to write: -f when given, else the one the output's extension names.
+// Throws EncoderError when neither names a container this encoder writes.
+std::string containerFor(const EncoderOptions &options);
+
+// Whether that container holds video at all.
+bool containerHoldsVideo(const std::string &container);
+
+} // namespace encoder
