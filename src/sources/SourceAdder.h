@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+
+class IMediaProbe;
+class ISourceFileDialog;
+class SourceListModel;
+
+// Adding source files to the source list: which files are accepted, how they are measured,
+// and the rows they become.
+namespace SourceAdding {
+
+// The 13 extensions a source may have, in small letters with the dot.
+const QStringList &AcceptedExtensions();
+
+// Whether path's extension, from the last "." of its file name on and lowered to small
+// letters, is one of AcceptedExtensions().
+bool IsAcceptedSourceFile(const QString &path);
+
+// The paths in the order of their first occurrence, each once (compared exactly).
+QStringList RemoveDuplicatePaths(const QStringList &paths);
+
+// The media duration of path in whole seconds (truncated); 0 when it cannot be found.
+int ProbeDuration(const QString &path, IMediaProbe &probe);
+
+// The size of path in bytes. Throws SourceFileError with "Cannot open file "%s". %s" when
+// the file cannot be opened for reading.
+qint64 GetSourceFileSize(const QString &path, IMediaProbe &probe);
+
+// Shows the open dialog in initialDir and gives the chosen paths (empty when cancelled),
+// without repeats when removeDuplicates is set.
+QStringList SelectSourceFiles(ISourceFileDialog &dialog, bool removeDuplicates,
+                              const QString &initialDir);
+
+// What adding needs from outside the list: the probe, the codec error dialog for a file
+// that cannot be read, and the trim strip's loading of the selected row. Either handler
+// may be empty.
+struct Services
+{
+    IMediaProbe *probe = nullptr;
+    std::function<void(const QString &path)> showCodecErrorDialog;
+    std::function<void()> loadSelectedRow;
+};
+
+// Appends a row for every path that is not in the list yet (compared exactly), has an
+// accepted extension and can be measured; a file whose duration comes out as zero gets the
+// codec error dialog instead. Then, when the list has rows, selects the first one and loads
+// it. Gives the number of rows appended. Throws SourceFileError when a measured file cannot
+// be opened for its size; the rows appended so far stay.
+int AddSourceFiles(SourceListModel &list, const QStringList &paths, const Services &services);
+
+} // namespace SourceAdding

@@ -1,0 +1,111 @@
+#include "sources/SourceCellDelegate.h"
+
+#include "sources/SourceRow.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace {
+
+bool isTimeColumn(int column)
+{
+    return column == SourceRow::dxtrlSourceFileStartTime ||
+           column == SourceRow::dxtrlSourceFileEndTime;
+}
+
+} // namespace
+
+SourceCellDelegate::SourceCellDelegate(QObject *parent) : QStyledItemDelegate(parent) {}
+
+void SourceCellDelegate::paint(QPainter *painter, const QStyleOptionViewItem &option,
+                               const QModelIndex &index) const
+{
+    if (index.column() != SourceRow::dxtrlchkCheckStatus) {
+        QStyledItemDelegate::paint(painter, option, index);
+        return;
+    }
+    // The background and selection as for any cell, then the box in the middle.
+    QStyleOptionViewItem cell = option;
+    initStyleOption(&cell, index);
+    cell.features &= ~QStyleOptionViewItem::HasCheckIndicator;
+    QStyle *style = cell.widget ? cell.widget->style() : QApplication::style();
+    style->drawControl(QStyle::CE_ItemViewItem, &cell, painter, cell.widget);
+
+    QStyleOptionViewItem box = option;
+    const int side = style->pixelMetric(QStyle::PM_IndicatorWidth, &option, option.widget);
+    box.rect = QRect(option.rect.center().x() - side / 2, option.rect.center().y() - side / 2,
+                     side, side);
+    box.state = (option.state & QStyle::State_Enabled) | QStyle::State_Enabled;
+    box.state |= index.data(Qt::CheckStateRole).toInt() == Qt::Checked ? QStyle::State_On
+                                                                       : QStyle::State_Off;
+    style->drawPrimitive(QStyle::PE_IndicatorItemViewItemCheck, &box, painter, option.widget);
+}
+
+bool SourceCellDelegate::editorEvent(QEvent *event, QAbstractItemModel *model,
+                                     const QStyleOptionViewItem &option,
+                                     const QModelIndex &index)
+{
+    if (index.column() != SourceRow::dxtrlchkCheckStatus)
+        return QStyledItemDelegate::editorEvent(event, model, option, index);
+    if (event->type() == QEvent::MouseButtonDblClick)
+        return true; // the second click of a double click toggles again by its release
+    if (event->type() != QEvent::MouseButtonRelease)
+        return false;
+    const auto *mouse = static_cast<QMouseEvent *>(event);
+    if (mouse->button() != Qt::LeftButton || !option.rect.contains(mouse->position().toPoint()))
+        return false;
+    const bool checked = index.data(Qt::CheckStateRole).toInt() == Qt::Checked;
+    return model->setData(index, checked ? Qt::Unchecked : Qt::Checked, Qt::CheckStateRole);
+}
+
+QWidget *SourceCellDelegate::createEditor(QWidget *parent, const QStyleOptionViewItem &option,
+                                          const QModelIndex &index) const
+{
+    if (!isTimeColumn(index.column()))
+        return QStyledItemDelegate::createEditor(parent, option, index);
+    auto *editor = new QLineEdit(parent);
+    editor->setObjectName(QStringLiteral("edtTimeEditor"));
+    editor->setFrame(false);
+    return editor;
+}
+
+void SourceCellDelegate::setEditorData(QWidget *editor, const QModelIndex &index) const
+{
+    auto *line = qobject_cast<QLineEdit *>(editor);
+    if (!line || !isTimeColumn(index.column())) {
+        QStyledItemDelegate::setEditorData(editor, index);
+        return;
+    }
+    const QString text = index.data(Qt::EditRole).toString();
+    // Two hour digits, more from 100 hours on.
+    const int hourDigits = qMax(2, int(text.indexOf(QLatin1Char(':'))));
+    line->setInputMask(QString(hourDigits, QLatin1Char('9')) + QStringLiteral(":99:99;_"));
+    line->setText(text);
+    line->selectAll();
+}
+
+void SourceCellDelegate::setModelData(QWidget *editor, QAbstractItemModel *model,
+                                      const QModelIndex &index) const
+{
+    auto *line = qobject_cast<QLineEdit *>(editor);
+    if (!line || !isTimeColumn(index.column())) {
+        QStyledItemDelegate::setModelData(editor, model, index);
+        return;
+    }
+    const QString text = EditorTime(line->displayText());
+    model->setData(index, text, Qt::EditRole);
+    Q_EMIT timeCommitted(index.row(), index.column(), text);
+}
+
+QString SourceCellDelegate::EditorTime(const QString &displayText)
+{
+    QString digits = displayText;
+    digits.remove(QLatin1Char(':')).remove(QLatin1Char('_')).remove(QLatin1Char(' '));
+    if (digits.isEmpty())
+        return QString();
+    QString text = displayText;
+    text.replace(QLatin1Char('_'), QLatin1Char('0')).replace(QLatin1Char(' '), QLatin1Char('0'));
+    return text;
+}

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QStyledItemDelegate>
+
+// Draws and edits the cells of the source list: the check column as a check box that a
+// click anywhere in its cell toggles, and an hh:mm:ss time editor for Start Time and End
+// Time. Every committed time is reported with timeCommitted after it reached the model.
+class SourceCellDelegate : public QStyledItemDelegate
+{
+    Q_OBJECT
+
+public:
+    explicit SourceCellDelegate(QObject *parent = nullptr);
+
+    void paint(QPainter *painter, const QStyleOptionViewItem &option,
+               const QModelIndex &index) const override;
+    QWidget *createEditor(QWidget *parent, const QStyleOptionViewItem &option,
+                          const QModelIndex &index) const override;
+    void setEditorData(QWidget *editor, const QModelIndex &index) const override;
+    void setModelData(QWidget *editor, QAbstractItemModel *model,
+                      const QModelIndex &index) const override;
+
+    // The text a time editor holds: hh:mm:ss with blanks read as 0, or empty text when
+    // nothing but blanks was left.
+    static QString EditorTime(const QString &displayText);
+
+Q_SIGNALS:
+    void timeCommitted(int row, int column, const QString &text) const;
+
+protected:
+    bool editorEvent(QEvent *event, QAbstractItemModel *model,
+                     const QStyleOptionViewItem &option, const QModelIndex &index) override;
+};

@@ -1,0 +1,173 @@
+#include "sources/SourceCommands.h"
+
+#include "sources/ISourceFileDialog.h"
+#include "sources/SourceAdder.h"
+#include "sources/SourceFileError.h"
+#include "sources/SourceListCommands.h"
+#include "sources/SourceListModel.h"
+#include "sources/TFrmCodeErrorForm.h"
+#include "sources/TFrmInitFileForm.h"
+#include "sources/TSourceListView.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QMessageBox>
+
+SourceCommands::SourceCommands(SourceListModel &list, IMediaProbe &probe,
+                               ISourceFileDialog &dialog, QWidget *owner, QObject *parent)
+    : QObject(parent), m_list(list), m_probe(probe), m_dialog(dialog), m_owner(owner)
+{
+}
+
+void SourceCommands::SetListView(TSourceListView *view)
+{
+    if (m_view)
+        disconnect(m_view, nullptr, this, nullptr);
+    m_view = view;
+    if (!view)
+        return;
+    connect(view, &TSourceListView::dxTreeSourceFileInfoKeyDown, this,
+            &SourceCommands::dxTreeSourceFileInfoKeyDown);
+    connect(view, &TSourceListView::dxTreeSourceFileInfoKeyUp, this,
+            &SourceCommands::dxTreeSourceFileInfoKeyUp);
+    connect(view, &TSourceListView::actDxTreeListOnClick, this,
+            &SourceCommands::actDxTreeListOnClickExecute);
+    connect(view, &TSourceListView::dxTreeSourceFileInfoEndDrag, this,
+            &SourceCommands::dxTreeSourceFileInfoEndDrag);
+    connect(view, &TSourceListView::filesDropped, this, &SourceCommands::WMDropFiles);
+}
+
+void SourceCommands::SetBusyWindow(TFrmInitFileForm *busy)
+{
+    m_busy = busy;
+}
+
+TFrmInitFileForm *SourceCommands::BusyWindow()
+{
+    if (!m_busy)
+        m_busy = new TFrmInitFileForm(m_owner);
+    return m_busy;
+}
+
+void SourceCommands::call(const std::function<void()> &hook)
+{
+    if (hook)
+        hook();
+}
+
+void SourceCommands::addOrThrow(const QStringList &paths)
+{
+    SourceAdding::Services services;
+    services.probe = &m_probe;
+    services.loadSelectedRow = m_hooks.LoadSelectedRow;
+    services.showCodecErrorDialog = [this](const QString &path) {
+        if (m_hooks.ShowCodecErrorDialog)
+            m_hooks.ShowCodecErrorDialog(path);
+        else
+            ShowCodecErrorDialog(m_owner);
+    };
+    SourceAdding::AddSourceFiles(m_list, paths, services);
+}
+
+void SourceCommands::AddSourceFiles(const QStringList &paths)
+{
+    try {
+        addOrThrow(paths);
+    } catch (const SourceFileError &error) {
+        showError(error.message());
+    }
+}
+
+void SourceCommands::showError(const QString &message)
+{
+    if (m_hooks.ShowError) {
+        m_hooks.ShowError(message);
+        return;
+    }
+    QMessageBox::critical(m_owner, QApplication::applicationName(), message);
+}
+
+void SourceCommands::saveInitDir()
+{
+    if (m_hooks.SaveInitDir)
+        m_hooks.SaveInitDir(m_dialog.FileName());
+}
+
+void SourceCommands::btnOpenFileClick()
+{
+    QString initialDir = m_hooks.LoadInitDir ? m_hooks.LoadInitDir() : QString();
+    if (initialDir.isEmpty())
+        initialDir = QDir::homePath();
+    const QStringList files = SourceAdding::SelectSourceFiles(m_dialog, true, initialDir);
+
+    // The busy window does the adding, also for an empty list (a cancelled dialog): the
+    // first row is then selected and loaded all the same.
+    TFrmInitFileForm *busy = BusyWindow();
+    busy->SetFileList(&files);
+    busy->SetAddFiles([this](const QStringList &paths) { addOrThrow(paths); });
+    busy->SetSaveInitDir([this] { saveInitDir(); });
+    busy->exec();
+    busy->SetFileList(nullptr);
+    const QString error = busy->TakeError();
+    if (!error.isEmpty())
+        showError(error);
+    saveInitDir();
+}
+
+void SourceCommands::WMDropFiles(const QStringList &paths)
+{
+    AddSourceFiles(paths);
+}
+
+void SourceCommands::removeSelectedRows()
+{
+    // The list is painted once, when the removal is over.
+    const bool repaint = m_view && m_view->updatesEnabled();
+    if (repaint)
+        m_view->setUpdatesEnabled(false);
+    SourceListCommands::RemoveSelectedRows(m_list);
+    if (repaint)
+        m_view->setUpdatesEnabled(true);
+}
+
+void SourceCommands::btnRemoveFileClick()
+{
+    removeSelectedRows();
+    if (m_list.count() == 0)
+        call(m_hooks.ResetTrimStrip);
+    call(m_hooks.StopPreview);
+    call(m_hooks.LoadSelectedRow);
+}
+
+void SourceCommands::btnClearFileClick()
+{
+    SourceListCommands::ClearSourceList(m_list);
+    call(m_hooks.StopPreview);
+    call(m_hooks.ResetTrimStrip);
+}
+
+void SourceCommands::dxTreeSourceFileInfoKeyDown(int key, Qt::KeyboardModifiers)
+{
+    call(m_hooks.LoadSelectedRow);
+    if (key != Qt::Key_Delete)
+        return;
+    removeSelectedRows();
+    call(m_hooks.StopPreview);
+    if (m_list.count() == 0)
+        call(m_hooks.ResetTrimStrip);
+}
+
+void SourceCommands::dxTreeSourceFileInfoKeyUp(int, Qt::KeyboardModifiers)
+{
+    call(m_hooks.LoadSelectedRow);
+}
+
+void SourceCommands::actDxTreeListOnClickExecute()
+{
+    call(m_hooks.LoadSelectedRow);
+}
+
+void SourceCommands::dxTreeSourceFileInfoEndDrag()
+{
+    btnRemoveFileClick();
+}

@@ -1,0 +1,80 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <QStringList>
+
+#include <functional>
+
+class IMediaProbe;
+class ISourceFileDialog;
+class QWidget;
+class SourceListModel;
+class TFrmInitFileForm;
+class TSourceListView;
+
+// The main window's commands on the source list: the Open command with its busy window,
+// files dropped on the window, Remove, Clear and the list's key, click and drag events.
+// The main window connects its buttons and the list's signals here; the preview, the trim
+// strip and the settings are reached through the hooks, each of which may stay empty.
+class SourceCommands : public QObject
+{
+    Q_OBJECT
+
+public:
+    struct Hooks
+    {
+        std::function<void()> StopPreview;
+        std::function<void()> LoadSelectedRow;
+        std::function<void()> ResetTrimStrip;
+        // The folder the open dialog starts in; the home folder when empty.
+        std::function<QString()> LoadInitDir;
+        // Stores the folder of the open dialog's current file name (given).
+        std::function<void(const QString &dialogFileName)> SaveInitDir;
+        // The application's general error box; a critical message box when empty.
+        std::function<void(const QString &message)> ShowError;
+        // The codec error dialog for a file that cannot be read; when empty the dialog
+        // is shown over the owner window.
+        std::function<void(const QString &path)> ShowCodecErrorDialog;
+    };
+
+    SourceCommands(SourceListModel &list, IMediaProbe &probe, ISourceFileDialog &dialog,
+                   QWidget *owner, QObject *parent = nullptr);
+
+    Hooks &hooks() { return m_hooks; }
+
+    // The list widget whose events this object answers; connects them.
+    void SetListView(TSourceListView *view);
+    // The busy window of the Open command; made on first use when none is given.
+    void SetBusyWindow(TFrmInitFileForm *busy);
+    TFrmInitFileForm *BusyWindow();
+
+    // Adds paths to the list with every check; failures are shown, never thrown.
+    void AddSourceFiles(const QStringList &paths);
+
+public Q_SLOTS:
+    void btnOpenFileClick();
+    void WMDropFiles(const QStringList &paths);
+    void btnRemoveFileClick();
+    void btnClearFileClick();
+    void dxTreeSourceFileInfoKeyDown(int key, Qt::KeyboardModifiers modifiers);
+    void dxTreeSourceFileInfoKeyUp(int key, Qt::KeyboardModifiers modifiers);
+    void actDxTreeListOnClickExecute();
+    void dxTreeSourceFileInfoEndDrag();
+
+private:
+    // Adds paths; throws SourceFileError like the adding itself.
+    void addOrThrow(const QStringList &paths);
+    void removeSelectedRows();
+    void saveInitDir();
+    void showError(const QString &message);
+    void call(const std::function<void()> &hook);
+
+    SourceListModel &m_list;
+    IMediaProbe &m_probe;
+    ISourceFileDialog &m_dialog;
+    QPointer<QWidget> m_owner;
+    QPointer<TSourceListView> m_view;
+    QPointer<TFrmInitFileForm> m_busy;
+    Hooks m_hooks;
+};

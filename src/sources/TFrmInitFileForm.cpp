@@ -1,0 +1,160 @@
+#include "sources/TFrmInitFileForm.h"
+
+#include "sources/SourceFileError.h"
+
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLinearGradient>
+#include <QPainter>
+#include <QTimer>
+
+#include <exception>
+
+TFrmInitFileForm::TFrmInitFileForm(QWidget *parent)
+    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint)
+{
+    setObjectName(QStringLiteral("FrmInitFileForm"));
+    setFixedSize(273, 45);
+    setModal(true);
+
+    m_lblInfo = new QLabel(QStringLiteral("Installing File..."), this);
+    m_lblInfo->setObjectName(QStringLiteral("lblInfo"));
+    m_lblInfo->setGeometry(0, 16, 273, 28);
+    m_lblInfo->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setPixelSize(13);
+    font.setBold(true);
+    m_lblInfo->setFont(font);
+    m_lblInfo->setStyleSheet(QStringLiteral("color: white; background: transparent;"));
+
+    m_timer1 = new QTimer(this);
+    m_timer1->setObjectName(QStringLiteral("Timer1"));
+    m_timer1->setInterval(1000);
+    connect(m_timer1, &QTimer::timeout, this, &TFrmInitFileForm::Timer1Timer);
+    m_timer2 = new QTimer(this);
+    m_timer2->setObjectName(QStringLiteral("Timer2"));
+    m_timer2->setInterval(300);
+    connect(m_timer2, &QTimer::timeout, this, &TFrmInitFileForm::Timer2Timer);
+}
+
+void TFrmInitFileForm::SetFileList(const QStringList *fileList)
+{
+    m_fileList = fileList ? fileList : &m_emptyList;
+}
+
+const QStringList &TFrmInitFileForm::FileList() const
+{
+    return *m_fileList;
+}
+
+void TFrmInitFileForm::SetAddFiles(std::function<void(const QStringList &)> addFiles)
+{
+    m_addFiles = std::move(addFiles);
+}
+
+void TFrmInitFileForm::SetSaveInitDir(std::function<void()> saveInitDir)
+{
+    m_saveInitDir = std::move(saveInitDir);
+}
+
+QString TFrmInitFileForm::TakeError()
+{
+    QString error;
+    error.swap(m_error);
+    return error;
+}
+
+QString TFrmInitFileForm::SpinText(int step)
+{
+    static const char signs[] = {'|', '/', '-', '\\'};
+    return QStringLiteral("Installing File...  ") + QLatin1Char(signs[(qBound(1, step, 4)) - 1]);
+}
+
+void TFrmInitFileForm::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    if (parentWidget()) {
+        const QRect owner = parentWidget()->window()->frameGeometry();
+        move(owner.center() - rect().center());
+    }
+    FormShow();
+}
+
+void TFrmInitFileForm::FormShow()
+{
+    m_spinIndex = 1;
+    m_error.clear();
+    m_timer1->start();
+    m_timer2->start();
+}
+
+void TFrmInitFileForm::Timer1Timer()
+{
+    QCoreApplication::processEvents();
+    m_spinIndex = m_spinIndex + 1 > 4 ? 1 : m_spinIndex + 1;
+    m_lblInfo->setText(SpinText(m_spinIndex));
+}
+
+void TFrmInitFileForm::Timer2Timer()
+{
+    // Let the window paint itself before the work holds the thread.
+    QCoreApplication::processEvents();
+    m_timer2->stop();
+    m_working = true;
+    try {
+        if (m_addFiles)
+            m_addFiles(*m_fileList);
+        if (m_saveInitDir)
+            m_saveInitDir();
+    } catch (const SourceFileError &error) {
+        m_error = error.message();
+    } catch (const std::exception &error) {
+        m_error = QString::fromLocal8Bit(error.what());
+    }
+    m_working = false;
+    accept();
+}
+
+void TFrmInitFileForm::closeEvent(QCloseEvent *event)
+{
+    // The window closes itself when the work is over; until then it stays.
+    if (m_working || m_timer2->isActive()) {
+        event->ignore();
+        return;
+    }
+    QDialog::closeEvent(event);
+}
+
+void TFrmInitFileForm::keyPressEvent(QKeyEvent *event)
+{
+    // Escape does not end the work half-way.
+    if (event->key() == Qt::Key_Escape) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void TFrmInitFileForm::done(int result)
+{
+    FormClose();
+    QDialog::done(result);
+}
+
+void TFrmInitFileForm::FormClose()
+{
+    m_timer1->stop();
+    m_timer2->stop();
+}
+
+void TFrmInitFileForm::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    QLinearGradient background(0, 0, 0, height());
+    background.setColorAt(0, QColor(0x3b, 0x5b, 0x8a));
+    background.setColorAt(1, QColor(0x1f, 0x33, 0x55));
+    painter.fillRect(rect(), background);
+    painter.setPen(QColor(0x9b, 0xb4, 0xd8));
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+}

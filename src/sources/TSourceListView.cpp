@@ -1,0 +1,309 @@
+#include "sources/TSourceListView.h"
+
+#include "sources/SourceCellDelegate.h"
+#include "sources/SourceListModel.h"
+#include "sources/SourceRow.h"
+
+#include <QApplication>
+#include <QDrag>
+#include <QDragEnterEvent>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QMimeData>
+#include <QPainter>
+#include <QStyle>
+#include <QUrl>
+
+#include <numeric>
+
+namespace {
+
+// The header of the list: the check column shows a ticked box instead of a caption.
+class SourceListHeader : public QHeaderView
+{
+public:
+    explicit SourceListHeader(QWidget *parent) : QHeaderView(Qt::Horizontal, parent) {}
+
+protected:
+    void paintSection(QPainter *painter, const QRect &rect, int logicalIndex) const override
+    {
+        QHeaderView::paintSection(painter, rect, logicalIndex);
+        if (logicalIndex != SourceRow::dxtrlchkCheckStatus)
+            return;
+        QStyleOptionButton box;
+        const int side = style()->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, this);
+        box.rect = QRect(rect.center().x() - side / 2, rect.center().y() - side / 2, side, side);
+        box.state = QStyle::State_Enabled | QStyle::State_On;
+        painter->save();
+        style()->drawPrimitive(QStyle::PE_IndicatorCheckBox, &box, painter, this);
+        painter->restore();
+    }
+};
+
+bool isTimeColumn(int column)
+{
+    return column == SourceRow::dxtrlSourceFileStartTime ||
+           column == SourceRow::dxtrlSourceFileEndTime;
+}
+
+} // namespace
+
+TSourceListView::TSourceListView(QWidget *parent) : QTableView(parent)
+{
+    setObjectName(QStringLiteral("dxTreeSourceFileInfo"));
+    setHorizontalHeader(new SourceListHeader(this));
+    verticalHeader()->hide();
+    horizontalHeader()->setSectionsMovable(false);
+    horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+    horizontalHeader()->setStretchLastSection(false);
+    horizontalHeader()->setHighlightSections(false);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setShowGrid(true);
+    setFrameShape(QFrame::Box);
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setSelectionMode(QAbstractItemView::ExtendedSelection);
+    setEditTriggers(QAbstractItemView::SelectedClicked | QAbstractItemView::EditKeyPressed);
+    setWordWrap(false);
+    setTextElideMode(Qt::ElideMiddle);
+    setDragEnabled(true);
+    setAcceptDrops(true);
+    setDragDropMode(QAbstractItemView::DragDrop);
+    setDefaultDropAction(Qt::CopyAction);
+
+    // The selection stays as visible when the list loses the focus.
+    QPalette colours = palette();
+    colours.setColor(QPalette::Inactive, QPalette::Highlight,
+                     colours.color(QPalette::Active, QPalette::Highlight));
+    colours.setColor(QPalette::Inactive, QPalette::HighlightedText,
+                     colours.color(QPalette::Active, QPalette::HighlightedText));
+    setPalette(colours);
+
+    m_delegate = new SourceCellDelegate(this);
+    setItemDelegate(m_delegate);
+    connect(m_delegate, &SourceCellDelegate::timeCommitted, this,
+            &TSourceListView::dxTreeSourceFileInfoEdited);
+
+    const double total = std::accumulate(kDesignWidths.begin(), kDesignWidths.end(), 0.0);
+    for (size_t i = 0; i < kDesignWidths.size(); ++i)
+        m_shares[i] = kDesignWidths[i] / total;
+    connect(horizontalHeader(), &QHeaderView::sectionResized, this,
+            [this](int section, int, int) {
+                if (!m_fitting)
+                    fitColumns(section);
+            });
+}
+
+void TSourceListView::setSourceModel(SourceListModel *model)
+{
+    if (m_model)
+        disconnect(m_model, nullptr, this, nullptr);
+    m_model = model;
+    if (model) {
+        // Connected before the view's own handlers, so that the selection model's reaction
+        // to rows going away is not taken for a choice of the user.
+        auto changing = [this] { m_modelChanging = true; };
+        auto changed = [this] {
+            m_modelChanging = false;
+            pullSelectionFromModel();
+        };
+        connect(model, &QAbstractItemModel::rowsAboutToBeRemoved, this, changing);
+        connect(model, &QAbstractItemModel::rowsAboutToBeInserted, this, changing);
+        connect(model, &QAbstractItemModel::modelAboutToBeReset, this, changing);
+        connect(model, &QAbstractItemModel::rowsRemoved, this, changed);
+        connect(model, &QAbstractItemModel::rowsInserted, this, changed);
+        connect(model, &QAbstractItemModel::modelReset, this, changed);
+    }
+    setModel(model);
+    if (!model)
+        return;
+    connect(model, &SourceListModel::selectionChanged, this,
+            &TSourceListView::pullSelectionFromModel);
+    connect(model, &SourceListModel::focusChanged, this,
+            &TSourceListView::pullSelectionFromModel);
+    connect(selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &TSourceListView::pushSelectionToModel);
+    connect(selectionModel(), &QItemSelectionModel::currentChanged, this,
+            &TSourceListView::pushSelectionToModel);
+    fitColumns(-1);
+    pullSelectionFromModel();
+}
+
+void TSourceListView::pushSelectionToModel()
+{
+    if (!m_model || m_syncing || m_modelChanging)
+        return;
+    m_syncing = true;
+    const QItemSelectionModel *selection = selectionModel();
+    for (int row = 0; row < m_model->count(); ++row)
+        m_model->setSelected(row, selection->isRowSelected(row, QModelIndex()));
+    const QModelIndex current = selection->currentIndex();
+    m_model->setFocusedRow(current.isValid() ? current.row() : -1);
+    m_syncing = false;
+}
+
+void TSourceListView::pullSelectionFromModel()
+{
+    if (!m_model || m_syncing || m_modelChanging || !selectionModel())
+        return;
+    m_syncing = true;
+    QItemSelection selection;
+    const int lastColumn = m_model->columnCount() - 1;
+    for (int row : m_model->selectedRows())
+        selection.select(m_model->index(row, 0), m_model->index(row, lastColumn));
+    const int focused = m_model->focusedRow();
+    const QModelIndex current = selectionModel()->currentIndex();
+    if (focused < 0) {
+        if (current.isValid())
+            selectionModel()->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
+    } else if (!current.isValid() || current.row() != focused) {
+        const int column = current.isValid() ? current.column() : 1;
+        selectionModel()->setCurrentIndex(m_model->index(focused, column),
+                                          QItemSelectionModel::NoUpdate);
+    }
+    selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
+    m_syncing = false;
+}
+
+void TSourceListView::fitColumns(int keptSection)
+{
+    QHeaderView *header = horizontalHeader();
+    const int count = int(kDesignWidths.size());
+    const int width = viewport()->width();
+    if (!model() || header->count() < count || width <= 0)
+        return;
+    m_fitting = true;
+    if (keptSection >= 0 && keptSection < count) {
+        // The user resized one column: it keeps its width, the others share the rest in
+        // their former proportions.
+        const int kept = qMin(header->sectionSize(keptSection), width - (count - 1) * 4);
+        double othersShare = 0;
+        for (int i = 0; i < count; ++i)
+            othersShare += i == keptSection ? 0 : m_shares[i];
+        const double rest = qMax(0.0, 1.0 - double(kept) / width);
+        for (int i = 0; i < count; ++i)
+            m_shares[i] = i == keptSection
+                              ? double(kept) / width
+                              : (othersShare > 0 ? m_shares[i] / othersShare * rest : 0);
+    }
+    int used = 0;
+    for (int i = 0; i < count; ++i) {
+        const int size = i == count - 1 ? width - used : qRound(m_shares[i] * width);
+        header->resizeSection(i, qMax(size, 4));
+        used += size;
+    }
+    m_fitting = false;
+}
+
+void TSourceListView::resizeEvent(QResizeEvent *event)
+{
+    QTableView::resizeEvent(event);
+    fitColumns(-1);
+}
+
+void TSourceListView::keyPressEvent(QKeyEvent *event)
+{
+    Q_EMIT dxTreeSourceFileInfoKeyDown(event->key(), event->modifiers());
+    if (event->key() == Qt::Key_Delete) {
+        event->accept();
+        return;
+    }
+    QTableView::keyPressEvent(event);
+}
+
+void TSourceListView::keyReleaseEvent(QKeyEvent *event)
+{
+    QTableView::keyReleaseEvent(event);
+    if (!event->isAutoRepeat())
+        Q_EMIT dxTreeSourceFileInfoKeyUp(event->key(), event->modifiers());
+}
+
+void TSourceListView::mousePressEvent(QMouseEvent *event)
+{
+    QTableView::mousePressEvent(event);
+    // The editor of a time cell opens on the first click.
+    const QModelIndex index = indexAt(event->position().toPoint());
+    if (event->button() == Qt::LeftButton && event->modifiers() == Qt::NoModifier &&
+        index.isValid() && isTimeColumn(index.column()) && state() != EditingState)
+        edit(index);
+}
+
+void TSourceListView::mouseReleaseEvent(QMouseEvent *event)
+{
+    QTableView::mouseReleaseEvent(event);
+    if (event->button() == Qt::LeftButton)
+        Q_EMIT actDxTreeListOnClick();
+}
+
+void TSourceListView::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    // A double click does nothing beyond its clicks.
+    QTableView::mouseDoubleClickEvent(event);
+}
+
+QStringList TSourceListView::DroppedPaths(const QMimeData *mime)
+{
+    QStringList paths;
+    if (!mime || !mime->hasUrls())
+        return paths;
+    for (const QUrl &url : mime->urls()) {
+        if (url.isLocalFile() && !url.toLocalFile().isEmpty())
+            paths << url.toLocalFile();
+    }
+    return paths;
+}
+
+void TSourceListView::startDrag(Qt::DropActions)
+{
+    if (!m_model)
+        return;
+    QList<QUrl> urls;
+    QStringList names;
+    for (int row : m_model->selectedRows()) {
+        urls << QUrl::fromLocalFile(m_model->row(row).fileName());
+        names << m_model->row(row).fileName();
+    }
+    if (urls.isEmpty())
+        return;
+    auto *mime = new QMimeData;
+    mime->setUrls(urls);
+    mime->setText(names.join(QLatin1Char('\n')));
+    auto *drag = new QDrag(this);
+    drag->setMimeData(mime);
+    m_droppedOnList = false;
+    // Only a copy is offered: a file manager must never move the user's source files.
+    drag->exec(Qt::CopyAction, Qt::CopyAction);
+    FinishRowDrag(m_droppedOnList);
+}
+
+void TSourceListView::FinishRowDrag(bool droppedOnList)
+{
+    m_droppedOnList = false;
+    if (!droppedOnList)
+        Q_EMIT dxTreeSourceFileInfoEndDrag();
+}
+
+void TSourceListView::dragEnterEvent(QDragEnterEvent *event)
+{
+    event->acceptProposedAction();
+}
+
+void TSourceListView::dragMoveEvent(QDragMoveEvent *event)
+{
+    // Anything dragged over the list is accepted.
+    event->acceptProposedAction();
+}
+
+void TSourceListView::dropEvent(QDropEvent *event)
+{
+    if (event->source() == this) {
+        // Rows dropped back on the list stay where they were.
+        m_droppedOnList = true;
+        event->setDropAction(Qt::CopyAction);
+        event->accept();
+        return;
+    }
+    const QStringList paths = DroppedPaths(event->mimeData());
+    event->acceptProposedAction();
+    if (!paths.isEmpty())
+        Q_EMIT filesDropped(paths);
+}
