@@ -1,0 +1,16 @@
+#pragma once
+
+struct mpv_handle;
+
+// A widget that draws the video of a libmpv player. The preview graph hands its player to
+// the sink right after creating it and takes it back before destroying it.
+class IMpvVideoSink
+{
+public:
+    virtual ~IMpvVideoSink() = default;
+
+    // Creates the render context on mpv; returns false when that failed (no video then).
+    virtual bool attachMpv(mpv_handle *mpv) = 0;
+    // Frees the render context; mpv is destroyed right after.
+    virtual void detachMpv() = 0;
+};

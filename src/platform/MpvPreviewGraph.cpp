@@ -1,0 +1,322 @@
+#include "platform/MpvPreviewGraph.h"
+
+#include "platform/IMpvVideoSink.h"
+
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QTimer>
+
+#include <mpv/client.h>
+
+#include <clocale>
+#include <cmath>
+
+namespace {
+
+constexpr double kUnitsPerSecond = 10000000.0; // 100-ns units
+
+void setOption(mpv_handle *mpv, const char *name, const char *value)
+{
+    // A value this libmpv does not know is not worth failing the preview for.
+    mpv_set_option_string(mpv, name, value);
+}
+
+// Reads a string-keyed map entry of a node, or nullptr.
+const mpv_node *mapEntry(const mpv_node &map, const char *key)
+{
+    if (map.format != MPV_FORMAT_NODE_MAP)
+        return nullptr;
+    for (int i = 0; i < map.u.list->num; ++i) {
+        if (qstrcmp(map.u.list->keys[i], key) == 0)
+            return &map.u.list->values[i];
+    }
+    return nullptr;
+}
+
+bool flagEntry(const mpv_node &map, const char *key)
+{
+    const mpv_node *n = mapEntry(map, key);
+    return n && n->format == MPV_FORMAT_FLAG && n->u.flag;
+}
+
+QByteArray stringEntry(const mpv_node &map, const char *key)
+{
+    const mpv_node *n = mapEntry(map, key);
+    return n && n->format == MPV_FORMAT_STRING ? QByteArray(n->u.string) : QByteArray();
+}
+
+} // namespace
+
+MpvPreviewGraph::MpvPreviewGraph(QObject *parent)
+    : MpvPreviewGraph(Outputs{}, parent)
+{
+}
+
+MpvPreviewGraph::MpvPreviewGraph(Outputs outputs, QObject *parent)
+    : QObject(parent)
+    , m_outputs(outputs)
+{
+}
+
+MpvPreviewGraph::~MpvPreviewGraph()
+{
+    makeInactive();
+}
+
+void MpvPreviewGraph::setVideoSink(IMpvVideoSink *sink, QObject *sinkObject)
+{
+    m_sink = sink;
+    m_sinkObject = sinkObject;
+}
+
+const char *MpvPreviewGraph::desktopAudioOutputs()
+{
+    return "pulse,pipewire,alsa";
+}
+
+void MpvPreviewGraph::makeActive()
+{
+    if (m_mpv)
+        return;
+    // libmpv refuses to start unless numbers are read the C way; Qt set the user's locale.
+    std::setlocale(LC_NUMERIC, "C");
+    mpv_handle *mpv = mpv_create();
+    if (!mpv)
+        return;
+
+    const bool withWindow = !m_outputs.nullVideo && m_sink && m_sinkObject;
+    setOption(mpv, "config", "no");
+    setOption(mpv, "terminal", "no");
+    setOption(mpv, "load-scripts", "no");
+    setOption(mpv, "ytdl", "no");
+    setOption(mpv, "osc", "no");
+    setOption(mpv, "input-default-bindings", "no");
+    setOption(mpv, "input-vo-keyboard", "no");
+    setOption(mpv, "osd-level", "0");
+    setOption(mpv, "sid", "no");
+    setOption(mpv, "audio-display", "no");
+    setOption(mpv, "hwdec", "no");
+    setOption(mpv, "idle", "yes");
+    setOption(mpv, "keep-open", "yes");
+    setOption(mpv, "pause", "yes");
+    setOption(mpv, "volume", "100");
+    setOption(mpv, "vo", withWindow ? "libmpv" : "null");
+    if (m_outputs.nullAudio) {
+        setOption(mpv, "ao", "null");
+    } else {
+        setOption(mpv, "ao", desktopAudioOutputs());
+        setOption(mpv, "audio-fallback-to-null", "yes");
+    }
+    if (mpv_initialize(mpv) < 0) {
+        mpv_terminate_destroy(mpv);
+        return;
+    }
+    m_mpv = mpv;
+    m_load = LoadState::None;
+    m_running = false;
+    mpv_set_wakeup_callback(
+        m_mpv,
+        [](void *ctx) {
+            // Called on a libmpv thread: only hand the work to the GUI thread.
+            QMetaObject::invokeMethod(static_cast<MpvPreviewGraph *>(ctx),
+                                      &MpvPreviewGraph::drainEvents, Qt::QueuedConnection);
+        },
+        this);
+    if (withWindow)
+        m_sinkAttached = m_sink->attachMpv(m_mpv);
+}
+
+void MpvPreviewGraph::makeInactive()
+{
+    if (!m_mpv)
+        return;
+    if (m_sinkAttached && m_sinkObject)
+        m_sink->detachMpv();
+    m_sinkAttached = false;
+    mpv_handle *mpv = m_mpv;
+    m_mpv = nullptr;
+    m_running = false;
+    m_load = LoadState::None;
+    mpv_set_wakeup_callback(mpv, nullptr, nullptr);
+    mpv_terminate_destroy(mpv);
+}
+
+void MpvPreviewGraph::clear()
+{
+    if (!m_mpv)
+        return;
+    m_running = false;
+    const char *cmd[] = {"stop", nullptr};
+    mpv_command_async(m_mpv, 0, cmd);
+    setPaused(true);
+    m_load = LoadState::None;
+}
+
+IPreviewGraph::RenderResult MpvPreviewGraph::renderFile(const QString &path)
+{
+    if (!m_mpv)
+        return RenderResult::Failed;
+    const QByteArray file = path.toUtf8();
+    // "--" style paths: a file name that starts with a dash or looks like a protocol must
+    // still be taken as a local file.
+    const QByteArray target = path.startsWith(QLatin1Char('/')) ? file : QByteArray("./") + file;
+    const char *cmd[] = {"loadfile", target.constData(), "replace", nullptr};
+    m_load = LoadState::Loading;
+    m_running = false;
+    if (mpv_command_async(m_mpv, 0, cmd) < 0) {
+        m_load = LoadState::Failed;
+        return RenderResult::Failed;
+    }
+
+    // Wait for the outcome with the event loop running, so that paints and timers go on;
+    // user input waits until the file is loaded.
+    QEventLoop loop;
+    QTimer poll;
+    QElapsedTimer clock;
+    clock.start();
+    QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
+        drainEvents();
+        if (m_load != LoadState::Loading || !m_mpv || clock.elapsed() > m_loadTimeoutMs)
+            loop.quit();
+    });
+    poll.start(5);
+    drainEvents();
+    if (m_load == LoadState::Loading && m_mpv)
+        loop.exec(QEventLoop::ExcludeUserInputEvents);
+
+    if (!m_mpv)
+        return RenderResult::Failed;
+    if (m_load != LoadState::Loaded) {
+        const char *stopCmd[] = {"stop", nullptr};
+        mpv_command_async(m_mpv, 0, stopCmd);
+        m_load = LoadState::Failed;
+        return RenderResult::Failed;
+    }
+    return trackOutcome();
+}
+
+IPreviewGraph::RenderResult MpvPreviewGraph::trackOutcome() const
+{
+    mpv_node tracks;
+    if (mpv_get_property(m_mpv, "track-list", MPV_FORMAT_NODE, &tracks) < 0)
+        return RenderResult::Failed;
+    // Every kind of stream the file has must have a selected track that decodes; a picture
+    // attached to an audio file is not a video stream.
+    bool hasVideo = false, hasAudio = false, videoPlays = false, audioPlays = false;
+    if (tracks.format == MPV_FORMAT_NODE_ARRAY) {
+        for (int i = 0; i < tracks.u.list->num; ++i) {
+            const mpv_node &t = tracks.u.list->values[i];
+            const QByteArray type = stringEntry(t, "type");
+            const bool selected = flagEntry(t, "selected");
+            if (type == "video" && !flagEntry(t, "albumart")) {
+                hasVideo = true;
+                videoPlays = videoPlays || selected;
+            } else if (type == "audio") {
+                hasAudio = true;
+                audioPlays = audioPlays || selected;
+            }
+        }
+    }
+    mpv_free_node_contents(&tracks);
+    if (!videoPlays && !audioPlays)
+        return RenderResult::Failed;
+    if ((hasVideo && !videoPlays) || (hasAudio && !audioPlays))
+        return RenderResult::Partial;
+    return RenderResult::Full;
+}
+
+void MpvPreviewGraph::drainEvents()
+{
+    while (m_mpv) {
+        mpv_event *event = mpv_wait_event(m_mpv, 0);
+        if (event->event_id == MPV_EVENT_NONE)
+            break;
+        switch (event->event_id) {
+        case MPV_EVENT_FILE_LOADED:
+            if (m_load == LoadState::Loading)
+                m_load = LoadState::Loaded;
+            break;
+        case MPV_EVENT_END_FILE: {
+            const auto *end = static_cast<mpv_event_end_file *>(event->data);
+            if (m_load == LoadState::Loading && end->reason == MPV_END_FILE_REASON_ERROR)
+                m_load = LoadState::Failed;
+            break;
+        }
+        case MPV_EVENT_SHUTDOWN:
+            m_running = false;
+            break;
+        default:
+            break;
+        }
+    }
+}
+
+bool MpvPreviewGraph::setPaused(bool paused)
+{
+    if (!m_mpv)
+        return false;
+    int flag = paused ? 1 : 0;
+    return mpv_set_property_async(m_mpv, 0, "pause", MPV_FORMAT_FLAG, &flag) >= 0;
+}
+
+bool MpvPreviewGraph::run()
+{
+    if (!m_mpv || m_load != LoadState::Loaded)
+        return false;
+    if (!setPaused(false))
+        return false;
+    m_running = true;
+    return true;
+}
+
+bool MpvPreviewGraph::pause()
+{
+    if (!m_mpv || m_load != LoadState::Loaded)
+        return false;
+    if (!setPaused(true))
+        return false;
+    m_running = false;
+    return true;
+}
+
+bool MpvPreviewGraph::stop()
+{
+    if (!m_mpv)
+        return false;
+    m_running = false;
+    return m_load != LoadState::Loaded || setPaused(true);
+}
+
+void MpvPreviewGraph::setCurrentPosition(qint64 position)
+{
+    if (!m_mpv || m_load != LoadState::Loaded)
+        return;
+    const QByteArray seconds = QByteArray::number(double(position) / kUnitsPerSecond, 'f', 3);
+    const char *cmd[] = {"seek", seconds.constData(), "absolute+exact", nullptr};
+    mpv_command_async(m_mpv, 0, cmd);
+}
+
+qint64 MpvPreviewGraph::currentPosition() const
+{
+    if (!m_mpv || m_load != LoadState::Loaded)
+        return 0;
+    int eof = 0;
+    // At the end of the file the player holds the last frame, whose time is a little short
+    // of the duration; report the end itself.
+    if (mpv_get_property(m_mpv, "eof-reached", MPV_FORMAT_FLAG, &eof) >= 0 && eof)
+        return duration();
+    double t = 0;
+    if (mpv_get_property(m_mpv, "time-pos", MPV_FORMAT_DOUBLE, &t) < 0 || !std::isfinite(t))
+        return 0;
+    return qint64(std::max(0.0, t) * kUnitsPerSecond);
+}
+
+qint64 MpvPreviewGraph::duration() const
+{
+    if (!m_mpv || m_load != LoadState::Loaded)
+        return 0;
+    double d = 0;
+    if (mpv_get_property(m_mpv, "duration", MPV_FORMAT_DOUBLE, &d) < 0 || !std::isfinite(d))
+        return 0;
+    return qint64(std::max(0.0, d) * kUnitsPerSecond);
+}
