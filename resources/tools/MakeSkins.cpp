@@ -221,6 +221,23 @@ void makeBackground()
     lp.fillRect(QRect(0, 2, 379, 1), lg);
     lp.end();
     save(line, QStringLiteral("main/Image1.png"));
+
+    // The program's mark for the window icon and the About box.
+    QImage logo = blank(48, 48);
+    QPainter op(&logo);
+    op.setRenderHint(QPainter::Antialiasing);
+    drawLogo(op, QRectF(2, 2, 44, 44));
+    op.end();
+    save(logo, QStringLiteral("main/logo.png"));
+
+    // The tick of the check boxes: white on the accent colour.
+    QImage tick = blank(13, 13);
+    QPainter tp(&tick);
+    tp.setRenderHint(QPainter::Antialiasing);
+    tp.setPen(QPen(Qt::white, 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    tp.drawPolyline(QPolygonF({QPointF(3, 6.5), QPointF(5.5, 9), QPointF(10, 3.5)}));
+    tp.end();
+    save(tick, QStringLiteral("main/check.png"));
 }
 
 // ---- picture buttons -------------------------------------------------------------------

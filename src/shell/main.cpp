@@ -1,13 +1,24 @@
+#include "platform/DesktopOpener.h"
+#include "shell/TFrmMainForm.h"
+
 #include <QApplication>
-#include <QLabel>
+#include <QIcon>
 
-#include "platform/BuildInfo.h"
-
-// Placeholder entry until the main window lands.
+// The program entry: the application's title, the windows, then the message loop, which
+// shows the main window. The program reads no arguments.
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    QLabel label(QStringLiteral("Clipwright ") + platform::BuildVersion());
-    label.show();
-    return app.exec();
+    QApplication::setApplicationName(QStringLiteral("Clipwright"));
+    QApplication::setStyle(QStringLiteral("Fusion"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/skin/main/logo.png")));
+
+    DesktopOpener opener;
+    platform::setDesktopOpener(&opener);
+
+    TFrmMainForm mainForm;
+    mainForm.show();
+    const int code = app.exec();
+    platform::setDesktopOpener(nullptr);
+    return code;
 }

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QString>
+
+class TFrmMainForm;
+
+// The resource module's path: Res.rcc in the program's folder.
+QString ResourceModulePath();
+
+// The text shown when the resource module is missing; it names the file looked for.
+QString MissingModuleMessage(const QString &modulePath);
+
+// Whether the resource module exists at modulePath. When it does not, tells the user with
+// MissingModuleMessage and asks the program to end; the end takes effect when control
+// returns to the message loop, so the rest of start-up still runs.
+bool CheckResourceModule(const QString &modulePath);
+
+// The start-up routine the splash runs: creates the controllers and the utility objects,
+// checks the resource module, reads the product information and sets the window title.
+void StartUp(TFrmMainForm *mainForm);

@@ -1,0 +1,100 @@
+#include "shell/TFrmFlashForm.h"
+
+#include "platform/ResourceModule.h"
+
+#include <QEventLoop>
+#include <QGuiApplication>
+#include <QImage>
+#include <QLabel>
+#include <QPixmap>
+#include <QScreen>
+#include <QTimer>
+
+namespace {
+
+int g_timer1Interval = 250;
+int g_timer2Interval = 1000;
+constexpr int kDesignWidth = 353;
+constexpr int kDesignHeight = 190;
+
+} // namespace
+
+void TFrmFlashForm::SetTimerIntervals(int timer1, int timer2)
+{
+    g_timer1Interval = timer1;
+    g_timer2Interval = timer2;
+}
+
+TFrmFlashForm::TFrmFlashForm(std::function<void()> startUp, QWidget *parent)
+    : QDialog(parent, Qt::SplashScreen | Qt::FramelessWindowHint), m_startUp(std::move(startUp))
+{
+    setObjectName(QStringLiteral("FrmFlashForm"));
+    setModal(true);
+    resize(kDesignWidth, kDesignHeight);
+    // The face without a picture: the product's colours and name.
+    setStyleSheet(QStringLiteral("TFrmFlashForm { background: #1e3355; }"));
+    ImgFlash = new QLabel(this);
+    ImgFlash->setObjectName(QStringLiteral("ImgFlash"));
+    ImgFlash->setGeometry(0, 0, kDesignWidth, kDesignHeight);
+    ImgFlash->setAlignment(Qt::AlignCenter);
+    ImgFlash->setStyleSheet(QStringLiteral("color: white; font: bold 28px 'Liberation Sans';"));
+    ImgFlash->setText(QStringLiteral("Clipwright"));
+
+    Timer1 = new QTimer(this);
+    Timer1->setInterval(g_timer1Interval);
+    connect(Timer1, &QTimer::timeout, this, &TFrmFlashForm::Timer1Timer);
+    Timer2 = new QTimer(this);
+    Timer2->setInterval(g_timer2Interval);
+    connect(Timer2, &QTimer::timeout, this, &TFrmFlashForm::Timer2Timer);
+}
+
+void TFrmFlashForm::SetPicture(const QByteArray &jpeg)
+{
+    const QImage picture = QImage::fromData(jpeg, "JPEG");
+    if (picture.isNull())
+        return;
+    ImgFlash->setText(QString());
+    ImgFlash->setPixmap(QPixmap::fromImage(picture));
+    ImgFlash->setGeometry(0, 0, picture.width(), picture.height());
+    resize(picture.size());
+}
+
+void TFrmFlashForm::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    m_tickCount = 0;
+    Timer1->start();
+    Timer2->start();
+}
+
+void TFrmFlashForm::Timer1Timer()
+{
+    Timer1->stop();
+    if (m_startUp)
+        m_startUp();
+    // Keep the picture up until Timer2 has ticked twice since the splash appeared.
+    while (m_tickCount < 2 && Timer2->isActive())
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    Timer2->stop();
+    accept();
+}
+
+void TFrmFlashForm::Timer2Timer()
+{
+    ++m_tickCount;
+}
+
+void ShowSplash(const QString &modulePath, const std::function<void()> &startUp)
+{
+    TFrmFlashForm splash(startUp);
+    ResourceModule module;
+    if (module.Load(modulePath))
+        splash.SetPicture(module.Picture(QStringLiteral("ImgFlash")));
+    if (QScreen *screen = QGuiApplication::primaryScreen()) {
+        QRect frame = splash.frameGeometry();
+        frame.moveCenter(screen->availableGeometry().center());
+        splash.move(frame.topLeft());
+    }
+    splash.exec();
+    module.Unload();
+}

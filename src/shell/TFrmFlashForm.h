@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QDialog>
+
+#include <functional>
+
+class QLabel;
+class QTimer;
+
+// The splash window: the resource module's picture on a borderless window, shown modally
+// while start-up runs and for at least two ticks of its one-second timer.
+class TFrmFlashForm : public QDialog
+{
+    Q_OBJECT
+
+public:
+    // startUp runs on the first tick of Timer1.
+    explicit TFrmFlashForm(std::function<void()> startUp, QWidget *parent = nullptr);
+
+    // Puts the JPEG picture into ImgFlash and sizes the window to it. Without a readable
+    // picture the window keeps a plain face with the product's name.
+    void SetPicture(const QByteArray &jpeg);
+
+    // Intervals of Timer1 and Timer2 in milliseconds (250 and 1000); tests shorten them.
+    static void SetTimerIntervals(int timer1, int timer2);
+
+    QLabel *ImgFlash = nullptr;
+    QTimer *Timer1 = nullptr;
+    QTimer *Timer2 = nullptr;
+
+protected:
+    void showEvent(QShowEvent *event) override;
+
+private:
+    void Timer1Timer();
+    void Timer2Timer();
+
+    std::function<void()> m_startUp;
+    int m_tickCount = 0;
+};
+
+// Shows the splash with the picture of the resource module at modulePath, runs startUp
+// from its timer and returns when the splash has closed.
+void ShowSplash(const QString &modulePath, const std::function<void()> &startUp);

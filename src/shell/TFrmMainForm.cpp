@@ -1,0 +1,542 @@
+#include "shell/TFrmMainForm.h"
+
+#include "platform/IDesktopOpener.h"
+#include "shell/StartUp.h"
+#include "shell/TFrmFlashForm.h"
+#include "shell/TPictureButton.h"
+#include "shell/TRecSoftInfo.h"
+#include "shell/WebCommands.h"
+
+#include <QApplication>
+#include <QBitmap>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDir>
+#include <QGuiApplication>
+#include <QImage>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QScreen>
+#include <QTimer>
+#include <QWindow>
+
+TFrmMainForm *FrmMainForm = nullptr;
+
+namespace {
+
+bool g_splashEnabled = true;
+
+QFont arial(int pixelSize, bool bold = false)
+{
+    // Liberation Sans has Arial's metrics, so the layout's sizes hold.
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setPixelSize(pixelSize);
+    font.setBold(bold);
+    return font;
+}
+
+QLabel *whiteLabel(QWidget *parent, const char *name, const QString &text, int x, int y)
+{
+    auto *label = new QLabel(text, parent);
+    label->setObjectName(QLatin1String(name));
+    label->setFont(arial(11));
+    label->setStyleSheet(QStringLiteral("color: white; background: transparent;"));
+    label->adjustSize();
+    label->move(x, y);
+    return label;
+}
+
+TPictureButton *pictureButton(QWidget *parent, const char *name, const QRect &geometry,
+                              const QString &hint = QString(), bool hintShown = true)
+{
+    auto *button = new TPictureButton(parent);
+    button->setObjectName(QLatin1String(name));
+    button->setSkin(QStringLiteral("skin/main/") + QLatin1String(name));
+    button->setGeometry(geometry);
+    if (!hint.isEmpty())
+        button->setHint(hint, hintShown);
+    return button;
+}
+
+// The light edit fields and lists on the dark frame.
+const char *kFormStyle = R"(
+QComboBox, QLineEdit {
+    background: #f4f7fb; color: #1a273b; border: 1px solid #6f86a8; border-radius: 3px;
+    padding: 0px 4px; selection-background-color: #4a90e2; selection-color: white;
+}
+QComboBox:disabled, QLineEdit:disabled { background: #c9d2de; color: #66758a; }
+QComboBox::drop-down { border: none; width: 16px; }
+QComboBox::down-arrow {
+    width: 0; height: 0; border-left: 4px solid transparent; border-right: 4px solid transparent;
+    border-top: 5px solid #35557f; margin-right: 4px;
+}
+QComboBox QAbstractItemView {
+    background: white; color: #1a273b; selection-background-color: #4a90e2;
+    selection-color: white; border: 1px solid #6f86a8;
+}
+QCheckBox { background: transparent; }
+QCheckBox::indicator { width: 13px; height: 13px; border: 1px solid #8ea3c2;
+    border-radius: 2px; background: #f4f7fb; }
+QCheckBox::indicator:checked { background: #4a90e2; border-color: #4a90e2;
+    image: url(:/skin/main/check.png); }
+QToolTip { background: #f4f7fb; color: #1a273b; border: 1px solid #6f86a8; }
+)";
+
+} // namespace
+
+void TFrmMainForm::SetSplashEnabled(bool enabled)
+{
+    g_splashEnabled = enabled;
+}
+
+TFrmMainForm::TFrmMainForm(QWidget *parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint)
+{
+    FrmMainForm = this;
+    setObjectName(QStringLiteral("FrmMainForm"));
+    setWindowTitle(QStringLiteral("Application name "));
+    setAttribute(Qt::WA_TranslucentBackground, false);
+    setStyleSheet(QLatin1String(kFormStyle));
+    m_endProgram = [] { QCoreApplication::exit(0); };
+    createControls();
+    setFixedSize(kDesignWidth, kDesignHeight);
+
+    // The working-set trim runs from creation to exit; it uses no start-up state, so a tick
+    // before start-up has finished is harmless.
+    tmrClearMemory = new QTimer(this);
+    tmrClearMemory->setObjectName(QStringLiteral("tmrClearMemory"));
+    tmrClearMemory->setInterval(1000);
+    connect(tmrClearMemory, &QTimer::timeout, this, &TFrmMainForm::tmrClearMemoryTimer);
+    tmrClearMemory->start();
+
+    // Every key press of this window passes FormKeyDown before the focused control.
+    qApp->installEventFilter(this);
+}
+
+TFrmMainForm::~TFrmMainForm()
+{
+    qApp->removeEventFilter(this);
+    delete m_skin;
+    if (FrmMainForm == this)
+        FrmMainForm = nullptr;
+}
+
+void TFrmMainForm::createControls()
+{
+    m_skin = new QImage(QStringLiteral(":/skin/main/background.png"));
+    rzfrmshpfrmConverter = new QLabel(this);
+    rzfrmshpfrmConverter->setObjectName(QStringLiteral("rzfrmshpfrmConverter"));
+    rzfrmshpfrmConverter->setGeometry(0, 0, kDesignWidth, kDesignHeight);
+    rzfrmshpfrmConverter->setPixmap(QPixmap::fromImage(*m_skin));
+    rzfrmshpfrmConverter->installEventFilter(this);
+
+    lblTitle = new QLabel(QStringLiteral("Application name "), this);
+    lblTitle->setObjectName(QStringLiteral("lblTitle"));
+    lblTitle->setFont(arial(19, true));
+    lblTitle->setStyleSheet(QStringLiteral("color: white; background: transparent;"));
+    lblTitle->setGeometry(63, 32, 537, 27);
+    lblTitle->setMouseTracking(true);
+    lblTitle->installEventFilter(this);
+
+    btnWindowMinimize = pictureButton(this, "btnWindowMinimize", {606, 28, 25, 25});
+    connect(btnWindowMinimize, &QAbstractButton::clicked, this, &TFrmMainForm::actMinimizeExecute);
+    btnWindowClose = pictureButton(this, "btnWindowClose", {640, 28, 25, 25});
+    connect(btnWindowClose, &QAbstractButton::clicked, this, &TFrmMainForm::actCloseWindowExecute);
+
+    btnHomePage = pictureButton(this, "btnHomePage", {406, 73, 48, 48});
+    connect(btnHomePage, &QAbstractButton::clicked, this, &TFrmMainForm::ActSysHomePageExecute);
+    btnEMail = pictureButton(this, "btnEMail", {459, 73, 48, 48});
+    connect(btnEMail, &QAbstractButton::clicked, this, &TFrmMainForm::ActSysEmailExecute);
+    btnHelp = pictureButton(this, "btnHelp", {565, 73, 48, 48}, QStringLiteral("Help (F1)"), false);
+    connect(btnHelp, &QAbstractButton::clicked, this, &TFrmMainForm::ActSysHelpExecute);
+    btnAbout = pictureButton(this, "btnAbout", {618, 73, 48, 48});
+    connect(btnAbout, &QAbstractButton::clicked, this, &TFrmMainForm::ActSysAboutExecute);
+    for (TPictureButton *web : {btnHomePage, btnEMail, btnHelp, btnAbout})
+        web->setCursor(Qt::PointingHandCursor);
+
+    DSVideoWindowEx1 = CreateVideoWindow();
+    DSVideoWindowEx1->setParent(this);
+    DSVideoWindowEx1->setObjectName(QStringLiteral("DSVideoWindowEx1"));
+    DSVideoWindowEx1->setGeometry(26, 76, 253, 152);
+
+    Image1 = new QLabel(this);
+    Image1->setObjectName(QStringLiteral("Image1"));
+    Image1->setPixmap(QPixmap(QStringLiteral(":/skin/main/Image1.png")));
+    Image1->setGeometry(290, 125, 379, 5);
+
+    lblOutputFileTypeName =
+        whiteLabel(this, "lblOutputFileTypeName", QStringLiteral("Output FileType:"), 288, 136);
+    cbbOutputFiletype = new QComboBox(this);
+    cbbOutputFiletype->setObjectName(QStringLiteral("cbbOutputFiletype"));
+    cbbOutputFiletype->setGeometry(368, 133, 297, 21);
+
+    lblProfileSettings =
+        whiteLabel(this, "lblProfileSettings", QStringLiteral("Profile Settings:"), 291, 164);
+    cbbProfile = new QComboBox(this);
+    cbbProfile->setObjectName(QStringLiteral("cbbProfile"));
+    cbbProfile->setGeometry(368, 160, 217, 21);
+    btnOptions = pictureButton(this, "btnOptions", {595, 160, 70, 20}, QStringLiteral("Ctrl + N"));
+    connect(btnOptions, &QAbstractButton::clicked, this, &TFrmMainForm::btnOptionsClick);
+
+    lblOutputFolderInfo =
+        whiteLabel(this, "lblOutputFolderInfo", QStringLiteral("Output Folder:"), 298, 191);
+    edtOutputFolder = new QLineEdit(QDir::homePath() + QStringLiteral("/Clipwright"), this);
+    edtOutputFolder->setObjectName(QStringLiteral("edtOutputFolder"));
+    edtOutputFolder->setReadOnly(true);
+    edtOutputFolder->setGeometry(368, 188, 217, 21);
+    RzBmpButton1 = pictureButton(this, "RzBmpButton1", {595, 188, 70, 20}, QStringLiteral("Ctrl + N"));
+    connect(RzBmpButton1, &QAbstractButton::clicked, this, &TFrmMainForm::btnSelectOutputFolderClick);
+    btnSelectOutputFolder = new TPictureButton(this);
+    btnSelectOutputFolder->setObjectName(QStringLiteral("btnSelectOutputFolder"));
+    btnSelectOutputFolder->setHint(QStringLiteral("Ctrl + B"));
+    btnSelectOutputFolder->hide();
+    connect(btnSelectOutputFolder, &QAbstractButton::clicked, this,
+            &TFrmMainForm::btnSelectOutputFolderClick);
+
+    // The check boxes' own captions are cut off by their width; the labels beside them
+    // carry the texts.
+    chkShutdown = new QCheckBox(QStringLiteral("Shutdown computer when job is finished."), this);
+    chkShutdown->setObjectName(QStringLiteral("chkShutdown"));
+    chkShutdown->setGeometry(294, 226, 16, 17);
+    chkShutdown->setChecked(false);
+    Label1 = whiteLabel(this, "Label1", QStringLiteral("Shutdown computer when job is finished."),
+                        313, 227);
+    chkShowOutputDirectory = new QCheckBox(QStringLiteral("Show output directory when done"), this);
+    chkShowOutputDirectory->setObjectName(QStringLiteral("chkShowOutputDirectory"));
+    chkShowOutputDirectory->setGeometry(294, 246, 15, 17);
+    chkShowOutputDirectory->setChecked(true);
+    Label2 = whiteLabel(this, "Label2", QStringLiteral("Show output directory when done"), 313, 247);
+    // A click on a label ticks its box, as a caption would.
+    Label1->installEventFilter(this);
+    Label2->installEventFilter(this);
+
+    Panel1 = CreateTrimStrip();
+    Panel1->setParent(this);
+    Panel1->setObjectName(QStringLiteral("Panel1"));
+    Panel1->setGeometry(22, 234, 260, 19);
+
+    btnPlay = pictureButton(this, "btnPlay", {36, 261, 25, 25}, QStringLiteral("Ctrl + P"));
+    connect(btnPlay, &QAbstractButton::clicked, this, &TFrmMainForm::btnPlayClick);
+    btnPause = pictureButton(this, "btnPause", {68, 261, 25, 25}, QStringLiteral("Ctrl + U"));
+    connect(btnPause, &QAbstractButton::clicked, this, &TFrmMainForm::btnPauseClick);
+    btnStop = pictureButton(this, "btnStop", {99, 261, 25, 25}, QStringLiteral("Ctrl + T"));
+    connect(btnStop, &QAbstractButton::clicked, this, &TFrmMainForm::btnStopClick);
+    imgPlay = new QLabel(this);
+    imgPlay->setObjectName(QStringLiteral("imgPlay"));
+    imgPlay->setPixmap(QPixmap(QStringLiteral(":/skin/main/imgPlay.png")));
+    imgPlay->setGeometry(146, 253, 136, 38);
+    pnlCurTime = new QLabel(QStringLiteral("00:00:00"), this);
+    pnlCurTime->setObjectName(QStringLiteral("pnlCurTime"));
+    pnlCurTime->setGeometry(171, 264, 81, 17);
+    pnlCurTime->setAlignment(Qt::AlignCenter);
+    pnlCurTime->setFont(arial(13, true));
+    pnlCurTime->setStyleSheet(QStringLiteral("color: #7fd0ff; background: transparent;"));
+
+    Label3 = new QLabel(QStringLiteral("Click here to download the coder"), this);
+    Label3->setObjectName(QStringLiteral("Label3"));
+    QFont underlined = arial(11);
+    underlined.setUnderline(true);
+    Label3->setFont(underlined);
+    Label3->setStyleSheet(QStringLiteral("color: white; background: transparent;"));
+    Label3->setCursor(Qt::PointingHandCursor);
+    Label3->adjustSize();
+    Label3->move(296, 272);
+    Label3->installEventFilter(this);
+
+    dxTreeSourceFileInfo = CreateSourceList();
+    dxTreeSourceFileInfo->setParent(this);
+    dxTreeSourceFileInfo->setObjectName(QStringLiteral("dxTreeSourceFileInfo"));
+    dxTreeSourceFileInfo->setGeometry(22, 292, 525, 138);
+
+    btnOpenFile = pictureButton(this, "btnOpenFile", {555, 289, 110, 30}, QStringLiteral("Ctrl + O"));
+    connect(btnOpenFile, &QAbstractButton::clicked, this, &TFrmMainForm::btnOpenFileClick);
+    btnRemoveFile =
+        pictureButton(this, "btnRemoveFile", {555, 323, 110, 30}, QStringLiteral("Ctrl + R"));
+    connect(btnRemoveFile, &QAbstractButton::clicked, this, &TFrmMainForm::btnRemoveFileClick);
+    btnClearFile = pictureButton(this, "btnClearFile", {555, 357, 110, 30}, QStringLiteral("Ctrl + L"));
+    connect(btnClearFile, &QAbstractButton::clicked, this, &TFrmMainForm::btnClearFileClick);
+    btnConvert = pictureButton(this, "btnConvert", {555, 391, 110, 40}, QStringLiteral("Ctrl + S"));
+    connect(btnConvert, &QAbstractButton::clicked, this, &TFrmMainForm::btnConvertClick);
+
+    // The title stays above the background so its mouse moves reach it.
+    lblTitle->raise();
+}
+
+// ---- start-up -------------------------------------------------------------------------------
+
+void TFrmMainForm::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    if (!m_outlineApplied)
+        applyWindowOutline();
+    if (m_shownOnce)
+        return;
+    m_shownOnce = true;
+    // Centred on the desktop at the first showing.
+    if (QScreen *screen = QGuiApplication::primaryScreen()) {
+        QRect frame = frameGeometry();
+        frame.moveCenter(screen->availableGeometry().center());
+        move(frame.topLeft());
+    }
+    // The start-up work runs from the message loop, so that a request to end the program
+    // made during it (missing resource module) ends the loop that runs the program.
+    QTimer::singleShot(0, this, &TFrmMainForm::FormShow);
+}
+
+void TFrmMainForm::FormShow()
+{
+    const QString modulePath = ResourceModulePath();
+    auto startUp = [this] { StartUp(this); };
+    if (g_splashEnabled)
+        ShowSplash(modulePath, startUp);
+    else
+        startUp();
+    bindOutputSettings();
+    FillOptionBoxesAndSettings();
+    // File drops from the desktop's file manager are accepted from now on.
+    setAcceptDrops(true);
+    ApplySelectedProfile();
+    BindSources();
+    BindPreview();
+    BindConversion();
+    m_ready = true;
+    Q_EMIT ready();
+}
+
+void TFrmMainForm::bindOutputSettings()
+{
+}
+
+void TFrmMainForm::FillOptionBoxesAndSettings()
+{
+}
+
+void TFrmMainForm::ApplySelectedProfile()
+{
+}
+
+// ---- window frame -------------------------------------------------------------------------
+
+void TFrmMainForm::applyWindowOutline()
+{
+    // The window is the set of the background's pixels whose colour differs from the
+    // picture's transparent colour, the colour of its bottom-left pixel.
+    if (m_skin == nullptr || m_skin->isNull())
+        return;
+    const QRgb key = m_skin->pixel(0, m_skin->height() - 1);
+    const QImage mask = m_skin->createMaskFromColor(key, Qt::MaskOutColor);
+    setMask(QBitmap::fromImage(mask));
+    m_outlineApplied = true;
+}
+
+void TFrmMainForm::startWindowMove()
+{
+    if (QWindow *window = windowHandle())
+        window->startSystemMove();
+}
+
+void TFrmMainForm::actMinimizeExecute()
+{
+    showNormal();
+    showMinimized();
+}
+
+void TFrmMainForm::actCloseWindowExecute()
+{
+    close();
+}
+
+void TFrmMainForm::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    FormResize();
+}
+
+void TFrmMainForm::FormResize()
+{
+    // The smallest size the layout allows, but never more than the skin: the window shows
+    // only its background's outline, and anything below it would be cut off.
+    const QSize limit = QSize(686, 519).boundedTo(QSize(kDesignWidth, kDesignHeight));
+    if (minimumSize() != limit)
+        setMinimumSize(limit);
+}
+
+bool TFrmMainForm::eventFilter(QObject *watched, QEvent *event)
+{
+    const QEvent::Type type = event->type();
+    if (type == QEvent::KeyPress && watched->isWidgetType()) {
+        // A key reaches the focused control first; act on that first delivery only, not on
+        // its copies passed up to the parents.
+        auto *widget = static_cast<QWidget *>(watched);
+        QWidget *focus = QApplication::focusWidget();
+        const bool firstDelivery =
+            (focus != nullptr && focus->window() == this) ? widget == focus : widget == this;
+        if (firstDelivery && widget->window() == this) {
+            auto *key = static_cast<QKeyEvent *>(event);
+            FormKeyDown(key->key(), key->modifiers());
+        }
+        return false;
+    }
+    if (watched == rzfrmshpfrmConverter && type == QEvent::MouseButtonPress) {
+        if (static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
+            startWindowMove();
+            return true;
+        }
+    } else if (watched == lblTitle &&
+               (type == QEvent::MouseButtonPress || type == QEvent::MouseMove)) {
+        // Dragging the title moves the window. A move starts only with the left button held:
+        // a window move grabbed without it would follow the mouse until the next click.
+        if (static_cast<QMouseEvent *>(event)->buttons() & Qt::LeftButton) {
+            startWindowMove();
+            return true;
+        }
+    } else if (watched == Label3 && type == QEvent::MouseButtonRelease) {
+        if (static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
+            Label3Click();
+            return true;
+        }
+    } else if ((watched == Label1 || watched == Label2) && type == QEvent::MouseButtonRelease) {
+        QCheckBox *box = watched == Label1 ? chkShutdown : chkShowOutputDirectory;
+        if (box->isEnabled())
+            box->click();
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+TPictureButton *TFrmMainForm::FormKeyDown(int key, Qt::KeyboardModifiers modifiers)
+{
+    modifiers &= ~Qt::KeypadModifier;
+    if (key == Qt::Key_F1) {
+        ActSysHelpExecute();
+        return nullptr;
+    }
+    // "Ctrl" means Ctrl alone: with Shift or Alt also held the letters do nothing.
+    if (modifiers != Qt::ControlModifier)
+        return nullptr;
+    TPictureButton *button = nullptr;
+    switch (key) {
+    case Qt::Key_O:
+        button = btnOpenFile;
+        break;
+    case Qt::Key_R:
+        button = btnRemoveFile;
+        break;
+    case Qt::Key_L:
+        button = btnClearFile;
+        break;
+    case Qt::Key_I:
+        button = btnOptions;
+        break;
+    case Qt::Key_P:
+        button = btnPlay;
+        break;
+    case Qt::Key_U:
+        button = btnPause;
+        break;
+    case Qt::Key_T:
+        button = btnStop;
+        break;
+    case Qt::Key_S:
+    case Qt::Key_N:
+        button = btnConvert;
+        break;
+    case Qt::Key_B:
+        button = btnSelectOutputFolder;
+        break;
+    default:
+        return nullptr;
+    }
+    // Exactly like a click: the hidden output-folder button answers too.
+    if (button->isEnabled())
+        Q_EMIT button->clicked(false);
+    return button;
+}
+
+// ---- About, help and web commands ------------------------------------------------------------
+
+void TFrmMainForm::ActSysAboutExecute()
+{
+    QMessageBox box(this);
+    box.setObjectName(QStringLiteral("AboutBox"));
+    box.setWindowTitle(QStringLiteral("About ") + RecSoftInfo.ProductName);
+    box.setIconPixmap(QPixmap(QStringLiteral(":/skin/main/logo.png")));
+    box.setTextFormat(Qt::RichText);
+    box.setText(AboutText());
+    box.setStandardButtons(QMessageBox::Ok);
+    box.exec();
+}
+
+QString TFrmMainForm::AboutText() const
+{
+    const TRecSoftInfo &info = RecSoftInfo;
+    QString text = QStringLiteral("<p><b style=\"font-size: 15px\">%1 %2</b></p>"
+                                  "<p>Converts video and audio files for phones and portable "
+                                  "players: 3GP, 3G2, MP4, AMR, AAC and MP3.</p>")
+                       .arg(info.ProductName.toHtmlEscaped(), info.Version.toHtmlEscaped());
+    if (!info.HomePage.isEmpty())
+        text += QStringLiteral("<p>Home page: %1</p>").arg(info.HomePage.toHtmlEscaped());
+    if (!info.SupportMail.isEmpty())
+        text += QStringLiteral("<p>Support: %1</p>").arg(info.SupportMail.toHtmlEscaped());
+    return text;
+}
+
+void TFrmMainForm::ActSysHomePageExecute()
+{
+    OpenHomePage();
+}
+
+void TFrmMainForm::ActSysEmailExecute()
+{
+    SendSupportMail();
+}
+
+void TFrmMainForm::ActSysHelpExecute()
+{
+    OpenHelp();
+}
+
+void TFrmMainForm::Label3Click()
+{
+    OpenCodecDownload();
+}
+
+void TFrmMainForm::tmrClearMemoryTimer()
+{
+    TrimWorkingSetNow();
+}
+
+// ---- closing --------------------------------------------------------------------------------
+
+void TFrmMainForm::closeEvent(QCloseEvent *event)
+{
+    if (m_closing) {
+        event->accept();
+        return;
+    }
+    m_closing = true;
+    FormClose();
+    event->accept();
+}
+
+void TFrmMainForm::TrimWorkingSetNow()
+{
+}
+
+void TFrmMainForm::SaveSettingsAtClose()
+{
+}
+
+void TFrmMainForm::FormClose()
+{
+    tmrClearMemory->stop();
+    StopPreview();
+    SaveSettingsAtClose();
+    // The program ends at once; the other windows are not closed first.
+    if (m_endProgram)
+        m_endProgram();
+}

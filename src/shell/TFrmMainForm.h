@@ -1,0 +1,173 @@
+#pragma once
+
+#include <QWidget>
+
+#include <functional>
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QTimer;
+class TPictureButton;
+
+// The main window: a borderless window in the shape of its background picture, with its
+// own title, minimize and close buttons, the preview, the output settings, the source list
+// and the command buttons. Its controls carry the names the program's documents use and
+// are public, so the controller operations reach them as they reach a form's fields.
+//
+// The controls and handlers of other subsystems live in files of their own:
+// TFrmMainForm_Sources.cpp (source list, Open, Remove, Clear, Options, file drops),
+// TFrmMainForm_Preview.cpp (video window, trim strip, play, pause, stop) and
+// TFrmMainForm_Conversion.cpp (Convert, output folder). Each creates its control in a
+// Create... operation and fills in its click handlers there.
+class TFrmMainForm : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit TFrmMainForm(QWidget *parent = nullptr);
+    ~TFrmMainForm() override;
+
+    // The client size at design, which the background picture has.
+    static constexpr int kDesignWidth = 692;
+    static constexpr int kDesignHeight = 456;
+
+    // ---- controls of the window frame, title and web buttons ----
+    QLabel *rzfrmshpfrmConverter = nullptr; // the background picture
+    QLabel *lblTitle = nullptr;
+    TPictureButton *btnWindowMinimize = nullptr;
+    TPictureButton *btnWindowClose = nullptr;
+    TPictureButton *btnHomePage = nullptr;
+    TPictureButton *btnEMail = nullptr;
+    TPictureButton *btnHelp = nullptr;
+    TPictureButton *btnAbout = nullptr;
+    QLabel *Image1 = nullptr; // separator line
+    QLabel *Label3 = nullptr; // "Click here to download the coder"
+
+    // ---- output settings ----
+    QLabel *lblOutputFileTypeName = nullptr;
+    QComboBox *cbbOutputFiletype = nullptr;
+    QLabel *lblProfileSettings = nullptr;
+    QComboBox *cbbProfile = nullptr;
+    TPictureButton *btnOptions = nullptr;
+    QLabel *lblOutputFolderInfo = nullptr;
+    QLineEdit *edtOutputFolder = nullptr;
+    TPictureButton *RzBmpButton1 = nullptr;         // chooses the output folder
+    TPictureButton *btnSelectOutputFolder = nullptr; // never visible; Ctrl+B clicks it
+    QCheckBox *chkShutdown = nullptr;
+    QLabel *Label1 = nullptr;
+    QCheckBox *chkShowOutputDirectory = nullptr;
+    QLabel *Label2 = nullptr;
+
+    // ---- preview ----
+    QWidget *DSVideoWindowEx1 = nullptr; // made by CreateVideoWindow
+    QWidget *Panel1 = nullptr;           // the trim strip, made by CreateTrimStrip
+    TPictureButton *btnPlay = nullptr;
+    TPictureButton *btnPause = nullptr;
+    TPictureButton *btnStop = nullptr;
+    QLabel *imgPlay = nullptr;
+    QLabel *pnlCurTime = nullptr;
+
+    // ---- sources and commands ----
+    QWidget *dxTreeSourceFileInfo = nullptr; // made by CreateSourceList
+    TPictureButton *btnOpenFile = nullptr;
+    TPictureButton *btnRemoveFile = nullptr;
+    TPictureButton *btnClearFile = nullptr;
+    TPictureButton *btnConvert = nullptr;
+
+    QTimer *tmrClearMemory = nullptr;
+
+    // The keyboard shortcuts: clicks the button that key with modifiers stands for, or
+    // opens the help for F1. Returns the button clicked (nullptr for F1 or no shortcut).
+    // The key is not consumed: it still reaches the focused control.
+    TPictureButton *FormKeyDown(int key, Qt::KeyboardModifiers modifiers);
+
+    // What closing does last: ends the program. Tests replace it.
+    void SetEndProgram(std::function<void()> endProgram) { m_endProgram = std::move(endProgram); }
+    // Runs the start-up work of the first showing without the splash's wait (tests).
+    static void SetSplashEnabled(bool enabled);
+
+    // The About box's text: the product name and version, the home page and support address.
+    QString AboutText() const;
+
+    // Whether the first showing has finished: lists filled, settings loaded, profile applied.
+    bool IsReady() const { return m_ready; }
+
+Q_SIGNALS:
+    // The first showing has finished and the program is ready.
+    void ready();
+
+public Q_SLOTS:
+    // ---- frame (this file) ----
+    void actMinimizeExecute();
+    void actCloseWindowExecute();
+    void ActSysAboutExecute();
+    void ActSysHomePageExecute();
+    void ActSysEmailExecute();
+    void ActSysHelpExecute();
+    void Label3Click();
+    void tmrClearMemoryTimer();
+
+    // ---- sources (TFrmMainForm_Sources.cpp) ----
+    void btnOpenFileClick();
+    void btnRemoveFileClick();
+    void btnClearFileClick();
+    void btnOptionsClick();
+
+    // ---- preview (TFrmMainForm_Preview.cpp) ----
+    void btnPlayClick();
+    void btnPauseClick();
+    void btnStopClick();
+
+    // ---- conversion (TFrmMainForm_Conversion.cpp) ----
+    void btnConvertClick();
+    void btnSelectOutputFolderClick();
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    // File drops (TFrmMainForm_Sources.cpp).
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dragMoveEvent(QDragMoveEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
+
+private:
+    // Controls of other subsystems (their files).
+    QWidget *CreateVideoWindow();
+    QWidget *CreateTrimStrip();
+    QWidget *CreateSourceList();
+    // Binds the source list, the preview and the conversion controls to the controllers
+    // once start-up has made them (their files).
+    void BindSources();
+    void BindPreview();
+    void BindConversion();
+    // Stops and clears the preview before the window closes (TFrmMainForm_Preview.cpp).
+    void StopPreview();
+
+    void createControls();
+    // The output type and profile lists, the output folder field and the two check boxes
+    // follow the controllers' models from start-up on.
+    void bindOutputSettings();
+    void FillOptionBoxesAndSettings();
+    void ApplySelectedProfile();
+    void SaveSettingsAtClose();
+    void TrimWorkingSetNow();
+    void FormShow();
+    void FormClose();
+    void FormResize();
+    void applyWindowOutline();
+    void startWindowMove();
+
+    std::function<void()> m_endProgram;
+    QImage *m_skin = nullptr;
+    bool m_shownOnce = false;
+    bool m_outlineApplied = false;
+    bool m_ready = false;
+    bool m_closing = false;
+};
+
+// The one main window, for the controllers and the other windows; null before it exists.
+extern TFrmMainForm *FrmMainForm;

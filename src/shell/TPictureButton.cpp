@@ -1,0 +1,81 @@
+#include "shell/TPictureButton.h"
+
+#include <QImage>
+#include <QPainter>
+
+TPictureButton::TPictureButton(QWidget *parent) : QAbstractButton(parent)
+{
+    setFocusPolicy(Qt::NoFocus);
+    setAttribute(Qt::WA_Hover);
+}
+
+QPixmap TPictureButton::withOliveTransparent(const QImage &picture)
+{
+    if (picture.isNull() || picture.hasAlphaChannel())
+        return QPixmap::fromImage(picture);
+    QImage image = picture.convertToFormat(QImage::Format_ARGB32);
+    const QRgb olive = qRgb(0x80, 0x80, 0x00);
+    for (int y = 0; y < image.height(); ++y) {
+        auto *line = reinterpret_cast<QRgb *>(image.scanLine(y));
+        for (int x = 0; x < image.width(); ++x) {
+            if ((line[x] & 0x00ffffff) == (olive & 0x00ffffff))
+                line[x] = 0;
+        }
+    }
+    return QPixmap::fromImage(image);
+}
+
+void TPictureButton::setSkin(const QString &base)
+{
+    auto load = [&](const char *face) {
+        return withOliveTransparent(
+            QImage(QStringLiteral(":/skin/%1_%2.png").arg(base, QLatin1String(face))));
+    };
+    setPictures(load("up"), load("hot"), load("down"));
+}
+
+void TPictureButton::setPictures(const QPixmap &up, const QPixmap &hot, const QPixmap &down)
+{
+    m_up = up;
+    m_hot = hot.isNull() ? up : hot;
+    m_down = down.isNull() ? m_hot : down;
+    if (!m_up.isNull())
+        resize(m_up.size());
+    update();
+}
+
+void TPictureButton::setHint(const QString &hint, bool shown)
+{
+    m_hint = hint;
+    setToolTip(shown ? hint : QString());
+}
+
+QSize TPictureButton::sizeHint() const
+{
+    return m_up.isNull() ? QSize(25, 25) : m_up.size();
+}
+
+void TPictureButton::paintEvent(QPaintEvent *)
+{
+    QPainter p(this);
+    const QPixmap &face = isDown() ? m_down : (m_mouseOver && isEnabled() ? m_hot : m_up);
+    if (!isEnabled()) {
+        p.setOpacity(0.45);
+    }
+    if (!face.isNull())
+        p.drawPixmap(rect(), face);
+}
+
+void TPictureButton::enterEvent(QEnterEvent *event)
+{
+    m_mouseOver = true;
+    update();
+    QAbstractButton::enterEvent(event);
+}
+
+void TPictureButton::leaveEvent(QEvent *event)
+{
+    m_mouseOver = false;
+    update();
+    QAbstractButton::leaveEvent(event);
+}

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QAbstractButton>
+#include <QPixmap>
+
+// A button drawn from three pictures: up, hot (mouse over) and down. Olive pixels of a
+// picture without its own transparency are transparent. Its hint is shown as a tool tip
+// unless the window keeps the hint to itself.
+class TPictureButton : public QAbstractButton
+{
+    Q_OBJECT
+
+public:
+    explicit TPictureButton(QWidget *parent = nullptr);
+
+    // Loads the three pictures ":/skin/<base>_up.png", "_hot.png" and "_down.png" and takes
+    // the up picture's size.
+    void setSkin(const QString &base);
+    void setPictures(const QPixmap &up, const QPixmap &hot, const QPixmap &down);
+
+    // The hint text as stored; shown as the tool tip only when shown is true.
+    void setHint(const QString &hint, bool shown = true);
+    const QString &hint() const { return m_hint; }
+
+    QSize sizeHint() const override;
+
+    // Turns olive (#808000) pixels of a picture without an alpha channel transparent.
+    static QPixmap withOliveTransparent(const QImage &picture);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void enterEvent(QEnterEvent *event) override;
+    void leaveEvent(QEvent *event) override;
+
+private:
+    QPixmap m_up;
+    QPixmap m_hot;
+    QPixmap m_down;
+    QString m_hint;
+    bool m_mouseOver = false;
+};

@@ -1,0 +1,15 @@
+#pragma once
+
+// The commands that reach outside the program: the home page, an e-mail to support, the
+// help page and the codec download page. Each hands its address or file to the desktop's
+// opener and returns at once; the outcome is not examined and no message is shown.
+
+// The product's home page (RecSoftInfo.HomePage).
+void OpenHomePage();
+// A new mail to support: "mailto:" followed by RecSoftInfo.SupportMail.
+void SendSupportMail();
+// The help page Help.html in the program's folder (RecSoftInfo.ExeDir).
+void OpenHelp();
+// The codec download page (RecSoftInfo.CodecAddress): the main window's line "Click here
+// to download the coder" and the codec error dialog's link both call this.
+void OpenCodecDownload();
