@@ -1,11 +1,16 @@
 #pragma once
 
+// Batch driver
+#include "conversion/TBatchEnvironment.h"
 // Profiles, conversion job and batch state
 #include "conversion/TextFieldModel.h"
 #include "profiles/OptionBoxes.h"
 #include "sources/SourceListModel.h"
 
 #include <QString>
+#include <QStringList>
+
+#include <memory>
 
 class TCommonLib;
 
@@ -74,6 +79,21 @@ public:
     bool StopRequested = false; // the user stopped the batch
     QString CutStart;           // the current job's start time text
     QString CutSeconds;         // the current job's length in whole seconds, as text
+
+    // ---- Batch driver (group: conversion engine) ----
+
+    // The Convert command: runs a batch over the ticked rows of the source list.
+    void btnConvertClick();
+    // Converts every ticked row of list from top to bottom, one job at a time, then runs
+    // the completion actions unless the batch was stopped with the Stop button. Keeps the
+    // windows responsive while it waits.
+    void ConvertAll(SourceListModel &list);
+    // The windows and services the batch uses; start-up fills it.
+    TBatchEnvironment BatchEnvironment;
+    // The runner of the current job; empty between jobs.
+    std::unique_ptr<TAdvanceSystem> CurrentRunner;
+    // Sources whose encoder could not start or failed in the running batch.
+    QStringList FailedSources;
 
 private:
     // ---- Profiles, conversion job and batch state (group: profiles and conversion) ----

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "conversion/TAdvanceSystem.h"
+
+#include <functional>
+
+// The pauses of a batch. Tests shorten them; the program uses the defaults.
+struct TBatchTimings
+{
+    int showPauseMs = 2000;  // after the dialog is shown, before the encoder starts
+    int startPauseMs = 3000; // after the encoder starts, before looking for its end
+    int pollMs = 100;        // between two looks for a running encoder
+    int stopRetryMs = 500;   // between two attempts to stop the encoders
+    TRunnerTimings runner;
+};
+
+// The progress dialog as the batch driver sees it.
+class IConvertingView
+{
+public:
+    virtual ~IConvertingView() = default;
+    // Shows the dialog (non-modal; showing it again changes nothing).
+    virtual void ShowView() = 0;
+    virtual void HideView() = 0;
+    // Puts the current-file bar back to 0.
+    virtual void ResetCurrentBar() = 0;
+    // The callback a job's runner hands its output to (called on the runner's thread).
+    virtual TOutputCallback OutputCallback() = 0;
+    // Runs the deliveries of the job that just ended that still wait for the GUI thread.
+    virtual void FlushOutput() = 0;
+};
+
+// What the batch driver needs of the windows and the program around it. Start-up fills it;
+// tests put fakes in.
+struct TBatchEnvironment
+{
+    IConvertingView *View = nullptr;
+    std::function<void(bool)> SetMainWindowEnabled;
+    // The main window's check boxes "Show output directory when done" and "Shutdown
+    // computer when job is finished.".
+    std::function<bool()> ShowOutputDirectory;
+    std::function<bool()> ShutdownWhenDone;
+    // Saves the user settings; the power-off path runs it before the program ends.
+    std::function<void()> SaveUserSettings;
+    // Ends the program at once, without the main window's closing steps.
+    std::function<void()> EndProgram;
+    TBatchTimings Timings;
+};

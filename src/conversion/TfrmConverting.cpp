@@ -1,0 +1,291 @@
+#include "conversion/TfrmConverting.h"
+
+#include "conversion/ConvertingSkin.h"
+#include "shell/TCommonLib.h"
+#include "shell/TCustomProc.h"
+#include "shell/TPictureButton.h"
+
+#include <QApplication>
+#include <QBitmap>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QPixmap>
+#include <QProgressBar>
+#include <QStatusBar>
+#include <QTimer>
+#include <QWindow>
+
+namespace {
+
+QFont dialogFont(bool bold = false)
+{
+    QFont f(QStringLiteral("Liberation Sans"));
+    f.setPointSize(8);
+    f.setBold(bold);
+    return f;
+}
+
+QLabel *makeLabel(QWidget *parent, const QString &text, int x, int y, const QColor &color,
+                  bool bold = false)
+{
+    auto *label = new QLabel(text, parent);
+    label->setFont(dialogFont(bold));
+    QPalette pal = label->palette();
+    pal.setColor(QPalette::WindowText, color);
+    label->setPalette(pal);
+    label->move(x, y);
+    label->adjustSize();
+    return label;
+}
+
+// A bar that draws an empty range as empty rather than as Qt's busy animation.
+void showBar(QProgressBar *bar, int minimum, int maximum, int position)
+{
+    bar->setRange(minimum, maximum > minimum ? maximum : minimum + 1);
+    bar->setValue(std::clamp(position, minimum, std::max(minimum, maximum)));
+}
+
+} // namespace
+
+TfrmConverting::TfrmConverting(QWidget *parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint)
+{
+    setObjectName(QStringLiteral("frmConverting"));
+    setWindowTitle(QStringLiteral("Converting"));
+    setFixedSize(435, 222);
+
+    const QImage background = ConvertingSkin::Background();
+    imgBackground = new QLabel(this);
+    imgBackground->setPixmap(QPixmap::fromImage(background));
+    imgBackground->setGeometry(0, 0, background.width(), background.height());
+    // The window's shape: the picture's pixels that are not the key colour. The status bar
+    // below the picture is outside it.
+    setMask(QBitmap::fromImage(background.createMaskFromColor(
+        ConvertingSkin::kTransparentKey.rgb(), Qt::MaskOutColor)));
+
+    const QColor white(Qt::white);
+    const QColor lightGrey(0xc8, 0xd2, 0xe0);
+    lblInfo = makeLabel(this, QStringLiteral("Please wait . . ."), 16, 13, white, true);
+    lblInfo->setFixedWidth(300);
+    lblCurConvertFileL = makeLabel(this, QStringLiteral("Current Convert File:"), 16, 44, white);
+    lblCurFileName = makeLabel(this, QString(), 120, 44, white);
+    lblCurFileName->setFixedSize(281, 13);
+    lblTotalFilr = makeLabel(this, QStringLiteral("Total File:"), 16, 72, lightGrey);
+    lblCurprog = makeLabel(this, QStringLiteral("Current File:"), 16, 97, lightGrey);
+    lblPersent = makeLabel(this, QStringLiteral("Current: 1, Total: ..."), 16, 129,
+                           palette().color(QPalette::Window));
+    lblPersent->setFixedWidth(260);
+
+    pbTotal = new QProgressBar(this);
+    pbTotal->setGeometry(80, 71, 321, 17);
+    ProgressBar1 = new QProgressBar(this);
+    ProgressBar1->setGeometry(80, 95, 321, 17);
+    for (QProgressBar *bar : {pbTotal, ProgressBar1}) {
+        bar->setTextVisible(false);
+        bar->setStyleSheet(QStringLiteral(
+            "QProgressBar { background: #121b2b; border: 1px solid #3a5580; border-radius: 3px; }"
+            "QProgressBar::chunk { background: #4a90e2; border-radius: 2px; }"));
+    }
+
+    btnStop = new TPictureButton(this);
+    btnStop->setObjectName(QStringLiteral("btnStop"));
+    btnStop->setPictures(QPixmap::fromImage(ConvertingSkin::StopButton(ConvertingSkin::Face::Up)),
+                         QPixmap::fromImage(ConvertingSkin::StopButton(ConvertingSkin::Face::Hot)),
+                         QPixmap::fromImage(ConvertingSkin::StopButton(ConvertingSkin::Face::Down)));
+    btnStop->setGeometry(294, 126, 100, btnStop->sizeHint().height());
+    connect(btnStop, &QAbstractButton::clicked, this, &TfrmConverting::btnStop1Click);
+
+    statState = new QStatusBar(this);
+    statState->setSizeGripEnabled(false);
+    statState->setGeometry(0, 205, 435, 17);
+    statStatePanel = new QLabel(statState);
+    statState->addWidget(statStatePanel, 1);
+
+    // Deliveries from the runner's thread queue up here and run one at a time, in order.
+    connect(this, &TfrmConverting::encoderOutputDelivered, this,
+            &TfrmConverting::handleEncoderOutput, Qt::QueuedConnection);
+
+    tmrChanging = new QTimer(this);
+    tmrChanging->setInterval(500);
+    connect(tmrChanging, &QTimer::timeout, this, &TfrmConverting::tmrChangingTimer);
+    tmrChanging->start();
+
+    m_state.CounterText = lblPersent->text();
+}
+
+TfrmConverting::~TfrmConverting() = default;
+
+void TfrmConverting::Bind(TCustomProc *proc, TCommonLib *lib, QWidget *mainWindow)
+{
+    m_proc = proc;
+    m_lib = lib;
+    m_mainWindow = mainWindow;
+}
+
+void TfrmConverting::OnEncoderOutput(const QString &chunk)
+{
+    Q_EMIT encoderOutputDelivered(chunk);
+}
+
+TOutputCallback TfrmConverting::OutputCallback()
+{
+    return [this](const QString &chunk) { OnEncoderOutput(chunk); };
+}
+
+void TfrmConverting::ShowView()
+{
+    if (!isVisible())
+        show();
+    raise();
+}
+
+void TfrmConverting::HideView()
+{
+    hide();
+}
+
+void TfrmConverting::FlushOutput()
+{
+    QCoreApplication::sendPostedEvents(this, QEvent::MetaCall);
+}
+
+void TfrmConverting::handleEncoderOutput(const QString &chunk)
+{
+    m_state.StatusText = chunk;
+    statStatePanel->setText(chunk);
+    if (m_lib)
+        lblCurFileName->setText(m_lib->ConvertParameter.InputFile);
+    actRefreshProgressExecute();
+}
+
+void TfrmConverting::actRefreshProgressExecute()
+{
+    if (m_proc) {
+        m_state.RefreshCount = m_proc->RefreshCount;
+        m_state.ConvertedCount = m_proc->ConvertedCount;
+        m_state.CheckedCount = m_proc->CheckedCount;
+        m_state.CutSeconds = m_proc->CutSeconds;
+    }
+    if (m_lib) {
+        m_state.CodecArg = m_lib->ConvertParameter.CodecArg;
+        m_state.OutputExt = m_lib->ConvertParameter.OutputExt;
+    }
+    RefreshProgress(m_state);
+    if (m_proc)
+        m_proc->RefreshCount = m_state.RefreshCount;
+    showState();
+}
+
+void TfrmConverting::ResetCurrentBar()
+{
+    m_state.CurrentPos = 0;
+    showState();
+}
+
+void TfrmConverting::showState()
+{
+    showBar(ProgressBar1, m_state.CurrentMin, m_state.CurrentMax, m_state.CurrentPos);
+    showBar(pbTotal, 0, m_state.TotalMax, m_state.TotalPos);
+    lblPersent->setText(m_state.CounterText);
+}
+
+void TfrmConverting::tmrChangingTimer()
+{
+    m_spinnerStep = NextSpinnerStep(m_spinnerStep);
+    lblInfo->setText(BusyIndicatorText(m_spinnerStep, m_state.CurrentPos));
+}
+
+void TfrmConverting::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    FormShow();
+}
+
+void TfrmConverting::FormShow()
+{
+    m_spinnerStep = 0;
+    if (m_lib)
+        lblCurFileName->setText(m_lib->ConvertParameter.InputFile);
+    const int checked = m_proc ? m_proc->CheckedCount : 0;
+    m_state.CheckedCount = checked;
+    m_state.CounterText = InitialCounterText(checked);
+    m_state.CurrentMin = 0;
+    m_state.CurrentMax = 1;
+    m_state.CurrentPos = 0;
+    m_state.TotalMax = 1;
+    m_state.TotalPos = 0;
+    showState();
+    // Opened centred on the main window.
+    if (m_mainWindow && m_mainWindow->isVisible())
+        move(m_mainWindow->geometry().center() - rect().center());
+}
+
+bool TfrmConverting::confirm(const QString &text)
+{
+    if (m_confirm)
+        return m_confirm(text);
+    return QMessageBox::question(QApplication::activeWindow(), QApplication::applicationName(),
+                                 text, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+}
+
+void TfrmConverting::endBatchFromDialog()
+{
+    hide();
+    if (m_mainWindow)
+        m_mainWindow->setEnabled(true);
+    // Past the last row: the batch loop ends after the current job.
+    if (m_proc)
+        m_proc->RowIndex = m_proc->dxTreeSourceFileInfo().count() + 10;
+}
+
+void TfrmConverting::btnStop1Click()
+{
+    if (!confirm(QStringLiteral("Are you sure you want to stop the work ? ")))
+        return;
+    if (m_proc)
+        m_proc->StopRequested = true;
+    endBatchFromDialog();
+    if (m_lib) {
+        m_lib->StopEncoder(m_lib->ConvertParameter.EncoderFile);
+        m_lib->StopEncoder(QStringLiteral("tcore"));
+    }
+    if (m_proc && m_proc->CurrentRunner)
+        m_proc->CurrentRunner->Terminate();
+    m_state.CurrentPos = 0;
+    m_state.TotalMax = 0;
+    m_state.TotalPos = 0;
+    m_state.CounterText = QStringLiteral("Current: 1, Total: ...");
+    showState();
+}
+
+bool TfrmConverting::FormClose()
+{
+    if (!confirm(QStringLiteral("Are you sure to stop processing ?")))
+        return false;
+    endBatchFromDialog();
+    if (m_lib)
+        m_lib->StopEncoder(m_lib->ConvertParameter.EncoderFile);
+    return true;
+}
+
+void TfrmConverting::closeEvent(QCloseEvent *event)
+{
+    // Closing only hides the dialog; it lives until the program ends.
+    if (!isVisible() || FormClose())
+        event->accept();
+    else
+        event->ignore();
+}
+
+void TfrmConverting::mousePressEvent(QMouseEvent *event)
+{
+    // Dragging the picture moves the window.
+    if (event->button() == Qt::LeftButton && windowHandle()) {
+        windowHandle()->startSystemMove();
+        event->accept();
+        return;
+    }
+    QWidget::mousePressEvent(event);
+}

@@ -1,0 +1,99 @@
+#pragma once
+
+#include "conversion/ProgressRefresh.h"
+#include "conversion/TBatchEnvironment.h"
+
+#include <QWidget>
+
+#include <functional>
+
+class QLabel;
+class QProgressBar;
+class QStatusBar;
+class QTimer;
+class TCommonLib;
+class TCustomProc;
+class TPictureButton;
+
+// The progress dialog of a batch: a borderless window in the shape of its background
+// picture that shows the file being converted, a bar for it and one for the batch, the job
+// counter and a busy indicator, and offers Stop. Encoder output arrives on the runner's
+// thread through OnEncoderOutput and is refreshed here on the GUI thread, one delivery at a
+// time and in the order of delivery.
+class TfrmConverting : public QWidget, public IConvertingView
+{
+    Q_OBJECT
+
+public:
+    explicit TfrmConverting(QWidget *parent = nullptr);
+    ~TfrmConverting() override;
+
+    // The controllers whose batch state and job record the dialog reads, and the window
+    // that a stop enables again. Set once at start-up.
+    void Bind(TCustomProc *proc, TCommonLib *lib, QWidget *mainWindow);
+    // Asks a Yes/No question; true for Yes. Defaults to a message box with the
+    // application's title.
+    void SetConfirm(std::function<bool(const QString &)> confirm) { m_confirm = std::move(confirm); }
+
+    // The runner callback: may be called on any thread. Hands the chunk to the GUI thread.
+    void OnEncoderOutput(const QString &chunk);
+
+    // The batch driver's view of the dialog.
+    void ShowView() override;
+    void HideView() override;
+    void ResetCurrentBar() override;
+    TOutputCallback OutputCallback() override;
+    void FlushOutput() override;
+
+    // The state shown: the bars, the counter and the last chunk.
+    const TProgressState &State() const { return m_state; }
+    int SpinnerStep() const { return m_spinnerStep; }
+
+    // Controls, named as the program's documents name them.
+    QLabel *imgBackground = nullptr;
+    QLabel *lblInfo = nullptr;
+    QLabel *lblCurConvertFileL = nullptr;
+    QLabel *lblCurFileName = nullptr;
+    QLabel *lblTotalFilr = nullptr;
+    QProgressBar *pbTotal = nullptr;
+    QLabel *lblCurprog = nullptr;
+    QProgressBar *ProgressBar1 = nullptr;
+    QLabel *lblPersent = nullptr;
+    TPictureButton *btnStop = nullptr;
+    QStatusBar *statState = nullptr;
+    QLabel *statStatePanel = nullptr;
+    QTimer *tmrChanging = nullptr;
+
+public Q_SLOTS:
+    // The busy indicator's tick.
+    void tmrChangingTimer();
+    // The refresh of the chunk in the status panel.
+    void actRefreshProgressExecute();
+    // Stop button: asks, then stops the batch and skips its completion actions.
+    void btnStop1Click();
+
+Q_SIGNALS:
+    // Carries a chunk from the runner's thread to the GUI thread (queued, in order).
+    void encoderOutputDelivered(const QString &chunk);
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+
+private:
+    void FormShow();
+    // The closing path: asks, then ends the batch after the current job.
+    bool FormClose();
+    void handleEncoderOutput(const QString &chunk);
+    void endBatchFromDialog();
+    void showState();
+    bool confirm(const QString &text);
+
+    TCustomProc *m_proc = nullptr;
+    TCommonLib *m_lib = nullptr;
+    QWidget *m_mainWindow = nullptr;
+    std::function<bool(const QString &)> m_confirm;
+    TProgressState m_state;
+    int m_spinnerStep = 0;
+};
