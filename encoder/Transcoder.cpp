@@ -56,6 +56,14 @@ int mp3Bitrate(int sampleRate, int askedK)
     return nearest(kMpeg25);
 }
 
+// The script's rate as a fraction; its 29.97... is the NTSC rate 30000/1001.
+AVRational deliveredRate(double fps)
+{
+    if (std::fabs(fps - 30000.0 / 1001.0) < 0.001)
+        return AVRational{30000, 1001};
+    return av_d2q(fps, 65535);
+}
+
 bool isH263Size(int width, int height)
 {
     return (width == 128 && height == 96) || (width == 176 && height == 144) ||
@@ -129,7 +137,8 @@ struct Transcoder::Impl
     void openOutput(const std::string &writePath);
     void openVideoEncoder();
     void openAudioEncoder();
-    void seekToStart();
+    bool seekToStart();
+    void reopenInput();
     void configureVideoGraph(const AVFrame *first);
     void configureAudioGraph(const AVFrame *first);
     void decode(StreamPath &path, const AVPacket *pkt);
@@ -245,7 +254,7 @@ void Transcoder::Impl::planVideo()
     } else {
         AVRational guessed = av_guess_frame_rate(input.get(), video.inStream, nullptr);
         if (source.deliveredFps)
-            guessed = av_d2q(*source.deliveredFps, 1001000);
+            guessed = deliveredRate(*source.deliveredFps);
         if (guessed.num > 0 && guessed.den > 0 && av_q2d(guessed) <= 120.0)
             frameRate = guessed;
     }
@@ -425,18 +434,41 @@ void Transcoder::Impl::openOutput(const std::string &writePath)
                            avErrorText(ret));
 }
 
-void Transcoder::Impl::seekToStart()
+bool Transcoder::Impl::seekToStart()
 {
     if (startSeconds() <= 0)
-        return;
+        return false;
     AVFormatContext *ic = input.get();
     int64_t target = static_cast<int64_t>(startSeconds() * AV_TIME_BASE);
     if (ic->start_time != AV_NOPTS_VALUE)
         target += ic->start_time;
     // A seek lands on a key frame at or before the target; the filters cut exactly. A
-    // format that cannot seek is decoded from its beginning instead.
-    if (avformat_seek_file(ic, -1, INT64_MIN, target, target, 0) < 0)
-        avformat_seek_file(ic, -1, INT64_MIN, 0, 0, 0);
+    // format that cannot seek may have read on while trying, so it is opened again and
+    // decoded from its beginning.
+    if (avformat_seek_file(ic, -1, INT64_MIN, target, target, 0) < 0) {
+        reopenInput();
+        return false;
+    }
+    return true;
+}
+
+// Some formats claim a seek they cannot do and then read nothing; such a source is read
+// again from its beginning, which the filters cut all the same.
+void Transcoder::Impl::reopenInput()
+{
+    std::vector<AVDiscard> discards;
+    for (unsigned i = 0; i < input->nb_streams; ++i)
+        discards.push_back(input->streams[i]->discard);
+    input.reset();
+    openInput();
+    if (input->nb_streams != discards.size())
+        throw EncoderError("the input \"" + source.path + "\" changed while it was read");
+    for (unsigned i = 0; i < input->nb_streams; ++i)
+        input->streams[i]->discard = discards[i];
+    for (StreamPath *path : {&video, &audio}) {
+        if (path->active())
+            path->inStream = input->streams[path->inIndex];
+    }
 }
 
 namespace {
@@ -508,7 +540,7 @@ void Transcoder::Impl::configureVideoGraph(const AVFrame *first)
                        ":pixel_aspect=" + rational(sar);
     std::string chain;
     if (source.deliveredFps)
-        chain += "fps=fps=" + seconds(*source.deliveredFps) + ",";
+        chain += "fps=fps=" + rational(deliveredRate(*source.deliveredFps)) + ",";
     chain += cutFilters("trim", "setpts", options.startSeconds, options.durationSeconds);
     // Frames are dropped or repeated before scaling, so only kept frames are scaled.
     chain += "fps=fps=" + rational(frameRate) + ":start_time=0,";
@@ -761,13 +793,20 @@ void Transcoder::run(const std::string &writePath, ProgressReporter &progress)
 {
     Impl &d = *m_impl;
     d.openOutput(writePath);
-    d.seekToStart();
+    bool seeked = d.seekToStart();
 
     AVPacket *pkt = d.packet.get();
+    int64_t packetsRead = 0;
     while (!d.allDone()) {
         int ret = av_read_frame(d.input.get(), pkt);
+        if (ret < 0 && packetsRead == 0 && seeked) {
+            seeked = false;
+            d.reopenInput();
+            continue;
+        }
         if (ret < 0)
             break; // the end, or damage past which nothing can be read
+        ++packetsRead;
         StreamPath *path = pkt->stream_index == d.video.inIndex   ? &d.video
                            : pkt->stream_index == d.audio.inIndex ? &d.audio
                                                                   : nullptr;

@@ -218,9 +218,16 @@ double firstFrameBrightness(const std::string &file)
 
 double firstSoundPeak(const std::string &file)
 {
+    return soundPeak(file, 0.1, 0.2);
+}
+
+double soundPeak(const std::string &file, double from, double to)
+{
     std::vector<std::string> argv = {
         "/usr/bin/ffmpeg", "-nostdin", "-hide_banner", "-i", file, "-vn", "-af",
-        "atrim=start=0.1:end=0.2,astats=metadata=0:reset=0", "-f", "null", "-"};
+        "atrim=start=" + std::to_string(from) + ":end=" + std::to_string(to) +
+            ",astats=metadata=0:reset=0",
+        "-f", "null", "-"};
     std::string out = run(argv, 60).output;
     size_t at = out.rfind("Peak level dB:");
     if (at == std::string::npos)

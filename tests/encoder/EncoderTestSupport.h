@@ -65,6 +65,8 @@ long long decodedFrames(const std::string &file);
 double firstFrameBrightness(const std::string &file);
 // Peak amplitude (0-1) of the sound from 0.1 s to 0.2 s, past any codec's start-up.
 double firstSoundPeak(const std::string &file);
+// Peak amplitude (0-1) of the sound between two times in seconds.
+double soundPeak(const std::string &file, double from, double to);
 
 // The reports of an encoder's output: the pieces ended by "\r".
 std::vector<std::string> progressReports(const std::string &output);
