@@ -163,7 +163,7 @@ void Transcoder::Impl::openInput()
         throw EncoderError("the input file \"" + source.path + "\" does not exist");
     if (S_ISDIR(info.st_mode))
         throw EncoderError("the input \"" + source.path + "\" is a folder");
-    if (info.st_size == 0)
+    if (S_ISREG(info.st_mode) && info.st_size == 0)
         throw EncoderError("the input file \"" + source.path + "\" is empty");
 
     AVFormatContext *ctx = nullptr;

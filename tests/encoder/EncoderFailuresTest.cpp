@@ -1,0 +1,369 @@
+// What the encoders do with bad input, bad settings and interruption: a non-zero exit, one
+// "Error: ..." line, no crash, no output left behind, within seconds. Also the shape and
+// timing of the progress reports as a reader of the pipe sees them.
+
+#include "EncoderTestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <fcntl.h>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <poll.h>
+#include <regex>
+#include <signal.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
+
+using namespace enctest;
+
+namespace {
+
+const char kNormal3gp[] = "-vcodec mpeg4 -acodec aac -b 128 -s 160x120 -r 15 -aspect 4:3 "
+                          "-ab 128 -vol 200 -ac 2 -ar 44100 -f 3gp";
+
+void writeFile(const std::string &path, const std::string &bytes)
+{
+    std::ofstream out(path, std::ios::binary);
+    out << bytes;
+}
+
+std::string readFile(const std::string &path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+class EncoderFailures : public ::testing::Test
+{
+protected:
+    static void SetUpTestSuite()
+    {
+        s_dir = new TempDir;
+        // 2.5 s sources; the MP4 keeps its index at the end, as ffmpeg writes it.
+        for (const char *name : {"good.mp4", "good.avi"}) {
+            std::vector<std::string> args = rampInputs("176x144", 25, 2.5, 44100, 1);
+            args.push_back(s_dir->file(name));
+            ffmpeg(args);
+        }
+        std::vector<std::string> pictures = {"-f", "lavfi", "-i",
+                                             "testsrc=size=176x144:rate=25:duration=1",
+                                             s_dir->file("pictures.mp4")};
+        ffmpeg(pictures);
+    }
+    static void TearDownTestSuite()
+    {
+        delete s_dir;
+        s_dir = nullptr;
+    }
+    static TempDir *s_dir;
+
+    // Runs the encoder and checks the failure: exit 1 within seconds, one error line,
+    // nothing left in the output folder.
+    static void expectFailure(const std::string &encoder, const std::string &input,
+                              const std::string &options, const std::string &outputFolder,
+                              const std::string &errorPart)
+    {
+        std::vector<std::string> argv = {encoder, "-y", "-i", input};
+        for (const std::string &w : words(options))
+            argv.push_back(w);
+        argv.push_back(outputFolder + "/clip.3gp");
+        RunResult r = run(argv, 30);
+        EXPECT_FALSE(r.timedOut);
+        EXPECT_LT(r.seconds, 10.0);
+        EXPECT_EQ(r.exitCode, 1) << r.output;
+        EXPECT_FALSE(sanitizerReported(r.output)) << r.output;
+        std::vector<std::string> errors = errorLines(r.output);
+        ASSERT_EQ(errors.size(), 1u) << r.output;
+        EXPECT_NE(errors[0].find(errorPart), std::string::npos) << errors[0];
+        std::error_code ec;
+        if (std::filesystem::is_directory(outputFolder, ec)) {
+            for (const auto &entry : std::filesystem::directory_iterator(outputFolder, ec)) {
+                std::string name = entry.path().filename().string();
+                if (name.rfind("clip", 0) == 0 || name.rfind(".clip", 0) == 0)
+                    ADD_FAILURE() << "left behind: " << entry.path();
+            }
+        }
+    }
+};
+
+TempDir *EncoderFailures::s_dir = nullptr;
+
+TEST_F(EncoderFailures, BadSources)
+{
+    TempDir work;
+    TempDir out;
+    std::string good = readFile(s_dir->file("good.mp4"));
+    writeFile(work.file("empty.avi"), "");
+    writeFile(work.file("truncated.mp4"), good.substr(0, good.size() / 2));
+    writeFile(work.file("text.avi"), "This is a letter, not a film.\nRegards\n");
+    std::string flipped = good;
+    for (size_t i = 0; i < flipped.size(); i += 7)
+        flipped[i] = static_cast<char>(flipped[i] ^ 0x5a);
+    writeFile(work.file("flipped.mp4"), flipped);
+
+    struct Case
+    {
+        const char *file;
+        const char *error;
+    } cases[] = {
+        {"missing.avi", "does not exist"},
+        {"empty.avi", "is empty"},
+        {"truncated.mp4", "cannot read"},
+        {"text.avi", "cannot read"},
+        {"flipped.mp4", "cannot read"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.file);
+        expectFailure(tcorePath(), work.file(c.file), kNormal3gp, out.path(), c.error);
+    }
+    // A source with pictures only has nothing for a sound-only type.
+    expectFailure(tcorePath(), s_dir->file("pictures.mp4"), "-acodec mp3 -vn -ab 128 -ac 2 -ar 44100",
+                  out.path(), "no audio or video stream");
+}
+
+TEST_F(EncoderFailures, BadSettings)
+{
+    TempDir out;
+    std::string source = s_dir->file("good.avi");
+    struct Case
+    {
+        std::string options;
+        const char *error;
+    } cases[] = {
+        {std::string(kNormal3gp) + " -ss 00:00:00 -t 0", "nothing to convert"},
+        {std::string(kNormal3gp) + " -ss 00:01:00 -t 10", "past the end"},
+        {std::string(kNormal3gp) + " -deinterlace", "unknown option -deinterlace"},
+        {"-vcodec theora -acodec aac", "unknown video codec"},
+        {"-vcodec mpeg4 -acodec aac -s 160x", "invalid value"},
+        {"-vcodec mpeg4 -acodec aac -ar 12345", "invalid value"},
+        {"-vcodec mpeg4 -acodec aac -ac 6", "invalid value"},
+        {"-vcodec mpeg4 -acodec aac -r fast", "invalid value"},
+        {"-vcodec mpeg4 -acodec aac -f mkv", "unknown output format"},
+        {"-vcodec mpeg4 -acodec aac -b fast", "invalid value"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.options);
+        expectFailure(tcorePath(), source, c.options, out.path(), c.error);
+    }
+}
+
+TEST_F(EncoderFailures, UnwritableOutputFolders)
+{
+    TempDir work;
+    expectFailure(tcorePath(), s_dir->file("good.avi"), kNormal3gp, work.file("no/such/folder"),
+                  "does not exist");
+    // A folder nobody may write to; the superuser may write anywhere but in /proc.
+    std::string locked = work.file("locked");
+    ::mkdir(locked.c_str(), 0555);
+    expectFailure(tcorePath(), s_dir->file("good.avi"), kNormal3gp,
+                  ::geteuid() == 0 ? std::string("/proc") : locked, "output");
+}
+
+TEST_F(EncoderFailures, BadScripts)
+{
+    TempDir work;
+    TempDir out;
+    std::string script = work.file("VideoFile.avs");
+    writeFile(script, "DirectShowSource(\"" + work.file("gone.rm") +
+                          "\", fps=29.9700898503294, convertfps=true)\r\n");
+    expectFailure(mcorePath(), script, kNormal3gp, out.path(), "does not exist");
+    writeFile(script, "Import(\"plugins.avsi\")\r\nBlankClip()\r\n");
+    expectFailure(mcorePath(), script, kNormal3gp, out.path(), "malformed script");
+    writeFile(script, "DirectShowSource(\"" + work.file("gone.rm") + "\r\n");
+    expectFailure(mcorePath(), script, kNormal3gp, out.path(), "malformed script");
+    expectFailure(mcorePath(), work.file("none.avs"), kNormal3gp, out.path(), "cannot open the script");
+}
+
+// An output that exists is replaced only by a finished conversion.
+TEST_F(EncoderFailures, FailedConversionKeepsTheOldOutput)
+{
+    TempDir out;
+    std::string output = out.file("clip.3gp");
+    writeFile(output, "the earlier conversion");
+    std::vector<std::string> argv = {tcorePath(), "-y", "-i", out.file("missing.avi")};
+    for (const std::string &w : words(kNormal3gp))
+        argv.push_back(w);
+    argv.push_back(output);
+    RunResult r = run(argv);
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_EQ(readFile(output), "the earlier conversion");
+    EXPECT_EQ(out.entries().size(), 1u);
+}
+
+// A source fed through a named pipe keeps the encoder busy for as long as the test wants.
+class FedConversion
+{
+public:
+    FedConversion(const TempDir &work, const std::string &outputFolder)
+    {
+        m_fifo = work.file("live.mpg");
+        ::mkfifo(m_fifo.c_str(), 0600);
+        int fds[2];
+        if (::pipe2(fds, O_CLOEXEC) != 0)
+            return;
+        std::vector<std::string> argv = {tcorePath(), "-y", "-i", m_fifo};
+        for (const std::string &w : words(kNormal3gp))
+            argv.push_back(w);
+        argv.push_back(outputFolder + "/clip.3gp");
+        m_pid = ::fork();
+        if (m_pid == 0) {
+            ::dup2(fds[1], STDERR_FILENO);
+            ::dup2(fds[1], STDOUT_FILENO);
+            std::vector<char *> args;
+            for (const std::string &a : argv)
+                args.push_back(const_cast<char *>(a.c_str()));
+            args.push_back(nullptr);
+            ::execv(args[0], args.data());
+            ::_exit(127);
+        }
+        ::close(fds[1]);
+        m_output = fds[0];
+        m_feed = ::open(m_fifo.c_str(), O_WRONLY); // waits until the encoder opens it
+    }
+    ~FedConversion()
+    {
+        if (m_feed >= 0)
+            ::close(m_feed);
+        if (m_output >= 0)
+            ::close(m_output);
+        if (m_pid > 0 && !m_reaped) {
+            ::kill(m_pid, SIGKILL);
+            ::waitpid(m_pid, nullptr, 0);
+        }
+    }
+    bool feed(const std::string &bytes)
+    {
+        size_t done = 0;
+        while (done < bytes.size()) {
+            ssize_t n = ::write(m_feed, bytes.data() + done, bytes.size() - done);
+            if (n <= 0)
+                return false;
+            done += static_cast<size_t>(n);
+        }
+        return true;
+    }
+    void endFeed()
+    {
+        ::close(m_feed);
+        m_feed = -1;
+    }
+    // Reads what the encoder wrote so far, one read() per chunk.
+    std::vector<std::string> readChunks(int waitMs)
+    {
+        std::vector<std::string> chunks;
+        pollfd p{m_output, POLLIN, 0};
+        while (::poll(&p, 1, waitMs) > 0) {
+            char buffer[1024];
+            ssize_t n = ::read(m_output, buffer, sizeof buffer);
+            if (n <= 0)
+                break;
+            chunks.emplace_back(buffer, static_cast<size_t>(n));
+            waitMs = 0;
+        }
+        return chunks;
+    }
+    int wait()
+    {
+        int status = 0;
+        ::waitpid(m_pid, &status, 0);
+        m_reaped = true;
+        return status;
+    }
+    pid_t pid() const { return m_pid; }
+
+private:
+    std::string m_fifo;
+    pid_t m_pid = -1;
+    int m_output = -1;
+    int m_feed = -1;
+    bool m_reaped = false;
+};
+
+std::string makeLongMpeg(const TempDir &dir)
+{
+    std::string path = dir.file("long.mpg");
+    std::vector<std::string> args = rampInputs("176x144", 25, 12.0, 44100, 1);
+    for (const char *w : {"-c:v", "mpeg1video", "-c:a", "mp2"})
+        args.push_back(w);
+    args.push_back(path);
+    ffmpeg(args);
+    return readFile(path);
+}
+
+TEST_F(EncoderFailures, TerminationRemovesThePartialOutput)
+{
+    TempDir work;
+    TempDir out;
+    std::string source = makeLongMpeg(work);
+    ASSERT_FALSE(HasFatalFailure());
+    FedConversion conversion(work, out.path());
+    ASSERT_GT(conversion.pid(), 0);
+    ASSERT_TRUE(conversion.feed(source.substr(0, source.size() * 3 / 4)));
+    // Wait until the encoder is writing its output.
+    auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+    while (out.entries().empty() && std::chrono::steady_clock::now() < deadline)
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    ASSERT_FALSE(out.entries().empty()) << "the encoder never started writing";
+    ::kill(conversion.pid(), SIGTERM);
+    int status = conversion.wait();
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_NE(WEXITSTATUS(status), 0);
+    std::string text;
+    for (const std::string &chunk : conversion.readChunks(100))
+        text += chunk;
+    EXPECT_EQ(errorLines(text), std::vector<std::string>{"Error: interrupted"});
+    EXPECT_TRUE(out.entries().empty());
+}
+
+// Reports come at most every 500 ms, each in one piece ending in "\r", and the last one
+// tells the whole length.
+TEST_F(EncoderFailures, ProgressReportsArriveWhole)
+{
+    TempDir work;
+    TempDir out;
+    std::string source = makeLongMpeg(work);
+    ASSERT_FALSE(HasFatalFailure());
+    FedConversion conversion(work, out.path());
+    ASSERT_GT(conversion.pid(), 0);
+    auto started = std::chrono::steady_clock::now();
+    std::vector<std::string> chunks;
+    const size_t step = source.size() / 12;
+    for (size_t at = 0; at < source.size(); at += step) {
+        ASSERT_TRUE(conversion.feed(source.substr(at, step)));
+        auto more = conversion.readChunks(200);
+        chunks.insert(chunks.end(), more.begin(), more.end());
+    }
+    conversion.endFeed();
+    int status = conversion.wait();
+    double elapsed =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
+    auto rest = conversion.readChunks(100);
+    chunks.insert(chunks.end(), rest.begin(), rest.end());
+    ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+
+    std::regex report(R"(frame= *\d+ q=\d+\.\d size= *\d+kB time=(\d+\.\d\d) bitrate= *\d+\.\dkbits/s)");
+    std::string all;
+    for (const std::string &chunk : chunks) {
+        ASSERT_FALSE(chunk.empty());
+        EXPECT_TRUE(chunk.back() == '\r' || chunk.back() == '\n') << "a report was split: " << chunk;
+        all += chunk;
+    }
+    std::vector<std::string> reports = progressReports(all);
+    ASSERT_GE(reports.size(), 2u) << all;
+    EXPECT_LE(static_cast<double>(reports.size()), elapsed / 0.5 + 2) << all;
+    double last = -1;
+    for (const std::string &r : reports) {
+        std::smatch m;
+        ASSERT_TRUE(std::regex_match(r, m, report)) << r;
+        EXPECT_GE(toDouble(m[1]), last);
+        last = toDouble(m[1]);
+    }
+    EXPECT_NEAR(last, 12.0, 0.1);
+}
+
+} // namespace
