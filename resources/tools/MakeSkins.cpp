@@ -238,6 +238,16 @@ void makeBackground()
     tp.drawPolyline(QPolygonF({QPointF(3, 6.5), QPointF(5.5, 9), QPointF(10, 3.5)}));
     tp.end();
     save(tick, QStringLiteral("main/check.png"));
+
+    // The arrow of the drop-down lists.
+    QImage arrow = blank(9, 6);
+    QPainter ap(&arrow);
+    ap.setRenderHint(QPainter::Antialiasing);
+    ap.setPen(Qt::NoPen);
+    ap.setBrush(QColor(0x35, 0x55, 0x7f));
+    ap.drawPolygon(QPolygonF({QPointF(0, 0.5), QPointF(9, 0.5), QPointF(4.5, 5.5)}));
+    ap.end();
+    save(arrow, QStringLiteral("main/arrow.png"));
 }
 
 // ---- picture buttons -------------------------------------------------------------------

@@ -22,6 +22,9 @@ void ShowStartUpMessage(const QString &text)
     QMessageBox::information(nullptr, QApplication::applicationName(), text);
 }
 
+QString g_programDir;
+std::function<void()> g_terminateRequest;
+
 std::unique_ptr<TCustomProc> g_customProc;
 std::unique_ptr<TCommonLib> g_commonLib;
 
@@ -33,10 +36,28 @@ void CreateSharedObjects()
 
 } // namespace
 
+QString ProgramDir()
+{
+    if (!g_programDir.isEmpty())
+        return g_programDir;
+    return QCoreApplication::applicationDirPath() + QLatin1Char('/');
+}
+
+void SetProgramDir(const QString &folder)
+{
+    g_programDir = folder.isEmpty() || folder.endsWith(QLatin1Char('/'))
+                       ? folder
+                       : folder + QLatin1Char('/');
+}
+
 QString ResourceModulePath()
 {
-    return QDir(QCoreApplication::applicationDirPath())
-        .filePath(QLatin1String(ResourceModule::kFileName));
+    return ProgramDir() + QLatin1String(ResourceModule::kFileName);
+}
+
+void SetTerminateRequest(std::function<void()> request)
+{
+    g_terminateRequest = std::move(request);
 }
 
 QString MissingModuleMessage(const QString &modulePath)
@@ -52,7 +73,10 @@ bool CheckResourceModule(const QString &modulePath)
     if (QFileInfo(modulePath).isFile())
         return true;
     ShowStartUpMessage(MissingModuleMessage(modulePath));
-    QCoreApplication::exit(1);
+    if (g_terminateRequest)
+        g_terminateRequest();
+    else
+        QCoreApplication::exit(1);
     return false;
 }
 
@@ -63,7 +87,7 @@ void StartUp(TFrmMainForm *mainForm)
     CheckResourceModule(modulePath);
     QCoreApplication::processEvents();
     LoadProductInfo(modulePath);
-    RecSoftInfo.ExeDir = QCoreApplication::applicationDirPath() + QLatin1Char('/');
+    RecSoftInfo.ExeDir = ProgramDir();
     const QString title = RecSoftInfo.ProductName + QLatin1Char(' ') + RecSoftInfo.Version;
     if (mainForm) {
         mainForm->setWindowTitle(title);

@@ -2,10 +2,21 @@
 
 #include <QString>
 
+
 class TFrmMainForm;
+
+#include <functional>
+
+// The program's folder with a trailing "/": the folder of the running executable, unless a
+// test has set another one.
+QString ProgramDir();
+void SetProgramDir(const QString &folder);
 
 // The resource module's path: Res.rcc in the program's folder.
 QString ResourceModulePath();
+
+// What asking the program to end does: QCoreApplication::exit(1). Tests replace it.
+void SetTerminateRequest(std::function<void()> request);
 
 // The text shown when the resource module is missing; it names the file looked for.
 QString MissingModuleMessage(const QString &modulePath);

@@ -2,6 +2,7 @@
 
 #include "platform/ResourceModule.h"
 
+#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QGuiApplication>
 #include <QImage>
@@ -14,10 +15,16 @@ namespace {
 
 int g_timer1Interval = 250;
 int g_timer2Interval = 1000;
+qint64 g_lastShownMs = 0;
 constexpr int kDesignWidth = 353;
 constexpr int kDesignHeight = 190;
 
 } // namespace
+
+qint64 TFrmFlashForm::LastShownMs()
+{
+    return g_lastShownMs;
+}
 
 void TFrmFlashForm::SetTimerIntervals(int timer1, int timer2)
 {
@@ -95,6 +102,9 @@ void ShowSplash(const QString &modulePath, const std::function<void()> &startUp)
         frame.moveCenter(screen->availableGeometry().center());
         splash.move(frame.topLeft());
     }
+    QElapsedTimer shown;
+    shown.start();
     splash.exec();
+    g_lastShownMs = shown.elapsed();
     module.Unload();
 }

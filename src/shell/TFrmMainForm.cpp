@@ -55,7 +55,7 @@ TPictureButton *pictureButton(QWidget *parent, const char *name, const QRect &ge
 {
     auto *button = new TPictureButton(parent);
     button->setObjectName(QLatin1String(name));
-    button->setSkin(QStringLiteral("skin/main/") + QLatin1String(name));
+    button->setSkin(QStringLiteral("main/") + QLatin1String(name));
     button->setGeometry(geometry);
     if (!hint.isEmpty())
         button->setHint(hint, hintShown);
@@ -70,10 +70,7 @@ QComboBox, QLineEdit {
 }
 QComboBox:disabled, QLineEdit:disabled { background: #c9d2de; color: #66758a; }
 QComboBox::drop-down { border: none; width: 16px; }
-QComboBox::down-arrow {
-    width: 0; height: 0; border-left: 4px solid transparent; border-right: 4px solid transparent;
-    border-top: 5px solid #35557f; margin-right: 4px;
-}
+QComboBox::down-arrow { image: url(:/skin/main/arrow.png); width: 9px; height: 6px; }
 QComboBox QAbstractItemView {
     background: white; color: #1a273b; selection-background-color: #4a90e2;
     selection-color: white; border: 1px solid #6f86a8;
@@ -328,7 +325,7 @@ void TFrmMainForm::applyWindowOutline()
     if (m_skin == nullptr || m_skin->isNull())
         return;
     const QRgb key = m_skin->pixel(0, m_skin->height() - 1);
-    const QImage mask = m_skin->createMaskFromColor(key, Qt::MaskOutColor);
+    const QImage mask = m_skin->createMaskFromColor(key, Qt::MaskInColor);
     setMask(QBitmap::fromImage(mask));
     m_outlineApplied = true;
 }

@@ -1,4 +1,5 @@
 #include "platform/DesktopOpener.h"
+#include "shell/ShellAutomation.h"
 #include "shell/TFrmMainForm.h"
 
 #include <QApplication>
@@ -17,6 +18,7 @@ int main(int argc, char *argv[])
     platform::setDesktopOpener(&opener);
 
     TFrmMainForm mainForm;
+    ShellAutomation::FromEnvironment(&mainForm);
     mainForm.show();
     const int code = app.exec();
     platform::setDesktopOpener(nullptr);
