@@ -1,0 +1,417 @@
+// The main window on a real (offscreen) display: its layout and outline, the keyboard
+// shortcuts, start-up with the built resource module, the About box, the help, web and
+// codec download commands through a fake desktop opener, and closing.
+#include "platform/IDesktopOpener.h"
+#include "platform/ResourceModule.h"
+#include "shell/StartUp.h"
+#include "shell/TFrmFlashForm.h"
+#include "shell/TFrmMainForm.h"
+#include "shell/TPictureButton.h"
+#include "shell/TRecSoftInfo.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <functional>
+
+#include <memory>
+
+namespace {
+
+struct OpenCall
+{
+    QString kind; // "address" or "path"
+    QString target;
+};
+
+class FakeOpener final : public IDesktopOpener
+{
+public:
+    bool OpenAddress(const QString &address) override
+    {
+        calls.push_back({QStringLiteral("address"), address});
+        return true;
+    }
+    bool OpenPath(const QString &path) override
+    {
+        calls.push_back({QStringLiteral("path"), path});
+        return true;
+    }
+    std::vector<OpenCall> calls;
+};
+
+QString appDir()
+{
+    return qEnvironmentVariable("CLIPWRIGHT_APP_DIR") + QLatin1Char('/');
+}
+
+} // namespace
+
+class TestMainForm : public QObject
+{
+    Q_OBJECT
+
+private:
+    FakeOpener m_opener;
+    std::unique_ptr<TFrmMainForm> m_form;
+
+    // Runs action, which opens a modal box; returns "title|text" of that box and closes it.
+    QString modalText(const std::function<void()> &action)
+    {
+        QString seen;
+        QTimer::singleShot(0, [&seen] {
+            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+                seen = box->windowTitle() + QLatin1Char('|') + box->text();
+                box->accept();
+            }
+        });
+        action();
+        return seen;
+    }
+
+    TPictureButton *button(const char *name)
+    {
+        return m_form->findChild<TPictureButton *>(QLatin1String(name));
+    }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        QApplication::setApplicationName(QStringLiteral("Clipwright"));
+        QVERIFY2(QFileInfo::exists(appDir() + QStringLiteral("Res.rcc")),
+                 "the program folder must hold Res.rcc");
+        SetProgramDir(appDir());
+        platform::setDesktopOpener(&m_opener);
+        TFrmFlashForm::SetTimerIntervals(10, 30);
+        m_form = std::make_unique<TFrmMainForm>();
+        m_form->SetEndProgram([] {});
+        m_form->show();
+        QTRY_VERIFY_WITH_TIMEOUT(m_form->IsReady(), 10000);
+    }
+
+    void cleanupTestCase()
+    {
+        m_form.reset();
+        platform::setDesktopOpener(nullptr);
+    }
+
+    void init() { m_opener.calls.clear(); }
+
+    void layout_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QRect>("geometry");
+        auto row = [](const char *name, int x, int y, int w, int h) {
+            QTest::newRow(name) << QString::fromLatin1(name) << QRect(x, y, w, h);
+        };
+        row("rzfrmshpfrmConverter", 0, 0, 692, 456);
+        row("lblTitle", 63, 32, 537, 27);
+        row("btnWindowMinimize", 606, 28, 25, 25);
+        row("btnWindowClose", 640, 28, 25, 25);
+        row("btnHomePage", 406, 73, 48, 48);
+        row("btnEMail", 459, 73, 48, 48);
+        row("btnHelp", 565, 73, 48, 48);
+        row("btnAbout", 618, 73, 48, 48);
+        row("DSVideoWindowEx1", 26, 76, 253, 152);
+        row("Image1", 290, 125, 379, 5);
+        row("cbbOutputFiletype", 368, 133, 297, 21);
+        row("cbbProfile", 368, 160, 217, 21);
+        row("btnOptions", 595, 160, 70, 20);
+        row("edtOutputFolder", 368, 188, 217, 21);
+        row("RzBmpButton1", 595, 188, 70, 20);
+        row("Panel1", 22, 234, 260, 19);
+        row("btnPlay", 36, 261, 25, 25);
+        row("btnPause", 68, 261, 25, 25);
+        row("btnStop", 99, 261, 25, 25);
+        row("imgPlay", 146, 253, 136, 38);
+        row("pnlCurTime", 171, 264, 81, 17);
+        row("dxTreeSourceFileInfo", 22, 292, 525, 138);
+        row("btnOpenFile", 555, 289, 110, 30);
+        row("btnRemoveFile", 555, 323, 110, 30);
+        row("btnClearFile", 555, 357, 110, 30);
+        row("btnConvert", 555, 391, 110, 40);
+    }
+
+    void layout()
+    {
+        QFETCH(QString, name);
+        QFETCH(QRect, geometry);
+        auto *widget = m_form->findChild<QWidget *>(name);
+        QVERIFY2(widget, qPrintable(name));
+        QCOMPARE(widget->geometry(), geometry);
+        QVERIFY(widget->isVisible());
+    }
+
+    void labelsAndHints()
+    {
+        struct Place
+        {
+            const char *name;
+            QPoint at;
+            const char *text;
+        };
+        const Place labels[] = {
+            {"lblOutputFileTypeName", {288, 136}, "Output FileType:"},
+            {"lblProfileSettings", {291, 164}, "Profile Settings:"},
+            {"lblOutputFolderInfo", {298, 191}, "Output Folder:"},
+            {"Label1", {313, 227}, "Shutdown computer when job is finished."},
+            {"Label2", {313, 247}, "Show output directory when done"},
+            {"Label3", {296, 272}, "Click here to download the coder"},
+        };
+        for (const Place &p : labels) {
+            auto *label = m_form->findChild<QLabel *>(QLatin1String(p.name));
+            QVERIFY2(label, p.name);
+            QCOMPARE(label->pos(), p.at);
+            QCOMPARE(label->text(), QString::fromUtf8(p.text));
+        }
+        QCOMPARE(m_form->chkShutdown->pos(), QPoint(294, 226));
+        QCOMPARE(m_form->chkShowOutputDirectory->pos(), QPoint(294, 246));
+        QCOMPARE(m_form->size(), QSize(692, 456));
+
+        const std::pair<const char *, const char *> hints[] = {
+            {"btnOptions", "Ctrl + N"}, {"RzBmpButton1", "Ctrl + N"}, {"btnPlay", "Ctrl + P"},
+            {"btnPause", "Ctrl + U"},   {"btnStop", "Ctrl + T"},      {"btnOpenFile", "Ctrl + O"},
+            {"btnRemoveFile", "Ctrl + R"}, {"btnClearFile", "Ctrl + L"},
+            {"btnConvert", "Ctrl + S"}, {"btnSelectOutputFolder", "Ctrl + B"},
+        };
+        for (const auto &[name, hint] : hints) {
+            QCOMPARE(button(name)->hint(), QString::fromLatin1(hint));
+            QCOMPARE(button(name)->toolTip(), QString::fromLatin1(hint));
+        }
+        // The help button keeps its hint to itself.
+        QCOMPARE(button("btnHelp")->hint(), QStringLiteral("Help (F1)"));
+        QVERIFY(button("btnHelp")->toolTip().isEmpty());
+        QVERIFY(!button("btnSelectOutputFolder")->isVisible());
+    }
+
+    void outlineFollowsTheBackground()
+    {
+        const QRegion outline = m_form->mask();
+        QVERIFY(!outline.isEmpty());
+        QVERIFY(outline.contains(QPoint(346, 228)));
+        QVERIFY(outline.contains(QPoint(346, 0)));
+        // The rounded corners lie outside the window.
+        QVERIFY(!outline.contains(QPoint(0, 0)));
+        QVERIFY(!outline.contains(QPoint(0, 455)));
+        QVERIFY(!outline.contains(QPoint(691, 455)));
+        QVERIFY(m_form->minimumSize().width() <= 692 && m_form->minimumSize().height() <= 456);
+    }
+
+    void startUpSetsTitleAndProductInfo()
+    {
+        QCOMPARE(m_form->windowTitle(), QStringLiteral("Clipwright 1.0"));
+        QCOMPARE(m_form->lblTitle->text(), QStringLiteral("Clipwright 1.0"));
+        QCOMPARE(RecSoftInfo.ProductName, QStringLiteral("Clipwright"));
+        QCOMPARE(RecSoftInfo.HomePage, QStringLiteral("https://clipwright.example.org"));
+        QCOMPARE(RecSoftInfo.SupportMail, QStringLiteral("support@clipwright.example.org"));
+        QVERIFY(RecSoftInfo.CodecAddress.startsWith(QStringLiteral("https://")));
+        QCOMPARE(RecSoftInfo.ExeDir, appDir());
+    }
+
+    void shortcuts_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<QString>("clicked"); // button name, "help" or empty for nothing
+        const int ctrl = Qt::ControlModifier;
+        QTest::newRow("Ctrl+O") << int(Qt::Key_O) << ctrl << "btnOpenFile";
+        QTest::newRow("Ctrl+R") << int(Qt::Key_R) << ctrl << "btnRemoveFile";
+        QTest::newRow("Ctrl+L") << int(Qt::Key_L) << ctrl << "btnClearFile";
+        QTest::newRow("Ctrl+I") << int(Qt::Key_I) << ctrl << "btnOptions";
+        QTest::newRow("Ctrl+P") << int(Qt::Key_P) << ctrl << "btnPlay";
+        QTest::newRow("Ctrl+U") << int(Qt::Key_U) << ctrl << "btnPause";
+        QTest::newRow("Ctrl+T") << int(Qt::Key_T) << ctrl << "btnStop";
+        QTest::newRow("Ctrl+S") << int(Qt::Key_S) << ctrl << "btnConvert";
+        QTest::newRow("Ctrl+N") << int(Qt::Key_N) << ctrl << "btnConvert";
+        QTest::newRow("Ctrl+B hidden button") << int(Qt::Key_B) << ctrl << "btnSelectOutputFolder";
+        QTest::newRow("Ctrl+Shift+O") << int(Qt::Key_O) << int(ctrl | Qt::ShiftModifier) << "";
+        QTest::newRow("Ctrl+Alt+S") << int(Qt::Key_S) << int(ctrl | Qt::AltModifier) << "";
+        QTest::newRow("O alone") << int(Qt::Key_O) << 0 << "";
+        QTest::newRow("Alt+O") << int(Qt::Key_O) << int(Qt::AltModifier) << "";
+        QTest::newRow("Ctrl+X") << int(Qt::Key_X) << ctrl << "";
+        QTest::newRow("F1") << int(Qt::Key_F1) << 0 << "help";
+        QTest::newRow("Shift+F1") << int(Qt::Key_F1) << int(Qt::ShiftModifier) << "help";
+        QTest::newRow("Ctrl+F1") << int(Qt::Key_F1) << ctrl << "help";
+    }
+
+    void shortcuts()
+    {
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        QFETCH(QString, clicked);
+        // Every button that a shortcut can click, watched at once.
+        std::vector<std::pair<QString, std::unique_ptr<QSignalSpy>>> spies;
+        for (TPictureButton *b : m_form->findChildren<TPictureButton *>())
+            spies.emplace_back(b->objectName(),
+                               std::make_unique<QSignalSpy>(b, &QAbstractButton::clicked));
+
+        QTest::keyClick(m_form.get(), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+
+        for (auto &[name, spy] : spies)
+            QCOMPARE(spy->count(), name == clicked ? 1 : 0);
+        if (clicked == QLatin1String("help")) {
+            QCOMPARE(m_opener.calls.size(), size_t(1));
+            QCOMPARE(m_opener.calls[0].kind, QStringLiteral("path"));
+            QCOMPARE(m_opener.calls[0].target, appDir() + QStringLiteral("Help.html"));
+        } else {
+            QVERIFY(m_opener.calls.empty());
+        }
+    }
+
+    void shortcutStillReachesTheFocusedControl()
+    {
+        QApplication::setActiveWindow(m_form.get());
+        m_form->edtOutputFolder->setFocus();
+        QTRY_VERIFY(m_form->edtOutputFolder->hasFocus());
+        int keysSeen = 0;
+        struct Counter : QObject
+        {
+            int *seen;
+            explicit Counter(int *s) : seen(s) {}
+            bool eventFilter(QObject *, QEvent *e) override
+            {
+                if (e->type() == QEvent::KeyPress &&
+                    static_cast<QKeyEvent *>(e)->key() == Qt::Key_R)
+                    ++*seen;
+                return false;
+            }
+        } counter(&keysSeen);
+        m_form->edtOutputFolder->installEventFilter(&counter);
+        QSignalSpy remove(m_form->btnRemoveFile, &QAbstractButton::clicked);
+        QTest::keyClick(m_form->edtOutputFolder, Qt::Key_R, Qt::ControlModifier);
+        m_form->edtOutputFolder->removeEventFilter(&counter);
+        QCOMPARE(remove.count(), 1); // once, although the key passes up through the parents
+        QCOMPARE(keysSeen, 1);
+    }
+
+    void webCommands()
+    {
+        const TRecSoftInfo saved = RecSoftInfo;
+        QTest::mouseClick(m_form->btnHomePage, Qt::LeftButton);
+        QTest::mouseClick(m_form->btnEMail, Qt::LeftButton);
+        QTest::mouseClick(m_form->btnHelp, Qt::LeftButton);
+        QTest::mouseClick(m_form->Label3, Qt::LeftButton);
+        RecSoftInfo.SupportMail.clear();
+        QTest::mouseClick(m_form->btnEMail, Qt::LeftButton);
+        RecSoftInfo = saved;
+
+        const std::vector<std::pair<QString, QString>> expected = {
+            {QStringLiteral("address"), QStringLiteral("https://clipwright.example.org")},
+            {QStringLiteral("address"), QStringLiteral("mailto:support@clipwright.example.org")},
+            {QStringLiteral("path"), appDir() + QStringLiteral("Help.html")},
+            {QStringLiteral("address"), RecSoftInfo.CodecAddress},
+            {QStringLiteral("address"), QStringLiteral("mailto:")},
+        };
+        QCOMPARE(m_opener.calls.size(), expected.size());
+        for (size_t i = 0; i < expected.size(); ++i) {
+            QCOMPARE(m_opener.calls[i].kind, expected[i].first);
+            QCOMPARE(m_opener.calls[i].target, expected[i].second);
+        }
+        QVERIFY(QFileInfo::exists(appDir() + QStringLiteral("Help.html")));
+    }
+
+    void aboutBoxShowsNameAndVersion()
+    {
+        const QString seen = modalText([&] { QTest::mouseClick(m_form->btnAbout, Qt::LeftButton); });
+        QVERIFY2(seen.contains(QStringLiteral("Clipwright 1.0")), qPrintable(seen));
+        QVERIFY(seen.contains(QStringLiteral("https://clipwright.example.org")));
+    }
+
+    void versionText()
+    {
+        QCOMPARE(ShortVersion(QStringLiteral("2.0.0.0")), QStringLiteral("2.0"));
+        QCOMPARE(ShortVersion(QStringLiteral("1.12.3")), QStringLiteral("1.12"));
+        QCOMPARE(ShortVersion(QString()), QString());
+        QCOMPARE(GetVersionText(QCoreApplication::applicationFilePath()), QStringLiteral("1.0"));
+        // Other executables carry no version: empty, as for a file without version data.
+        QCOMPARE(GetVersionText(QStringLiteral("/bin/sh")), QString());
+        QCOMPARE(GetVersionText(QStringLiteral("/no/such/file")), QString());
+    }
+
+    void resourceModuleReadsEntries()
+    {
+        ResourceModule module;
+        QVERIFY(module.Load(appDir() + QStringLiteral("Res.rcc")));
+        QCOMPARE(module.String(ResourceModule::kProductName), QStringLiteral("Clipwright"));
+        QVERIFY(module.String(2).isEmpty());
+        const QImage splash = QImage::fromData(module.Picture(QStringLiteral("ImgFlash")), "JPEG");
+        QCOMPARE(splash.size(), QSize(353, 190));
+        // A second object maps the same file at the same time.
+        ResourceModule other;
+        QVERIFY(other.Load(appDir() + QStringLiteral("Res.rcc")));
+        other.Unload();
+        QCOMPARE(module.String(ResourceModule::kHomePage),
+                 QStringLiteral("https://clipwright.example.org"));
+        QTemporaryDir dir;
+        QFile junk(dir.filePath(QStringLiteral("Res.rcc")));
+        QVERIFY(junk.open(QIODevice::WriteOnly));
+        junk.write("not a resource file");
+        junk.close();
+        ResourceModule bad;
+        QVERIFY(!bad.Load(junk.fileName()));
+        QVERIFY(bad.String(1).isEmpty());
+    }
+
+    void missingResourceModuleEndsTheProgram()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("Res.rcc"));
+        int terminateRequests = 0;
+        SetTerminateRequest([&] { ++terminateRequests; });
+        bool found = true;
+        const QString seen = modalText([&] { found = CheckResourceModule(path); });
+        SetTerminateRequest(nullptr);
+        QVERIFY(!found);
+        QCOMPARE(terminateRequests, 1);
+        QCOMPARE(seen, QStringLiteral("Clipwright|'%1' is not found. Please reinstall this program.")
+                           .arg(path));
+
+        // Present: no message, no request.
+        QVERIFY(CheckResourceModule(appDir() + QStringLiteral("Res.rcc")));
+    }
+
+    void splashRunsStartUpOnceAndWaits()
+    {
+        TFrmFlashForm::SetTimerIntervals(10, 40);
+        int runs = 0;
+        QSize shownSize;
+        QElapsedTimer clock;
+        clock.start();
+        ShowSplash(appDir() + QStringLiteral("Res.rcc"), [&] {
+            ++runs;
+            if (QWidget *splash = QApplication::activeModalWidget())
+                shownSize = splash->size();
+        });
+        QCOMPARE(runs, 1);
+        QCOMPARE(shownSize, QSize(353, 190));
+        QVERIFY(clock.elapsed() >= 70); // two ticks of Timer2
+        // Without a module the splash still runs start-up and closes.
+        runs = 0;
+        ShowSplash(QStringLiteral("/no/such/Res.rcc"), [&] { ++runs; });
+        QCOMPARE(runs, 1);
+        TFrmFlashForm::SetTimerIntervals(10, 30);
+    }
+
+    void closingEndsTheProgram()
+    {
+        int ends = 0;
+        m_form->SetEndProgram([&] { ++ends; });
+        QTest::mouseClick(m_form->btnWindowClose, Qt::LeftButton);
+        QCOMPARE(ends, 1);
+        QVERIFY(!m_form->isVisible());
+        QVERIFY(!m_form->tmrClearMemory->isActive());
+    }
+};
+
+QTEST_MAIN(TestMainForm)
+#include "TestMainForm.moc"
