@@ -81,7 +81,8 @@ void SourceCellDelegate::setEditorData(QWidget *editor, const QModelIndex &index
     const QString text = index.data(Qt::EditRole).toString();
     // Two hour digits, more from 100 hours on.
     const int hourDigits = qMax(2, int(text.indexOf(QLatin1Char(':'))));
-    line->setInputMask(QString(hourDigits, QLatin1Char('9')) + QStringLiteral(":99:99;_"));
+    // Optional digits, so that an emptied editor can be committed.
+    line->setInputMask(QString(hourDigits, QLatin1Char('0')) + QStringLiteral(":00:00;_"));
     line->setText(text);
     line->selectAll();
 }

@@ -67,6 +67,7 @@ TSourceListView::TSourceListView(QWidget *parent) : QTableView(parent)
     setTextElideMode(Qt::ElideMiddle);
     setDragEnabled(true);
     setAcceptDrops(true);
+    viewport()->setAcceptDrops(true);
     setDragDropMode(QAbstractItemView::DragDrop);
     setDefaultDropAction(Qt::CopyAction);
 
@@ -102,20 +103,22 @@ void TSourceListView::setSourceModel(SourceListModel *model)
         // Connected before the view's own handlers, so that the selection model's reaction
         // to rows going away is not taken for a choice of the user.
         auto changing = [this] { m_modelChanging = true; };
-        auto changed = [this] {
-            m_modelChanging = false;
-            pullSelectionFromModel();
-        };
         connect(model, &QAbstractItemModel::rowsAboutToBeRemoved, this, changing);
         connect(model, &QAbstractItemModel::rowsAboutToBeInserted, this, changing);
         connect(model, &QAbstractItemModel::modelAboutToBeReset, this, changing);
-        connect(model, &QAbstractItemModel::rowsRemoved, this, changed);
-        connect(model, &QAbstractItemModel::rowsInserted, this, changed);
-        connect(model, &QAbstractItemModel::modelReset, this, changed);
     }
     setModel(model);
     if (!model)
         return;
+    // Connected after the view's own handlers: once they have followed the rows, the
+    // model's selection and focus are shown again.
+    auto changed = [this] {
+        m_modelChanging = false;
+        pullSelectionFromModel();
+    };
+    connect(model, &QAbstractItemModel::rowsRemoved, this, changed);
+    connect(model, &QAbstractItemModel::rowsInserted, this, changed);
+    connect(model, &QAbstractItemModel::modelReset, this, changed);
     connect(model, &SourceListModel::selectionChanged, this,
             &TSourceListView::pullSelectionFromModel);
     connect(model, &SourceListModel::focusChanged, this,
