@@ -8,7 +8,7 @@ packages=(
   libopencore-amrnb-dev libmpv-dev
   fonts-liberation
   googletest libgtest-dev
-  ffmpeg xvfb xauth x11-apps imagemagick xdotool dbus
+  ffmpeg xvfb xauth x11-apps imagemagick xdotool dbus time
 )
 missing=()
 for p in "${packages[@]}"; do
