@@ -1,0 +1,214 @@
+#include "preview/TrimStrip.h"
+
+#include "preview/TrimMath.h"
+#include "preview/TrimStripModel.h"
+
+#include <QBitmap>
+#include <QKeyEvent>
+#include <QLinearGradient>
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace {
+
+constexpr int kPaintIntervalMs = 10;
+
+// The picture of one part of the strip, stretched over it: muted for time outside the
+// range, lit for time inside it.
+class StripImage : public QWidget
+{
+public:
+    StripImage(const QString &name, bool inRange, std::function<void(QMouseEvent *)> onDown,
+               QWidget *parent)
+        : QWidget(parent)
+        , m_inRange(inRange)
+        , m_onDown(std::move(onDown))
+    {
+        setObjectName(name);
+        setAttribute(Qt::WA_OpaquePaintEvent);
+    }
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        static const QImage outside = picture(false);
+        static const QImage inside = picture(true);
+        QPainter p(this);
+        p.drawImage(rect(), m_inRange ? inside : outside);
+    }
+    void mousePressEvent(QMouseEvent *e) override { m_onDown(e); }
+    // A double click counts as a click.
+    void mouseDoubleClickEvent(QMouseEvent *e) override { m_onDown(e); }
+
+private:
+    static QImage picture(bool inRange)
+    {
+        QImage img(8, TrimStrip::kHeight, QImage::Format_RGB32);
+        QPainter p(&img);
+        QLinearGradient g(0, 0, 0, img.height());
+        if (inRange) {
+            g.setColorAt(0, QColor(0x7f, 0xb4, 0xf0));
+            g.setColorAt(0.5, QColor(0x4a, 0x90, 0xe2));
+            g.setColorAt(1, QColor(0x2c, 0x5f, 0xa8));
+        } else {
+            g.setColorAt(0, QColor(0x4a, 0x50, 0x5e));
+            g.setColorAt(1, QColor(0x2e, 0x32, 0x3c));
+        }
+        p.fillRect(img.rect(), g);
+        p.setPen(TrimStrip::StripColor().darker(130));
+        p.drawLine(0, 0, img.width(), 0);
+        p.drawLine(0, img.height() - 1, img.width(), img.height() - 1);
+        return img;
+    }
+
+    bool m_inRange;
+    std::function<void(QMouseEvent *)> m_onDown;
+};
+
+// A trim handle: its face is the handle's picture stretched over it, black left out so the
+// button-face background shows. Dragged with the left button; Esc ends a drag.
+class Handle : public QWidget
+{
+public:
+    Handle(const QString &name, const QImage &face, std::function<int()> width,
+           std::function<void(int)> drag, std::function<void()> done, bool growsRight,
+           QWidget *parent)
+        : QWidget(parent)
+        , m_width(std::move(width))
+        , m_drag(std::move(drag))
+        , m_done(std::move(done))
+        , m_growsRight(growsRight)
+    {
+        setObjectName(name);
+        setCursor(Qt::PointingHandCursor);
+        setFocusPolicy(Qt::ClickFocus);
+        QPixmap pix = QPixmap::fromImage(face.scaled(TrimMath::kHandleWidth, TrimStrip::kHeight));
+        pix.setMask(pix.createMaskFromColor(Qt::black));
+        m_face = pix;
+    }
+
+    void drawFace() { update(); }
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter p(this);
+        p.fillRect(rect(), palette().color(QPalette::Button));
+        p.drawPixmap(rect(), m_face);
+    }
+    void mousePressEvent(QMouseEvent *e) override
+    {
+        if (e->button() != Qt::LeftButton)
+            return;
+        m_dragging = true;
+        m_pressX = e->globalPosition().x();
+        m_pressWidth = m_width();
+    }
+    void mouseMoveEvent(QMouseEvent *e) override
+    {
+        if (!m_dragging)
+            return;
+        const int dx = qRound(e->globalPosition().x() - m_pressX);
+        m_drag(m_growsRight ? m_pressWidth + dx : m_pressWidth - dx);
+    }
+    void mouseReleaseEvent(QMouseEvent *e) override
+    {
+        if (e->button() == Qt::LeftButton)
+            finish();
+    }
+    void keyPressEvent(QKeyEvent *e) override
+    {
+        if (e->key() == Qt::Key_Escape && m_dragging)
+            finish();
+        else
+            QWidget::keyPressEvent(e);
+    }
+
+private:
+    void finish()
+    {
+        if (!m_dragging)
+            return;
+        m_dragging = false;
+        m_done();
+    }
+
+    QPixmap m_face;
+    std::function<int()> m_width;
+    std::function<void(int)> m_drag;
+    std::function<void()> m_done;
+    bool m_growsRight;
+    bool m_dragging = false;
+    qreal m_pressX = 0;
+    int m_pressWidth = 0;
+};
+
+} // namespace
+
+TrimStrip::TrimStrip(TrimStripModel &model, QWidget *parent)
+    : QWidget(parent)
+    , m_model(model)
+{
+    setObjectName(QStringLiteral("Panel1"));
+    setFixedSize(TrimMath::kStripWidth, kHeight);
+    setAutoFillBackground(true);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, StripColor());
+    setPalette(pal);
+
+    m_panel2 = new StripImage(QStringLiteral("Panel2"), false, [this](QMouseEvent *e) {
+        m_model.Panel2MouseDown(e->button(), e->modifiers());
+    }, this);
+    m_panel4 = new StripImage(QStringLiteral("Panel4"), true, [this](QMouseEvent *e) {
+        m_model.Panel4MouseDown(e->button(), e->modifiers());
+    }, this);
+    m_panel3 = new StripImage(QStringLiteral("Panel3"), false, [this](QMouseEvent *e) {
+        m_model.Panel3MouseDown(e->button(), e->modifiers());
+    }, this);
+    m_splitter1 = new Handle(
+        QStringLiteral("Splitter1"), imgL(), [this] { return m_model.Left(); },
+        [this](int w) { m_model.DragStartHandle(w); }, [this] { m_model.EndStartHandleDrag(); },
+        true, this);
+    m_splitter2 = new Handle(
+        QStringLiteral("Splitter2"), imgR(), [this] { return m_model.Right(); },
+        [this](int w) { m_model.DragEndHandle(w); }, [this] { m_model.EndEndHandleDrag(); },
+        false, this);
+
+    connect(&m_model, &TrimStripModel::geometryChanged, this, &TrimStrip::layoutParts);
+    connect(&m_model, &TrimStripModel::endFaceDrawRequested, this,
+            [this] { static_cast<Handle *>(m_splitter2)->drawFace(); });
+    layoutParts();
+
+    m_tmrPaintSP.setInterval(kPaintIntervalMs);
+    connect(&m_tmrPaintSP, &QTimer::timeout, this, &TrimStrip::tmrPaintSPTimer);
+    m_tmrPaintSP.start();
+}
+
+QImage TrimStrip::imgL()
+{
+    return QImage(QStringLiteral(":/skin/main/imgL.png"));
+}
+
+QImage TrimStrip::imgR()
+{
+    return QImage(QStringLiteral(":/skin/main/imgR.png"));
+}
+
+void TrimStrip::tmrPaintSPTimer()
+{
+    static_cast<Handle *>(m_splitter1)->drawFace();
+    static_cast<Handle *>(m_splitter2)->drawFace();
+}
+
+void TrimStrip::layoutParts()
+{
+    using namespace TrimMath;
+    const int left = qMax(0, m_model.Left());
+    const int right = qMax(0, m_model.Right());
+    const int endX = kStripWidth - right - kHandleWidth;
+    m_panel2->setGeometry(0, 0, left, kHeight);
+    m_splitter1->setGeometry(left, 0, kHandleWidth, kHeight);
+    m_panel4->setGeometry(left + kHandleWidth, 0, qMax(0, endX - left - kHandleWidth), kHeight);
+    m_splitter2->setGeometry(endX, 0, kHandleWidth, kHeight);
+    m_panel3->setGeometry(endX + kHandleWidth, 0, right, kHeight);
+}

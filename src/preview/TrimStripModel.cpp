@@ -1,0 +1,189 @@
+#include "preview/TrimStripModel.h"
+
+#include "preview/PreviewPlayer.h"
+#include "preview/TrimMath.h"
+#include "sources/SourceListModel.h"
+
+#include <QCoreApplication>
+
+using namespace TrimMath;
+
+TrimStripModel::TrimStripModel(SourceListModel &list, PreviewPlayer &player, QObject *parent)
+    : QObject(parent)
+    , m_list(list)
+    , m_player(player)
+{
+}
+
+int TrimStripModel::Middle() const
+{
+    return kStripWidth - m_left - m_right - 2 * kHandleWidth;
+}
+
+void TrimStripModel::SetLeft(int left)
+{
+    if (m_left == left)
+        return;
+    m_left = left;
+    Q_EMIT geometryChanged();
+}
+
+void TrimStripModel::SetRight(int right)
+{
+    if (m_right == right)
+        return;
+    m_right = right;
+    Q_EMIT geometryChanged();
+}
+
+void TrimStripModel::processPending()
+{
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
+void TrimStripModel::LoadSelectedRow()
+{
+    for (int row : m_list.selectedRows()) {
+        const SourceRow &r = m_list.row(row);
+        // The file in the preview keeps its handles where they are.
+        if (r.fileName() == m_player.LoadedFile)
+            continue;
+        m_player.StopPreview();
+        const qint64 d = CellSeconds(r.cell(SourceRow::dxtrlSourceFileDuration));
+        const qint64 s = CellSeconds(r.startTime());
+        const qint64 e = CellSeconds(r.endTime());
+        Marks.DurationSeconds = int(d);
+        Marks.TimelineLoaded = false;
+        // A row never has a zero duration once added; an odd one leaves the handles alone.
+        if (d > 0) {
+            const int left = LeftForStart(s, d);
+            if (LeftMoves(left, m_left))
+                SetLeft(left);
+            const int right = RightForEnd(e, d);
+            if (RightMoves(right, m_right))
+                SetRight(right);
+        }
+        Marks.TimelineLoaded = true;
+    }
+}
+
+void TrimStripModel::ResetTrimStrip()
+{
+    SetLeft(kResetWidth);
+    SetRight(kResetWidth);
+}
+
+void TrimStripModel::SetStartTimeAndPlay()
+{
+    processPending();
+    if (HandlesTouch(m_left, m_right))
+        SetLeft(m_left - 1);
+    Marks.StartSeconds = SecondsAtPercent(StartPercent(m_left), Marks.DurationSeconds);
+    const QString start = FormatDuration(Marks.StartSeconds);
+    for (int row : m_list.selectedRows()) {
+        m_list.setCell(row, SourceRow::dxtrlSourceFileStartTime, start);
+        const QString path = m_list.row(row).fileName();
+        m_list.setCell(row, SourceRow::dxtrlstclConvertDuration,
+                       FormatDuration(GetRowCutSeconds(path)));
+        if (Marks.TimelineLoaded && m_player.GraphActive())
+            PreviewPlayer::SeekGraph(m_player.FilterGraph(), qint64(Marks.StartSeconds) * 1000);
+    }
+}
+
+void TrimStripModel::Splitter2Moved()
+{
+    processPending();
+    if (HandlesTouch(m_left, m_right))
+        SetRight(m_right - 1);
+    const int endSeconds = SecondsAtPercent(EndPercent(m_right), Marks.DurationSeconds);
+    const QString end = FormatDuration(endSeconds);
+    for (int row : m_list.selectedRows()) {
+        m_list.setCell(row, SourceRow::dxtrlSourceFileEndTime, end);
+        Marks.EndTimeText = end;
+        const QString path = m_list.row(row).fileName();
+        m_list.setCell(row, SourceRow::dxtrlstclConvertDuration,
+                       FormatDuration(GetRowCutSeconds(path)));
+    }
+    Q_EMIT endFaceDrawRequested();
+}
+
+void TrimStripModel::DragStartHandle(int wantedLeft)
+{
+    const int left = DragLeft(wantedLeft, m_right);
+    if (left == m_left)
+        return;
+    SetLeft(left);
+    SetStartTimeAndPlay();
+}
+
+void TrimStripModel::DragEndHandle(int wantedRight)
+{
+    const int right = DragRight(wantedRight, m_left);
+    if (right == m_right)
+        return;
+    SetRight(right);
+    Splitter2Moved();
+}
+
+void TrimStripModel::EndStartHandleDrag()
+{
+    SetStartTimeAndPlay();
+}
+
+void TrimStripModel::EndEndHandleDrag()
+{
+    Splitter2Moved();
+}
+
+void TrimStripModel::Panel2MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers)
+{
+    if (button != Qt::LeftButton)
+        return;
+    const int step = ClickStep(modifiers);
+    if (!CanStep(m_left, m_left, m_right, step))
+        return;
+    SetLeft(m_left - step);
+    SetStartTimeAndPlay();
+}
+
+void TrimStripModel::Panel3MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers)
+{
+    if (button != Qt::LeftButton)
+        return;
+    const int step = ClickStep(modifiers);
+    if (!CanStep(m_right, m_left, m_right, step))
+        return;
+    SetRight(m_right - step);
+    Splitter2Moved();
+}
+
+void TrimStripModel::Panel4MouseDown(Qt::MouseButton, Qt::KeyboardModifiers)
+{
+}
+
+QString TrimStripModel::dxTreeSourceFileInfoEdited()
+{
+    for (int row : m_list.selectedRows()) {
+        const SourceRow &r = m_list.row(row);
+        const TypedTimes t = CheckTypedTimes(r.cell(SourceRow::dxtrlSourceFileDuration),
+                                             r.startTime(), r.endTime(),
+                                             r.cell(SourceRow::dxtrlstclConvertDuration));
+        m_list.setCell(row, SourceRow::dxtrlSourceFileStartTime, t.start);
+        m_list.setCell(row, SourceRow::dxtrlSourceFileEndTime, t.end);
+        if (!t.error.isEmpty())
+            return t.error;
+        if (Marks.TimelineLoaded && m_player.GraphActive())
+            PreviewPlayer::SeekGraph(m_player.FilterGraph(), t.seekMs);
+        m_list.setCell(row, SourceRow::dxtrlstclConvertDuration, t.cut);
+    }
+    return QString();
+}
+
+int TrimStripModel::GetRowCutSeconds(const QString &path) const
+{
+    const int row = m_list.lastIndexOfFile(path, Qt::CaseInsensitive);
+    if (row < 0)
+        return 0;
+    const SourceRow &r = m_list.row(row);
+    return int(CutCellSeconds(r.endTime()) - CutCellSeconds(r.startTime()));
+}
