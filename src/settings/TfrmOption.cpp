@@ -1,0 +1,275 @@
+#include "settings/TfrmOption.h"
+
+#include "profiles/OptionBoxes.h"
+#include "settings/OptionComboBinding.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScreen>
+
+#include <exception>
+
+namespace {
+
+QPushButton *makeButton(QWidget *parent, const char *name, const QString &caption,
+                        const QRect &geometry)
+{
+    auto *button = new QPushButton(caption, parent);
+    button->setObjectName(QLatin1String(name));
+    button->setGeometry(geometry);
+    button->setAutoDefault(false);
+    return button;
+}
+
+} // namespace
+
+TfrmOption::TfrmOption(OptionBoxes &boxes, QWidget *parent)
+    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
+                          Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+      m_boxes(boxes)
+{
+    m_remembered.fill(-1);
+    setObjectName(QStringLiteral("frmOption"));
+    setWindowTitle(QStringLiteral("Options"));
+    setFixedSize(468, 239);
+    setModal(false);
+
+    auto *lblCustomProfile = new QLabel(QStringLiteral("Custom Profile:"), this);
+    lblCustomProfile->setObjectName(QStringLiteral("lblCustomProfile"));
+    lblCustomProfile->move(8, 15);
+    lblCustomProfile->adjustSize();
+
+    m_cbbCustomProfile = new QComboBox(this);
+    m_cbbCustomProfile->setObjectName(QStringLiteral("cbbCustomProfile"));
+    m_cbbCustomProfile->setEditable(true);
+    m_cbbCustomProfile->setGeometry(112, 12, 185, 21);
+    auto *customBinding =
+        new OptionComboBinding(m_cbbCustomProfile, &boxes.cbbCustomProfile(), this);
+    connect(customBinding, &OptionComboBinding::changed, this,
+            &TfrmOption::cbbCustomProfileChange);
+
+    m_btnAdd = makeButton(this, "btnAdd", QStringLiteral("Add"), QRect(304, 10, 49, 24));
+    m_btnSave = makeButton(this, "btnSave", QStringLiteral("Save"), QRect(356, 10, 49, 24));
+    m_btnDel = makeButton(this, "btnDel", QStringLiteral("Delete"), QRect(408, 10, 49, 24));
+
+    m_grpAdvOptions = new QGroupBox(QStringLiteral("Advanced Options"), this);
+    m_grpAdvOptions->setObjectName(QStringLiteral("grpAdvOptions"));
+    m_grpAdvOptions->setGeometry(12, 36, 449, 153);
+
+    struct Row
+    {
+        const char *name;
+        const char *label;
+        OptionListModel &model;
+        int column;
+        int row;
+    };
+    const Row rows[] = {
+        {"cbbVideoSize", "Video Size:", boxes.cbbVideoSize(), 0, 0},
+        {"cbbVideoBitrate", "Video Bitrate(kbps):", boxes.cbbVideoBitrate(), 0, 1},
+        {"cbbFramerate", "Frame Rate(fps):", boxes.cbbFramerate(), 0, 2},
+        {"cbbAspectratio", "Aspect Ratio:", boxes.cbbAspectratio(), 0, 3},
+        {"cbbAudioBitrate", "Audio Bitrate(kbps):", boxes.cbbAudioBitrate(), 1, 0},
+        {"cbbAudioSample", "Audio Sample(khz):", boxes.cbbAudioSample(), 1, 1},
+        {"cbbAudioVolumeGain", "Audio Volume(%):", boxes.cbbAudioVolumeGain(), 1, 2},
+        {"cbbAudioChannels", "Audio Channels:", boxes.cbbAudioChannels(), 1, 3},
+    };
+    const int tops[] = {19, 51, 83, 114};
+    for (const Row &row : rows) {
+        auto *label = new QLabel(QLatin1String(row.label), m_grpAdvOptions);
+        label->move(row.column == 0 ? 6 : 230, tops[row.row] + 3);
+        label->adjustSize();
+        auto *combo = new QComboBox(m_grpAdvOptions);
+        combo->setObjectName(QLatin1String(row.name));
+        combo->setGeometry(row.column == 0 ? 100 : 323, tops[row.row], 117, 21);
+        label->setBuddy(combo);
+        // A user's choice here is kept in the list; nothing else is run.
+        new OptionComboBinding(combo, &row.model, this);
+    }
+
+    m_btnApply = makeButton(this, "btnApply", QStringLiteral("OK"), QRect(296, 204, 73, 25));
+    m_btnCancel =
+        makeButton(this, "btnCancel", QStringLiteral("Cancel"), QRect(384, 204, 73, 25));
+
+    connect(m_btnAdd, &QPushButton::clicked, this, &TfrmOption::btnAddClick);
+    connect(m_btnSave, &QPushButton::clicked, this, &TfrmOption::btnSaveClick);
+    connect(m_btnDel, &QPushButton::clicked, this, &TfrmOption::btnDelClick);
+    connect(m_btnApply, &QPushButton::clicked, this, &TfrmOption::btnApplyClick);
+    connect(m_btnCancel, &QPushButton::clicked, this, &TfrmOption::btnCancelClick);
+
+    QWidget *order[] = {m_cbbCustomProfile,
+                        m_btnCancel,
+                        m_btnAdd,
+                        m_btnSave,
+                        m_btnDel,
+                        m_btnApply,
+                        combo("cbbAudioChannels"),
+                        combo("cbbAudioVolumeGain"),
+                        combo("cbbAudioSample"),
+                        combo("cbbAudioBitrate"),
+                        combo("cbbAspectratio"),
+                        combo("cbbFramerate"),
+                        combo("cbbVideoBitrate"),
+                        combo("cbbVideoSize")};
+    for (size_t i = 1; i < std::size(order); ++i)
+        setTabOrder(order[i - 1], order[i]);
+}
+
+QComboBox *TfrmOption::combo(const char *name) const
+{
+    return findChild<QComboBox *>(QLatin1String(name));
+}
+
+std::array<OptionListModel *, 9> TfrmOption::rememberedLists()
+{
+    return {&m_boxes.cbbVideoSize(),       &m_boxes.cbbVideoBitrate(),
+            &m_boxes.cbbFramerate(),       &m_boxes.cbbAspectratio(),
+            &m_boxes.cbbAudioBitrate(),    &m_boxes.cbbAudioSample(),
+            &m_boxes.cbbAudioVolumeGain(), &m_boxes.cbbAudioChannels(),
+            &m_boxes.cbbCustomProfile()};
+}
+
+void TfrmOption::Open()
+{
+    if (isVisible()) {
+        raise();
+        activateWindow();
+        return;
+    }
+    show();
+}
+
+void TfrmOption::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    if (event->spontaneous())
+        return;
+    if (const QScreen *screen = this->screen())
+        move(screen->availableGeometry().center() - rect().center());
+    FormShow();
+}
+
+void TfrmOption::FormShow()
+{
+    OptionListModel &custom = m_boxes.cbbCustomProfile();
+    const QString text = custom.text();
+    QStringList names;
+    // When the profile file cannot be read the entries stay as they were.
+    if (readProfileNames(&names)) {
+        custom.clear();
+        custom.addItems(names);
+        custom.setText(text);
+    }
+    // With nothing typed, the custom profile chosen on the main window is shown.
+    if (text.isEmpty())
+        custom.setSelectedIndex(m_boxes.cbbProfile().selectedIndex() - 5);
+
+    const auto lists = rememberedLists();
+    for (size_t i = 0; i < lists.size(); ++i)
+        m_remembered[i] = lists[i]->selectedIndex();
+}
+
+bool TfrmOption::run(const std::function<void()> &operation)
+{
+    try {
+        operation();
+        return true;
+    } catch (const std::exception &error) {
+        const QString message = QString::fromUtf8(error.what());
+        if (m_operations.ShowError)
+            m_operations.ShowError(message);
+        else
+            QMessageBox::critical(this, QApplication::applicationName(), message);
+    }
+    return false;
+}
+
+bool TfrmOption::readProfileNames(QStringList *names)
+{
+    return run([&] {
+        if (m_operations.ReadProfileNames)
+            *names = m_operations.ReadProfileNames();
+    });
+}
+
+void TfrmOption::refillCustomProfiles()
+{
+    OptionListModel &custom = m_boxes.cbbCustomProfile();
+    QStringList names;
+    if (!readProfileNames(&names))
+        return;
+    custom.clear();
+    custom.addItems(names);
+    // The last entry, whichever profile was touched; no entry leaves the text empty.
+    custom.setSelectedIndex(custom.count() - 1);
+}
+
+void TfrmOption::cbbCustomProfileChange()
+{
+    run([this] {
+        if (m_operations.ApplyCustomProfile)
+            m_operations.ApplyCustomProfile();
+    });
+}
+
+void TfrmOption::btnAddClick()
+{
+    run([this] {
+        if (m_operations.AddCustomProfile)
+            m_operations.AddCustomProfile();
+    });
+    refillCustomProfiles();
+}
+
+void TfrmOption::btnSaveClick()
+{
+    run([this] {
+        if (m_operations.SaveCustomProfile)
+            m_operations.SaveCustomProfile();
+    });
+    refillCustomProfiles();
+}
+
+void TfrmOption::btnDelClick()
+{
+    run([this] {
+        if (m_operations.DeleteCustomProfile)
+            m_operations.DeleteCustomProfile();
+    });
+    refillCustomProfiles();
+}
+
+void TfrmOption::btnApplyClick()
+{
+    OptionListModel &profile = m_boxes.cbbProfile();
+    profile.clear();
+    run([&] {
+        if (m_operations.FillProfileBox)
+            m_operations.FillProfileBox(profile);
+    });
+    hide();
+}
+
+void TfrmOption::btnCancelClick()
+{
+    const auto lists = rememberedLists();
+    for (size_t i = 0; i < lists.size(); ++i)
+        lists[i]->setSelectedIndex(m_remembered[i]);
+    hide();
+}
+
+void TfrmOption::keyPressEvent(QKeyEvent *event)
+{
+    // Escape closes like the close button: hidden, nothing taken back.
+    if (event->key() == Qt::Key_Escape) {
+        hide();
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}

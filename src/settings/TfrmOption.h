@@ -1,0 +1,92 @@
+#pragma once
+
+#include <QDialog>
+#include <QStringList>
+
+#include <array>
+#include <functional>
+
+class OptionBoxes;
+class OptionComboBinding;
+class OptionListModel;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QPushButton;
+
+// The Options dialog: the eight option lists that hold the current encoding settings and
+// the custom profiles (choose one to apply it, Add, Save, Delete). Modeless; OK keeps the
+// changes and refills the main window's profile list, Cancel takes the selections back to
+// what they were when the dialog was shown.
+class TfrmOption : public QDialog
+{
+    Q_OBJECT
+
+public:
+    // What the dialog asks of the custom profile store and the profile lists. Any of them
+    // may stay empty; errors they throw are shown and leave the dialog open.
+    struct Operations
+    {
+        // The custom profile names in file order (the sections of UserProfileInfo.ini).
+        std::function<QStringList()> ReadProfileNames;
+        std::function<void()> ApplyCustomProfile;
+        std::function<void()> AddCustomProfile;
+        std::function<void()> SaveCustomProfile;
+        std::function<void()> DeleteCustomProfile;
+        // Appends the quality levels and custom profiles to the main window's profile list.
+        std::function<void(OptionListModel &)> FillProfileBox;
+        // The application's general error box.
+        std::function<void(const QString &message)> ShowError;
+    };
+
+    explicit TfrmOption(OptionBoxes &boxes, QWidget *parent = nullptr);
+
+    Operations &operations() { return m_operations; }
+
+    // Shows the dialog without waiting for it, or brings it to the front when it is open.
+    void Open();
+
+    // The nine selections remembered when the dialog was shown, in the order video size,
+    // video bitrate, frame rate, aspect ratio, audio bitrate, audio sample, volume,
+    // channels, custom profile.
+    const std::array<int, 9> &RememberedSelections() const { return m_remembered; }
+
+    QComboBox *cbbCustomProfile() const { return m_cbbCustomProfile; }
+    QComboBox *combo(const char *name) const;
+    QPushButton *btnAdd() const { return m_btnAdd; }
+    QPushButton *btnSave() const { return m_btnSave; }
+    QPushButton *btnDel() const { return m_btnDel; }
+    QPushButton *btnApply() const { return m_btnApply; }
+    QPushButton *btnCancel() const { return m_btnCancel; }
+
+public Q_SLOTS:
+    void cbbCustomProfileChange();
+    void btnAddClick();
+    void btnSaveClick();
+    void btnDelClick();
+    void btnApplyClick();
+    void btnCancelClick();
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    void FormShow();
+    // The nine lists in the order of the remembered selections.
+    std::array<OptionListModel *, 9> rememberedLists();
+    bool readProfileNames(QStringList *names);
+    void refillCustomProfiles();
+    bool run(const std::function<void()> &operation);
+
+    OptionBoxes &m_boxes;
+    Operations m_operations;
+    std::array<int, 9> m_remembered;
+    QComboBox *m_cbbCustomProfile = nullptr;
+    QPushButton *m_btnAdd = nullptr;
+    QPushButton *m_btnSave = nullptr;
+    QPushButton *m_btnDel = nullptr;
+    QPushButton *m_btnApply = nullptr;
+    QPushButton *m_btnCancel = nullptr;
+    QGroupBox *m_grpAdvOptions = nullptr;
+};
