@@ -111,8 +111,9 @@ TEST_P(EncoderInputs, ConvertsTheCutWithStreamsInStep)
         EXPECT_EQ(v["r_frame_rate"], "15/1");
         EXPECT_NEAR(toDouble(v["start_time"]), 0.0, 0.001);
         EXPECT_NEAR(static_cast<double>(decodedFrames(output)), 15.0, 1.0);
-        if (std::string(c.name) != "VariableRate")
+        if (std::string(c.name) != "VariableRate") {
             EXPECT_NEAR(firstFrameBrightness(output), 50.0, 6.0) << "the cut does not start at 1 s";
+        }
     }
     if (c.audio) {
         auto a = probe(output, "a:0");
