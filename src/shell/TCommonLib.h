@@ -4,6 +4,8 @@
 #include "conversion/TConvertParameterStruct.h"
 
 #include <QString>
+// Utility operations and Config readers
+#include <QStringList>
 
 class OptionListModel;
 class IPowerOff;
@@ -79,6 +81,46 @@ public:
     void ShutdownComputer();
     bool PowerOff();
     void TrimWorkingSet();
+
+    // ---- Utility operations and Config readers (group: utilities and settings) ----
+
+    // The pieces of text between delimiters, in order: inner and leading empty pieces stay,
+    // a trailing empty piece is dropped ("a::b" gives a, "", b; "a:" gives a; "" gives none).
+    static QStringList SplitByChar(const QString &text, QChar delimiter);
+    // A message box with an OK button and the application's title as caption; type 0 shows
+    // the error icon, 1 the warning, 2 the question, 3 the information icon. True when a box
+    // was shown; another type, or no dialogs installed, shows nothing and gives false.
+    bool ShowMsg(const QString &text, int type);
+    // A lenient reading of a number inside text such as an encoder's output field: keeps the
+    // digits, the first ".", and a sign only in first place ("12,5" is 125, "5-3" is 53);
+    // nothing left is 0. Throws EConvertError when what is kept is no number (a lone ".").
+    static double ParseNumber(const QString &text);
+    // A byte count as text: truncated to two decimals with " B", " KB", " MB" or " GB"
+    // ("1536" gives "1.5 KB"); a negative count is "0 B".
+    static QString FormatSize(qint64 count);
+    // Whole seconds as hh:mm:ss, hours taking more digits from 100 hours on; negative
+    // seconds give "00:00:00".
+    static QString FormatDuration(qint64 seconds);
+    // value div divisor in decimal, with "0" put in front up to width characters. Throws
+    // std::invalid_argument for a zero divisor.
+    static QString PadQuotient(qint64 width, qint64 divisor, qint64 value);
+
+    // Appends the line to log.txt in AppDir (TAppFunc's format); throws EInOutError when the
+    // log cannot be written.
+    void WriteLog(const QString &message);
+    // The file name helpers of TFileFunc (see TFileFunc.h), through the program's one
+    // TFileFunc when it exists.
+    QString BaseNameOf(const QString &path);
+    QString FolderOf(const QString &path);
+    QString MakeUniqueFileName(const QString &path);
+
+    // The Config folder: AppDir + "Config/".
+    QString ConfigDir() const;
+    // The section names of a file of the Config folder (name without folder), in file
+    // order; empty when the file does not exist. The list is the caller's.
+    QStringList ReadConfigSections(const QString &fileName);
+    // The value of key name in section name of a file of the Config folder, or empty text.
+    QString ReadConfigValue(const QString &fileName, const QString &name);
 
 private:
     // ---- Output folder, process control and completion actions (group: conversion engine) ----

@@ -6,6 +6,8 @@
 #include "conversion/TextFieldModel.h"
 #include "profiles/OptionBoxes.h"
 #include "sources/SourceListModel.h"
+// User settings and custom profiles
+#include "settings/CheckBoxModel.h"
 
 #include <QString>
 #include <QStringList>
@@ -95,6 +97,41 @@ public:
     // Sources whose encoder could not start or failed in the running batch.
     QStringList FailedSources;
 
+    // ---- User settings and custom profiles (group: utilities and settings) ----
+
+    // The main window's check boxes "Show output directory when done" and "Shutdown
+    // computer when job is finished.", owned here; the window binds to them. Their design
+    // states (ticked, not ticked) hold until LoadUserSettings.
+    CheckBoxModel &chkShowOutputDirectory() { return m_showOutputDirectory; }
+    CheckBoxModel &chkShutdown() { return m_shutdown; }
+
+    // The folder the open dialog starts in: the stored "InitDir", or the home folder.
+    QString LoadInitDir();
+    // Stores the folder of the open dialog's current file name (the first file chosen the
+    // last time the dialog was confirmed) as "InitDir"; writes nothing when it has none.
+    void SaveInitDir(const QString &dialogFileName);
+    // Sets the two check boxes and the output folder field from UserSettings.ini; missing
+    // values untick the boxes and keep the field's text.
+    void LoadUserSettings();
+    // Writes the two check boxes and the output folder field to UserSettings.ini. Throws
+    // EInOutError when the file cannot be written.
+    void SaveUserSettings();
+
+    // The stored profile string of the custom profile selected in cbbCustomProfile, or empty
+    // text.
+    QString ReadCustomProfile();
+    // Applies the selected custom profile to the six profile lists. A value without exactly
+    // six pieces changes nothing; an empty piece leaves its list; a piece that is no integer
+    // throws EConvertError after the lists before it have been set.
+    void ApplyCustomProfile();
+    // Raises the Add counter, asks for a name (proposing "UserProfileInfo" + counter) and
+    // stores the six current selections under it unless the user cancels.
+    void AddCustomProfile();
+    // Stores the six current selections under the name shown in cbbCustomProfile.
+    void SaveCustomProfile();
+    // Removes the profile whose name is shown in cbbCustomProfile, without asking.
+    void DeleteCustomProfile();
+
 private:
     // ---- Profiles, conversion job and batch state (group: profiles and conversion) ----
     void fillFromTable(OptionListModel &list, const QStringList &table);
@@ -103,4 +140,11 @@ private:
     SourceListModel m_sourceList;
     TextFieldModel m_outputFolder{DefaultOutputFolder()};
     TCommonLib *m_commonLib = nullptr;
+
+    // ---- User settings and custom profiles (group: utilities and settings) ----
+    // The path of a file of the Config folder.
+    QString configFile(const QString &fileName) const;
+
+    CheckBoxModel m_showOutputDirectory{true};
+    CheckBoxModel m_shutdown{false};
 };

@@ -1,0 +1,263 @@
+#include "settings/TIniFile32.h"
+
+#include "shell/AppErrors.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include <limits>
+#include <stdexcept>
+
+namespace {
+
+QString nativePath(const QString &path)
+{
+    return QDir::toNativeSeparators(path);
+}
+
+bool isBlank(char c)
+{
+    return static_cast<unsigned char>(c) <= 32;
+}
+
+} // namespace
+
+TIniFile32::TIniFile32(const QString &fileName) : m_fileName(fileName)
+{
+    if (QFileInfo::exists(m_fileName))
+        LoadLines();
+}
+
+TIniFile32::~TIniFile32() = default;
+
+QByteArray TIniFile32::Trimmed(const QByteArray &line)
+{
+    qsizetype begin = 0;
+    qsizetype end = line.size();
+    while (begin < end && isBlank(line.at(begin)))
+        ++begin;
+    while (end > begin && isBlank(line.at(end - 1)))
+        --end;
+    return line.mid(begin, end - begin);
+}
+
+bool TIniFile32::IsSectionLine(const QByteArray &line)
+{
+    const QByteArray t = Trimmed(line);
+    return !t.isEmpty() && t.startsWith('[') && t.endsWith(']');
+}
+
+QString TIniFile32::KeyOfLine(const QByteArray &line)
+{
+    const qsizetype eq = line.indexOf('=');
+    return QString::fromUtf8(Trimmed(eq < 0 ? line : line.left(eq)));
+}
+
+QString TIniFile32::ValueOfLine(const QByteArray &line)
+{
+    const qsizetype eq = line.indexOf('=');
+    return eq < 0 ? QString() : QString::fromUtf8(Trimmed(line.mid(eq + 1)));
+}
+
+qsizetype TIniFile32::IndexOfSection(const QString &section) const
+{
+    const QString header = QLatin1Char('[') + section + QLatin1Char(']');
+    for (qsizetype i = 0; i < m_lines.size(); ++i) {
+        // Cheap length check first: a header can only match a line of similar size.
+        if (m_lines.at(i).size() < header.size() || m_lines.at(i).size() > 4 * header.size())
+            continue;
+        if (QString::fromUtf8(m_lines.at(i)).compare(header, Qt::CaseInsensitive) == 0)
+            return i;
+    }
+    return -1;
+}
+
+void TIniFile32::ReadSections(QStringList *strings) const
+{
+    if (!strings)
+        throw std::invalid_argument("Param Strings must be assigned");
+    strings->clear();
+    for (const QByteArray &line : m_lines) {
+        if (!IsSectionLine(line))
+            continue;
+        const QByteArray t = Trimmed(line);
+        strings->append(QString::fromUtf8(Trimmed(t.mid(1, t.size() - 2))));
+    }
+}
+
+QString TIniFile32::ReadString(const QString &section, const QString &key,
+                               const QString &def) const
+{
+    if (m_lines.isEmpty())
+        return def;
+    const qsizetype header = IndexOfSection(section);
+    if (header < 0)
+        return def;
+    for (qsizetype i = header + 1; i < m_lines.size(); ++i) {
+        const QByteArray &line = m_lines.at(i);
+        if (IsSectionLine(line))
+            break;
+        if (!line.contains('=') || KeyOfLine(line) != key)
+            continue;
+        const QString value = ValueOfLine(line);
+        return value.isEmpty() ? def : value;
+    }
+    return def;
+}
+
+bool TIniFile32::TryStrToInt(const QString &text, qint32 &value)
+{
+    qsizetype i = 0;
+    bool negative = false;
+    if (i < text.size() && (text.at(i) == QLatin1Char('+') || text.at(i) == QLatin1Char('-'))) {
+        negative = text.at(i) == QLatin1Char('-');
+        ++i;
+    }
+    const bool hex = i < text.size() && text.at(i) == QLatin1Char('$');
+    if (hex)
+        ++i;
+    if (i >= text.size())
+        return false;
+    const quint64 limit = hex ? 0xFFFFFFFFull
+                              : quint64(std::numeric_limits<qint32>::max()) + (negative ? 1 : 0);
+    quint64 magnitude = 0;
+    for (; i < text.size(); ++i) {
+        const char16_t c = text.at(i).unicode();
+        int digit;
+        if (c >= u'0' && c <= u'9')
+            digit = c - u'0';
+        else if (hex && c >= u'a' && c <= u'f')
+            digit = c - u'a' + 10;
+        else if (hex && c >= u'A' && c <= u'F')
+            digit = c - u'A' + 10;
+        else
+            return false;
+        magnitude = magnitude * (hex ? 16 : 10) + digit;
+        if (magnitude > limit)
+            return false;
+    }
+    // Hexadecimal digits give the 32-bit pattern: $FFFFFFFF is -1.
+    const qint64 signedValue = hex ? qint64(qint32(quint32(magnitude))) : qint64(magnitude);
+    value = qint32(negative ? -signedValue : signedValue);
+    return true;
+}
+
+qint32 TIniFile32::ReadInteger(const QString &section, const QString &key, qint32 def) const
+{
+    QString t = ReadString(section, key, QString());
+    if (t.size() > 2 && t.at(0) == QLatin1Char('0') &&
+        (t.at(1) == QLatin1Char('x') || t.at(1) == QLatin1Char('X')))
+        t.replace(0, 2, QLatin1Char('$'));
+    qint32 value = 0;
+    return TryStrToInt(t, value) ? value : def;
+}
+
+void TIniFile32::WriteString(const QString &section, const QString &key, const QString &value)
+{
+    const QByteArray keyLine = (key + QLatin1Char('=') + value).toUtf8();
+    const qsizetype header = IndexOfSection(section);
+    if (header < 0) {
+        m_lines << QByteArray() << (QLatin1Char('[') + section + QLatin1Char(']')).toUtf8();
+        if (!key.isEmpty())
+            m_lines << keyLine;
+    } else {
+        qsizetype i = header + 1;
+        bool replaced = false;
+        for (; i < m_lines.size(); ++i) {
+            const QByteArray &line = m_lines.at(i);
+            if (IsSectionLine(line))
+                break;
+            if (line.contains('=') && KeyOfLine(line) == key) {
+                m_lines[i] = keyLine;
+                replaced = true;
+                break;
+            }
+        }
+        if (!replaced && !key.isEmpty())
+            m_lines.insert(i, keyLine);
+    }
+    SaveLines();
+}
+
+void TIniFile32::WriteInteger(const QString &section, const QString &key, qint32 value)
+{
+    WriteString(section, key, QString::number(value));
+}
+
+void TIniFile32::EraseSection(const QString &section)
+{
+    const qsizetype header = IndexOfSection(section);
+    if (header < 0)
+        return;
+    qsizetype end = header + 1;
+    while (end < m_lines.size() && !IsSectionLine(m_lines.at(end)))
+        ++end;
+    m_lines.remove(header, end - header);
+    if (header > 0)
+        m_lines.insert(header, QByteArray());
+    SaveLines();
+}
+
+void TIniFile32::LoadLines()
+{
+    QFile file(m_fileName);
+    if (!file.open(QIODevice::ReadOnly)) {
+        throw EInOutError(QStringLiteral("Cannot open file \"%1\". %2")
+                              .arg(nativePath(m_fileName), file.errorString()),
+                          0);
+    }
+    const QByteArray data = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        throw EInOutError(QStringLiteral("Cannot open file \"%1\". %2")
+                              .arg(nativePath(m_fileName), file.errorString()),
+                          0);
+    }
+    m_lines.clear();
+    qsizetype start = 0;
+    const qsizetype size = data.size();
+    for (qsizetype i = 0; i < size; ++i) {
+        const char c = data.at(i);
+        if (c != '\r' && c != '\n')
+            continue;
+        m_lines << data.mid(start, i - start);
+        if (c == '\r' && i + 1 < size && data.at(i + 1) == '\n')
+            ++i;
+        start = i + 1;
+    }
+    if (start < size)
+        m_lines << data.mid(start);
+}
+
+void TIniFile32::SaveLines()
+{
+    const auto fail = [this](const QString &reason) {
+        throw EInOutError(
+            QStringLiteral("Cannot create file \"%1\". %2").arg(nativePath(m_fileName), reason), 0);
+    };
+    // A read-only file stays as it is, although its folder would let us replace it.
+    const QFileInfo info(m_fileName);
+    if (info.exists() && (info.isDir() || !info.isWritable()))
+        fail(info.isDir() ? QStringLiteral("Is a directory") : QStringLiteral("Permission denied"));
+
+    QByteArray data;
+    qsizetype total = 0;
+    for (const QByteArray &line : m_lines)
+        total += line.size() + 2;
+    data.reserve(total);
+    for (const QByteArray &line : m_lines) {
+        data += line;
+        data += "\r\n";
+    }
+    QSaveFile file(m_fileName);
+    if (!file.open(QIODevice::WriteOnly))
+        fail(file.errorString());
+    if (file.write(data) != data.size()) {
+        const QString reason = file.errorString();
+        file.cancelWriting();
+        fail(reason);
+    }
+    if (!file.commit())
+        fail(file.errorString());
+}

@@ -1,0 +1,84 @@
+#include "shell/TAppFunc.h"
+
+#include "shell/AppErrors.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace {
+
+[[noreturn]] void raiseLogError(const QString &path, int code)
+{
+    throw EInOutError(QStringLiteral("I/O error %1. Cannot write the log \"%2\": %3")
+                          .arg(code)
+                          .arg(QDir::toNativeSeparators(path),
+                               QString::fromLocal8Bit(std::strerror(code))),
+                      code);
+}
+
+} // namespace
+
+void TAppFunc::WriteLog(const QString &message)
+{
+    WriteLogIn(GetAppFolder(), message);
+}
+
+QString TAppFunc::GetAppFolder() const
+{
+    return m_appFolder.isEmpty() ? ExecutableFolder() : m_appFolder;
+}
+
+void TAppFunc::SetAppFolder(const QString &folder)
+{
+    m_appFolder = folder;
+    if (!m_appFolder.isEmpty() && !m_appFolder.endsWith(QLatin1Char('/')))
+        m_appFolder += QLatin1Char('/');
+}
+
+QString TAppFunc::ExecutableFolder()
+{
+    const QString exe = QFile::symLinkTarget(QStringLiteral("/proc/self/exe"));
+    if (exe.isEmpty())
+        return QDir::currentPath() + QLatin1Char('/');
+    return QFileInfo(exe).absolutePath() + QLatin1Char('/');
+}
+
+QString TAppFunc::LogLine(const QString &message)
+{
+    // A fixed date and time layout keeps the log readable and sortable on every locale.
+    return QStringLiteral("Quillon ") +
+           QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")) +
+           QLatin1Char('|') + message;
+}
+
+void TAppFunc::WriteLogIn(const QString &folder, const QString &message)
+{
+    const QString path = folder + QStringLiteral("log.txt");
+    const QByteArray line = (LogLine(message) + QStringLiteral("\r\n")).toUtf8();
+    // The file is open only for this one line, so the line is on disk when we return.
+    const int fd = ::open(QFile::encodeName(path).constData(),
+                          O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0644);
+    if (fd < 0)
+        raiseLogError(path, errno);
+    qsizetype written = 0;
+    while (written < line.size()) {
+        const ssize_t n = ::write(fd, line.constData() + written, line.size() - written);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0) {
+            const int code = n < 0 ? errno : ENOSPC;
+            ::close(fd);
+            raiseLogError(path, code);
+        }
+        written += n;
+    }
+    if (::close(fd) != 0)
+        raiseLogError(path, errno);
+}

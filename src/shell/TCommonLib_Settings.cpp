@@ -1,0 +1,20 @@
+// The readers of TCommonLib for any INI file of the Config folder.
+#include "settings/TIniFile32.h"
+#include "shell/TCommonLib.h"
+
+QString TCommonLib::ConfigDir() const
+{
+    return AppDir + QStringLiteral("Config/");
+}
+
+QStringList TCommonLib::ReadConfigSections(const QString &fileName)
+{
+    QStringList sections;
+    TIniFile32(ConfigDir() + fileName).ReadSections(&sections);
+    return sections;
+}
+
+QString TCommonLib::ReadConfigValue(const QString &fileName, const QString &name)
+{
+    return TIniFile32(ConfigDir() + fileName).ReadString(name, name, QString());
+}

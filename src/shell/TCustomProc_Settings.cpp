@@ -1,0 +1,62 @@
+// The user settings of TCustomProc: the open dialog's folder, the two check boxes and the
+// output folder of the main window, kept in Config/UserSettings.ini.
+#include "settings/TIniFile32.h"
+#include "shell/TCommonLib.h"
+#include "shell/TCustomProc.h"
+
+#include <QDir>
+
+namespace {
+
+const QString kSettingsFile = QStringLiteral("UserSettings.ini");
+const QString kSection = QStringLiteral("USRInfo");
+const QString kInitDir = QStringLiteral("InitDir");
+const QString kShowDir = QStringLiteral("SHWDDir");
+const QString kShutdown = QStringLiteral("SHUTDOWN");
+const QString kOutDir = QStringLiteral("OutDir");
+
+QString yesNo(bool yes)
+{
+    return yes ? QStringLiteral("1") : QStringLiteral("0");
+}
+
+} // namespace
+
+QString TCustomProc::configFile(const QString &fileName) const
+{
+    const QString appDir = m_commonLib ? m_commonLib->AppDir : TCommonLib::DefaultAppDir();
+    return appDir + QStringLiteral("Config/") + fileName;
+}
+
+QString TCustomProc::LoadInitDir()
+{
+    return TIniFile32(configFile(kSettingsFile))
+        .ReadString(kSection, kInitDir, QDir::homePath() + QLatin1Char('/'));
+}
+
+void TCustomProc::SaveInitDir(const QString &dialogFileName)
+{
+    const qsizetype slash = dialogFileName.lastIndexOf(QLatin1Char('/'));
+    if (slash < 0)
+        return;
+    TIniFile32(configFile(kSettingsFile))
+        .WriteString(kSection, kInitDir, dialogFileName.left(slash + 1));
+}
+
+void TCustomProc::LoadUserSettings()
+{
+    const TIniFile32 ini(configFile(kSettingsFile));
+    m_showOutputDirectory.setChecked(ini.ReadString(kSection, kShowDir, QStringLiteral("0")) ==
+                                     QLatin1String("1"));
+    m_shutdown.setChecked(ini.ReadString(kSection, kShutdown, QStringLiteral("0")) ==
+                          QLatin1String("1"));
+    m_outputFolder.setText(ini.ReadString(kSection, kOutDir, m_outputFolder.text()));
+}
+
+void TCustomProc::SaveUserSettings()
+{
+    TIniFile32 ini(configFile(kSettingsFile));
+    ini.WriteString(kSection, kShowDir, yesNo(m_showOutputDirectory.isChecked()));
+    ini.WriteString(kSection, kShutdown, yesNo(m_shutdown.isChecked()));
+    ini.WriteString(kSection, kOutDir, m_outputFolder.text());
+}
