@@ -1,0 +1,335 @@
+#include "FakeUserDialogs.h"
+#include "shell/AppErrors.h"
+#include "shell/Func.h"
+#include "shell/Globals.h"
+#include "shell/TAppFunc.h"
+#include "shell/TCommonLib.h"
+#include "shell/TFileFunc.h"
+#include "shell/TStrFunc.h"
+
+#include <QDir>
+#include <QFile>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(SplitByChar, KeepsInnerAndLeadingEmptyPiecesButNotATrailingOne)
+{
+    const struct
+    {
+        QString text;
+        QStringList pieces;
+    } cases[] = {
+        {"00:01:30", {"00", "01", "30"}}, {"a::b", {"a", "", "b"}}, {":a", {"", "a"}},
+        {"a:", {"a"}},                    {"", {}},                 {":", {""}},
+        {"abc", {"abc"}},                 {"::", {"", ""}},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(TCommonLib::SplitByChar(c.text, ':'), c.pieces) << c.text.toStdString();
+}
+
+TEST(SplitToList, RefillsTheListWithTheNonEmptyPieces)
+{
+    const struct
+    {
+        QString text;
+        QStringList pieces;
+    } cases[] = {{"2.0.0.0", {"2", "0", "0", "0"}}, {"a..b.", {"a", "b"}}, {"", {}}, {".", {}}};
+    for (const auto &c : cases) {
+        QStringList list{"old"};
+        SplitToList(c.text, '.', list);
+        EXPECT_EQ(list, c.pieces) << c.text.toStdString();
+    }
+}
+
+TEST(ParseNumber, ReadsNumbersLeniently)
+{
+    const struct
+    {
+        QString text;
+        double value;
+    } cases[] = {
+        {" 12.5s", 12.5}, {"1.2.3", 1.23}, {"5-3", 53}, {"--5", -5}, {"+7", 7},  {"abc", 0},
+        {"12,5", 125},    {"", 0},         {"-", 0},    {"+", 0},    {"-5-", -5}, {"+-5", 5},
+        {"\t 42 \r\n", 42}, {"time=00.40", 0.4}, {"-.5", -0.5},
+    };
+    for (const auto &c : cases)
+        EXPECT_DOUBLE_EQ(TCommonLib::ParseNumber(c.text), c.value) << c.text.toStdString();
+}
+
+TEST(ParseNumber, WhatIsKeptMustFormANumber)
+{
+    for (const QString text : {".", "-.", "x.y", "+."})
+        EXPECT_THROW(TCommonLib::ParseNumber(text), EConvertError) << text.toStdString();
+}
+
+TEST(FormatSize, TruncatesToTwoDecimalsWithTheUnit)
+{
+    const struct
+    {
+        qint64 count;
+        const char *text;
+    } cases[] = {
+        {0, "0 B"},
+        {1023, "1023 B"},
+        {1024, "1 KB"},
+        {1536, "1.5 KB"},
+        {1048575, "1023.99 KB"},
+        {1048576, "1 MB"},
+        {1073741823, "1023.99 MB"},
+        {1073741824, "1 GB"},
+        {qint64(5.5 * 1073741824.0), "5.5 GB"},
+        {-5, "0 B"},
+        {qint64(4096) * 1073741824, "4096 GB"},
+    };
+    QLocale::setDefault(QLocale::c());
+    for (const auto &c : cases)
+        EXPECT_EQ(TCommonLib::FormatSize(c.count), c.text) << c.count;
+}
+
+TEST(FormatDuration, WritesHoursMinutesAndSeconds)
+{
+    const struct
+    {
+        qint64 seconds;
+        const char *text;
+    } cases[] = {
+        {0, "00:00:00"},         {59, "00:00:59"},   {60, "00:01:00"},
+        {3599, "00:59:59"},      {3600, "01:00:00"}, {3661, "01:01:01"},
+        {360000, "100:00:00"},   {-1, "00:00:00"},   {-7200, "00:00:00"},
+        {Q_INT64_C(9223372036854775807), "2562047788015215:30:07"},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(TCommonLib::FormatDuration(c.seconds), c.text) << c.seconds;
+}
+
+TEST(PadQuotient, PadsTheQuotientWithZeros)
+{
+    EXPECT_EQ(TCommonLib::PadQuotient(2, 60000, 90000), "01");
+    EXPECT_EQ(TCommonLib::PadQuotient(2, 1, 123), "123");
+    EXPECT_EQ(TCommonLib::PadQuotient(5, 10, 420), "00042");
+    EXPECT_EQ(TCommonLib::PadQuotient(0, 1, 0), "0");
+    EXPECT_THROW(TCommonLib::PadQuotient(2, 0, 5), std::invalid_argument);
+}
+
+TEST(FileNames, TextAfterLastBaseNameAndFolder)
+{
+    TStrFunc str;
+    EXPECT_EQ(str.TextAfterLast("x.y.z", '.'), "z");
+    EXPECT_EQ(str.TextAfterLast("xyz", '.'), "xyz");
+    EXPECT_EQ(str.TextAfterLast("xyz.", '.'), "");
+
+    TFileFunc files;
+    const struct
+    {
+        QString path, base, folder;
+    } cases[] = {
+        {"/v/clip", "", "/v/"},
+        {"/v/a.b.avi", "a.b", "/v/"},
+        {"/Video/my.clip.avi", "my.clip", "/Video/"},
+        {"/v.d/clip", "", "/v.d/"},
+        {"clip.avi", "clip", ""},
+        {"/v/.hidden", "", "/v/"},
+        {"/v/name.", "name", "/v/"},
+    };
+    for (const auto &c : cases) {
+        EXPECT_EQ(files.BaseNameOf(c.path), c.base) << c.path.toStdString();
+        EXPECT_EQ(files.FolderOf(c.path), c.folder) << c.path.toStdString();
+    }
+}
+
+// An output folder with the given entries in it.
+class UniqueNameTest : public ::testing::Test
+{
+protected:
+    void SetUp() override { ASSERT_TRUE(m_dir.isValid()); }
+
+    QString folder() const { return m_dir.path() + '/'; }
+
+    void touch(const QStringList &names)
+    {
+        for (const QString &name : names) {
+            QFile file(folder() + name);
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        }
+    }
+
+    QTemporaryDir m_dir;
+    TFileFunc m_files;
+};
+
+TEST_F(UniqueNameTest, TakesTheFirstBaseNameNoEntryHas)
+{
+    const struct
+    {
+        QStringList entries;
+        QString wanted, result;
+    } cases[] = {
+        {{}, "clip.3gp", "clip.3gp"},
+        {{"clip.avi"}, "clip.3gp", "clip_1.3gp"},
+        {{"clip.avi", "clip_1.mp4"}, "clip.3gp", "clip_2.3gp"},
+        {{"Clip.3gp"}, "clip.3gp", "clip.3gp"},
+        {{"my_clip.3gp"}, "my_clip.3gp", "my_clip_1.3gp"},
+        {{"my_clip.3gp", "my_clip_1.3gp"}, "my_clip.3gp", "my_clip_2.3gp"},
+        {{"a.3gp", "a_1.3gp", "a_2.3gp", "a_3.txt", "a_5.3gp"}, "a.3gp", "a_4.3gp"},
+        {{"clip_1.3gp"}, "clip.3gp", "clip.3gp"},
+    };
+    for (const auto &c : cases) {
+        QDir(folder()).removeRecursively();
+        QDir().mkpath(folder());
+        touch(c.entries);
+        EXPECT_EQ(m_files.MakeUniqueFileName(folder() + c.wanted), folder() + c.result)
+            << c.entries.join(',').toStdString();
+        EXPECT_EQ(QDir(folder()).entryList(QDir::Files).size(), c.entries.size());
+    }
+}
+
+TEST_F(UniqueNameTest, ASubfolderTakesNoNameButAFolderThatCannotBeListedCountsAsEmpty)
+{
+    QDir(folder()).mkdir("clip");
+    EXPECT_EQ(m_files.MakeUniqueFileName(folder() + "clip.3gp"), folder() + "clip.3gp");
+    const QString missing = folder() + "missing/clip.3gp";
+    EXPECT_EQ(m_files.MakeUniqueFileName(missing), missing);
+}
+
+TEST_F(UniqueNameTest, ListsEntriesWithAnExactExtensionFilter)
+{
+    touch({"b.3gp", "a.3GP", "c.mp4", ".hidden.3gp", "noext"});
+    QDir(folder()).mkdir("sub.3gp");
+    EXPECT_EQ(m_files.ListFolderEntries(folder(), ".3gp"),
+              QStringList({folder() + ".hidden.3gp", folder() + "b.3gp"}));
+    EXPECT_EQ(m_files.ListFolderEntries(folder(), QString()).size(), 5);
+    EXPECT_TRUE(m_files.ListFolderEntries(folder() + "missing/", QString()).isEmpty());
+}
+
+// A program folder whose log the test reads.
+class LogTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(m_dir.isValid());
+        m_app.SetAppFolder(m_dir.path());
+    }
+
+    QStringList logLines() const
+    {
+        QFile file(m_dir.path() + "/log.txt");
+        if (!file.open(QIODevice::ReadOnly))
+            return {};
+        return QString::fromUtf8(file.readAll()).split("\r\n");
+    }
+
+    QTemporaryDir m_dir;
+    TAppFunc m_app;
+};
+
+TEST_F(LogTest, TheFirstLineCreatesTheLogAndLaterLinesAppend)
+{
+    EXPECT_EQ(m_app.GetAppFolder(), m_dir.path() + '/');
+    m_app.WriteLog("Get Process id error.");
+    const QStringList first = logLines();
+    ASSERT_EQ(first.size(), 2); // one line, ended by CR LF
+    EXPECT_EQ(first.last(), "");
+    const QRegularExpression format(
+        R"(^Quillon \d{4}-\d\d-\d\d \d\d:\d\d:\d\d\|Get Process id error\.$)");
+    EXPECT_TRUE(format.match(first.first()).hasMatch()) << first.first().toStdString();
+
+    m_app.WriteLog("parameter: tcore -y -i \"a|b.avi\" ünïcode");
+    const QStringList both = logLines();
+    ASSERT_EQ(both.size(), 3);
+    EXPECT_EQ(both.first(), first.first());
+    EXPECT_TRUE(both.at(1).endsWith("|parameter: tcore -y -i \"a|b.avi\" ünïcode"));
+}
+
+TEST_F(LogTest, TheControllerLogsIntoItsProgramFolder)
+{
+    TCommonLib lib;
+    lib.AppDir = m_dir.path() + '/';
+    lib.WriteLog("Output directory /out/");
+    ASSERT_EQ(logLines().size(), 2);
+    EXPECT_TRUE(logLines().first().endsWith("|Output directory /out/"));
+}
+
+TEST_F(LogTest, ALogThatCannotBeWrittenRaisesAnInputOutputError)
+{
+    // A folder that does not exist, and a log.txt that is a folder: both fail for root too.
+    m_app.SetAppFolder(m_dir.path() + "/missing");
+    try {
+        m_app.WriteLog("x");
+        FAIL() << "no error";
+    } catch (const EInOutError &error) {
+        EXPECT_EQ(error.code(), ENOENT);
+        EXPECT_TRUE(QString::fromUtf8(error.what()).startsWith("I/O error 2."));
+    }
+    ASSERT_TRUE(QDir(m_dir.path()).mkdir("log.txt"));
+    m_app.SetAppFolder(m_dir.path());
+    EXPECT_THROW(m_app.WriteLog("x"), EInOutError);
+}
+
+TEST(AppFolder, IsTheFolderOfTheRunningExecutable)
+{
+    TAppFunc app;
+    EXPECT_EQ(app.GetAppFolder(), QFileInfo(QFile::symLinkTarget("/proc/self/exe")).absolutePath() + '/');
+}
+
+TEST(CreateFuncObjects, MakesTheFourObjectsOnce)
+{
+    CreateFuncObjects();
+    TAppFunc *app = Globals::appFunc;
+    ASSERT_NE(app, nullptr);
+    EXPECT_NE(Globals::strFunc, nullptr);
+    EXPECT_NE(Globals::fileFunc, nullptr);
+    EXPECT_NE(Globals::sysFunc, nullptr);
+    CreateFuncObjects();
+    EXPECT_EQ(Globals::appFunc, app);
+}
+
+// The message boxes, answered by a fake.
+class MessageBoxTest : public ::testing::Test
+{
+protected:
+    void SetUp() override { Globals::userDialogs = &m_dialogs; }
+    void TearDown() override { Globals::userDialogs = nullptr; }
+    FakeUserDialogs m_dialogs;
+};
+
+TEST_F(MessageBoxTest, ShowMsgPicksTheIconByType)
+{
+    TCommonLib lib;
+    const IUserDialogs::Icon icons[] = {IUserDialogs::Icon::Error, IUserDialogs::Icon::Warning,
+                                        IUserDialogs::Icon::Question,
+                                        IUserDialogs::Icon::Information};
+    for (int type = 0; type < 4; ++type) {
+        EXPECT_TRUE(lib.ShowMsg("text", type));
+        ASSERT_EQ(m_dialogs.shown.size(), type + 1);
+        EXPECT_EQ(m_dialogs.shown.last().icon, icons[type]);
+        EXPECT_EQ(m_dialogs.shown.last().buttons, IUserDialogs::Buttons::Ok);
+        EXPECT_EQ(m_dialogs.shown.last().caption, AppTitle());
+    }
+    EXPECT_FALSE(lib.ShowMsg("text", 4));
+    EXPECT_FALSE(lib.ShowMsg("text", -1));
+    EXPECT_EQ(m_dialogs.shown.size(), 4);
+    Globals::userDialogs = nullptr;
+    EXPECT_FALSE(lib.ShowMsg("text", 1));
+}
+
+TEST_F(MessageBoxTest, AppMessageBoxGivesTheButtonPressed)
+{
+    m_dialogs.messageAnswers = {IUserDialogs::Ok, IUserDialogs::No, IUserDialogs::Cancel};
+    EXPECT_EQ(AppMessageBox("a", 1), IUserDialogs::Ok);
+    EXPECT_EQ(AppMessageBox("b", 2), IUserDialogs::No);
+    EXPECT_EQ(AppMessageBox("c", 3), IUserDialogs::Cancel);
+    EXPECT_EQ(AppMessageBox("d", 0), 0);
+    EXPECT_EQ(AppMessageBox("e", 4), 0);
+    ASSERT_EQ(m_dialogs.shown.size(), 3);
+    EXPECT_EQ(m_dialogs.shown[1].buttons, IUserDialogs::Buttons::YesNo);
+    EXPECT_EQ(m_dialogs.shown[2].buttons, IUserDialogs::Buttons::YesNoCancel);
+    for (const auto &box : m_dialogs.shown)
+        EXPECT_EQ(box.icon, IUserDialogs::Icon::Information);
+}
+
+} // namespace
