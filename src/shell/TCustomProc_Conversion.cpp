@@ -1,0 +1,194 @@
+// The conversion job and its encoder command line, built by TCustomProc.
+#include "conversion/CommandLineSplitter.h"
+#include "profiles/ConfigInfo.h"
+#include "shell/AppErrors.h"
+#include "shell/Globals.h"
+#include "shell/TCommonLib.h"
+#include "shell/TCustomProc.h"
+
+#include <QDir>
+#include <QFile>
+
+#include <stdexcept>
+
+namespace {
+
+const QString kScriptName = QStringLiteral("VideoFile.avs");
+
+// The controller that holds the job record: the one set on this TCustomProc, else the
+// program's one.
+TCommonLib &commonLibOf(TCommonLib *own)
+{
+    if (own)
+        return *own;
+    if (Globals::commonLib)
+        return *Globals::commonLib;
+    throw std::logic_error("no TCommonLib to build the job with");
+}
+
+// The seconds of an hh:mm:ss text; any other shape counts as 0.
+qint64 timeToSeconds(const QString &text)
+{
+    const QStringList parts = TCommonLib::SplitByChar(text, ':');
+    if (parts.size() != 3)
+        return 0;
+    qint64 seconds = 0;
+    for (const QString &part : parts) {
+        bool ok = false;
+        const qint64 value = part.trimmed().toLongLong(&ok);
+        if (!ok)
+            throw EConvertError::InvalidInteger(part);
+        seconds = seconds * 60 + value;
+    }
+    return seconds;
+}
+
+// The one-line script through which mcore reads a RealMedia source.
+void writeScript(const QString &path, const QString &source)
+{
+    QFile file(path);
+    const QByteArray line = QStringLiteral("DirectShowSource(\"%1\", fps=29.9700898503294, "
+                                           "convertfps=true)\r\n")
+                                .arg(source)
+                                .toUtf8();
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
+        file.write(line) != line.size() || !file.flush()) {
+        throw EInOutError(
+            QStringLiteral("Cannot create file \"%1\". %2").arg(path, file.errorString()), 0);
+    }
+    file.close();
+}
+
+} // namespace
+
+QString TCustomProc::DefaultOutputFolder()
+{
+    return QDir::homePath() + QStringLiteral("/Clipwright");
+}
+
+QString TCustomProc::GetCutStart(const QString &s)
+{
+    QString start;
+    SourceListModel &rows = m_sourceList;
+    for (int i = 0; i < rows.count(); ++i) {
+        if (rows.row(i).fileName().compare(s, Qt::CaseInsensitive) != 0)
+            continue;
+        start = rows.row(i).startTime();
+        ApplyCustomProfile();
+    }
+    return start;
+}
+
+QString TCustomProc::GetCutSeconds(const QString &s)
+{
+    QString seconds;
+    SourceListModel &rows = m_sourceList;
+    for (int i = 0; i < rows.count(); ++i) {
+        const SourceRow &row = rows.row(i);
+        if (row.fileName().compare(s, Qt::CaseInsensitive) != 0)
+            continue;
+        const qint64 start = timeToSeconds(row.startTime());
+        const qint64 end = timeToSeconds(row.endTime());
+        seconds = QString::number(end - start);
+    }
+    return seconds;
+}
+
+QString TCustomProc::GetOutputFolder()
+{
+    TCommonLib &lib = commonLibOf(m_commonLib);
+    QString folder = m_outputFolder.text();
+    if (!folder.endsWith('/'))
+        folder += '/';
+    try {
+        if (!QDir().mkpath(folder))
+            throw std::runtime_error("the output folder cannot be created");
+        lib.WriteLog(QStringLiteral("Output directory ") + folder);
+    } catch (const std::exception &) {
+        lib.WriteLog(QStringLiteral("Output directory error. ->") + folder);
+    }
+    return folder;
+}
+
+QString TCustomProc::BuildConvertParameter(const QString &s)
+{
+    TCommonLib &lib = commonLibOf(m_commonLib);
+    TConvertParameterStruct &job = lib.ConvertParameter;
+    OptionBoxes &boxes = m_optionBoxes;
+    OptionListModel &types = boxes.cbbOutputFiletype();
+    const int t = types.selectedIndex();
+
+    CutStart = GetCutStart(s);
+    CutSeconds = GetCutSeconds(s);
+    job.CutArg = (!CutStart.isEmpty() && !CutSeconds.isEmpty())
+                     ? QStringLiteral(" -ss ") + CutStart + QStringLiteral(" -t ") + CutSeconds
+                     : QString();
+    job.InputFile = s;
+
+    job.CodecArg = lib.GetCodecArg(types, t);
+    job.VideoBitrateArg =
+        lib.GetVideoBitrateArg(boxes.cbbVideoBitrate(), boxes.cbbVideoBitrate().selectedIndex());
+    job.VideoSizeArg =
+        lib.GetVideoSizeArg(boxes.cbbVideoSize(), boxes.cbbVideoSize().selectedIndex());
+    job.FrameRateArg =
+        lib.GetFrameRateArg(boxes.cbbFramerate(), boxes.cbbFramerate().selectedIndex());
+    job.AspectArg =
+        lib.GetAspectArg(boxes.cbbAspectratio(), boxes.cbbAspectratio().selectedIndex());
+    job.AudioBitrateArg =
+        lib.GetAudioBitrateArg(boxes.cbbAudioBitrate(), boxes.cbbAudioBitrate().selectedIndex());
+    job.VolumeArg = lib.GetVolumeArg(boxes.cbbAudioVolumeGain(),
+                                     boxes.cbbAudioVolumeGain().selectedIndex());
+    job.ChannelsArg =
+        lib.GetChannelsArg(boxes.cbbAudioChannels(), boxes.cbbAudioChannels().selectedIndex());
+    job.SampleRateArg =
+        lib.GetSampleRateArg(boxes.cbbAudioSample(), boxes.cbbAudioSample().selectedIndex());
+    job.FormatArg = lib.GetFormatArg(types, t);
+
+    job.OutputDir = GetOutputFolder();
+    job.OutputBaseName = lib.BaseNameOf(s);
+    job.OutputExt = lib.GetOutputExt(types, t);
+
+    const QString script = lib.AppDir + kScriptName;
+    writeScript(script, s);
+
+    // RealMedia goes through the script; the extension is compared exactly.
+    const int dot = s.lastIndexOf('.');
+    const QString sourceExt = dot >= 0 ? s.mid(dot) : QString();
+    if (sourceExt == QLatin1String(".rm") || sourceExt == QLatin1String(".rmvb")) {
+        job.EncoderFile = lib.AppDir + QStringLiteral("mcore");
+        job.InputFile = script;
+    } else {
+        job.EncoderFile = lib.AppDir + QStringLiteral("tcore");
+    }
+
+    const QString out = lib.MakeUniqueFileName(job.OutputDir + job.OutputBaseName + job.OutputExt);
+
+    // Paths are quoted so that any file name reaches the encoder unchanged; an ordinary
+    // name just stands between two double quotes.
+    const QString head = job.EncoderFile + QStringLiteral(" -y -i ") +
+                         CommandLineSplitter::QuoteArgument(job.InputFile);
+    const QString tail = QStringLiteral(" ") + CommandLineSplitter::QuoteArgument(out);
+    const QString codec = job.CodecArg.trimmed();
+    const QString ext = job.OutputExt;
+
+    if (codec.left(7) == QLatin1String("-vcodec")) {
+        return head + job.CodecArg + job.VideoBitrateArg + job.VideoSizeArg + job.FrameRateArg +
+               job.AspectArg + job.AudioBitrateArg + job.VolumeArg + job.ChannelsArg +
+               job.SampleRateArg + job.FormatArg + job.CutArg + tail;
+    }
+    if (codec.left(7) == QLatin1String("-target"))
+        return head + job.CodecArg + job.CutArg + tail;
+    if (codec.left(7) == QLatin1String("-acodec")) {
+        if (ext == QLatin1String(".3gp") || ext == QLatin1String(".3g2") ||
+            ext == QLatin1String(".amr")) {
+            return head + job.CodecArg + job.VideoSizeArg + job.VideoBitrateArg +
+                   job.AudioBitrateArg + job.VolumeArg + QStringLiteral(" -ac 1 -ar 8000") +
+                   job.FormatArg + job.CutArg + tail;
+        }
+        return head + job.CodecArg + job.AudioBitrateArg + job.VolumeArg + job.ChannelsArg +
+               job.SampleRateArg + job.FormatArg + job.CutArg + tail;
+    }
+    if (codec.left(5) == QLatin1String("-none"))
+        lib.WriteLog(QStringLiteral("Create convert parameter failure."));
+    return QString();
+}

@@ -1,0 +1,275 @@
+#include "profiles/ConfigInfo.h"
+#include "shell/TCommonLib.h"
+#include "shell/TCustomProc.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// A program folder with an empty Config folder, and the two controllers on it.
+class ProfilesTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(m_dir.isValid());
+        QDir(m_dir.path()).mkdir("Config");
+        m_lib.AppDir = m_dir.path() + '/';
+        m_proc.SetCommonLib(&m_lib);
+    }
+
+    void writeProfiles(const QByteArray &text)
+    {
+        QFile file(m_lib.AppDir + "Config/UserProfileInfo.ini");
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(text);
+    }
+
+    // Fills the lists and applies the start-up profile, as the main window does.
+    void startUp()
+    {
+        m_proc.FillOptionBoxes();
+        m_proc.ApplyProfile();
+    }
+
+    void choose(int outputType, int profile)
+    {
+        boxes().cbbOutputFiletype().setSelectedIndex(outputType);
+        boxes().cbbProfile().setSelectedIndex(profile);
+        m_proc.ApplyProfile();
+    }
+
+    OptionBoxes &boxes() { return m_proc.optionBoxes(); }
+
+    // The six profile lists as read: size, frame rate, video bitrate, audio bitrate,
+    // channels, sample rate.
+    QStringList sixValues()
+    {
+        QStringList values;
+        for (OptionListModel *list : boxes().profileLists())
+            values << list->selectedText();
+        return values;
+    }
+
+    QTemporaryDir m_dir;
+    TCommonLib m_lib;
+    TCustomProc m_proc;
+};
+
+} // namespace
+
+TEST_F(ProfilesTest, FillingSelectsEachTablesDefault)
+{
+    struct Case
+    {
+        void (TCustomProc::*fill)(OptionListModel &);
+        int count;
+        const char *selected;
+    };
+    const Case cases[] = {
+        {&TCustomProc::FillOutputFiletype, 8, "3GPP - MP4 Codec (*.3gp)"},
+        {&TCustomProc::FillVideoSize, 10, "160x120"},
+        {&TCustomProc::FillVideoBitrate, 6, "128"},
+        {&TCustomProc::FillFramerate, 2, "15"},
+        {&TCustomProc::FillAspectratio, 2, "4:3"},
+        {&TCustomProc::FillAudioBitrate, 9, "48"},
+        {&TCustomProc::FillAudioSample, 4, "44100"},
+        {&TCustomProc::FillAudioChannels, 2, "2 channels, Stereo"},
+        {&TCustomProc::FillAudioVolumeGain, 21, "200"},
+    };
+    for (const Case &c : cases) {
+        OptionListModel list;
+        list.addItem("kept");
+        (m_proc.*c.fill)(list);
+        // The list is not cleared, so the default index counts from the kept entry.
+        EXPECT_EQ(list.count(), c.count + 1) << c.selected;
+        EXPECT_EQ(list.itemAt(0), "kept");
+        EXPECT_EQ(list.itemAt(list.selectedIndex() + 1), c.selected);
+    }
+
+    OptionListModel volume;
+    m_proc.FillAudioVolumeGain(volume);
+    EXPECT_EQ(volume.itemAt(0), "0");
+    EXPECT_EQ(volume.itemAt(1), "25");
+    EXPECT_EQ(volume.itemAt(20), "500");
+}
+
+TEST_F(ProfilesTest, BuiltInProfilesStayInsideTheirLists)
+{
+    startUp();
+    const auto lists = boxes().profileLists();
+    for (int t = 0; t < ConfigInfo::kOutputTypeCount; ++t) {
+        const QStringList set = ConfigInfo::ProfileSetOf(t);
+        ASSERT_EQ(set.size(), ConfigInfo::kQualityCount);
+        for (const QString &profile : set) {
+            const QStringList fields = profile.split('|');
+            ASSERT_EQ(fields.size(), 6) << profile.toStdString();
+            for (int i = 0; i < 6; ++i) {
+                if (fields[i] == "none")
+                    continue;
+                EXPECT_GE(fields[i].toInt(), 0);
+                EXPECT_LT(fields[i].toInt(), lists[i]->count()) << profile.toStdString();
+            }
+        }
+    }
+    EXPECT_EQ(ConfigInfo::Extensions().size(), ConfigInfo::kOutputTypeCount);
+    EXPECT_EQ(ConfigInfo::CodecArgs().size(), ConfigInfo::kOutputTypeCount);
+    EXPECT_EQ(ConfigInfo::FormatNames().size(), ConfigInfo::kOutputTypeCount);
+    EXPECT_TRUE(ConfigInfo::ProfileSetOf(8).isEmpty());
+}
+
+TEST_F(ProfilesTest, StartUpReadsTheNormalQualityOfTheFirstType)
+{
+    startUp();
+    EXPECT_EQ(boxes().cbbOutputFiletype().selectedIndex(), 0);
+    EXPECT_EQ(boxes().cbbProfile().selectedText(), "Normal Quality");
+    EXPECT_EQ(boxes().cbbProfile().count(), 5);
+    EXPECT_EQ(sixValues(),
+              (QStringList{"160x120", "15", "128", "128", "2 channels, Stereo", "44100"}));
+    EXPECT_EQ(boxes().cbbAspectratio().selectedText(), "4:3");
+    EXPECT_EQ(boxes().cbbAudioVolumeGain().selectedText(), "200");
+}
+
+TEST_F(ProfilesTest, EveryQualityOfEveryTypeSelectsItsValues)
+{
+    // Rows: quality level; per profile set the six values, "-" where the list is left as
+    // it was (the test first moves those lists to their first entry).
+    const QStringList mp4[] = {
+        {"160x120", "11", "40", "48", "1 channel, Mono", "22050"},
+        {"160x120", "11", "80", "80", "2 channels, Stereo", "32000"},
+        {"160x120", "15", "128", "128", "2 channels, Stereo", "44100"},
+        {"160x120", "15", "256", "192", "2 channels, Stereo", "44100"},
+        {"160x120", "15", "512", "224", "2 channels, Stereo", "48000"},
+    };
+    const QStringList amrNb[] = {
+        {"160x120", "11", "40", "48", "1 channel, Mono", "22050"},
+        {"160x120", "11", "80", "80", "1 channel, Mono", "22050"},
+        {"160x120", "15", "128", "128", "1 channel, Mono", "22050"},
+        {"160x120", "15", "256", "192", "1 channel, Mono", "22050"},
+        {"160x120", "15", "512", "224", "1 channel, Mono", "22050"},
+    };
+    const QStringList amr[] = {
+        {"-", "-", "-", "48", "1 channel, Mono", "22050"},
+        {"-", "-", "-", "80", "1 channel, Mono", "22050"},
+        {"-", "-", "-", "128", "1 channel, Mono", "22050"},
+        {"-", "-", "-", "192", "1 channel, Mono", "22050"},
+        {"-", "-", "-", "224", "1 channel, Mono", "22050"},
+    };
+    const QStringList audio[] = {
+        {"-", "-", "-", "48", "1 channel, Mono", "22050"},
+        {"-", "-", "-", "80", "2 channels, Stereo", "32000"},
+        {"-", "-", "-", "128", "2 channels, Stereo", "44100"},
+        {"-", "-", "-", "192", "2 channels, Stereo", "44100"},
+        {"-", "-", "-", "224", "2 channels, Stereo", "48000"},
+    };
+    const QStringList *byType[] = {mp4, amrNb, mp4, amrNb, mp4, amr, audio, audio};
+
+    startUp();
+    const auto lists = boxes().profileLists();
+    for (int t = 0; t < 8; ++t) {
+        for (int q = 0; q < 5; ++q) {
+            for (OptionListModel *list : lists)
+                list->setSelectedIndex(0);
+            choose(t, q);
+            QStringList expected = byType[t][q];
+            for (int i = 0; i < 6; ++i) {
+                if (expected[i] == "-")
+                    expected[i] = lists[i]->itemAt(0);
+            }
+            EXPECT_EQ(sixValues(), expected) << "type " << t << " quality " << q;
+        }
+    }
+}
+
+TEST_F(ProfilesTest, OutputTypeSetsTheEnabledStates)
+{
+    startUp();
+    OptionBoxes &b = boxes();
+    const auto state = [&] {
+        QList<bool> video;
+        for (OptionListModel *list : {&b.cbbAspectratio(), &b.cbbFramerate(), &b.cbbVideoBitrate(),
+                                      &b.cbbVideoSize()})
+            video << list->isEnabled();
+        for (OptionListModel *list : {&b.cbbAudioBitrate(), &b.cbbAudioSample(),
+                                      &b.cbbAudioChannels(), &b.cbbAudioVolumeGain()})
+            EXPECT_TRUE(list->isEnabled()); // audio lists are never disabled
+        EXPECT_TRUE(video.count(video.first()) == video.size()) << "video lists disagree";
+        return std::tuple(b.cbbProfile().isEnabled(), b.btnOptionsEnabled(), video.first());
+    };
+
+    // In this order: AMR after MP4, AAC after AMR, 3GP after AMR, and the rest.
+    const struct
+    {
+        int type;
+        std::tuple<bool, bool, bool> expected; // profile list, Options button, video lists
+    } cases[] = {
+        {5, {false, false, false}}, {6, {true, true, false}}, {5, {false, false, false}},
+        {0, {true, true, true}},    {1, {true, true, true}},  {2, {true, true, true}},
+        {3, {true, true, true}},    {4, {true, true, true}},  {7, {true, true, false}},
+    };
+    for (const auto &c : cases) {
+        choose(c.type, 2);
+        EXPECT_EQ(state(), c.expected) << "type " << c.type;
+    }
+
+    // AMR keeps the quality selection although the list is disabled.
+    choose(5, 4);
+    EXPECT_EQ(b.cbbProfile().selectedText(), "Superb Quality");
+    EXPECT_EQ(b.cbbAudioBitrate().selectedText(), "224");
+}
+
+TEST_F(ProfilesTest, WithoutOutputTypeOrQualityNothingChanges)
+{
+    startUp();
+    choose(0, 0);
+    const QStringList before = sixValues();
+    choose(-1, 4);
+    EXPECT_EQ(sixValues(), before);
+    choose(0, -1);
+    EXPECT_EQ(sixValues(), before);
+}
+
+TEST_F(ProfilesTest, CustomProfilesFollowTheFiveQualityLevels)
+{
+    writeProfiles("\r\n[Phone]\r\nPhone=2|0|2|3|0|0\r\n\r\n[Normal Quality]\r\n"
+                  "Normal Quality=4|1|3|5|1|2\r\n");
+    startUp();
+    OptionListModel &profiles = boxes().cbbProfile();
+    EXPECT_EQ(profiles.items(), (QStringList{"Low Quality", "Acceptable Quality",
+                                             "Normal Quality", "Excellent Quality",
+                                             "Superb Quality", "Phone", "Normal Quality"}));
+    EXPECT_EQ(profiles.selectedIndex(), 2);
+
+    // The Options dialog's custom profile list, as that dialog fills it.
+    boxes().cbbCustomProfile().addItems({"Phone", "Normal Quality"});
+
+    // A custom profile named like a quality level is still a custom profile.
+    choose(5, 2); // AMR disables the lists; a custom profile must leave that alone
+    choose(5, 6);
+    EXPECT_EQ(boxes().cbbCustomProfile().selectedIndex(), 1);
+    EXPECT_EQ(sixValues(),
+              (QStringList{"320x240", "15", "256", "128", "2 channels, Stereo", "44100"}));
+    EXPECT_FALSE(boxes().cbbProfile().isEnabled());
+    EXPECT_FALSE(boxes().btnOptionsEnabled());
+
+    // Changing the output type applies the custom profile again and keeps the states.
+    choose(0, 5);
+    EXPECT_EQ(sixValues(),
+              (QStringList{"176x144", "11", "128", "64", "1 channel, Mono", "22050"}));
+    EXPECT_FALSE(boxes().cbbVideoSize().isEnabled());
+    EXPECT_FALSE(boxes().btnOptionsEnabled());
+}
+
+TEST_F(ProfilesTest, CustomProfileWithoutItsListEntryAppliesNothing)
+{
+    writeProfiles("[Phone]\nPhone=2|0|2|3|0|0\n");
+    startUp();
+    const QStringList before = sixValues();
+    choose(0, 5); // the Options dialog has not filled its custom profile list yet
+    EXPECT_EQ(boxes().cbbCustomProfile().selectedIndex(), -1);
+    EXPECT_EQ(sixValues(), before);
+}
