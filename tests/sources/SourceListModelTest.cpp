@@ -1,3 +1,4 @@
+#include "shell/TCommonLib.h"
 #include "sources/SourceListModel.h"
 
 #include <QSignalSpy>
@@ -28,9 +29,13 @@ QStringList names(const SourceListModel &list)
 
 } // namespace
 
-TEST(SourceRowTest, NewRowIsTickedAndCoversTheWholeFile)
+TEST(SourceRowTest, MeasuredSourceReadsAsSizeAndTimeTexts)
 {
-    const SourceRow row = rowFor(QStringLiteral("/Video/clip.avi"));
+    // 5000000 bytes and 95.6 seconds, of which the whole seconds count.
+    QLocale::setDefault(QLocale::c());
+    const SourceRow row =
+        SourceRow::ForNewSource("/Video/clip.avi", TCommonLib::FormatSize(5000000),
+                                TCommonLib::FormatDuration(qint64(95.6)));
     const std::array<QString, 7> expected = {"True",     "/Video/clip.avi", "4.76 MB", "00:01:35",
                                              "00:00:00", "00:01:35",        "00:01:35"};
     EXPECT_EQ(row.cells, expected);
