@@ -2,9 +2,13 @@
 
 #include "AmrNbEncoder.h"
 #include "EncoderError.h"
+#include "FrameQueue.h"
 
 #include <algorithm>
 #include <array>
+#include <atomic>
+#include <exception>
+#include <thread>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
@@ -22,6 +26,9 @@ namespace encoder {
 namespace {
 
 constexpr int kFallbackFrameRate = 25;
+constexpr size_t kQueuedFrames = 32;
+constexpr int kVideoStream = 0;
+constexpr int kAudioStream = 1;
 
 std::string seconds(double value)
 {
@@ -115,14 +122,24 @@ struct Transcoder::Impl
     AVRational sampleAspect{1, 1};
     int sampleRate = 0;
     int channels = 0;
-    double lastQuality = 0.0;
     FramePtr frame{av_frame_alloc()};
     FramePtr filtered{av_frame_alloc()};
     PacketPtr packet{av_packet_alloc()};
     PacketPtr encoded{av_packet_alloc()};
 
+    // The encoding side's thread and what it shares with the decoding side.
+    FrameQueue queue{kQueuedFrames};
+    std::thread encodeThread;
+    std::exception_ptr encodeError;
+    std::atomic<int64_t> bytesWritten{0};
+    std::atomic<double> lastQuality{0.0};
+
     ~Impl()
     {
+        if (encodeThread.joinable()) {
+            queue.abort();
+            encodeThread.join();
+        }
         av_channel_layout_uninit(&video.cfgLayout);
         av_channel_layout_uninit(&audio.cfgLayout);
     }
@@ -146,6 +163,10 @@ struct Transcoder::Impl
     void pull(StreamPath &path);
     void encodeVideo(AVFrame *picture);
     void encodeAudio(AVFrame *sound);
+    void submit(StreamPath &path, AVFrame *toEncode);
+    void encodeLoop();
+    void stopEncoding();
+    void encodeAmr(const AVFrame *sound);
     void drainEncoder(StreamPath &path, const AVFrame *toSend);
     void writePacket(StreamPath &path, AVPacket *pkt);
     void finishPath(StreamPath &path);
@@ -661,6 +682,7 @@ void Transcoder::Impl::pull(StreamPath &path)
     }
 }
 
+// The decoding side numbers the frames and applies the cut's length, then hands them over.
 void Transcoder::Impl::encodeVideo(AVFrame *picture)
 {
     if (video.produced >= video.limit) {
@@ -669,7 +691,7 @@ void Transcoder::Impl::encodeVideo(AVFrame *picture)
     }
     picture->pts = video.produced++;
     picture->pict_type = AV_PICTURE_TYPE_NONE;
-    drainEncoder(video, picture);
+    submit(video, picture);
     if (video.produced >= video.limit)
         video.done = true;
 }
@@ -685,23 +707,73 @@ void Transcoder::Impl::encodeAudio(AVFrame *sound)
         sound->nb_samples = static_cast<int>(room);
     sound->pts = audio.produced;
     audio.produced += sound->nb_samples;
-    if (audio.amr) {
-        auto *samples = reinterpret_cast<const int16_t *>(sound->data[0]);
-        for (int at = 0; at < sound->nb_samples; at += AmrNbEncoder::kFrameSamples) {
-            std::vector<uint8_t> bytes = audio.amr->encode(
-                samples + at, std::min(AmrNbEncoder::kFrameSamples, sound->nb_samples - at));
-            av_packet_unref(encoded.get());
-            checkAv(av_new_packet(encoded.get(), static_cast<int>(bytes.size())), "AMR-NB packet");
-            std::memcpy(encoded->data, bytes.data(), bytes.size());
-            encoded->pts = encoded->dts = sound->pts + at;
-            encoded->duration = AmrNbEncoder::kFrameSamples;
-            writePacket(audio, encoded.get());
-        }
-    } else {
-        drainEncoder(audio, sound);
-    }
+    submit(audio, sound);
     if (audio.produced >= audio.limit)
         audio.done = true;
+}
+
+void Transcoder::Impl::submit(StreamPath &path, AVFrame *toEncode)
+{
+    FrameQueue::Item item;
+    item.stream = &path == &video ? kVideoStream : kAudioStream;
+    if (toEncode) {
+        item.frame = av_frame_alloc();
+        if (!item.frame)
+            throw EncoderError("out of memory");
+        av_frame_move_ref(item.frame, toEncode);
+    }
+    if (!queue.push(item))
+        throw EncoderError("the encoding stopped"); // encodeError says why
+}
+
+// The encoding side: encodes and writes what the decoding side hands over, until told to stop.
+void Transcoder::Impl::encodeLoop()
+{
+    try {
+        FrameQueue::Item item;
+        while (queue.pop(item)) {
+            if (item.stop)
+                return;
+            StreamPath &path = item.stream == kVideoStream ? video : audio;
+            FramePtr owned(item.frame);
+            if (path.amr) {
+                if (owned)
+                    encodeAmr(owned.get());
+            } else {
+                drainEncoder(path, owned.get());
+            }
+        }
+    } catch (...) {
+        encodeError = std::current_exception();
+        queue.abort();
+    }
+}
+
+// Ends the encoding side's thread after what is queued (at once when the queue was aborted).
+void Transcoder::Impl::stopEncoding()
+{
+    if (!encodeThread.joinable())
+        return;
+    FrameQueue::Item stop;
+    stop.stop = true;
+    if (!queue.push(stop))
+        queue.abort();
+    encodeThread.join();
+}
+
+void Transcoder::Impl::encodeAmr(const AVFrame *sound)
+{
+    auto *samples = reinterpret_cast<const int16_t *>(sound->data[0]);
+    for (int at = 0; at < sound->nb_samples; at += AmrNbEncoder::kFrameSamples) {
+        std::vector<uint8_t> bytes = audio.amr->encode(
+            samples + at, std::min(AmrNbEncoder::kFrameSamples, sound->nb_samples - at));
+        av_packet_unref(encoded.get());
+        checkAv(av_new_packet(encoded.get(), static_cast<int>(bytes.size())), "AMR-NB packet");
+        std::memcpy(encoded->data, bytes.data(), bytes.size());
+        encoded->pts = encoded->dts = sound->pts + at;
+        encoded->duration = AmrNbEncoder::kFrameSamples;
+        writePacket(audio, encoded.get());
+    }
 }
 
 void Transcoder::Impl::drainEncoder(StreamPath &path, const AVFrame *toSend)
@@ -719,7 +791,7 @@ void Transcoder::Impl::drainEncoder(StreamPath &path, const AVFrame *toSend)
             if (stats && size >= 4) {
                 int32_t quality = 0;
                 std::memcpy(&quality, stats, 4);
-                lastQuality = quality / static_cast<double>(FF_QP2LAMBDA);
+                lastQuality.store(quality / static_cast<double>(FF_QP2LAMBDA));
             }
         }
         writePacket(path, encoded.get());
@@ -734,6 +806,7 @@ void Transcoder::Impl::writePacket(StreamPath &path, AVPacket *pkt)
     if (ret < 0)
         throw EncoderError("cannot write the output \"" + options.output + "\": " +
                            avErrorText(ret));
+    bytesWritten.store(avio_tell(output->pb));
 }
 
 void Transcoder::Impl::finishPath(StreamPath &path)
@@ -745,21 +818,23 @@ void Transcoder::Impl::finishPath(StreamPath &path)
         decode(path, nullptr);
     }
     if (!path.done && path.configured) {
-        if (av_buffersrc_add_frame_flags(path.source, nullptr, 0) >= 0)
+        // The stream ends where its last frame ends, so the last picture keeps its full time.
+        int64_t end = path.nextPts == AV_NOPTS_VALUE ? AV_NOPTS_VALUE : path.nextPts - path.startOffset;
+        if (av_buffersrc_close(path.source, end, 0) >= 0)
             pull(path);
     }
     path.done = true;
     if (path.encoder && path.produced > 0)
-        drainEncoder(path, nullptr);
+        submit(path, nullptr); // the encoder's flush
+
 }
 
 ProgressReporter::Status Transcoder::Impl::status() const
 {
     ProgressReporter::Status s;
     s.frames = video.produced;
-    s.quality = lastQuality;
-    AVIOContext *pb = output ? output->pb : nullptr;
-    s.bytes = pb ? std::max<int64_t>(0, avio_tell(pb)) : 0;
+    s.quality = lastQuality.load();
+    s.bytes = std::max<int64_t>(0, bytesWritten.load());
     double videoSeconds = video.active() ? video.produced / av_q2d(frameRate) : 0.0;
     double audioSeconds = audio.active() && sampleRate ? static_cast<double>(audio.produced) / sampleRate : 0.0;
     s.seconds = std::max(videoSeconds, audioSeconds);
@@ -795,28 +870,40 @@ void Transcoder::run(const std::string &writePath, ProgressReporter &progress)
     d.openOutput(writePath);
     bool seeked = d.seekToStart();
 
-    AVPacket *pkt = d.packet.get();
-    int64_t packetsRead = 0;
-    while (!d.allDone()) {
-        int ret = av_read_frame(d.input.get(), pkt);
-        if (ret < 0 && packetsRead == 0 && seeked) {
-            seeked = false;
-            d.reopenInput();
-            continue;
+    d.encodeThread = std::thread([&d] { d.encodeLoop(); });
+    try {
+        AVPacket *pkt = d.packet.get();
+        int64_t packetsRead = 0;
+        while (!d.allDone()) {
+            int ret = av_read_frame(d.input.get(), pkt);
+            if (ret < 0 && packetsRead == 0 && seeked) {
+                seeked = false;
+                d.reopenInput();
+                continue;
+            }
+            if (ret < 0)
+                break; // the end, or damage past which nothing can be read
+            ++packetsRead;
+            StreamPath *path = pkt->stream_index == d.video.inIndex   ? &d.video
+                               : pkt->stream_index == d.audio.inIndex ? &d.audio
+                                                                      : nullptr;
+            if (path && !path->done)
+                d.decode(*path, pkt);
+            av_packet_unref(pkt);
+            progress.update(d.status());
         }
-        if (ret < 0)
-            break; // the end, or damage past which nothing can be read
-        ++packetsRead;
-        StreamPath *path = pkt->stream_index == d.video.inIndex   ? &d.video
-                           : pkt->stream_index == d.audio.inIndex ? &d.audio
-                                                                  : nullptr;
-        if (path && !path->done)
-            d.decode(*path, pkt);
-        av_packet_unref(pkt);
-        progress.update(d.status());
+        d.finishPath(d.video);
+        d.finishPath(d.audio);
+        d.stopEncoding();
+    } catch (...) {
+        d.queue.abort();
+        d.stopEncoding();
+        if (d.encodeError)
+            std::rethrow_exception(d.encodeError);
+        throw;
     }
-    d.finishPath(d.video);
-    d.finishPath(d.audio);
+    if (d.encodeError)
+        std::rethrow_exception(d.encodeError);
 
     if (d.video.produced == 0 && d.audio.produced == 0) {
         int64_t duration = d.input->duration;
@@ -832,7 +919,7 @@ void Transcoder::run(const std::string &writePath, ProgressReporter &progress)
     if (ret < 0 || d.output->pb->error < 0)
         throw EncoderError("cannot write the output \"" + d.options.output + "\": " +
                            avErrorText(ret < 0 ? ret : d.output->pb->error));
-    avio_flush(d.output->pb);
+    d.bytesWritten.store(avio_tell(d.output->pb));
     ProgressReporter::Status last = d.status();
     ret = avio_closep(&d.output->pb);
     if (ret < 0)
