@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QStringDecoder>
 
 #include <limits>
 #include <stdexcept>
@@ -15,6 +16,14 @@ namespace {
 QString nativePath(const QString &path)
 {
     return QDir::toNativeSeparators(path);
+}
+
+// UTF-8 to text; a byte-order mark is a character like any other, so a first line that
+// starts with one is no header.
+QString decode(const QByteArray &bytes)
+{
+    QStringDecoder decoder(QStringConverter::Utf8, QStringConverter::Flag::ConvertInitialBom);
+    return decoder.decode(bytes);
 }
 
 bool isBlank(char c)
@@ -52,13 +61,13 @@ bool TIniFile32::IsSectionLine(const QByteArray &line)
 QString TIniFile32::KeyOfLine(const QByteArray &line)
 {
     const qsizetype eq = line.indexOf('=');
-    return QString::fromUtf8(Trimmed(eq < 0 ? line : line.left(eq)));
+    return decode(Trimmed(eq < 0 ? line : line.left(eq)));
 }
 
 QString TIniFile32::ValueOfLine(const QByteArray &line)
 {
     const qsizetype eq = line.indexOf('=');
-    return eq < 0 ? QString() : QString::fromUtf8(Trimmed(line.mid(eq + 1)));
+    return eq < 0 ? QString() : decode(Trimmed(line.mid(eq + 1)));
 }
 
 qsizetype TIniFile32::IndexOfSection(const QString &section) const
@@ -68,7 +77,7 @@ qsizetype TIniFile32::IndexOfSection(const QString &section) const
         // Cheap length check first: a header can only match a line of similar size.
         if (m_lines.at(i).size() < header.size() || m_lines.at(i).size() > 4 * header.size())
             continue;
-        if (QString::fromUtf8(m_lines.at(i)).compare(header, Qt::CaseInsensitive) == 0)
+        if (decode(m_lines.at(i)).compare(header, Qt::CaseInsensitive) == 0)
             return i;
     }
     return -1;
@@ -83,7 +92,7 @@ void TIniFile32::ReadSections(QStringList *strings) const
         if (!IsSectionLine(line))
             continue;
         const QByteArray t = Trimmed(line);
-        strings->append(QString::fromUtf8(Trimmed(t.mid(1, t.size() - 2))));
+        strings->append(decode(Trimmed(t.mid(1, t.size() - 2))));
     }
 }
 
@@ -236,10 +245,13 @@ void TIniFile32::SaveLines()
         throw EInOutError(
             QStringLiteral("Cannot create file \"%1\". %2").arg(nativePath(m_fileName), reason), 0);
     };
-    // A read-only file stays as it is, although its folder would let us replace it.
+    // A read-only file stays as it is, although its folder would let us replace it. A file
+    // without its owner's write permission counts as read-only for every user, root too.
     const QFileInfo info(m_fileName);
-    if (info.exists() && (info.isDir() || !info.isWritable()))
-        fail(info.isDir() ? QStringLiteral("Is a directory") : QStringLiteral("Permission denied"));
+    if (info.isDir())
+        fail(QStringLiteral("Is a directory"));
+    if (info.exists() && (!info.isWritable() || !(info.permissions() & QFile::WriteOwner)))
+        fail(QStringLiteral("Permission denied"));
 
     QByteArray data;
     qsizetype total = 0;

@@ -1,0 +1,295 @@
+// The Options dialog: showing, Cancel, OK, the close button and the custom profile buttons,
+// over the program's option lists and a custom profile store kept in memory.
+#include "profiles/ConfigInfo.h"
+#include "profiles/OptionBoxes.h"
+#include "settings/TfrmOption.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include <stdexcept>
+
+namespace {
+
+// Fills an option list from its table as start-up does: the choices, then the default.
+void fill(OptionListModel &list, const QStringList &table)
+{
+    list.addItems(table.mid(0, table.size() - 1));
+    list.setSelectedIndex(table.last().toInt());
+}
+
+// Custom profiles as the profile store keeps them: names in file order with their six
+// selections; Add takes the name the input box would give.
+struct ProfileStore
+{
+    OptionBoxes &boxes;
+    QList<QPair<QString, QString>> profiles;
+    QString nextName;     // what the user enters at Add; empty text cancels
+    int added = 0;        // Add was used (the counter)
+    QString brokenValue;  // a value that is not a number, applied with an error
+
+    int find(const QString &name) const
+    {
+        for (int i = 0; i < profiles.size(); ++i)
+            if (profiles[i].first == name)
+                return i;
+        return -1;
+    }
+    void store(const QString &name)
+    {
+        const int at = find(name);
+        if (at >= 0)
+            profiles[at].second = boxes.currentSelections();
+        else
+            profiles.append({name, boxes.currentSelections()});
+    }
+    TfrmOption::Operations operations()
+    {
+        TfrmOption::Operations ops;
+        ops.ReadProfileNames = [this] {
+            QStringList names;
+            for (const auto &profile : profiles)
+                names << profile.first;
+            return names;
+        };
+        ops.ApplyCustomProfile = [this] {
+            const QString name = boxes.cbbCustomProfile().selectedText();
+            const int at = find(name);
+            if (at < 0)
+                return;
+            if (profiles[at].second == brokenValue)
+                throw std::runtime_error("'x' is not a valid integer value");
+            const QStringList fields = profiles[at].second.split('|');
+            const auto lists = boxes.profileLists();
+            for (int i = 0; i < 6; ++i)
+                lists[i]->setSelectedIndex(fields[i].toInt());
+        };
+        ops.AddCustomProfile = [this] {
+            ++added;
+            if (!nextName.isEmpty())
+                store(nextName);
+        };
+        ops.SaveCustomProfile = [this] {
+            if (!boxes.cbbCustomProfile().text().isEmpty())
+                store(boxes.cbbCustomProfile().text());
+        };
+        ops.DeleteCustomProfile = [this] {
+            if (boxes.cbbCustomProfile().count() > 0) {
+                const int at = find(boxes.cbbCustomProfile().text());
+                if (at >= 0)
+                    profiles.removeAt(at);
+            }
+        };
+        ops.FillProfileBox = [this](OptionListModel &list) {
+            QStringList names = ConfigInfo::QualityNames();
+            names.removeLast();
+            list.addItems(names);
+            for (const auto &profile : profiles)
+                list.addItem(profile.first);
+            list.setSelectedIndex(2);
+        };
+        return ops;
+    }
+};
+
+} // namespace
+
+class OptionsDialogTest : public QObject
+{
+    Q_OBJECT
+
+private:
+    struct Fixture
+    {
+        OptionBoxes boxes;
+        ProfileStore store{boxes, {}};
+        TfrmOption dialog{boxes};
+        QStringList errors;
+
+        Fixture()
+        {
+            fill(boxes.cbbVideoSize(), ConfigInfo::VideoSizes());
+            fill(boxes.cbbVideoBitrate(), ConfigInfo::VideoBitrates());
+            fill(boxes.cbbFramerate(), ConfigInfo::FrameRates());
+            fill(boxes.cbbAspectratio(), ConfigInfo::AspectRatios());
+            fill(boxes.cbbAudioBitrate(), ConfigInfo::AudioBitrates());
+            fill(boxes.cbbAudioSample(), ConfigInfo::SampleRates());
+            fill(boxes.cbbAudioChannels(), ConfigInfo::AudioChannels());
+            fill(boxes.cbbAudioVolumeGain(), ConfigInfo::VolumeSteps());
+            QStringList names = ConfigInfo::QualityNames();
+            names.removeLast();
+            boxes.cbbProfile().addItems(names);
+            boxes.cbbProfile().setSelectedIndex(2);
+            store.profiles = {{"Phone", "2|0|2|3|0|0"}, {"Tablet", "8|1|4|6|1|2"},
+                              {"Tiny", "0|0|0|0|0|0"}};
+            dialog.operations() = store.operations();
+            dialog.operations().ShowError = [this](const QString &m) { errors << m; };
+        }
+        // The nine selections in the order the dialog remembers them.
+        QList<int> selections()
+        {
+            QList<int> result;
+            for (OptionListModel *list :
+                 {&boxes.cbbVideoSize(), &boxes.cbbVideoBitrate(), &boxes.cbbFramerate(),
+                  &boxes.cbbAspectratio(), &boxes.cbbAudioBitrate(), &boxes.cbbAudioSample(),
+                  &boxes.cbbAudioVolumeGain(), &boxes.cbbAudioChannels(),
+                  &boxes.cbbCustomProfile()})
+                result << list->selectedIndex();
+            return result;
+        }
+        // Chooses entry index of a list as the user does.
+        void choose(QComboBox *combo, int index)
+        {
+            combo->setCurrentIndex(index);
+            Q_EMIT combo->activated(index);
+        }
+    };
+
+private Q_SLOTS:
+    void layoutAndShowing()
+    {
+        Fixture f;
+        QCOMPARE(f.dialog.windowTitle(), QString("Options"));
+        QCOMPARE(f.dialog.size(), QSize(468, 239));
+        QVERIFY(!f.dialog.isModal());
+        QCOMPARE(f.dialog.combo("cbbAudioVolumeGain")->count(), 21);
+        QCOMPARE(f.dialog.combo("cbbAudioVolumeGain")->currentText(), QString("200"));
+        QVERIFY(!f.dialog.combo("cbbVideoSize")->isEditable());
+        QVERIFY(f.dialog.cbbCustomProfile()->isEditable());
+        QCOMPARE(f.dialog.btnApply()->text(), QString("OK"));
+        QCOMPARE(f.dialog.btnDel()->geometry(), QRect(408, 10, 49, 24));
+
+        // Shown while a custom profile is chosen on the main window: that one is selected,
+        // and nothing is applied.
+        f.boxes.cbbProfile().addItems({"Phone", "Tablet", "Tiny"});
+        f.boxes.cbbProfile().setSelectedIndex(6);
+        const QList<int> before = f.selections();
+        f.dialog.Open();
+        QVERIFY(f.dialog.isVisible());
+        QCOMPARE(f.boxes.cbbCustomProfile().items(), QStringList({"Phone", "Tablet", "Tiny"}));
+        QCOMPARE(f.boxes.cbbCustomProfile().selectedIndex(), 1);
+        QCOMPARE(f.dialog.cbbCustomProfile()->currentText(), QString("Tablet"));
+        QCOMPARE(f.selections().mid(0, 8), before.mid(0, 8));
+        QCOMPARE(f.dialog.RememberedSelections()[8], 1);
+
+        // Open again while open: brought to the front, nothing remembered anew.
+        f.choose(f.dialog.combo("cbbFramerate"), 0);
+        f.dialog.Open();
+        QCOMPARE(f.dialog.RememberedSelections()[2], 1);
+    }
+
+    void cancelTakesTheSelectionsBack()
+    {
+        Fixture f;
+        f.dialog.Open();
+        const QList<int> opened = f.selections();
+        f.choose(f.dialog.combo("cbbFramerate"), 0);
+        f.choose(f.dialog.combo("cbbAudioVolumeGain"), 4);
+        f.choose(f.dialog.cbbCustomProfile(), 0); // applies Phone to six lists
+        QCOMPARE(f.boxes.cbbVideoSize().selectedText(), QString("176x144"));
+        QVERIFY(f.selections() != opened);
+        f.dialog.btnCancel()->click();
+        QVERIFY(!f.dialog.isVisible());
+        QCOMPARE(f.selections(), opened);
+        QCOMPARE(f.dialog.combo("cbbFramerate")->currentText(), QString("15"));
+        QCOMPARE(f.dialog.combo("cbbAudioVolumeGain")->currentText(), QString("200"));
+    }
+
+    // OK keeps what the dialog shows and refills the main window's profile list, which then
+    // reads "Normal Quality".
+    void okKeepsTheChoiceAndRefillsTheProfileList()
+    {
+        Fixture f;
+        f.dialog.Open();
+        f.choose(f.dialog.cbbCustomProfile(), 1); // Tablet
+        f.dialog.btnApply()->click();
+        QVERIFY(!f.dialog.isVisible());
+        QCOMPARE(f.boxes.cbbVideoSize().selectedText(), QString("640x480"));
+        QCOMPARE(f.boxes.cbbProfile().selectedText(), QString("Normal Quality"));
+        QCOMPARE(f.boxes.cbbProfile().count(), 8);
+
+        // The close button hides without taking anything back.
+        f.dialog.Open();
+        f.choose(f.dialog.combo("cbbFramerate"), 0);
+        f.dialog.close();
+        QVERIFY(!f.dialog.isVisible());
+        QCOMPARE(f.boxes.cbbFramerate().selectedText(), QString("11"));
+    }
+
+    void customProfileButtons()
+    {
+        Fixture f;
+        f.dialog.Open();
+        const QList<int> opened = f.selections();
+
+        // Add: stored, the list refilled with the last entry selected; Cancel keeps the
+        // profile but takes the selections back.
+        f.store.nextName = "Car";
+        f.dialog.btnAdd()->click();
+        QCOMPARE(f.boxes.cbbCustomProfile().items(), QStringList({"Phone", "Tablet", "Tiny", "Car"}));
+        QCOMPARE(f.dialog.cbbCustomProfile()->currentText(), QString("Car"));
+        // A cancelled name prompt refills all the same.
+        f.store.nextName.clear();
+        f.choose(f.dialog.cbbCustomProfile(), 0);
+        f.dialog.btnAdd()->click();
+        QCOMPARE(f.store.added, 2);
+        QCOMPARE(f.boxes.cbbCustomProfile().selectedIndex(), 3);
+        f.dialog.btnCancel()->click();
+        QCOMPARE(f.store.profiles.size(), 4);
+        QCOMPARE(f.selections(), opened);
+
+        // Save while the second profile is shown overwrites it; the last entry is then
+        // selected.
+        f.dialog.Open();
+        f.choose(f.dialog.cbbCustomProfile(), 1);
+        f.choose(f.dialog.combo("cbbAudioBitrate"), 0);
+        f.dialog.btnSave()->click();
+        QCOMPARE(f.store.profiles[1].second.section('|', 3, 3), QString("0"));
+        QCOMPARE(f.dialog.cbbCustomProfile()->currentText(), QString("Car"));
+
+        // A typed name that matches no entry selects none and Save creates it.
+        QLineEdit *edit = f.dialog.cbbCustomProfile()->lineEdit();
+        edit->clear();
+        QTest::keyClicks(edit, "Bike");
+        QCOMPARE(f.boxes.cbbCustomProfile().selectedIndex(), -1);
+        QCOMPARE(f.boxes.cbbCustomProfile().text(), QString("Bike"));
+        f.dialog.btnSave()->click();
+        QCOMPARE(f.store.profiles.last().first, QString("Bike"));
+        QCOMPARE(f.store.added, 2);
+
+        // Delete each profile in turn: the list empties and its text is cleared.
+        while (!f.store.profiles.isEmpty())
+            f.dialog.btnDel()->click();
+        QCOMPARE(f.boxes.cbbCustomProfile().count(), 0);
+        QCOMPARE(f.dialog.cbbCustomProfile()->currentText(), QString());
+        f.dialog.btnDel()->click(); // on an empty list
+        QVERIFY(f.errors.isEmpty());
+    }
+
+    // A stored value that is not a number: the error is shown and the dialog stays open.
+    void brokenProfileShowsTheErrorAndStaysOpen()
+    {
+        Fixture f;
+        f.store.profiles[2].second = f.store.brokenValue = "1|1|2|5|1|x";
+        f.dialog.Open();
+        f.choose(f.dialog.cbbCustomProfile(), 2);
+        QCOMPARE(f.errors, QStringList{"'x' is not a valid integer value"});
+        QVERIFY(f.dialog.isVisible());
+    }
+
+    // With the dialog open, a change of the lists by the main window shows at once.
+    void listsFollowTheProgramWhileOpen()
+    {
+        Fixture f;
+        f.dialog.Open();
+        f.boxes.cbbVideoSize().setEnabled(false);
+        f.boxes.cbbVideoSize().setSelectedIndex(4);
+        QVERIFY(!f.dialog.combo("cbbVideoSize")->isEnabled());
+        QCOMPARE(f.dialog.combo("cbbVideoSize")->currentText(), QString("320x240"));
+    }
+};
+
+QTEST_MAIN(OptionsDialogTest)
+#include "OptionsDialogTest.moc"

@@ -1,0 +1,403 @@
+#include "FakeUserDialogs.h"
+#include "settings/TIniFile32.h"
+#include "shell/AppErrors.h"
+#include "shell/Globals.h"
+#include "shell/TCommonLib.h"
+#include "shell/TCustomProc.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// A program folder with a Config folder, the two controllers on it, the option lists
+// filled as at start-up and the user's answers scripted.
+class SettingsFixture : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(m_dir.isValid());
+        ASSERT_TRUE(QDir(m_dir.path()).mkdir("Config"));
+        m_lib.AppDir = m_dir.path() + '/';
+        m_proc.SetCommonLib(&m_lib);
+        Globals::userDialogs = &m_dialogs;
+    }
+
+    void TearDown() override { Globals::userDialogs = nullptr; }
+
+    QString config(const QString &name) const { return m_lib.AppDir + "Config/" + name; }
+
+    void write(const QString &name, const QByteArray &bytes)
+    {
+        QFile file(config(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(bytes);
+    }
+
+    QByteArray read(const QString &name) const
+    {
+        QFile file(config(name));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+    }
+
+    OptionBoxes &boxes() { return m_proc.optionBoxes(); }
+
+    QTemporaryDir m_dir;
+    TCommonLib m_lib;
+    TCustomProc m_proc;
+    FakeUserDialogs m_dialogs;
+};
+
+using UserSettingsTest = SettingsFixture;
+
+TEST_F(UserSettingsTest, AFirstRunGivesTheDefaults)
+{
+    EXPECT_TRUE(m_proc.chkShowOutputDirectory().isChecked()); // the window's design
+    m_proc.LoadUserSettings();
+    EXPECT_FALSE(m_proc.chkShowOutputDirectory().isChecked());
+    EXPECT_FALSE(m_proc.chkShutdown().isChecked());
+    EXPECT_EQ(m_proc.edtOutputFolder().text(), QDir::homePath() + "/Clipwright");
+    EXPECT_EQ(m_proc.LoadInitDir(), QDir::homePath() + '/');
+    EXPECT_EQ(read("UserSettings.ini"), "<missing>");
+}
+
+TEST_F(UserSettingsTest, TheWorkedExample)
+{
+    m_proc.LoadUserSettings();
+    m_proc.SaveInitDir("/media/Video/first.avi");
+    m_proc.chkShowOutputDirectory().setChecked(true);
+    m_proc.SaveUserSettings();
+    const QString out = QDir::homePath() + "/Clipwright";
+    EXPECT_EQ(read("UserSettings.ini"),
+              "\r\n[USRInfo]\r\nInitDir=/media/Video/\r\nSHWDDir=1\r\nSHUTDOWN=0\r\nOutDir=" +
+                  out.toUtf8() + "\r\n");
+
+    TCustomProc next;
+    next.SetCommonLib(&m_lib);
+    next.edtOutputFolder().setText("design");
+    next.LoadUserSettings();
+    EXPECT_TRUE(next.chkShowOutputDirectory().isChecked());
+    EXPECT_FALSE(next.chkShutdown().isChecked());
+    EXPECT_EQ(next.edtOutputFolder().text(), out);
+    EXPECT_EQ(next.LoadInitDir(), "/media/Video/");
+}
+
+TEST_F(UserSettingsTest, OnlyOneTicksACheckBox)
+{
+    const struct
+    {
+        const char *value;
+        bool ticked;
+    } cases[] = {{"1", true}, {" 1 ", true}, {"true", false}, {"yes", false},
+                 {"0", false}, {"", false},  {"01", false},   {"\x01", false}};
+    for (const auto &c : cases) {
+        write("UserSettings.ini",
+              QByteArray("[USRInfo]\r\nSHWDDir=") + c.value + "\r\nSHUTDOWN=" + c.value);
+        m_proc.chkShowOutputDirectory().setChecked(!c.ticked);
+        m_proc.chkShutdown().setChecked(!c.ticked);
+        m_proc.LoadUserSettings();
+        EXPECT_EQ(m_proc.chkShowOutputDirectory().isChecked(), c.ticked) << c.value;
+        EXPECT_EQ(m_proc.chkShutdown().isChecked(), c.ticked) << c.value;
+    }
+}
+
+TEST_F(UserSettingsTest, AnEmptyOutDirKeepsTheFieldsText)
+{
+    write("UserSettings.ini", "[USRInfo]\nOutDir=\nInitDir=");
+    m_proc.edtOutputFolder().setText("/design/text");
+    m_proc.LoadUserSettings();
+    EXPECT_EQ(m_proc.edtOutputFolder().text(), "/design/text");
+    EXPECT_EQ(m_proc.LoadInitDir(), QDir::homePath() + '/');
+}
+
+TEST_F(UserSettingsTest, SaveInitDirWritesOnlyAFolder)
+{
+    m_proc.SaveInitDir(QString()); // before the first confirmed dialog
+    m_proc.SaveInitDir("no-folder.avi");
+    EXPECT_EQ(read("UserSettings.ini"), "<missing>");
+    m_proc.SaveInitDir("/a/b c/ünï/clip.avi");
+    m_proc.SaveInitDir("/a/b c/ünï/clip.avi"); // the Open command saves twice: one line stays
+    EXPECT_EQ(read("UserSettings.ini"), "\r\n[USRInfo]\r\nInitDir=/a/b c/ünï/\r\n");
+    EXPECT_EQ(m_proc.LoadInitDir(), "/a/b c/ünï/");
+}
+
+TEST_F(UserSettingsTest, AHandWrittenFileIsReadAndUpdatedByItsRules)
+{
+    write("UserSettings.ini", "; by hand\n[usrinfo]\ninitdir=/small/\nSHWDDir = 1\r"
+                              "OutDir=/out dir/\r\n[Other]\r\nx=y");
+    EXPECT_EQ(m_proc.LoadInitDir(), QDir::homePath() + '/');
+    m_proc.LoadUserSettings();
+    EXPECT_TRUE(m_proc.chkShowOutputDirectory().isChecked());
+    EXPECT_EQ(m_proc.edtOutputFolder().text(), "/out dir/");
+    m_proc.SaveInitDir("/big/file.avi");
+    m_proc.SaveUserSettings();
+    EXPECT_EQ(read("UserSettings.ini"),
+              "; by hand\r\n[usrinfo]\r\ninitdir=/small/\r\nSHWDDir=1\r\nOutDir=/out dir/\r\n"
+              "InitDir=/big/\r\nSHUTDOWN=0\r\n[Other]\r\nx=y\r\n");
+}
+
+TEST_F(UserSettingsTest, BadFilesGiveTheDefaults)
+{
+    QByteArray junk(64 * 1024, '\0');
+    for (int i = 0; i < junk.size(); ++i)
+        junk[i] = char((i * 7919) % 251);
+    const QByteArray files[] = {
+        junk,
+        QByteArray("[USRInfo]\0SHWDDir=1\0", 20),
+        "[USRInfo]\r\nSHWDDir=" + QByteArray(2 * 1024 * 1024, '1'),
+        "\r\r\n\n[USRInfo]\n\r\n\rOutDir=\xff\xfe\r",
+    };
+    for (const QByteArray &bytes : files) {
+        write("UserSettings.ini", bytes);
+        const QList<QByteArray> lines = TIniFile32(config("UserSettings.ini")).Lines();
+        m_proc.chkShowOutputDirectory().setChecked(true);
+        m_proc.LoadUserSettings();
+        EXPECT_FALSE(m_proc.chkShowOutputDirectory().isChecked());
+        EXPECT_FALSE(m_proc.chkShutdown().isChecked());
+        m_proc.SaveUserSettings();
+        if (&bytes == &files[0]) // the junk stays, the section follows it
+            EXPECT_EQ(TIniFile32(config("UserSettings.ini")).Lines().mid(0, lines.size()), lines);
+    }
+}
+
+TEST_F(UserSettingsTest, AMissingConfigFolderReadsDefaultsAndFailsToSave)
+{
+    ASSERT_TRUE(QDir(config("")).removeRecursively());
+    m_proc.LoadUserSettings();
+    EXPECT_FALSE(m_proc.chkShowOutputDirectory().isChecked());
+    EXPECT_EQ(m_proc.LoadInitDir(), QDir::homePath() + '/');
+    EXPECT_TRUE(m_lib.ReadConfigSections("UserProfileInfo.ini").isEmpty());
+    try {
+        m_proc.SaveUserSettings();
+        FAIL() << "no error";
+    } catch (const EInOutError &error) {
+        EXPECT_TRUE(QString::fromUtf8(error.what())
+                        .startsWith("Cannot create file \"" + config("UserSettings.ini") + "\". "));
+    }
+    EXPECT_THROW(m_proc.SaveInitDir("/a/b.avi"), EInOutError);
+    EXPECT_FALSE(QFileInfo::exists(config("")));
+}
+
+TEST_F(UserSettingsTest, ConfigReadersReadAnyFileOfTheConfigFolder)
+{
+    write("Other.ini", "[B]\r\nB=2\r\n[ A ]\r\nA=1\r\n[C]\r\nc=3\r\n");
+    EXPECT_EQ(m_lib.ReadConfigSections("Other.ini"), QStringList({"B", "A", "C"}));
+    EXPECT_EQ(m_lib.ReadConfigValue("Other.ini", "B"), "2");
+    EXPECT_EQ(m_lib.ReadConfigValue("Other.ini", "A"), "");
+    EXPECT_EQ(m_lib.ReadConfigValue("Other.ini", "C"), "");
+    EXPECT_EQ(m_lib.ReadConfigValue("Missing.ini", "B"), "");
+}
+
+// The custom profiles, worked through the Options dialog's lists.
+class CustomProfileTest : public SettingsFixture
+{
+protected:
+    void SetUp() override
+    {
+        SettingsFixture::SetUp();
+        m_proc.FillOptionBoxes();
+    }
+
+    // Selects the six lists by their items: size, frame rate, video bitrate, audio
+    // bitrate, channels, sample rate.
+    void select(const QStringList &items)
+    {
+        const auto lists = boxes().profileLists();
+        for (int i = 0; i < 6; ++i) {
+            const int index = int(lists[i]->items().indexOf(items[i]));
+            ASSERT_GE(index, 0) << items[i].toStdString();
+            lists[i]->setSelectedIndex(index);
+        }
+    }
+
+    QString six() { return boxes().currentSelections(); }
+
+    // Refills the custom profile list as the Options dialog does and selects name.
+    void choose(const QString &name)
+    {
+        OptionListModel &list = boxes().cbbCustomProfile();
+        list.clear();
+        list.addItems(m_lib.ReadConfigSections("UserProfileInfo.ini"));
+        list.setSelectedIndex(int(list.items().indexOf(name)));
+    }
+
+    void setSix(const QString &selections)
+    {
+        const QStringList fields = selections.split('|');
+        const auto lists = boxes().profileLists();
+        for (int i = 0; i < 6; ++i)
+            lists[i]->setSelectedIndex(fields[i].toInt());
+    }
+};
+
+TEST_F(CustomProfileTest, TheWorkedExample)
+{
+    select({"320x240", "15", "256", "128", "2 channels, Stereo", "44100"});
+    m_dialogs.inputAnswers = {{true, "UserProfileInfo1"}};
+    m_proc.AddCustomProfile();
+    ASSERT_EQ(m_dialogs.shown.size(), 1);
+    EXPECT_EQ(m_dialogs.shown[0].text, "Plese input a name");
+    EXPECT_EQ(m_dialogs.shown[0].initialText, "UserProfileInfo1");
+
+    select({"176x144", "11", "128", "64", "1 channel, Mono", "22050"});
+    m_dialogs.inputAnswers = {{true, "Phone"}};
+    m_proc.AddCustomProfile();
+    EXPECT_EQ(m_dialogs.shown[1].initialText, "UserProfileInfo2");
+
+    EXPECT_EQ(read("UserProfileInfo.ini"), "\r\n[UserProfileInfo1]\r\nUserProfileInfo1=4|1|3|5|1|2"
+                                           "\r\n\r\n[Phone]\r\nPhone=2|0|2|3|0|0\r\n");
+    EXPECT_EQ(read("UserProfileCount.ini"), "\r\n[count]\r\ncount=2\r\n");
+
+    choose("UserProfileInfo1");
+    EXPECT_EQ(m_proc.ReadCustomProfile(), "4|1|3|5|1|2");
+    m_proc.ApplyCustomProfile();
+    EXPECT_EQ(six(), "4|1|3|5|1|2");
+
+    m_proc.DeleteCustomProfile();
+    EXPECT_EQ(read("UserProfileInfo.ini"), "\r\n\r\n[Phone]\r\nPhone=2|0|2|3|0|0\r\n");
+}
+
+TEST_F(CustomProfileTest, TheCounterGrowsOnEveryAddCancelledOrNot)
+{
+    m_proc.AddCustomProfile(); // cancelled
+    m_proc.AddCustomProfile();
+    ASSERT_EQ(m_dialogs.shown.size(), 2);
+    EXPECT_EQ(m_dialogs.shown[0].initialText, "UserProfileInfo1");
+    EXPECT_EQ(m_dialogs.shown[1].initialText, "UserProfileInfo2");
+    EXPECT_EQ(m_dialogs.shown[1].caption, m_dialogs.shown[0].caption);
+    EXPECT_EQ(read("UserProfileInfo.ini"), "<missing>");
+    EXPECT_EQ(read("UserProfileCount.ini"), "\r\n[count]\r\ncount=2\r\n");
+
+    // A counter that is no number reads as 0.
+    for (const QByteArray counter : {QByteArray("[count]\r\ncount=many\r\n"),
+                                     QByteArray("[count]\r\ncount=\0\0\0", 18),
+                                     QByteArray("\xff\xfe\x00junk", 7)}) {
+        write("UserProfileCount.ini", counter);
+        m_proc.AddCustomProfile();
+        EXPECT_EQ(m_dialogs.shown.last().initialText, "UserProfileInfo1");
+    }
+    // The largest counter starts over instead of turning negative.
+    write("UserProfileCount.ini", "[count]\r\ncount=2147483647\r\n");
+    m_proc.AddCustomProfile();
+    EXPECT_EQ(m_dialogs.shown.last().initialText, "UserProfileInfo1");
+}
+
+TEST_F(CustomProfileTest, AddingUnderAnExistingNameReplacesByTheMatchingRules)
+{
+    write("UserProfileInfo.ini", "\r\n[Phone]\r\nPhone=1|1|1|1|1|1\r\n");
+    setSix("0|0|0|0|0|0");
+    m_dialogs.inputAnswers = {{true, "Phone"}, {true, "phone"}};
+    m_proc.AddCustomProfile();
+    EXPECT_EQ(read("UserProfileInfo.ini"), "\r\n[Phone]\r\nPhone=0|0|0|0|0|0\r\n");
+    setSix("2|1|2|2|1|2");
+    m_proc.AddCustomProfile();
+    EXPECT_EQ(read("UserProfileInfo.ini"),
+              "\r\n[Phone]\r\nPhone=0|0|0|0|0|0\r\nphone=2|1|2|2|1|2\r\n");
+    EXPECT_EQ(m_lib.ReadConfigSections("UserProfileInfo.ini"), QStringList({"Phone"}));
+    choose("Phone");
+    EXPECT_EQ(m_proc.ReadCustomProfile(), "0|0|0|0|0|0");
+}
+
+TEST_F(CustomProfileTest, OddNamesAreStoredUnchangedAndApplyNothing)
+{
+    m_dialogs.inputAnswers = {{true, ""}, {true, " Lead"}};
+    m_proc.AddCustomProfile();
+    m_proc.AddCustomProfile();
+    EXPECT_EQ(read("UserProfileInfo.ini"),
+              "\r\n[]\r\n\r\n[ Lead]\r\n Lead=" + six().toUtf8() + "\r\n");
+    EXPECT_EQ(m_lib.ReadConfigSections("UserProfileInfo.ini"), QStringList({"", "Lead"}));
+    for (const QString name : {"", "Lead"}) {
+        choose(name);
+        setSix("0|0|0|0|0|0");
+        EXPECT_EQ(m_proc.ReadCustomProfile(), "");
+        m_proc.ApplyCustomProfile();
+        EXPECT_EQ(six(), "0|0|0|0|0|0");
+    }
+}
+
+TEST_F(CustomProfileTest, AppliesOnlyWellFormedValues)
+{
+    const struct
+    {
+        const char *stored, *after;
+    } cases[] = {
+        {"1|1|2", "0|0|0|0|0|0"},
+        {"1|1|2|5|1|2|", "1|1|2|5|1|2"},      // a trailing empty piece is dropped
+        {"1||2|5|1|2", "1|0|2|5|1|2"},        // an empty piece leaves its list
+        {"99|1|2|5|1|-1", "-1|1|2|5|1|-1"},   // beyond the list: no selection
+        {"1|1|2|5|1|2|3", "0|0|0|0|0|0"},
+        {"$1| 1|2|5|1|2 ", "1|1|2|5|1|2"},    // hexadecimal, blanks around a piece
+    };
+    for (const auto &c : cases) {
+        write("UserProfileInfo.ini", QByteArray("[P]\r\nP=") + c.stored + "\r\n");
+        choose("P");
+        setSix("0|0|0|0|0|0");
+        m_proc.ApplyCustomProfile();
+        EXPECT_EQ(six(), c.after) << c.stored;
+    }
+}
+
+TEST_F(CustomProfileTest, APieceThatIsNoIntegerStopsWithTheConversionError)
+{
+    write("UserProfileInfo.ini", "[P]\r\nP=1|1|2|5|1|x\r\n");
+    choose("P");
+    setSix("0|0|0|0|0|0");
+    try {
+        m_proc.ApplyCustomProfile();
+        FAIL() << "no error";
+    } catch (const EConvertError &error) {
+        EXPECT_STREQ(error.what(), "'x' is not a valid integer value");
+    }
+    EXPECT_EQ(six(), "1|1|2|5|1|0"); // the lists before the piece are set
+}
+
+TEST_F(CustomProfileTest, SaveAndDeleteWorkOnTheNameShown)
+{
+    write("UserProfileInfo.ini", "[A]\r\nA=0|0|0|0|0|0\r\n[B]\r\nB=1|1|1|1|1|1\r\n");
+    choose("A");
+    setSix("2|1|2|3|1|2");
+    m_proc.SaveCustomProfile();
+    boxes().cbbCustomProfile().setText("Typed"); // a new name typed into the list
+    m_proc.SaveCustomProfile();
+    EXPECT_EQ(read("UserProfileInfo.ini"), "[A]\r\nA=2|1|2|3|1|2\r\n[B]\r\nB=1|1|1|1|1|1\r\n"
+                                           "\r\n[Typed]\r\nTyped=2|1|2|3|1|2\r\n");
+    EXPECT_EQ(read("UserProfileCount.ini"), "<missing>");
+
+    const QByteArray before = read("UserProfileInfo.ini");
+    boxes().cbbCustomProfile().setText("NotStored");
+    m_proc.DeleteCustomProfile();
+    EXPECT_EQ(read("UserProfileInfo.ini"), before);
+    boxes().cbbCustomProfile().setText("");
+    m_proc.SaveCustomProfile(); // an empty name saves nothing
+    EXPECT_EQ(read("UserProfileInfo.ini"), before);
+
+    choose("B");
+    m_proc.DeleteCustomProfile();
+    EXPECT_EQ(read("UserProfileInfo.ini"), "[A]\r\nA=2|1|2|3|1|2\r\n\r\n[Typed]\r\n"
+                                           "Typed=2|1|2|3|1|2\r\n");
+
+    boxes().cbbCustomProfile().clear();
+    boxes().cbbCustomProfile().setText("A");
+    m_proc.DeleteCustomProfile(); // an empty list deletes nothing
+    EXPECT_TRUE(read("UserProfileInfo.ini").startsWith("[A]"));
+}
+
+TEST_F(CustomProfileTest, AMissingConfigFolderFailsTheWritesButNotTheReads)
+{
+    ASSERT_TRUE(QDir(config("")).removeRecursively());
+    choose("P");
+    m_proc.ApplyCustomProfile();
+    EXPECT_THROW(m_proc.AddCustomProfile(), EInOutError);
+    EXPECT_TRUE(m_dialogs.shown.isEmpty());
+    boxes().cbbCustomProfile().setText("P");
+    EXPECT_THROW(m_proc.SaveCustomProfile(), EInOutError);
+    boxes().cbbCustomProfile().addItem("P");
+    m_proc.DeleteCustomProfile(); // nothing stored, nothing to erase
+}
+
+} // namespace
