@@ -1,5 +1,7 @@
 #include "preview/TrimMath.h"
 
+#include "shell/TCommonLib.h"
+
 #include <QRegularExpression>
 #include <QStringList>
 
@@ -17,45 +19,14 @@ qint64 roundHalfEven(double v)
     return qint64(r);
 }
 
-// Splits at delimiter: leading and inner empty pieces stay, a trailing empty piece does not.
-QStringList splitByChar(const QString &text, QChar delimiter)
-{
-    QStringList pieces = text.split(delimiter);
-    if (!pieces.isEmpty() && pieces.last().isEmpty())
-        pieces.removeLast();
-    return pieces;
-}
-
-// Reads a number leniently: digits, the first "." and a leading sign count, everything else
-// is skipped; nothing usable reads as 0.
+// A number read leniently; text that keeps no number (a lone ".") reads as 0.
 double lenientNumber(const QString &text)
 {
-    QString kept;
-    bool dot = false, plus = false, minus = false;
-    for (const QChar c : text.trimmed()) {
-        if (c.isDigit() && c.unicode() < 128) {
-            kept += c;
-        } else if (c == QLatin1Char('.') && !dot) {
-            dot = true;
-            kept += c;
-        } else if (c == QLatin1Char('+') && !plus) {
-            plus = true;
-            kept += c;
-        } else if (c == QLatin1Char('-') && !minus) {
-            minus = true;
-            kept += c;
-        }
-    }
-    if (kept.isEmpty())
+    try {
+        return TCommonLib::ParseNumber(text);
+    } catch (...) {
         return 0;
-    const QChar first = kept.at(0);
-    QString rest = kept.mid(1);
-    rest.remove(QLatin1Char('+'));
-    rest.remove(QLatin1Char('-'));
-    kept = first + rest;
-    bool ok = false;
-    const double v = kept.toDouble(&ok);
-    return ok ? v : 0;
+    }
 }
 
 // A two-character field read as a decimal integer, as the time editor's texts have them.
@@ -177,20 +148,12 @@ bool CanStep(int outer, int left, int right, int step)
 
 QString FormatDuration(qint64 seconds)
 {
-    if (seconds < 0)
-        seconds = 0;
-    const qint64 h = seconds / 3600;
-    const qint64 m = (seconds % 3600) / 60;
-    const qint64 s = seconds % 60;
-    return QStringLiteral("%1:%2:%3")
-        .arg(h, 2, 10, QLatin1Char('0'))
-        .arg(m, 2, 10, QLatin1Char('0'))
-        .arg(s, 2, 10, QLatin1Char('0'));
+    return TCommonLib::FormatDuration(seconds);
 }
 
 qint64 CellSeconds(const QString &cell)
 {
-    const QStringList p = splitByChar(cell, QLatin1Char(':'));
+    const QStringList p = TCommonLib::SplitByChar(cell, QLatin1Char(':'));
     if (p.size() < 3)
         return 0;
     return qint64(std::trunc(lenientNumber(p[0]))) * 3600
@@ -199,7 +162,7 @@ qint64 CellSeconds(const QString &cell)
 
 qint64 CutCellSeconds(const QString &cell)
 {
-    const QStringList p = splitByChar(cell, QLatin1Char(':'));
+    const QStringList p = TCommonLib::SplitByChar(cell, QLatin1Char(':'));
     if (p.size() != 3)
         return 0;
     int v[3] = {0, 0, 0};

@@ -8,6 +8,9 @@
 #include "sources/SourceListModel.h"
 // User settings and custom profiles
 #include "settings/CheckBoxModel.h"
+// Preview player and trim strip
+#include "preview/PreviewPlayer.h"
+#include "preview/TrimStripModel.h"
 
 #include <QString>
 #include <QStringList>
@@ -132,6 +135,30 @@ public:
     // Removes the profile whose name is shown in cbbCustomProfile, without asking.
     void DeleteCustomProfile();
 
+    // ---- Preview player and trim strip (group: preview and trimming) ----
+
+    // The preview player (its state: LoadedFile, IsPlaying, the logo and the position
+    // display) and the trim strip's model (the handle widths and the marks StartSeconds,
+    // EndTimeText, DurationSeconds, TimelineLoaded); the windows bind to them.
+    PreviewPlayer &Preview() { return m_preview; }
+    TrimStripModel &TrimStrip() { return m_trimStrip; }
+    // Loads path into a new preview graph and plays it from the start mark.
+    void OpenAndPlay(const QString &path);
+    void PlayPreview();
+    void PausePreview();
+    // Drops the file from the preview; the logo shows again.
+    void StopPreview();
+    // Places the trim handles for the selected rows (see TrimStripModel).
+    void LoadSelectedRow();
+    // Puts both trim handles near the ends of the strip.
+    void ResetTrimStrip();
+    // End minus start in seconds of the last row with that path (letter case ignored).
+    int GetRowCutSeconds(const QString &path);
+    // Checks and corrects the typed Start and End times of the selected rows after an edit
+    // of the list; returns the error message for a time that is not a number, else empty
+    // text. The caller shows the message in the application's error box.
+    QString CheckTypedTimes();
+
 private:
     // ---- Profiles, conversion job and batch state (group: profiles and conversion) ----
     void fillFromTable(OptionListModel &list, const QStringList &table);
@@ -147,4 +174,8 @@ private:
 
     CheckBoxModel m_showOutputDirectory{true};
     CheckBoxModel m_shutdown{false};
+
+    // ---- Preview player and trim strip (group: preview and trimming) ----
+    PreviewPlayer m_preview;
+    TrimStripModel m_trimStrip{m_sourceList, m_preview};
 };

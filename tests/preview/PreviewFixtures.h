@@ -89,6 +89,25 @@ public:
         return path;
     }
 
+    // Nearly ten hours of video, one small frame a minute.
+    QString veryLong()
+    {
+        const QString path = m_dir.filePath(QStringLiteral("long.mkv"));
+        if (!QFile::exists(path))
+            ffmpeg({"-f", "lavfi", "-i", "color=c=blue:size=32x32:rate=1:d=600", "-vf",
+                    "setpts=PTS*60", "-c:v", "mpeg4", path});
+        return path;
+    }
+
+    // A copy of a clip under name, for a test that deletes or changes it.
+    QString copyOf(const QString &source, const QString &name)
+    {
+        const QString path = m_dir.filePath(name);
+        QFile::remove(path);
+        QFile::copy(source, path);
+        return path;
+    }
+
     QString path(const QString &name) const { return m_dir.filePath(name); }
 
 private:
