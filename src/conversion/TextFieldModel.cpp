@@ -1,7 +1,6 @@
 #include "conversion/TextFieldModel.h"
 
-TextFieldModel::TextFieldModel(const QString &text, QObject *parent)
-    : QObject(parent), m_text(text)
+TextFieldModel::TextFieldModel(const QString &text, QObject *parent) : QObject(parent), m_text(text)
 {
 }
 

@@ -73,9 +73,10 @@ QStringList Extensions()
 
 QStringList CodecArgs()
 {
-    return {"-vcodec mpeg4 -acodec aac", "-acodec amr_nb", "-vcodec mpeg4 -acodec aac",
-            "-acodec amr_nb",            "-vcodec mpeg4 -acodec aac",
-            "-acodec amr_nb",            "-acodec aac -vn", "-acodec mp3 -vn"};
+    return {"-vcodec mpeg4 -acodec aac", "-acodec amr_nb",
+            "-vcodec mpeg4 -acodec aac", "-acodec amr_nb",
+            "-vcodec mpeg4 -acodec aac", "-acodec amr_nb",
+            "-acodec aac -vn",           "-acodec mp3 -vn"};
 }
 
 QStringList FormatNames()
@@ -103,11 +104,26 @@ QStringList audioOnlySet()
 
 } // namespace
 
-QStringList cst3GPMP4Profile() { return mp4Set(); }
-QStringList cst3GPAMRNBProfile() { return amrNbSet(); }
-QStringList cst3G2MP4Profile() { return mp4Set(); }
-QStringList cst3G2AMRNBProfile() { return amrNbSet(); }
-QStringList cstMP4Profile() { return mp4Set(); }
+QStringList cst3GPMP4Profile()
+{
+    return mp4Set();
+}
+QStringList cst3GPAMRNBProfile()
+{
+    return amrNbSet();
+}
+QStringList cst3G2MP4Profile()
+{
+    return mp4Set();
+}
+QStringList cst3G2AMRNBProfile()
+{
+    return amrNbSet();
+}
+QStringList cstMP4Profile()
+{
+    return mp4Set();
+}
 
 QStringList cstAMRProfile()
 {
@@ -115,21 +131,36 @@ QStringList cstAMRProfile()
             "none|none|none|7|0|0", "none|none|none|8|0|0"};
 }
 
-QStringList cstAACProfile() { return audioOnlySet(); }
-QStringList cstMP3Profile() { return audioOnlySet(); }
+QStringList cstAACProfile()
+{
+    return audioOnlySet();
+}
+QStringList cstMP3Profile()
+{
+    return audioOnlySet();
+}
 
 QStringList ProfileSetOf(int t)
 {
     switch (t) {
-    case 0: return cst3GPMP4Profile();
-    case 1: return cst3GPAMRNBProfile();
-    case 2: return cst3G2MP4Profile();
-    case 3: return cst3G2AMRNBProfile();
-    case 4: return cstMP4Profile();
-    case 5: return cstAMRProfile();
-    case 6: return cstAACProfile();
-    case 7: return cstMP3Profile();
-    default: return {};
+    case 0:
+        return cst3GPMP4Profile();
+    case 1:
+        return cst3GPAMRNBProfile();
+    case 2:
+        return cst3G2MP4Profile();
+    case 3:
+        return cst3G2AMRNBProfile();
+    case 4:
+        return cstMP4Profile();
+    case 5:
+        return cstAMRProfile();
+    case 6:
+        return cstAACProfile();
+    case 7:
+        return cstMP3Profile();
+    default:
+        return {};
     }
 }
 

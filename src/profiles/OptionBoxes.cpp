@@ -4,8 +4,8 @@ OptionBoxes::OptionBoxes(QObject *parent) : QObject(parent) {}
 
 std::array<OptionListModel *, 6> OptionBoxes::profileLists()
 {
-    return {&m_videoSize, &m_framerate, &m_videoBitrate, &m_audioBitrate, &m_audioChannels,
-            &m_audioSample};
+    return {&m_videoSize,    &m_framerate,     &m_videoBitrate,
+            &m_audioBitrate, &m_audioChannels, &m_audioSample};
 }
 
 QString OptionBoxes::currentSelections()

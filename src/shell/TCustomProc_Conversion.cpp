@@ -51,8 +51,8 @@ void writeScript(const QString &path, const QString &source)
                                            "convertfps=true)\r\n")
                                 .arg(source)
                                 .toUtf8();
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
-        file.write(line) != line.size() || !file.flush()) {
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(line) != line.size() ||
+        !file.flush()) {
         throw EInOutError(
             QStringLiteral("Cannot create file \"%1\". %2").arg(path, file.errorString()), 0);
     }
@@ -136,8 +136,8 @@ QString TCustomProc::BuildConvertParameter(const QString &s)
         lib.GetAspectArg(boxes.cbbAspectratio(), boxes.cbbAspectratio().selectedIndex());
     job.AudioBitrateArg =
         lib.GetAudioBitrateArg(boxes.cbbAudioBitrate(), boxes.cbbAudioBitrate().selectedIndex());
-    job.VolumeArg = lib.GetVolumeArg(boxes.cbbAudioVolumeGain(),
-                                     boxes.cbbAudioVolumeGain().selectedIndex());
+    job.VolumeArg =
+        lib.GetVolumeArg(boxes.cbbAudioVolumeGain(), boxes.cbbAudioVolumeGain().selectedIndex());
     job.ChannelsArg =
         lib.GetChannelsArg(boxes.cbbAudioChannels(), boxes.cbbAudioChannels().selectedIndex());
     job.SampleRateArg =

@@ -107,8 +107,8 @@ void TCustomProc::ApplyProfile()
     }
 
     // Without an output type or a quality level nothing is selected.
-    const QString profile = ConfigInfo::ProfileSetOf(t).value(
-        p, QString::fromLatin1(ConfigInfo::kNoProfile));
+    const QString profile =
+        ConfigInfo::ProfileSetOf(t).value(p, QString::fromLatin1(ConfigInfo::kNoProfile));
     const QStringList fields = TCommonLib::SplitByChar(profile, '|');
     const auto lists = boxes.profileLists();
     for (int i = 0; i < fields.size() && i < int(lists.size()); ++i) {

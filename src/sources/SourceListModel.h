@@ -33,8 +33,7 @@ public:
     int indexOfFile(const QString &path, Qt::CaseSensitivity cs = Qt::CaseSensitive) const;
     // The last row whose file name equals path, or -1 (lookups by the job builder and the
     // trim strip ignore letter case and take the last match).
-    int lastIndexOfFile(const QString &path,
-                        Qt::CaseSensitivity cs = Qt::CaseInsensitive) const;
+    int lastIndexOfFile(const QString &path, Qt::CaseSensitivity cs = Qt::CaseInsensitive) const;
     // The number of rows ticked for conversion.
     int checkedCount() const;
 

@@ -4,15 +4,19 @@ SourceRow SourceRow::ForNewSource(const QString &path, const QString &sizeText,
                                   const QString &durationText)
 {
     SourceRow row;
-    row.cells = {QStringLiteral("True"), path,         sizeText,    durationText,
+    row.cells = {QStringLiteral("True"),     path,         sizeText,    durationText,
                  QStringLiteral("00:00:00"), durationText, durationText};
     return row;
 }
 
 QStringList SourceRow::HeaderCaptions()
 {
-    return {QString(),    QStringLiteral("File Name"), QStringLiteral("File Size"),
-            QStringLiteral("Duration"), QStringLiteral("Start Time"), QStringLiteral("End Time"),
+    return {QString(),
+            QStringLiteral("File Name"),
+            QStringLiteral("File Size"),
+            QStringLiteral("Duration"),
+            QStringLiteral("Start Time"),
+            QStringLiteral("End Time"),
             QStringLiteral("Cut Time")};
 }
 

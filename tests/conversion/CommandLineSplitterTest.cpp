@@ -30,11 +30,11 @@ TEST(CommandLineSplitterTest, SplitsByWindowsQuotingRules)
     const SplitCase cases[] = {
         {R"( -y -i "a b.avi" -s 160x120)", {"-y", "-i", "a b.avi", "-s", "160x120"}},
         {"  a\t b  ", {"a", "b"}},
-        {R"(a\\\b)", {R"(a\\\b)"}},              // backslashes without a quote are literal
-        {R"("a\\\"b")", {R"(a\"b)"}},            // 2n+1 backslashes: n and a literal quote
-        {R"(a\\\\"b c")", {R"(a\\b c)"}},        // 2n backslashes: n, and the quote groups
+        {R"(a\\\b)", {R"(a\\\b)"}},               // backslashes without a quote are literal
+        {R"("a\\\"b")", {R"(a\"b)"}},             // 2n+1 backslashes: n and a literal quote
+        {R"(a\\\\"b c")", {R"(a\\b c)"}},         // 2n backslashes: n, and the quote groups
         {R"("dir\\" next)", {R"(dir\)", "next"}}, // a doubled trailing backslash
-        {R"("" x)", {"", "x"}},                  // a quoted empty argument stays
+        {R"("" x)", {"", "x"}},                   // a quoted empty argument stays
         {R"(ab"c d"ef)", {"abc def"}},            // quotes group inside a word
         {"", {}},
     };
@@ -96,8 +96,8 @@ TEST(CommandLineSplitterTest, ProgramIsTheShortestPrefixNamingAFile)
 
 TEST(CommandLineSplitterTest, MissingProgramFallsBackToTheFirstWord)
 {
-    const auto split = CommandLineSplitter::Split(
-        "/nowhere/at all/tcore -y", [](const QString &) { return false; });
+    const auto split = CommandLineSplitter::Split("/nowhere/at all/tcore -y",
+                                                  [](const QString &) { return false; });
     EXPECT_EQ(split.program, "/nowhere/at");
     EXPECT_EQ(split.arguments, (QStringList{"all/tcore", "-y"}));
 

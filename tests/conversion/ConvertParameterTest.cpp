@@ -88,9 +88,10 @@ TEST_F(ConvertParameterTest, FirstWorkedExampleFillsTheJobRecord)
     addRow("/Video/holiday.avi", "00:01:00", "00:02:30");
     const QString line = m_proc.BuildConvertParameter("/Video/holiday.avi");
 
-    EXPECT_EQ(line, m_appDir + "tcore -y -i \"/Video/holiday.avi\" -vcodec mpeg4 -acodec aac "
-                               "-b 128 -s 160x120 -r 15 -aspect 4:3 -ab 128 -vol 200 -ac 2 "
-                               "-ar 44100 -f 3gp -ss 00:01:00 -t 90 \"" +
+    EXPECT_EQ(line, m_appDir +
+                        "tcore -y -i \"/Video/holiday.avi\" -vcodec mpeg4 -acodec aac "
+                        "-b 128 -s 160x120 -r 15 -aspect 4:3 -ab 128 -vol 200 -ac 2 "
+                        "-ar 44100 -f 3gp -ss 00:01:00 -t 90 \"" +
                         m_outDir + "/holiday.3gp\"");
     EXPECT_EQ(m_proc.CutStart, "00:01:00");
     EXPECT_EQ(m_proc.CutSeconds, "90");
@@ -225,7 +226,7 @@ TEST_F(ConvertParameterTest, CutOptionsComeFromTheLastMatchingRow)
     const Case cases[] = {
         {"00:00:00", "00:00:00", " -ss 00:00:00 -t 0"},
         {"00:01:00", "00:00:30", " -ss 00:01:00 -t -30"},
-        {"", "00:00:30", ""},                       // no start: no cut options
+        {"", "00:00:30", ""},                        // no start: no cut options
         {"00:00:10", "1:2", " -ss 00:00:10 -t -10"}, // a time not of three parts counts 0
         {"100:00:00", "100:00:01", " -ss 100:00:00 -t 1"},
     };
@@ -311,10 +312,8 @@ TEST_F(ConvertParameterTest, FragmentsFallBackToTheirDefaults)
 TEST_F(ConvertParameterTest, AnyFileNameReachesTheEncoderUnchanged)
 {
     const QString weird[] = {
-        R"(/v/say "hi".avi)",
-        R"(/v/back\slash.avi)",
-        R"(/v/end\\"q\".avi)",
-        QString::fromUtf8("/v/Übergröße  日本語.avi"),
+        R"(/v/say "hi".avi)",         R"(/v/back\slash.avi)",
+        R"(/v/end\\"q\".avi)",        QString::fromUtf8("/v/Übergröße  日本語.avi"),
         "/v/two  blanks\tand tab.rm",
     };
     const QString tcore = m_appDir + "tcore";
@@ -331,8 +330,7 @@ TEST_F(ConvertParameterTest, AnyFileNameReachesTheEncoderUnchanged)
         EXPECT_EQ(split.program, job.EncoderFile);
         ASSERT_GE(split.arguments.size(), 4) << line.toStdString();
         EXPECT_EQ(split.arguments.at(2), job.InputFile);
-        EXPECT_EQ(split.arguments.last(),
-                  job.OutputDir + job.OutputBaseName + job.OutputExt);
+        EXPECT_EQ(split.arguments.last(), job.OutputDir + job.OutputBaseName + job.OutputExt);
     }
     // The output name keeps the source's own base name.
     EXPECT_EQ(m_lib.ConvertParameter.OutputBaseName, "two  blanks\tand tab");

@@ -191,8 +191,8 @@ TEST_F(ProfilesTest, OutputTypeSetsTheEnabledStates)
     OptionBoxes &b = boxes();
     const auto state = [&] {
         QList<bool> video;
-        for (OptionListModel *list : {&b.cbbAspectratio(), &b.cbbFramerate(), &b.cbbVideoBitrate(),
-                                      &b.cbbVideoSize()})
+        for (OptionListModel *list :
+             {&b.cbbAspectratio(), &b.cbbFramerate(), &b.cbbVideoBitrate(), &b.cbbVideoSize()})
             video << list->isEnabled();
         for (OptionListModel *list : {&b.cbbAudioBitrate(), &b.cbbAudioSample(),
                                       &b.cbbAudioChannels(), &b.cbbAudioVolumeGain()})
@@ -239,9 +239,9 @@ TEST_F(ProfilesTest, CustomProfilesFollowTheFiveQualityLevels)
                   "Normal Quality=4|1|3|5|1|2\r\n");
     startUp();
     OptionListModel &profiles = boxes().cbbProfile();
-    EXPECT_EQ(profiles.items(), (QStringList{"Low Quality", "Acceptable Quality",
-                                             "Normal Quality", "Excellent Quality",
-                                             "Superb Quality", "Phone", "Normal Quality"}));
+    EXPECT_EQ(profiles.items(),
+              (QStringList{"Low Quality", "Acceptable Quality", "Normal Quality",
+                           "Excellent Quality", "Superb Quality", "Phone", "Normal Quality"}));
     EXPECT_EQ(profiles.selectedIndex(), 2);
 
     // The Options dialog's custom profile list, as that dialog fills it.
@@ -258,8 +258,7 @@ TEST_F(ProfilesTest, CustomProfilesFollowTheFiveQualityLevels)
 
     // Changing the output type applies the custom profile again and keeps the states.
     choose(0, 5);
-    EXPECT_EQ(sixValues(),
-              (QStringList{"176x144", "11", "128", "64", "1 channel, Mono", "22050"}));
+    EXPECT_EQ(sixValues(), (QStringList{"176x144", "11", "128", "64", "1 channel, Mono", "22050"}));
     EXPECT_FALSE(boxes().cbbVideoSize().isEnabled());
     EXPECT_FALSE(boxes().btnOptionsEnabled());
 }

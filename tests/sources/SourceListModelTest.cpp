@@ -91,7 +91,7 @@ TEST(SourceListModelTest, FocusFollowsItsRowAndIsLostWithIt)
     list.deleteRow(1); // the focused row itself
     EXPECT_EQ(list.focusedRow(), -1);
     EXPECT_EQ(names(list), QStringList{"R2"});
-    EXPECT_EQ(focus.count(), 3);      // set, moved, lost
+    EXPECT_EQ(focus.count(), 3);     // set, moved, lost
     EXPECT_EQ(selection.count(), 1); // only the explicit selection
 }
 
