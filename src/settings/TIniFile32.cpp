@@ -212,6 +212,13 @@ void TIniFile32::EraseSection(const QString &section)
 void TIniFile32::LoadLines()
 {
     QFile file(m_fileName);
+    // A folder, a pipe or a device in place of the file would never give whole lines: one
+    // could block or read without end.
+    if (!QFileInfo(m_fileName).isFile()) {
+        throw EInOutError(QStringLiteral("Cannot open file \"%1\". %2")
+                              .arg(nativePath(m_fileName), QStringLiteral("Not a regular file")),
+                          0);
+    }
     if (!file.open(QIODevice::ReadOnly)) {
         throw EInOutError(QStringLiteral("Cannot open file \"%1\". %2")
                               .arg(nativePath(m_fileName), file.errorString()),

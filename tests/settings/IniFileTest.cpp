@@ -11,6 +11,7 @@
 
 #include <csignal>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -249,6 +250,13 @@ TEST_F(IniFileTest, AFileThatCannotBeReadOrWrittenRaisesThePlatformError)
         EXPECT_TRUE(QString::fromUtf8(error.what()).startsWith("Cannot open file \"" + folder + "\". "))
             << error.what();
     }
+
+    // A pipe or a device in its place is refused at once instead of blocking or reading
+    // without end.
+    const QString fifo = m_dir.path() + "/Pipe.ini";
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    for (const QString &path : {fifo, QString("/dev/zero")})
+        EXPECT_THROW(TIniFile32 ini(path), EInOutError) << path.toStdString();
 
     // A missing Config folder: the write fails, the change stays in memory.
     const QString missing = m_dir.path() + "/Config/UserSettings.ini";
