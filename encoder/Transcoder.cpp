@@ -92,7 +92,8 @@ struct StreamPath
     AVStream *outStream = nullptr;
     AVRational encoderTimeBase{1, 1};
     int64_t startOffset = 0;  // the input's start time in the stream's time base
-    int64_t nextPts = AV_NOPTS_VALUE; // for frames without a timestamp
+    int64_t shift = 0;        // mends jumps of damaged timestamps
+    int64_t nextPts = AV_NOPTS_VALUE; // where the next frame should start, from the input's start
     int64_t produced = 0;     // frames (video) or samples (audio) sent to the encoder
     int64_t limit = INT64_MAX; // the most frames or samples the cut allows
     bool configured = false;
@@ -642,21 +643,33 @@ void Transcoder::Impl::pushFrame(StreamPath &path, AVFrame *decoded)
         }
     }
 
-    int64_t pts = decoded->best_effort_timestamp;
-    if (pts == AV_NOPTS_VALUE)
-        pts = path.nextPts == AV_NOPTS_VALUE ? path.startOffset : path.nextPts;
+    // Timestamps count from the input's start. One that jumps more than half a minute away
+    // from where the stream stands is damage: the stream goes on where it stood instead of
+    // being padded (or cut) by that much.
     AVRational tb = path.inStream->time_base;
-    if (isVideo) {
-        int64_t step = decoded->pkt_duration > 0
-                           ? decoded->pkt_duration
-                           : av_rescale_q(1, av_inv_q(av_guess_frame_rate(input.get(), path.inStream,
-                                                                          nullptr)),
-                                          tb);
-        path.nextPts = pts + std::max<int64_t>(step, 1);
-    } else {
-        path.nextPts = pts + av_rescale_q(decoded->nb_samples, AVRational{1, decoded->sample_rate}, tb);
+    const int64_t maxJump = av_rescale_q(30, AVRational{1, 1}, tb);
+    int64_t pts = decoded->best_effort_timestamp;
+    if (pts != AV_NOPTS_VALUE && (pts > INT64_MAX / 4 || pts < INT64_MIN / 4))
+        pts = AV_NOPTS_VALUE; // beyond any real time, and would overflow below
+    int64_t expected = path.nextPts != AV_NOPTS_VALUE
+                           ? path.nextPts
+                           : av_rescale_q(std::llround(startSeconds() * 1000), AVRational{1, 1000}, tb);
+    pts = pts == AV_NOPTS_VALUE ? expected : pts - path.startOffset + path.shift;
+    if (pts - expected > maxJump || (path.nextPts != AV_NOPTS_VALUE && expected - pts > maxJump)) {
+        path.shift += expected - pts;
+        pts = expected;
     }
-    decoded->pts = pts - path.startOffset;
+    int64_t step;
+    if (isVideo) {
+        AVRational rate = av_guess_frame_rate(input.get(), path.inStream, nullptr);
+        if (rate.num <= 0 || rate.den <= 0)
+            rate = frameRate;
+        step = decoded->pkt_duration > 0 ? decoded->pkt_duration : av_rescale_q(1, av_inv_q(rate), tb);
+    } else {
+        step = av_rescale_q(decoded->nb_samples, AVRational{1, decoded->sample_rate}, tb);
+    }
+    path.nextPts = pts + std::max<int64_t>(step, 1);
+    decoded->pts = pts;
     decoded->pict_type = AV_PICTURE_TYPE_NONE;
     int ret = av_buffersrc_add_frame_flags(path.source, decoded, 0);
     if (ret < 0)
@@ -819,8 +832,7 @@ void Transcoder::Impl::finishPath(StreamPath &path)
     }
     if (!path.done && path.configured) {
         // The stream ends where its last frame ends, so the last picture keeps its full time.
-        int64_t end = path.nextPts == AV_NOPTS_VALUE ? AV_NOPTS_VALUE : path.nextPts - path.startOffset;
-        if (av_buffersrc_close(path.source, end, 0) >= 0)
+        if (av_buffersrc_close(path.source, path.nextPts, 0) >= 0)
             pull(path);
     }
     path.done = true;

@@ -189,3 +189,24 @@ TEST_F(EncoderInputs, LateSoundStaysInStep)
 }
 
 } // namespace
+
+namespace {
+
+// A sound track whose timestamps jump an hour ahead (damage) is not padded with an hour of
+// silence: the conversion stays as long as the sound.
+TEST(EncoderTimestamps, JumpOfAnHourIsMended)
+{
+    TempDir dir;
+    std::string source = dir.file("jump.mkv");
+    ffmpeg({"-f", "lavfi", "-i", "sine=duration=2", "-af",
+            "asetpts='if(gt(T\\,1)\\,PTS+3600/TB\\,PTS)'", "-c:a", "pcm_s16le", source});
+    ASSERT_FALSE(HasFatalFailure());
+    std::string output = dir.file("jump.mp3");
+    RunResult r = run({tcorePath(), "-y", "-i", source, "-acodec", "mp3", "-vn", "-ab", "128",
+                       "-ac", "2", "-ar", "44100", output});
+    ASSERT_EQ(r.exitCode, 0) << r.output;
+    EXPECT_LT(r.seconds, 10.0);
+    EXPECT_NEAR(static_cast<double>(decodedSamples(output)), 2.0 * 44100, 1152.0);
+}
+
+} // namespace
