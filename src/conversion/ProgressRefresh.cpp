@@ -1,58 +1,11 @@
 #include "conversion/ProgressRefresh.h"
 
-#include <QStringList>
+#include "shell/TCommonLib.h"
 
 #include <algorithm>
 #include <cmath>
 
 namespace {
-
-// The pieces of text between delimiters: inner and leading empty pieces count, a trailing
-// empty one does not, and the empty text gives none.
-QStringList splitPieces(const QString &text, QChar delimiter)
-{
-    QStringList pieces = text.split(delimiter);
-    if (!pieces.isEmpty() && pieces.last().isEmpty())
-        pieces.removeLast();
-    return pieces;
-}
-
-// The lenient number reading of a report field: digits and the first sign are kept,
-// anything else is dropped; a sign only counts in front. The field read here never holds
-// a ".", so the result is whole.
-double lenientNumber(const QString &text)
-{
-    int from = 0;
-    int to = static_cast<int>(text.size());
-    while (from < to && text.at(from).unicode() <= 0x20)
-        ++from;
-    while (to > from && text.at(to - 1).unicode() <= 0x20)
-        --to;
-    QString kept;
-    bool plus = false;
-    bool minus = false;
-    bool dot = false;
-    for (int i = from; i < to; ++i) {
-        const QChar c = text.at(i);
-        if (c >= QLatin1Char('0') && c <= QLatin1Char('9'))
-            kept += c;
-        else if (c == QLatin1Char('.') && !dot)
-            dot = true, kept += c;
-        else if (c == QLatin1Char('+') && !plus)
-            plus = true, kept += c;
-        else if (c == QLatin1Char('-') && !minus)
-            minus = true, kept += c;
-    }
-    QString number = kept.left(1);
-    for (int i = 1; i < kept.size(); ++i)
-        if (kept.at(i) != QLatin1Char('+') && kept.at(i) != QLatin1Char('-'))
-            number += kept.at(i);
-    if (number.isEmpty() || number == QLatin1String("-") || number == QLatin1String("+"))
-        return 0;
-    bool ok = false;
-    const double value = number.toDouble(&ok);
-    return ok ? value : 0;
-}
 
 int clampToInt(double value, int low, int high)
 {
@@ -95,19 +48,24 @@ void RefreshProgress(TProgressState &s)
 
     if (s.StatusText.isEmpty())
         return;
-    const QStringList pieces = splitPieces(s.StatusText, QLatin1Char('='));
+    const QStringList pieces = TCommonLib::SplitByChar(s.StatusText, QLatin1Char('='));
     const bool audioOnly = IsAudioOnlyLayout(s.CodecArg, s.OutputExt);
     const int needed = audioOnly ? 4 : 5;
     const int index = audioOnly ? 2 : 4;
     if (pieces.size() < needed)
         return;
-    const QStringList sub = splitPieces(pieces.at(index), QLatin1Char('.'));
+    const QStringList sub = TCommonLib::SplitByChar(pieces.at(index), QLatin1Char('.'));
     if (sub.isEmpty())
         return;
     // The encoder's placeholder for an unknown time.
     if (sub.first() == QLatin1String("10000000000"))
         return;
-    s.CurrentPos = clampToInt(lenientNumber(sub.first()), s.CurrentMin, s.CurrentMax);
+    try {
+        s.CurrentPos =
+            clampToInt(TCommonLib::ParseNumber(sub.first()), s.CurrentMin, s.CurrentMax);
+    } catch (...) {
+        // No number in the piece: the bar stays where it was.
+    }
 }
 
 int NextSpinnerStep(int step)

@@ -36,12 +36,6 @@ struct TBatchEnvironment
 {
     IConvertingView *View = nullptr;
     std::function<void(bool)> SetMainWindowEnabled;
-    // The main window's check boxes "Show output directory when done" and "Shutdown
-    // computer when job is finished.".
-    std::function<bool()> ShowOutputDirectory;
-    std::function<bool()> ShutdownWhenDone;
-    // Saves the user settings; the power-off path runs it before the program ends.
-    std::function<void()> SaveUserSettings;
     // Ends the program at once, without the main window's closing steps.
     std::function<void()> EndProgram;
     TBatchTimings Timings;

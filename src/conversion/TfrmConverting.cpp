@@ -1,6 +1,9 @@
 #include "conversion/TfrmConverting.h"
 
 #include "conversion/ConvertingSkin.h"
+#include "platform/IUserDialogs.h"
+#include "shell/Func.h"
+#include "shell/Globals.h"
 #include "shell/TCommonLib.h"
 #include "shell/TCustomProc.h"
 #include "shell/TPictureButton.h"
@@ -9,7 +12,6 @@
 #include <QBitmap>
 #include <QCloseEvent>
 #include <QLabel>
-#include <QMessageBox>
 #include <QMouseEvent>
 #include <QPixmap>
 #include <QProgressBar>
@@ -62,8 +64,8 @@ TfrmConverting::TfrmConverting(QWidget *parent)
     imgBackground->setGeometry(0, 0, background.width(), background.height());
     // The window's shape: the picture's pixels that are not the key colour. The status bar
     // below the picture is outside it.
-    setMask(QBitmap::fromImage(background.createMaskFromColor(
-        ConvertingSkin::kTransparentKey.rgb(), Qt::MaskOutColor)));
+    setMask(QRegion(QBitmap::fromImage(background.createMaskFromColor(
+        ConvertingSkin::kTransparentKey.rgb(), Qt::MaskInColor))));
 
     const QColor white(Qt::white);
     const QColor lightGrey(0xc8, 0xd2, 0xe0);
@@ -224,10 +226,8 @@ void TfrmConverting::FormShow()
 
 bool TfrmConverting::confirm(const QString &text)
 {
-    if (m_confirm)
-        return m_confirm(text);
-    return QMessageBox::question(QApplication::activeWindow(), QApplication::applicationName(),
-                                 text, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+    // Without the message boxes installed, a question counts as answered No.
+    return Globals::userDialogs && Globals::userDialogs->Confirm(AppTitle(), text);
 }
 
 void TfrmConverting::endBatchFromDialog()

@@ -5,8 +5,6 @@
 
 #include <QWidget>
 
-#include <functional>
-
 class QLabel;
 class QProgressBar;
 class QStatusBar;
@@ -31,9 +29,6 @@ public:
     // The controllers whose batch state and job record the dialog reads, and the window
     // that a stop enables again. Set once at start-up.
     void Bind(TCustomProc *proc, TCommonLib *lib, QWidget *mainWindow);
-    // Asks a Yes/No question; true for Yes. Defaults to a message box with the
-    // application's title.
-    void SetConfirm(std::function<bool(const QString &)> confirm) { m_confirm = std::move(confirm); }
 
     // The runner callback: may be called on any thread. Hands the chunk to the GUI thread.
     void OnEncoderOutput(const QString &chunk);
@@ -93,7 +88,6 @@ private:
     TCustomProc *m_proc = nullptr;
     TCommonLib *m_lib = nullptr;
     QWidget *m_mainWindow = nullptr;
-    std::function<bool(const QString &)> m_confirm;
     TProgressState m_state;
     int m_spinnerStep = 0;
 };

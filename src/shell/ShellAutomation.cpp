@@ -160,9 +160,10 @@ bool ShellAutomation::run(const QString &line)
             return false;
         }
     } else if (verb == QLatin1String("report")) {
-        std::fprintf(stderr, "ready_epoch_ms=%lld splash_ms=%lld\n",
+        std::fprintf(stderr, "ready_epoch_ms=%lld splash_ms=%lld startup_in_splash_ms=%lld\n",
                      static_cast<long long>(QDateTime::currentMSecsSinceEpoch()),
-                     static_cast<long long>(TFrmFlashForm::LastShownMs()));
+                     static_cast<long long>(TFrmFlashForm::LastShownMs()),
+                     static_cast<long long>(TFrmFlashForm::LastStartUpMs()));
         std::fflush(stderr);
     } else if (verb == QLatin1String("close")) {
         m_form->close();

@@ -9,7 +9,6 @@
 
 class OptionListModel;
 class IPowerOff;
-class IFolderOpener;
 
 // The controller for the job record, command-line fragments, probing, list commands,
 // process control, completion actions and utility operations. One instance lives from
@@ -74,9 +73,10 @@ public:
     // The pause between two attempts of StopEncoder.
     int StopRetryMs = 500;
 
-    // Completion actions. The services are installed at start-up (tests install fakes);
-    // without one the action does nothing.
-    void SetCompletionServices(IPowerOff *powerOff, IFolderOpener *folderOpener);
+    // Completion actions. The folder opens through the desktop opener (platform); the
+    // power-off service is installed at start-up (tests install fakes), and without one
+    // nothing is switched off.
+    void SetPowerOff(IPowerOff *powerOff) { m_powerOff = powerOff; }
     void OpenFolderInExplorer(const QString &folder);
     void ShutdownComputer();
     bool PowerOff();
@@ -125,5 +125,4 @@ public:
 private:
     // ---- Output folder, process control and completion actions (group: conversion engine) ----
     IPowerOff *m_powerOff = nullptr;
-    IFolderOpener *m_folderOpener = nullptr;
 };

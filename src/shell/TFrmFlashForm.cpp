@@ -16,6 +16,7 @@ namespace {
 int g_timer1Interval = 250;
 int g_timer2Interval = 1000;
 qint64 g_lastShownMs = 0;
+qint64 g_lastStartUpMs = 0;
 constexpr int kDesignWidth = 353;
 constexpr int kDesignHeight = 190;
 
@@ -24,6 +25,11 @@ constexpr int kDesignHeight = 190;
 qint64 TFrmFlashForm::LastShownMs()
 {
     return g_lastShownMs;
+}
+
+qint64 TFrmFlashForm::LastStartUpMs()
+{
+    return g_lastStartUpMs;
 }
 
 void TFrmFlashForm::SetTimerIntervals(int timer1, int timer2)
@@ -51,6 +57,8 @@ TFrmFlashForm::TFrmFlashForm(std::function<void()> startUp, QWidget *parent)
     Timer1->setInterval(g_timer1Interval);
     connect(Timer1, &QTimer::timeout, this, &TFrmFlashForm::Timer1Timer);
     Timer2 = new QTimer(this);
+    // Two whole seconds at least: a coarse timer may tick a little early.
+    Timer2->setTimerType(Qt::PreciseTimer);
     Timer2->setInterval(g_timer2Interval);
     connect(Timer2, &QTimer::timeout, this, &TFrmFlashForm::Timer2Timer);
 }
@@ -77,8 +85,11 @@ void TFrmFlashForm::showEvent(QShowEvent *event)
 void TFrmFlashForm::Timer1Timer()
 {
     Timer1->stop();
+    QElapsedTimer work;
+    work.start();
     if (m_startUp)
         m_startUp();
+    g_lastStartUpMs = work.elapsed();
     // Keep the picture up until Timer2 has ticked twice since the splash appeared.
     while (m_tickCount < 2 && Timer2->isActive())
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);

@@ -25,6 +25,8 @@ public:
     static void SetTimerIntervals(int timer1, int timer2);
     // How long the last splash was up, in milliseconds, start-up included (benchmarks).
     static qint64 LastShownMs();
+    // How long the start-up routine took inside the last splash, in milliseconds.
+    static qint64 LastStartUpMs();
 
     QLabel *ImgFlash = nullptr;
     QTimer *Timer1 = nullptr;

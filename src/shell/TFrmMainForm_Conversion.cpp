@@ -1,14 +1,42 @@
-// The main window's Convert button and output folder chooser.
+// The main window's Convert button and output folder chooser, and the progress dialog.
+#include "conversion/TfrmConverting.h"
+#include "platform/LogindPowerOff.h"
+#include "shell/Globals.h"
+#include "shell/TCommonLib.h"
+#include "shell/TCustomProc.h"
 #include "shell/TFrmMainForm.h"
+
+#include <QCoreApplication>
 
 void TFrmMainForm::BindConversion()
 {
+    TCustomProc *proc = Globals::customProc;
+    TCommonLib *lib = Globals::commonLib;
+    if (!proc || !lib)
+        return;
+    // The progress dialog lives as long as the main window; it is a window of its own.
+    auto *frmConverting = new TfrmConverting(this);
+    frmConverting->Bind(proc, lib, this);
+    static LogindPowerOff powerOff;
+    lib->SetPowerOff(&powerOff);
+    TBatchEnvironment &env = proc->BatchEnvironment;
+    env.View = frmConverting;
+    env.SetMainWindowEnabled = [this](bool enabled) { setEnabled(enabled); };
+    // The power-off ends the program without the window's closing steps.
+    env.EndProgram = [] { QCoreApplication::exit(0); };
 }
 
 void TFrmMainForm::btnConvertClick()
 {
+    if (Globals::customProc)
+        Globals::customProc->btnConvertClick();
 }
 
 void TFrmMainForm::btnSelectOutputFolderClick()
 {
+    TCustomProc *proc = Globals::customProc;
+    if (!proc || !Globals::commonLib)
+        return;
+    proc->edtOutputFolder().setText(
+        Globals::commonLib->SelectOutputFolder(proc->edtOutputFolder().text()));
 }

@@ -163,8 +163,8 @@ TEST(RunAndCapture, SpacesDeliveriesByThePauseAndDeliversTheLastReport)
     Recorder rec;
     EXPECT_TRUE(RunAndCapture(kFake + " reports 12 40", rec.callback(), nullptr, {}, kFast));
     const auto d = rec.deliveries();
-    ASSERT_GE(d.size(), 3u);
-    EXPECT_LE(d.size(), 6u);
+    ASSERT_GE(d.size(), 2u);
+    EXPECT_LT(d.size(), 12u); // reports that pile up are delivered together
     for (size_t i = 1; i < d.size(); ++i)
         EXPECT_GE(d[i].at - d[i - 1].at, std::chrono::milliseconds(kFast.deliveryPauseMs));
     EXPECT_TRUE(d.back().chunk.contains(QStringLiteral("time=12.00")));

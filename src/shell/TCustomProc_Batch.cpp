@@ -1,0 +1,161 @@
+// The batch driver: one job per ticked source row, then the completion actions.
+#include "conversion/EventPump.h"
+#include "shell/TCommonLib.h"
+#include "shell/TCustomProc.h"
+
+#include <QRegularExpression>
+#include <QStringList>
+
+#include <exception>
+
+namespace {
+
+// The last line the encoder wrote (progress reports end in a carriage return).
+QString lastLine(const QString &output)
+{
+    const QStringList lines =
+        output.split(QRegularExpression(QStringLiteral("[\r\n]+")), Qt::SkipEmptyParts);
+    return lines.isEmpty() ? QString() : lines.last().trimmed();
+}
+
+
+// A report line for the log; a log that cannot be written does not end the batch here.
+void logQuietly(TCommonLib &lib, const QString &message)
+{
+    try {
+        lib.WriteLog(message);
+    } catch (...) {
+    }
+}
+
+} // namespace
+
+void TCustomProc::btnConvertClick()
+{
+    ConvertedCount = 0;
+    ConvertAll(m_sourceList);
+}
+
+void TCustomProc::ConvertAll(SourceListModel &list)
+{
+    TBatchEnvironment &env = BatchEnvironment;
+    const TBatchTimings &timings = env.Timings;
+    TCommonLib &lib = *m_commonLib;
+    IConvertingView *view = env.View;
+
+    const auto finish = [&] {
+        StopRequested = false;
+        if (view)
+            view->HideView();
+        if (env.SetMainWindowEnabled)
+            env.SetMainWindowEnabled(true);
+    };
+
+    ConvertedCount = 0;
+    CheckedCount = list.checkedCount();
+    FailedSources.clear();
+    if (list.count() == 0) {
+        lib.ShowMsg(QStringLiteral("Please add media files you want to convert into the list."),
+                    1);
+        finish();
+        return;
+    }
+
+    RowIndex = 0;
+    while (RowIndex < list.count()) {
+        if (list.row(RowIndex).isChecked()) {
+            const QString source = list.row(RowIndex).fileName();
+            try {
+                CommandLine = BuildConvertParameter(source);
+                lib.WriteLog(QStringLiteral("parameter: ") + CommandLine);
+            } catch (...) {
+                // The batch ends here; the error goes on to the general error handler, and
+                // the windows are not left disabled behind it.
+                finish();
+                throw;
+            }
+            RefreshCount = 0;
+            if (view) {
+                view->ResetCurrentBar();
+                view->ShowView();
+            }
+            if (env.SetMainWindowEnabled)
+                env.SetMainWindowEnabled(false);
+
+            EventPump::ProcessPending();
+            EventPump::WaitFor(timings.showPauseMs);
+            EventPump::ProcessPending();
+
+            if (CurrentRunner)
+                CurrentRunner->Terminate();
+            CurrentRunner = std::make_unique<TAdvanceSystem>(
+                CommandLine, view ? view->OutputCallback() : TOutputCallback());
+            CurrentRunner->SetWorkDir(lib.AppDir);
+            CurrentRunner->SetTimings(timings.runner);
+            CurrentRunner->Resume();
+
+            EventPump::ProcessPending();
+            EventPump::WaitFor(timings.startPauseMs);
+            // Only encoders this program started count: one started by anyone else
+            // neither holds the batch up nor is touched.
+            while (TCommonLib::FindEncoderProcess(QStringLiteral("tcore")) != 0 ||
+                   TCommonLib::FindEncoderProcess(QStringLiteral("mcore")) != 0)
+                EventPump::WaitFor(timings.pollMs);
+
+            std::unique_ptr<TAdvanceSystem> runner = std::move(CurrentRunner);
+            const TRunResult result = [&] {
+                // Destroying the runner waits for its thread; the encoder has ended.
+                while (!runner->Finished())
+                    EventPump::WaitFor(5);
+                return runner->Result();
+            }();
+            runner.reset();
+            // The job's last deliveries still queued for the dialog belong to this job.
+            if (view)
+                view->FlushOutput();
+
+            // A job ended by a stop is the user's choice, not a failure.
+            const bool stoppedDuringJob = RowIndex > list.count();
+            if (!result.started) {
+                FailedSources << source;
+                logQuietly(lib, QStringLiteral("Conversion failed: %1 | encoder not started: %2")
+                                    .arg(source, result.errorText));
+            } else if (result.exitCode != 0 && !stoppedDuringJob) {
+                FailedSources << source;
+                logQuietly(lib, QStringLiteral("Conversion failed: %1 | exit code %2 | %3")
+                                    .arg(source)
+                                    .arg(result.exitCode)
+                                    .arg(lastLine(result.lastOutput)));
+            }
+            ConvertedCount += 1;
+        }
+        RowIndex += 1;
+    }
+
+    // A stop from the dialog moved the row index past the end.
+    const bool stopped = StopRequested || RowIndex > list.count();
+    if (!StopRequested) {
+        if (chkShowOutputDirectory().isChecked())
+            lib.OpenFolderInExplorer(lib.ConvertParameter.OutputDir);
+        if (chkShutdown().isChecked()) {
+            // The program ends with the power-off: keep the user's settings first. A
+            // settings file that cannot be written does not hold the power-off up.
+            try {
+                SaveUserSettings();
+            } catch (const std::exception &error) {
+                logQuietly(lib, QStringLiteral("Saving the user settings failed: ") +
+                                    QString::fromLocal8Bit(error.what()));
+            }
+            lib.ShutdownComputer();
+            if (env.EndProgram)
+                env.EndProgram();
+            return;
+        }
+        if (!stopped && !FailedSources.isEmpty())
+            lib.ShowMsg(QStringLiteral("These files could not be converted:\n\n") +
+                            FailedSources.join(QLatin1Char('\n')) +
+                            QStringLiteral("\n\nThe log file log.txt tells why."),
+                        1);
+    }
+    finish();
+}

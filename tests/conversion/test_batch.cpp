@@ -1,0 +1,470 @@
+// Batches end to end: the real encoder on short generated clips, the real progress dialog,
+// its buttons and message boxes driven as a user would, fakes for the completion actions.
+#include "conversion/TfrmConverting.h"
+#include "platform/IDesktopOpener.h"
+#include "platform/IPowerOff.h"
+#include "platform/IUserDialogs.h"
+#include "shell/Globals.h"
+#include "shell/TCommonLib.h"
+#include "shell/TCustomProc.h"
+#include "shell/TPictureButton.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QMessageBox>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+
+#include <csignal>
+#include <sys/stat.h>
+#include <sys/types.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace {
+
+// Everything the completion actions and message boxes did, in order.
+QStringList g_events;
+
+class FakePowerOff : public IPowerOff
+{
+public:
+    QString settingsFile;
+    bool PowerOff() override
+    {
+        g_events << (QFile::exists(settingsFile) ? QStringLiteral("power off, settings saved")
+                                                 : QStringLiteral("power off"));
+        return true;
+    }
+};
+
+class FakeOpener : public IDesktopOpener
+{
+public:
+    bool OpenAddress(const QString &address) override
+    {
+        g_events << "address " + address;
+        return true;
+    }
+    bool OpenPath(const QString &path) override
+    {
+        g_events << "open " + path;
+        return true;
+    }
+};
+
+// Real message boxes, as the program shows them; the test answers them like a user.
+class MessageBoxDialogs : public IUserDialogs
+{
+public:
+    int MessageBox(const QString &caption, const QString &text, Icon, Buttons) override
+    {
+        QMessageBox box(QMessageBox::Warning, caption, text, QMessageBox::Ok);
+        return box.exec() == QMessageBox::Ok ? Ok : Cancel;
+    }
+    bool Confirm(const QString &caption, const QString &text) override
+    {
+        return QMessageBox::question(nullptr, caption, text,
+                                     QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+    }
+    bool InputBox(const QString &, const QString &, QString &) override { return false; }
+    bool SelectFolder(const QString &, QString &) override { return false; }
+};
+
+// Answers every message box that opens: records its text, then presses Yes (or OK), or
+// No when told to.
+class MessageBoxAnswerer : public QObject
+{
+public:
+    MessageBoxAnswerer()
+    {
+        m_timer.setInterval(10);
+        connect(&m_timer, &QTimer::timeout, this, [this] {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            if (!box)
+                return;
+            g_events << "box " + box->text();
+            QAbstractButton *button = box->button(answerNo ? QMessageBox::No : QMessageBox::Yes);
+            if (!button)
+                button = box->button(QMessageBox::Ok);
+            if (button)
+                button->click();
+        });
+        m_timer.start();
+    }
+    bool answerNo = false;
+
+private:
+    QTimer m_timer;
+};
+
+bool processAlive(pid_t pid)
+{
+    QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
+    if (!stat.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray text = stat.readAll();
+    const int close = text.lastIndexOf(')');
+    return close > 0 && text.mid(close + 2, 1) != "Z";
+}
+
+} // namespace
+
+class BatchTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void convertsTickedRowsInListOrder();
+    void stopDuringFirstJobEndsBatchWithoutCompletionActions();
+    void closingTheDialogEndsBatchWithCompletionActions();
+    void stopAnsweredNoChangesNothing();
+    void failingSourceIsReportedAfterOpeningTheFolder();
+    void failingSourceIsNotReportedWhenPoweringOff();
+    void missingEncoderIsReported();
+    void unrelatedEncoderIsNeitherWaitedForNorKilled();
+
+private:
+    void addRow(const QString &path, bool checked = true, const QString &end = "00:00:01");
+    QStringList logFiles() const;
+    QStringList logLines(const QString &prefix) const;
+    QStringList outputs() const;
+    // Starts f once an encoder of this batch runs.
+    void whenEncoderRuns(std::function<void()> f);
+
+    QTemporaryDir m_fixtures;
+    QString m_clips[3];
+    QString m_fifo;
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+    QString m_appDir;
+    QString m_outDir;
+    QHash<QString, qint64> m_logStart;
+    std::unique_ptr<TCommonLib> m_lib;
+    std::unique_ptr<TCustomProc> m_proc;
+    std::unique_ptr<QWidget> m_main;
+    std::unique_ptr<TfrmConverting> m_dialog;
+    FakePowerOff m_power;
+    FakeOpener m_opener;
+    MessageBoxDialogs m_dialogs;
+};
+
+void BatchTest::initTestCase()
+{
+    const QString appDir = qEnvironmentVariable("CLIPWRIGHT_APP_DIR");
+    if (!QFile::exists(appDir + "/tcore"))
+        QSKIP("the encoder tcore is not built");
+    for (int i = 0; i < 3; ++i) {
+        m_clips[i] = m_fixtures.path() + QStringLiteral("/clip%1.mp4").arg(i + 1);
+        const int rc = QProcess::execute(
+            "ffmpeg", {"-v", "error", "-y", "-f", "lavfi", "-i", "testsrc=size=96x64:rate=10",
+                       "-f", "lavfi", "-i", "sine=frequency=440:sample_rate=22050", "-t", "1",
+                       "-c:v", "mpeg4", "-c:a", "aac", "-shortest", m_clips[i]});
+        QCOMPARE(rc, 0);
+    }
+    // A source that never delivers a byte: the encoder waits on it until it is stopped.
+    m_fifo = m_fixtures.path() + "/endless.mp4";
+    QCOMPARE(::mkfifo(QFile::encodeName(m_fifo).constData(), 0600), 0);
+}
+
+void BatchTest::init()
+{
+    g_events.clear();
+    m_dir = std::make_unique<QTemporaryDir>();
+    m_appDir = m_dir->path() + "/Program Folder/";
+    m_outDir = m_dir->path() + "/Out Folder";
+    QVERIFY(QDir().mkpath(m_appDir + "Config"));
+    const QString built = qEnvironmentVariable("CLIPWRIGHT_APP_DIR") + "/";
+    for (const char *encoder : {"tcore", "mcore"})
+        QVERIFY(QFile::copy(built + encoder, m_appDir + encoder));
+    for (const QString &path : logFiles())
+        m_logStart[path] = QFileInfo(path).size();
+
+    m_lib = std::make_unique<TCommonLib>();
+    m_proc = std::make_unique<TCustomProc>();
+    m_lib->AppDir = m_appDir;
+    m_lib->StopRetryMs = 100;
+    m_lib->SetPowerOff(&m_power);
+    m_power.settingsFile = m_appDir + "Config/UserSettings.ini";
+    platform::setDesktopOpener(&m_opener);
+    Globals::userDialogs = &m_dialogs;
+    m_proc->SetCommonLib(m_lib.get());
+    m_proc->edtOutputFolder().setText(m_outDir);
+    m_proc->FillOptionBoxes();
+    m_proc->ApplyProfile();
+
+    m_main = std::make_unique<QWidget>();
+    m_main->resize(600, 400);
+    m_main->show();
+    m_dialog = std::make_unique<TfrmConverting>();
+    m_dialog->Bind(m_proc.get(), m_lib.get(), m_main.get());
+
+    m_proc->chkShowOutputDirectory().setChecked(true);
+    m_proc->chkShutdown().setChecked(false);
+    TBatchEnvironment &env = m_proc->BatchEnvironment;
+    env.View = m_dialog.get();
+    env.SetMainWindowEnabled = [this](bool enabled) { m_main->setEnabled(enabled); };
+    env.EndProgram = [] { g_events << QStringLiteral("end program"); };
+    env.Timings.showPauseMs = 50;
+    env.Timings.startPauseMs = 100;
+    env.Timings.pollMs = 20;
+    env.Timings.runner = TRunnerTimings{100, 50};
+}
+
+void BatchTest::cleanup()
+{
+    platform::setDesktopOpener(nullptr);
+    Globals::userDialogs = nullptr;
+    m_dialog.reset();
+    m_main.reset();
+    m_proc.reset();
+    m_lib.reset();
+    m_dir.reset();
+}
+
+void BatchTest::addRow(const QString &path, bool checked, const QString &end)
+{
+    SourceRow row = SourceRow::ForNewSource(path, "1 KB", end);
+    row.setCell(SourceRow::dxtrlSourceFileStartTime, "00:00:00");
+    row.setCell(SourceRow::dxtrlSourceFileEndTime, end);
+    row.setChecked(checked);
+    m_proc->dxTreeSourceFileInfo().appendRow(row);
+}
+
+QStringList BatchTest::logFiles() const
+{
+    return {m_appDir + "log.txt", QCoreApplication::applicationDirPath() + "/log.txt"};
+}
+
+QStringList BatchTest::logLines(const QString &prefix) const
+{
+    QStringList found;
+    for (const QString &path : logFiles()) {
+        QFile log(path);
+        if (!log.open(QIODevice::ReadOnly))
+            continue;
+        // Only what this test wrote.
+        log.seek(m_logStart.value(path));
+        for (const QString &line : QString::fromUtf8(log.readAll()).split("\r\n")) {
+            const int bar = static_cast<int>(line.indexOf('|'));
+            if (bar >= 0 && line.mid(bar + 1).startsWith(prefix))
+                found << line.mid(bar + 1);
+        }
+    }
+    return found;
+}
+
+QStringList BatchTest::outputs() const
+{
+    return QDir(m_outDir).entryList(QDir::Files, QDir::Name);
+}
+
+void BatchTest::whenEncoderRuns(std::function<void()> f)
+{
+    auto *timer = new QTimer(m_dialog.get());
+    timer->setInterval(5);
+    connect(timer, &QTimer::timeout, m_dialog.get(), [timer, f] {
+        if (TCommonLib::FindEncoderProcess("tcore") == 0)
+            return;
+        timer->stop();
+        timer->deleteLater();
+        f();
+    });
+    timer->start();
+}
+
+void BatchTest::convertsTickedRowsInListOrder()
+{
+    addRow(m_clips[0]);
+    addRow(m_clips[1], false);
+    addRow(m_clips[2]);
+    int shownCheckedCount = -1;
+    whenEncoderRuns([&] { shownCheckedCount = m_proc->CheckedCount; });
+    m_proc->btnConvertClick();
+
+    QCOMPARE(shownCheckedCount, 2);
+    QCOMPARE(m_proc->ConvertedCount, 2);
+    QCOMPARE(outputs(), QStringList({"clip1.3gp", "clip3.3gp"}));
+    for (const QString &name : outputs())
+        QVERIFY(QFileInfo(m_outDir + "/" + name).size() > 0);
+    const QStringList params = logLines("parameter: ");
+    QCOMPARE(params.size(), 2);
+    QVERIFY(params[0].contains("clip1.mp4") && params[0].contains("clip1.3gp"));
+    QVERIFY(params[1].contains("clip3.mp4") && params[1].contains("clip3.3gp"));
+    QCOMPARE(g_events, QStringList({"open " + m_outDir + "/"}));
+    QVERIFY(!m_dialog->isVisible());
+    QVERIFY(m_main->isEnabled());
+    QVERIFY(!m_proc->CurrentRunner);
+}
+
+void BatchTest::stopDuringFirstJobEndsBatchWithoutCompletionActions()
+{
+    addRow(m_fifo, true, "00:00:05");
+    addRow(m_clips[1]);
+    addRow(m_clips[2]);
+    MessageBoxAnswerer answerer;
+    pid_t encoder = 0;
+    whenEncoderRuns([&] {
+        encoder = static_cast<pid_t>(TCommonLib::FindEncoderProcess("tcore"));
+        QVERIFY(m_dialog->isVisible());
+        QVERIFY(!m_main->isEnabled());
+        m_dialog->btnStop->click();
+    });
+    m_proc->btnConvertClick();
+
+    QVERIFY(encoder > 0);
+    QVERIFY(!processAlive(encoder));
+    QCOMPARE(logLines("parameter: ").size(), 1);
+    QVERIFY(outputs().isEmpty());
+    QCOMPARE(g_events, QStringList({"box Are you sure you want to stop the work ? "}));
+    QVERIFY(!m_proc->StopRequested);
+    QVERIFY(!m_dialog->isVisible());
+    QVERIFY(m_main->isEnabled());
+
+    // The next batch runs its completion actions again.
+    g_events.clear();
+    m_proc->dxTreeSourceFileInfo().clear();
+    addRow(m_clips[0]);
+    m_proc->btnConvertClick();
+    QCOMPARE(g_events, QStringList({"open " + m_outDir + "/"}));
+}
+
+void BatchTest::closingTheDialogEndsBatchWithCompletionActions()
+{
+    addRow(m_fifo, true, "00:00:05");
+    addRow(m_clips[1]);
+    MessageBoxAnswerer answerer;
+    pid_t encoder = 0;
+    whenEncoderRuns([&] {
+        encoder = static_cast<pid_t>(TCommonLib::FindEncoderProcess("tcore"));
+        m_dialog->close();
+    });
+    m_proc->btnConvertClick();
+
+    QVERIFY(encoder > 0);
+    QVERIFY(!processAlive(encoder));
+    QCOMPARE(logLines("parameter: ").size(), 1);
+    // A stop by closing is no failure to report, and the folder still opens.
+    QCOMPARE(g_events, QStringList({"box Are you sure to stop processing ?",
+                                    "open " + m_outDir + "/"}));
+    QVERIFY(!m_dialog->isVisible());
+    QVERIFY(m_main->isEnabled());
+}
+
+void BatchTest::stopAnsweredNoChangesNothing()
+{
+    addRow(m_clips[0]);
+    MessageBoxAnswerer answerer;
+    answerer.answerNo = true;
+    whenEncoderRuns([&] {
+        m_dialog->btnStop->click();
+        QVERIFY(m_dialog->isVisible());
+        m_dialog->close();
+        QVERIFY(m_dialog->isVisible());
+    });
+    m_proc->btnConvertClick();
+    QCOMPARE(outputs(), QStringList({"clip1.3gp"}));
+    QCOMPARE(g_events.size(), 3); // two questions, then the folder
+    QCOMPARE(g_events.last(), "open " + m_outDir + "/");
+}
+
+void BatchTest::failingSourceIsReportedAfterOpeningTheFolder()
+{
+    const QString broken = m_fixtures.path() + "/broken.avi";
+    QFile file(broken);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("not a video");
+    file.close();
+    addRow(broken);
+    addRow(m_clips[0]);
+    MessageBoxAnswerer answerer;
+    m_proc->btnConvertClick();
+
+    QCOMPARE(outputs(), QStringList({"clip1.3gp"}));
+    QCOMPARE(g_events.size(), 2);
+    QCOMPARE(g_events[0], "open " + m_outDir + "/");
+    QVERIFY(g_events[1].startsWith("box These files could not be converted:"));
+    QVERIFY(g_events[1].contains(broken));
+    QVERIFY(!g_events[1].contains(m_clips[0]));
+    const QStringList failed = logLines("Conversion failed: ");
+    QCOMPARE(failed.size(), 1);
+    QVERIFY(failed[0].contains(broken));
+    QVERIFY(failed[0].contains("exit code"));
+}
+
+void BatchTest::failingSourceIsNotReportedWhenPoweringOff()
+{
+    addRow(m_fixtures.path() + "/does-not-exist.avi");
+    m_proc->chkShutdown().setChecked(true);
+    MessageBoxAnswerer answerer;
+    m_proc->btnConvertClick();
+    // The settings are kept before the power-off ends the program.
+    QCOMPARE(g_events, QStringList({"open " + m_outDir + "/", "power off, settings saved",
+                                    "end program"}));
+}
+
+void BatchTest::missingEncoderIsReported()
+{
+    QVERIFY(QFile::remove(m_appDir + "tcore"));
+    addRow(m_clips[0]);
+    MessageBoxAnswerer answerer;
+    m_proc->btnConvertClick();
+    QCOMPARE(m_proc->ConvertedCount, 1);
+    QCOMPARE(g_events.size(), 2);
+    QVERIFY(g_events[1].contains(m_clips[0]));
+    const QStringList failed = logLines("Conversion failed: ");
+    QCOMPARE(failed.size(), 1);
+    QVERIFY(failed[0].contains("not started"));
+}
+
+void BatchTest::unrelatedEncoderIsNeitherWaitedForNorKilled()
+{
+    // A "tcore" that is not this program's: started through a parent that exits at once,
+    // so it belongs to no process of ours.
+    const QString otherDir = m_dir->path() + "/elsewhere";
+    QVERIFY(QDir().mkpath(otherDir));
+    QVERIFY(QFile::copy(QStringLiteral(FAKE_ENCODER_PATH), otherDir + "/tcore"));
+    int pidPipe[2];
+    QCOMPARE(::pipe(pidPipe), 0);
+    const QByteArray program = QFile::encodeName(otherDir + "/tcore");
+    const pid_t middle = ::fork();
+    if (middle == 0) {
+        ::setsid();
+        const pid_t grandchild = ::fork();
+        if (grandchild == 0) {
+            ::execl(program.constData(), "tcore", "silent", "60000", static_cast<char *>(nullptr));
+            ::_exit(127);
+        }
+        (void)!::write(pidPipe[1], &grandchild, sizeof grandchild);
+        ::_exit(0);
+    }
+    ::waitpid(middle, nullptr, 0);
+    pid_t other = 0;
+    QCOMPARE(::read(pidPipe[0], &other, sizeof other), ssize_t(sizeof other));
+    ::close(pidPipe[0]);
+    ::close(pidPipe[1]);
+    QVERIFY(processAlive(other));
+
+    QCOMPARE(TCommonLib::FindEncoderProcess("tcore"), qint64(0));
+    addRow(m_clips[0]);
+    QElapsedTimer clock;
+    clock.start();
+    m_proc->btnConvertClick();
+    QVERIFY(clock.elapsed() < 30000);
+    QCOMPARE(outputs(), QStringList({"clip1.3gp"}));
+    m_lib->StopEncoder("tcore");
+    QVERIFY(processAlive(other));
+
+    ::kill(other, SIGKILL);
+}
+
+QTEST_MAIN(BatchTest)
+#include "test_batch.moc"
