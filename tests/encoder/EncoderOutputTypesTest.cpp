@@ -85,6 +85,9 @@ const TypeCase kCases[] = {
     // An amr_nb 3GPP job at an H.263 frame size gets H.263 video.
     {"Gp3AmrH263", "-acodec amr_nb -s 176x144 -b 128 -ab 128 -vol 200 -ac 1 -ar 8000 -f 3gp",
      ".3gp", "mov,mp4,m4a,3gp,3g2,mj2", "h263", 176, 144, "25/1", "4:3", "amr_nb", 8000, 1, 12},
+    // MP3 at 22050 Hz has no 224 kbit/s; the nearest rate it has, 160, is used.
+    {"Mp3RateBeyondSampleRate", "-acodec mp3 -vn -ab 224 -vol 200 -ac 2 -ar 22050",
+     ".mp3", "mp3", nullptr, 0, 0, nullptr, nullptr, "mp3", 22050, 2, 160},
     // A wide picture on the MP4 type.
     {"Mp4Wide", "-vcodec mpeg4 -acodec aac -b 256 -s 320x240 -r 15 -aspect 16:9 -ab 128 -vol 200 -ac 2 -ar 44100",
      ".mp4", "mov,mp4,m4a,3gp,3g2,mj2", "mpeg4", 320, 240, "15/1", "16:9", "aac", 44100, 2, 128},
