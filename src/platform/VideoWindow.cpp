@@ -135,7 +135,10 @@ void VideoWindow::renderFrame(bool force)
     size_t strideParam = size_t(m_frame.bytesPerLine());
     // Qt's 32-bit RGB is blue, green, red, unused in memory on little-endian machines.
     char format[] = "bgr0";
+    // Draw the frame now: waiting for its display time would stall the GUI thread.
+    int noWait = 0;
     mpv_render_param params[] = {
+        {MPV_RENDER_PARAM_BLOCK_FOR_TARGET_TIME, &noWait},
         {MPV_RENDER_PARAM_SW_SIZE, sizeParam},
         {MPV_RENDER_PARAM_SW_FORMAT, format},
         {MPV_RENDER_PARAM_SW_STRIDE, &strideParam},

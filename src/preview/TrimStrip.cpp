@@ -146,8 +146,13 @@ private:
 } // namespace
 
 TrimStrip::TrimStrip(TrimStripModel &model, QWidget *parent)
+    : TrimStrip(parent)
+{
+    bind(model);
+}
+
+TrimStrip::TrimStrip(QWidget *parent)
     : QWidget(parent)
-    , m_model(model)
 {
     setObjectName(QStringLiteral("Panel1"));
     setFixedSize(TrimMath::kStripWidth, kHeight);
@@ -157,31 +162,41 @@ TrimStrip::TrimStrip(TrimStripModel &model, QWidget *parent)
     setPalette(pal);
 
     m_panel2 = new StripImage(QStringLiteral("Panel2"), false, [this](QMouseEvent *e) {
-        m_model.Panel2MouseDown(e->button(), e->modifiers());
+        if (m_model) m_model->Panel2MouseDown(e->button(), e->modifiers());
     }, this);
     m_panel4 = new StripImage(QStringLiteral("Panel4"), true, [this](QMouseEvent *e) {
-        m_model.Panel4MouseDown(e->button(), e->modifiers());
+        if (m_model) m_model->Panel4MouseDown(e->button(), e->modifiers());
     }, this);
     m_panel3 = new StripImage(QStringLiteral("Panel3"), false, [this](QMouseEvent *e) {
-        m_model.Panel3MouseDown(e->button(), e->modifiers());
+        if (m_model) m_model->Panel3MouseDown(e->button(), e->modifiers());
     }, this);
     m_splitter1 = new Handle(
-        QStringLiteral("Splitter1"), imgL(), [this] { return m_model.Left(); },
-        [this](int w) { m_model.DragStartHandle(w); }, [this] { m_model.EndStartHandleDrag(); },
+        QStringLiteral("Splitter1"), imgL(), [this] { return m_model ? m_model->Left() : 1; },
+        [this](int w) { if (m_model) m_model->DragStartHandle(w); },
+        [this] { if (m_model) m_model->EndStartHandleDrag(); },
         true, this);
     m_splitter2 = new Handle(
-        QStringLiteral("Splitter2"), imgR(), [this] { return m_model.Right(); },
-        [this](int w) { m_model.DragEndHandle(w); }, [this] { m_model.EndEndHandleDrag(); },
+        QStringLiteral("Splitter2"), imgR(), [this] { return m_model ? m_model->Right() : 1; },
+        [this](int w) { if (m_model) m_model->DragEndHandle(w); },
+        [this] { if (m_model) m_model->EndEndHandleDrag(); },
         false, this);
 
-    connect(&m_model, &TrimStripModel::geometryChanged, this, &TrimStrip::layoutParts);
-    connect(&m_model, &TrimStripModel::endFaceDrawRequested, this,
-            [this] { static_cast<Handle *>(m_splitter2)->drawFace(); });
     layoutParts();
 
     m_tmrPaintSP.setInterval(kPaintIntervalMs);
     connect(&m_tmrPaintSP, &QTimer::timeout, this, &TrimStrip::tmrPaintSPTimer);
     m_tmrPaintSP.start();
+}
+
+void TrimStrip::bind(TrimStripModel &model)
+{
+    if (m_model)
+        disconnect(m_model, nullptr, this, nullptr);
+    m_model = &model;
+    connect(m_model, &TrimStripModel::geometryChanged, this, &TrimStrip::layoutParts);
+    connect(m_model, &TrimStripModel::endFaceDrawRequested, this,
+            [this] { static_cast<Handle *>(m_splitter2)->drawFace(); });
+    layoutParts();
 }
 
 QImage TrimStrip::imgL()
@@ -203,8 +218,8 @@ void TrimStrip::tmrPaintSPTimer()
 void TrimStrip::layoutParts()
 {
     using namespace TrimMath;
-    const int left = qMax(0, m_model.Left());
-    const int right = qMax(0, m_model.Right());
+    const int left = m_model ? qMax(0, m_model->Left()) : 1;
+    const int right = m_model ? qMax(0, m_model->Right()) : 1;
     const int endX = kStripWidth - right - kHandleWidth;
     m_panel2->setGeometry(0, 0, left, kHeight);
     m_splitter1->setGeometry(left, 0, kHandleWidth, kHeight);

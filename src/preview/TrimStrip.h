@@ -16,7 +16,13 @@ class TrimStrip : public QWidget
     Q_OBJECT
 
 public:
-    explicit TrimStrip(TrimStripModel &model, QWidget *parent = nullptr);
+    // A strip without a model draws its parts at their start widths and ignores the mouse
+    // until bind() is called.
+    explicit TrimStrip(QWidget *parent = nullptr);
+    TrimStrip(TrimStripModel &model, QWidget *parent = nullptr);
+
+    // Follows model from now on: its widths place the parts, the mouse drives it.
+    void bind(TrimStripModel &model);
 
     static constexpr int kHeight = 19;
     // The strip's colour, a dark slate grey.
@@ -28,7 +34,7 @@ public:
     QWidget *Splitter2() const { return m_splitter2; }
     QWidget *Panel3() const { return m_panel3; }
     QTimer &tmrPaintSP() { return m_tmrPaintSP; }
-    TrimStripModel &model() const { return m_model; }
+    TrimStripModel *model() const { return m_model; }
 
     // The handles' pictures (imgL, imgR): 17 x 19, black is left out.
     static QImage imgL();
@@ -41,7 +47,7 @@ public Q_SLOTS:
 private:
     void layoutParts();
 
-    TrimStripModel &m_model;
+    TrimStripModel *m_model = nullptr;
     QWidget *m_panel2;
     QWidget *m_splitter1;
     QWidget *m_panel4;

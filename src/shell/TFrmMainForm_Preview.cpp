@@ -1,36 +1,77 @@
 // The main window's preview: the video window, the trim strip and the player buttons.
 #include "shell/TFrmMainForm.h"
 
-#include <QFrame>
+#include "platform/MpvPreviewGraph.h"
+#include "platform/VideoWindow.h"
+#include "preview/PreviewPlayer.h"
+#include "preview/TrimStrip.h"
+#include "shell/Globals.h"
+#include "shell/TCustomProc.h"
+
+#include <QLabel>
+
+namespace {
+
+// The preview graph lives as a child of the main window under this name.
+const char kFilterGraph[] = "FilterGraph";
+
+} // namespace
 
 QWidget *TFrmMainForm::CreateVideoWindow()
 {
-    auto *video = new QFrame;
-    video->setStyleSheet(QStringLiteral("background: black;"));
-    return video;
+    return new VideoWindow;
 }
 
 QWidget *TFrmMainForm::CreateTrimStrip()
 {
-    return new QFrame;
+    return new TrimStrip;
 }
 
 void TFrmMainForm::BindPreview()
 {
+    TCustomProc *proc = Globals::customProc;
+    auto *video = qobject_cast<VideoWindow *>(DSVideoWindowEx1);
+    if (!proc || !video || findChild<MpvPreviewGraph *>(QLatin1String(kFilterGraph)))
+        return;
+    auto *graph = new MpvPreviewGraph(this);
+    graph->setObjectName(QLatin1String(kFilterGraph));
+    graph->setVideoSink(video, video);
+
+    PreviewPlayer &player = proc->Preview();
+    player.SetGraph(graph);
+    player.SetMarks(&proc->TrimStrip().Marks);
+    video->setLogoVisible(player.LogoVisible());
+    pnlCurTime->setText(player.PositionText());
+    connect(&player, &PreviewPlayer::logoVisibleChanged, video, &VideoWindow::setLogoVisible);
+    connect(&player, &PreviewPlayer::positionTextChanged, pnlCurTime, &QLabel::setText);
+
+    if (auto *strip = qobject_cast<TrimStrip *>(Panel1))
+        strip->bind(proc->TrimStrip());
 }
 
 void TFrmMainForm::StopPreview()
 {
+    // Closing stops the preview, then makes the graph inactive and clears it.
+    if (Globals::customProc)
+        Globals::customProc->StopPreview();
+    if (auto *graph = findChild<MpvPreviewGraph *>(QLatin1String(kFilterGraph)))
+        graph->makeInactive();
 }
 
 void TFrmMainForm::btnPlayClick()
 {
+    if (TCustomProc *proc = Globals::customProc)
+        proc->Preview().btnPlayClick(proc->dxTreeSourceFileInfo());
 }
 
 void TFrmMainForm::btnPauseClick()
 {
+    if (TCustomProc *proc = Globals::customProc)
+        proc->Preview().btnPauseClick();
 }
 
 void TFrmMainForm::btnStopClick()
 {
+    if (TCustomProc *proc = Globals::customProc)
+        proc->Preview().btnStopClick();
 }

@@ -1,0 +1,162 @@
+// Preview CPU benchmark driver: plays a clip in the preview window (video window, trim strip
+// and source list as on the main window) and reports the process's CPU use while idle and
+// while playing, the frames drawn, and how late the 10 ms handle timer (tmrPaintSP) and a
+// posted event ran meanwhile.
+//
+//   preview_cpu_bench <clip> [seconds]
+
+#include "platform/MpvPreviewGraph.h"
+#include "platform/VideoWindow.h"
+#include "preview/PreviewPlayer.h"
+#include "preview/TrimStrip.h"
+#include "preview/TrimStripModel.h"
+#include "sources/SourceListModel.h"
+#include "sources/TSourceListView.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QTimer>
+#include <QWidget>
+
+#include <sys/resource.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <numeric>
+#include <vector>
+
+namespace {
+
+double cpuSeconds()
+{
+    rusage u{};
+    getrusage(RUSAGE_SELF, &u);
+    return double(u.ru_utime.tv_sec + u.ru_stime.tv_sec)
+           + double(u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1e6;
+}
+
+struct Probe
+{
+    std::vector<double> tickGaps;   // ms between tmrPaintSP ticks
+    std::vector<double> postDelays; // ms from posting an event to running it
+    QElapsedTimer clock;
+    double lastTick = -1;
+
+    void reset()
+    {
+        tickGaps.clear();
+        postDelays.clear();
+        lastTick = -1;
+    }
+};
+
+double percentile(std::vector<double> v, double p)
+{
+    if (v.empty())
+        return 0;
+    std::sort(v.begin(), v.end());
+    return v[std::min(v.size() - 1, size_t(p * double(v.size() - 1) + 0.5))];
+}
+
+// Runs the event loop as the program does, sleeping when there is nothing to do.
+void runFor(int ms)
+{
+    QEventLoop loop;
+    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+void report(const char *phase, double cpu, double wall, const Probe &probe)
+{
+    std::printf("%s: CPU %.1f %% of one core over %.1f s; tmrPaintSP gap mean %.1f ms, "
+                "p99 %.1f ms, max %.1f ms; posted event delay p99 %.1f ms, max %.1f ms\n",
+                phase, 100.0 * cpu / wall, wall,
+                probe.tickGaps.empty() ? 0.0
+                                       : std::accumulate(probe.tickGaps.begin(), probe.tickGaps.end(), 0.0)
+                                             / double(probe.tickGaps.size()),
+                percentile(probe.tickGaps, 0.99), percentile(probe.tickGaps, 1.0),
+                percentile(probe.postDelays, 0.99), percentile(probe.postDelays, 1.0));
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: preview_cpu_bench <clip> [seconds]\n");
+        return 2;
+    }
+    const QString clip = QString::fromLocal8Bit(argv[1]);
+    const int seconds = argc > 2 ? std::max(2, atoi(argv[2])) : 10;
+
+    QWidget window;
+    window.setFixedSize(692, 456);
+    auto *video = new VideoWindow(&window);
+    video->setGeometry(26, 76, 253, 152);
+    SourceListModel list;
+    for (int i = 0; i < 50; ++i)
+        list.appendRow(SourceRow::ForNewSource(QStringLiteral("/clips/%1.mp4").arg(i), "1 MB", "00:00:20"));
+    list.appendRow(SourceRow::ForNewSource(clip, "1 MB", "00:00:20"));
+    list.setSelected(list.count() - 1, true);
+    auto *view = new TSourceListView(&window);
+    view->setSourceModel(&list);
+    view->setGeometry(22, 289, 525, 140);
+    PreviewPlayer player;
+    TrimStripModel model(list, player);
+    auto *strip = new TrimStrip(model, &window);
+    strip->move(22, 234);
+    MpvPreviewGraph graph;
+    graph.setVideoSink(video, video);
+    player.SetGraph(&graph);
+    player.SetMarks(&model.Marks);
+    player.SetLog([](const QString &line) { std::fprintf(stderr, "%s\n", qPrintable(line)); });
+    QObject::connect(&player, &PreviewPlayer::logoVisibleChanged, video, &VideoWindow::setLogoVisible);
+    window.show();
+
+    Probe probe;
+    probe.clock.start();
+    QObject::connect(&strip->tmrPaintSP(), &QTimer::timeout, [&] {
+        const double now = double(probe.clock.nsecsElapsed()) / 1e6;
+        if (probe.lastTick >= 0)
+            probe.tickGaps.push_back(now - probe.lastTick);
+        probe.lastTick = now;
+    });
+    // The list's responsiveness: an event posted every 50 ms, and how long it waits.
+    QTimer poster;
+    QObject::connect(&poster, &QTimer::timeout, [&] {
+        const double posted = double(probe.clock.nsecsElapsed()) / 1e6;
+        QMetaObject::invokeMethod(view, [&probe, posted, view] {
+            probe.postDelays.push_back(double(probe.clock.nsecsElapsed()) / 1e6 - posted);
+            view->viewport()->update();
+        }, Qt::QueuedConnection);
+    });
+    poster.start(50);
+
+    runFor(1000);
+    probe.reset();
+    double cpu0 = cpuSeconds();
+    QElapsedTimer wall;
+    wall.start();
+    runFor(seconds * 500);
+    report("idle (no file)", cpuSeconds() - cpu0, wall.elapsed() / 1000.0, probe);
+
+    player.OpenAndPlay(clip);
+    if (player.LoadedFile.isEmpty()) {
+        std::fprintf(stderr, "the clip did not play\n");
+        return 1;
+    }
+    runFor(500);
+    probe.reset();
+    const quint64 frames0 = video->framesDrawn();
+    cpu0 = cpuSeconds();
+    wall.restart();
+    runFor(seconds * 1000);
+    const double playWall = wall.elapsed() / 1000.0;
+    report("playing", cpuSeconds() - cpu0, playWall, probe);
+    std::printf("frames drawn while playing: %.1f per second\n",
+                double(video->framesDrawn() - frames0) / playWall);
+    player.StopPreview();
+    return 0;
+}
