@@ -9,7 +9,10 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 class QTimer;
+class SourceCommands;
+class TFrmInitFileForm;
 class TPictureButton;
+class TfrmOption;
 
 // The main window: a borderless window in the shape of its background picture, with its
 // own title, minimize and close buttons, the preview, the output settings, the source list
@@ -75,6 +78,12 @@ public:
     TPictureButton *btnRemoveFile = nullptr;
     TPictureButton *btnClearFile = nullptr;
     TPictureButton *btnConvert = nullptr;
+    // The source list's commands, the busy window of the Open command and the Options
+    // dialog, made by BindSources. BindPreview sets the commands' LoadSelectedRow and
+    // ResetTrimStrip hooks and answers the list's dxTreeSourceFileInfoEdited signal.
+    SourceCommands *SourceCommander = nullptr;
+    TFrmInitFileForm *FrmInitFileForm = nullptr;
+    TfrmOption *frmOption = nullptr;
 
     QTimer *tmrClearMemory = nullptr;
 

@@ -1,56 +1,15 @@
 #include "sources/SourceAdder.h"
 
 #include "platform/IMediaProbe.h"
+#include "shell/TCommonLib.h"
 #include "sources/ISourceFileDialog.h"
 #include "sources/SourceFileError.h"
 #include "sources/SourceListModel.h"
 #include "sources/SourceRow.h"
 
-#include <QLocale>
-
-#include <cmath>
 #include <limits>
 
 namespace SourceAdding {
-
-namespace {
-
-// hh:mm:ss from whole seconds, more hour digits from 100 hours on; negative gives zero.
-QString FormatDuration(qint64 seconds)
-{
-    if (seconds < 0)
-        seconds = 0;
-    return QStringLiteral("%1:%2:%3")
-        .arg(seconds / 3600, 2, 10, QLatin1Char('0'))
-        .arg(seconds / 60 % 60, 2, 10, QLatin1Char('0'))
-        .arg(seconds % 60, 2, 10, QLatin1Char('0'));
-}
-
-// The size with B, KB, MB or GB, cut (not rounded) to two decimals.
-QString FormatSize(qint64 count)
-{
-    if (count < 0)
-        count = 0;
-    double value = double(count);
-    QString unit = QStringLiteral(" B");
-    if (count >= (qint64(1) << 30)) {
-        value = value / 1024 / 1024 / 1024;
-        unit = QStringLiteral(" GB");
-    } else if (value >= 1024) {
-        value /= 1024;
-        unit = QStringLiteral(" KB");
-        if (value >= 1024) {
-            value /= 1024;
-            unit = QStringLiteral(" MB");
-        }
-    }
-    value = std::trunc(value * 100) / 100;
-    QString text = QString::number(value, 'g', 15);
-    text.replace(QLatin1Char('.'), QLocale::system().decimalPoint());
-    return text + unit;
-}
-
-} // namespace
 
 const QStringList &AcceptedExtensions()
 {
@@ -121,15 +80,14 @@ int AddSourceFiles(SourceListModel &list, const QStringList &paths, const Servic
             continue;
         if (!IsAcceptedSourceFile(path))
             continue;
-        const QString duration =
-            services.probe ? FormatDuration(ProbeDuration(path, *services.probe))
-                           : FormatDuration(0);
+        const QString duration = TCommonLib::FormatDuration(
+            services.probe ? ProbeDuration(path, *services.probe) : 0);
         if (duration == QLatin1String("00:00:00")) {
             if (services.showCodecErrorDialog)
                 services.showCodecErrorDialog(path);
             continue;
         }
-        const QString size = FormatSize(GetSourceFileSize(path, *services.probe));
+        const QString size = TCommonLib::FormatSize(GetSourceFileSize(path, *services.probe));
         list.appendRow(SourceRow::ForNewSource(path, size, duration));
         ++appended;
     }

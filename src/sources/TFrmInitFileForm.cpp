@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QLinearGradient>
 #include <QPainter>
+#include <QPixmap>
 #include <QTimer>
 
 #include <exception>
@@ -17,6 +18,7 @@ TFrmInitFileForm::TFrmInitFileForm(QWidget *parent)
     setObjectName(QStringLiteral("FrmInitFileForm"));
     setFixedSize(273, 45);
     setModal(true);
+    m_skin.load(QStringLiteral(":/skin/busy/background.png"));
 
     m_lblInfo = new QLabel(QStringLiteral("Installing File..."), this);
     m_lblInfo->setObjectName(QStringLiteral("lblInfo"));
@@ -110,7 +112,7 @@ void TFrmInitFileForm::Timer2Timer()
     } catch (const SourceFileError &error) {
         m_error = error.message();
     } catch (const std::exception &error) {
-        m_error = QString::fromLocal8Bit(error.what());
+        m_error = QString::fromUtf8(error.what());
     }
     m_working = false;
     accept();
@@ -151,6 +153,11 @@ void TFrmInitFileForm::FormClose()
 void TFrmInitFileForm::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
+    // The skin's picture stretched over the window; a drawn one when the skin has none.
+    if (!m_skin.isNull()) {
+        painter.drawPixmap(rect(), m_skin);
+        return;
+    }
     QLinearGradient background(0, 0, 0, height());
     background.setColorAt(0, QColor(0x3b, 0x5b, 0x8a));
     background.setColorAt(1, QColor(0x1f, 0x33, 0x55));

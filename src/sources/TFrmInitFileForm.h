@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QPixmap>
 #include <QStringList>
 
 #include <functional>
@@ -63,4 +64,5 @@ private:
     QLabel *m_lblInfo = nullptr;
     QTimer *m_timer1 = nullptr;
     QTimer *m_timer2 = nullptr;
+    QPixmap m_skin;
 };

@@ -260,16 +260,13 @@ void TSourceListView::startDrag(Qt::DropActions)
     if (!m_model)
         return;
     QList<QUrl> urls;
-    QStringList names;
-    for (int row : m_model->selectedRows()) {
+    for (int row : m_model->selectedRows())
         urls << QUrl::fromLocalFile(m_model->row(row).fileName());
-        names << m_model->row(row).fileName();
-    }
     if (urls.isEmpty())
         return;
+    // Files only, no text: a text field the rows are dropped on takes nothing.
     auto *mime = new QMimeData;
     mime->setUrls(urls);
-    mime->setText(names.join(QLatin1Char('\n')));
     auto *drag = new QDrag(this);
     drag->setMimeData(mime);
     m_droppedOnList = false;
