@@ -162,8 +162,8 @@ struct Transcoder::Impl
     void decode(StreamPath &path, const AVPacket *pkt);
     void pushFrame(StreamPath &path, AVFrame *decoded);
     void pull(StreamPath &path);
-    void encodeVideo(AVFrame *picture);
-    void encodeAudio(AVFrame *sound);
+    void queueVideo(AVFrame *picture);
+    void queueAudio(AVFrame *sound);
     void submit(StreamPath &path, AVFrame *toEncode);
     void encodeLoop();
     void stopEncoding();
@@ -688,15 +688,15 @@ void Transcoder::Impl::pull(StreamPath &path)
             return;
         }
         if (&path == &video)
-            encodeVideo(filtered.get());
+            queueVideo(filtered.get());
         else
-            encodeAudio(filtered.get());
+            queueAudio(filtered.get());
         av_frame_unref(filtered.get());
     }
 }
 
 // The decoding side numbers the frames and applies the cut's length, then hands them over.
-void Transcoder::Impl::encodeVideo(AVFrame *picture)
+void Transcoder::Impl::queueVideo(AVFrame *picture)
 {
     if (video.produced >= video.limit) {
         video.done = true;
@@ -709,7 +709,7 @@ void Transcoder::Impl::encodeVideo(AVFrame *picture)
         video.done = true;
 }
 
-void Transcoder::Impl::encodeAudio(AVFrame *sound)
+void Transcoder::Impl::queueAudio(AVFrame *sound)
 {
     int64_t room = audio.limit - audio.produced;
     if (room <= 0) {
