@@ -1,10 +1,10 @@
 #pragma once
 
-#include "platform/IUserDialogs.h"
-
 #include <QList>
 #include <QString>
 #include <QStringList>
+
+#include "platform/IUserDialogs.h"
 
 // Stands in for the user's answers: every box shown is recorded, and answers are taken in
 // order from the scripted queues (a missing answer presses OK for message boxes and
@@ -36,8 +36,7 @@ public:
 
     QList<Shown> shown;
 
-    int MessageBox(const QString &caption, const QString &text, Icon icon,
-                   Buttons buttons) override
+    int MessageBox(const QString &caption, const QString &text, Icon icon, Buttons buttons) override
     {
         shown << Shown{QStringLiteral("message"), caption, text, QString(), icon, buttons};
         return messageAnswers.isEmpty() ? int(Ok) : messageAnswers.takeFirst();
@@ -45,22 +44,21 @@ public:
 
     bool Confirm(const QString &caption, const QString &text) override
     {
-        shown << Shown{QStringLiteral("confirm"), caption, text, QString(), Icon::Question,
-                       Buttons::YesNo};
+        shown << Shown{
+            QStringLiteral("confirm"), caption, text, QString(), Icon::Question, Buttons::YesNo};
         return !confirmAnswers.isEmpty() && confirmAnswers.takeFirst();
     }
 
     bool InputBox(const QString &caption, const QString &prompt, QString &text) override
     {
-        shown << Shown{QStringLiteral("input"), caption, prompt, text, Icon::Question,
-                       Buttons::Ok};
+        shown << Shown{QStringLiteral("input"), caption, prompt, text, Icon::Question, Buttons::Ok};
         return answer(inputAnswers, text);
     }
 
     bool SelectFolder(const QString &title, QString &folder) override
     {
-        shown << Shown{QStringLiteral("folder"), QString(), title, folder, Icon::Question,
-                       Buttons::Ok};
+        shown << Shown{QStringLiteral("folder"), QString(),  title, folder,
+                       Icon::Question,           Buttons::Ok};
         return answer(folderAnswers, folder);
     }
 

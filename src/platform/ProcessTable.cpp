@@ -1,13 +1,13 @@
 #include "platform/ProcessTable.h"
 
+#include <algorithm>
+#include <unistd.h>
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
 #include <QSet>
-
-#include <algorithm>
-#include <unistd.h>
 
 namespace {
 
@@ -64,7 +64,8 @@ qint64 ProcessTable::CurrentProcessId()
 QList<ProcessEntry> ProcessTable::Descendants(qint64 root)
 {
     QList<qint64> pids;
-    const QStringList names = QDir(QStringLiteral("/proc")).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+    const QStringList names =
+        QDir(QStringLiteral("/proc")).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
     for (const QString &name : names) {
         bool ok = false;
         const qint64 pid = name.toLongLong(&ok);
@@ -113,8 +114,7 @@ QList<ProcessEntry> ProcessTable::Descendants(qint64 root)
     return result;
 }
 
-QList<ProcessEntry> ProcessTable::WithName(const QList<ProcessEntry> &entries,
-                                           const QString &name)
+QList<ProcessEntry> ProcessTable::WithName(const QList<ProcessEntry> &entries, const QString &name)
 {
     QList<ProcessEntry> result;
     if (name.isEmpty())

@@ -80,8 +80,8 @@ bool QtUserDialogs::SelectFolder(const QString &title, QString &folder)
 {
     if (!QFileInfo(folder).isDir())
         folder.clear();
-    const QString chosen = QFileDialog::getExistingDirectory(
-        owner(), title, folder, QFileDialog::ShowDirsOnly);
+    const QString chosen =
+        QFileDialog::getExistingDirectory(owner(), title, folder, QFileDialog::ShowDirsOnly);
     if (chosen.isEmpty())
         return false;
     folder = QDir::cleanPath(chosen);

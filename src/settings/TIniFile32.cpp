@@ -1,6 +1,7 @@
 #include "settings/TIniFile32.h"
 
-#include "shell/AppErrors.h"
+#include <limits>
+#include <stdexcept>
 
 #include <QDir>
 #include <QFile>
@@ -8,8 +9,7 @@
 #include <QSaveFile>
 #include <QStringDecoder>
 
-#include <limits>
-#include <stdexcept>
+#include "shell/AppErrors.h"
 
 namespace {
 
@@ -96,8 +96,7 @@ void TIniFile32::ReadSections(QStringList *strings) const
     }
 }
 
-QString TIniFile32::ReadString(const QString &section, const QString &key,
-                               const QString &def) const
+QString TIniFile32::ReadString(const QString &section, const QString &key, const QString &def) const
 {
     if (m_lines.isEmpty())
         return def;
@@ -129,8 +128,8 @@ bool TIniFile32::TryStrToInt(const QString &text, qint32 &value)
         ++i;
     if (i >= text.size())
         return false;
-    const quint64 limit = hex ? 0xFFFFFFFFull
-                              : quint64(std::numeric_limits<qint32>::max()) + (negative ? 1 : 0);
+    const quint64 limit =
+        hex ? 0xFFFFFFFFull : quint64(std::numeric_limits<qint32>::max()) + (negative ? 1 : 0);
     quint64 magnitude = 0;
     for (; i < text.size(); ++i) {
         const char16_t c = text.at(i).unicode();

@@ -1,8 +1,8 @@
 #pragma once
 
-#include <QString>
-
 #include <stdexcept>
+
+#include <QString>
 
 // Errors that reach the application's general error box with their message. The message is
 // UTF-8 in what().

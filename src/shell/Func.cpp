@@ -1,15 +1,15 @@
 #include "shell/Func.h"
 
+#include <memory>
+
+#include <QCoreApplication>
+
 #include "platform/IUserDialogs.h"
 #include "shell/Globals.h"
 #include "shell/TAppFunc.h"
 #include "shell/TFileFunc.h"
 #include "shell/TStrFunc.h"
 #include "shell/TSysFunc.h"
-
-#include <QCoreApplication>
-
-#include <memory>
 
 void CreateFuncObjects()
 {

@@ -1,26 +1,26 @@
 #include "shell/TAppFunc.h"
 
-#include "shell/AppErrors.h"
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <unistd.h>
 
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
-#include <cerrno>
-#include <cstring>
-#include <fcntl.h>
-#include <unistd.h>
+#include "shell/AppErrors.h"
 
 namespace {
 
 [[noreturn]] void raiseLogError(const QString &path, int code)
 {
-    throw EInOutError(QStringLiteral("I/O error %1. Cannot write the log \"%2\": %3")
-                          .arg(code)
-                          .arg(QDir::toNativeSeparators(path),
-                               QString::fromLocal8Bit(std::strerror(code))),
-                      code);
+    throw EInOutError(
+        QStringLiteral("I/O error %1. Cannot write the log \"%2\": %3")
+            .arg(code)
+            .arg(QDir::toNativeSeparators(path), QString::fromLocal8Bit(std::strerror(code))),
+        code);
 }
 
 } // namespace

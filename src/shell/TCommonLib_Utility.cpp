@@ -1,5 +1,10 @@
 // The utility operations of TCommonLib: splitting, numbers, sizes, durations, message
 // boxes, the log and file names.
+#include <cmath>
+#include <stdexcept>
+
+#include <QLocale>
+
 #include "platform/IUserDialogs.h"
 #include "shell/AppErrors.h"
 #include "shell/Func.h"
@@ -7,11 +12,6 @@
 #include "shell/TAppFunc.h"
 #include "shell/TCommonLib.h"
 #include "shell/TFileFunc.h"
-
-#include <QLocale>
-
-#include <cmath>
-#include <stdexcept>
 
 namespace {
 

@@ -2,6 +2,8 @@
 // profile) with the Add counter in Config/UserProfileCount.ini. They work on the Options
 // dialog's lists: the name comes from cbbCustomProfile, the values go to and come from
 // the six profile lists.
+#include <limits>
+
 #include "platform/IUserDialogs.h"
 #include "settings/TIniFile32.h"
 #include "shell/AppErrors.h"
@@ -9,8 +11,6 @@
 #include "shell/Globals.h"
 #include "shell/TCommonLib.h"
 #include "shell/TCustomProc.h"
-
-#include <limits>
 
 namespace {
 
@@ -61,8 +61,7 @@ void TCustomProc::AddCustomProfile()
     if (!Globals::userDialogs ||
         !Globals::userDialogs->InputBox(AppTitle(), QStringLiteral("Plese input a name"), name))
         return;
-    TIniFile32(configFile(kProfileFile))
-        .WriteString(name, name, m_optionBoxes.currentSelections());
+    TIniFile32(configFile(kProfileFile)).WriteString(name, name, m_optionBoxes.currentSelections());
 }
 
 void TCustomProc::SaveCustomProfile()
@@ -70,8 +69,7 @@ void TCustomProc::SaveCustomProfile()
     const QString name = m_optionBoxes.cbbCustomProfile().text();
     if (name.isEmpty())
         return;
-    TIniFile32(configFile(kProfileFile))
-        .WriteString(name, name, m_optionBoxes.currentSelections());
+    TIniFile32(configFile(kProfileFile)).WriteString(name, name, m_optionBoxes.currentSelections());
 }
 
 void TCustomProc::DeleteCustomProfile()

@@ -1,10 +1,10 @@
 // The user settings of TCustomProc: the open dialog's folder, the two check boxes and the
 // output folder of the main window, kept in Config/UserSettings.ini.
+#include <QDir>
+
 #include "settings/TIniFile32.h"
 #include "shell/TCommonLib.h"
 #include "shell/TCustomProc.h"
-
-#include <QDir>
 
 namespace {
 

@@ -1,10 +1,10 @@
 #include "shell/TFileFunc.h"
 
-#include "shell/TStrFunc.h"
-
 #include <QDir>
 #include <QFileInfo>
 #include <QSet>
+
+#include "shell/TStrFunc.h"
 
 namespace {
 
@@ -26,9 +26,8 @@ QStringList TFileFunc::ListFolderEntries(const QString &folder, const QString &f
 {
     QStringList result;
     QDir dir(folder);
-    const QFileInfoList entries =
-        dir.entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
-                          QDir::Name);
+    const QFileInfoList entries = dir.entryInfoList(
+        QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
     for (const QFileInfo &entry : entries) {
         // A plain folder is skipped; a hidden one, like a folder carrying a further
         // attribute, still counts.

@@ -1,5 +1,7 @@
-#include "settings/TIniFile32.h"
-#include "shell/AppErrors.h"
+#include <csignal>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <QDateTime>
 #include <QDir>
@@ -9,10 +11,8 @@
 
 #include <gtest/gtest.h>
 
-#include <csignal>
-#include <sys/resource.h>
-#include <sys/stat.h>
-#include <unistd.h>
+#include "settings/TIniFile32.h"
+#include "shell/AppErrors.h"
 
 namespace {
 
@@ -82,19 +82,26 @@ TEST_F(IniFileTest, ReadsByTheMatchingRules)
     {
         const char *section, *key, *value;
     } cases[] = {
-        {"USRInfo", "initdir", "small"},   {"USRInfo", "InitDir", "def"},
-        {"USRInfo", "Key", "spaced value"}, {"USRInfo", "Empty", "def"},
-        {"USRInfo", "k", "v=w"},           {"USRInfo", ";c", "comment key"},
-        {"USRInfo", "\"q\"", "\"quoted\""}, {"USRInfo", "Dup", "first"},
-        {"USRInfo", "Gone", "="},          {"USRInfo", "Later", "def"},
-        {"USRInfo", "A", "def"},           {"Other", "A", "def"},
-        {"Next", "Key", "next"},           {"Missing", "Key", "def"},
-        {"USRInfo ", "Key", "def"},        {"", "Key", "def"},
+        {"USRInfo", "initdir", "small"},
+        {"USRInfo", "InitDir", "def"},
+        {"USRInfo", "Key", "spaced value"},
+        {"USRInfo", "Empty", "def"},
+        {"USRInfo", "k", "v=w"},
+        {"USRInfo", ";c", "comment key"},
+        {"USRInfo", "\"q\"", "\"quoted\""},
+        {"USRInfo", "Dup", "first"},
+        {"USRInfo", "Gone", "="},
+        {"USRInfo", "Later", "def"},
+        {"USRInfo", "A", "def"},
+        {"Other", "A", "def"},
+        {"Next", "Key", "next"},
+        {"Missing", "Key", "def"},
+        {"USRInfo ", "Key", "def"},
+        {"", "Key", "def"},
     };
     for (const auto &c : cases)
         EXPECT_EQ(ini.ReadString(c.section, c.key, "def"), c.value) << c.section << "/" << c.key;
-    EXPECT_EQ(sections(),
-              QStringList({"USRInfo", "Other", "usrinfo", "USRINFO", "Next"}));
+    EXPECT_EQ(sections(), QStringList({"USRInfo", "Other", "usrinfo", "USRINFO", "Next"}));
 }
 
 TEST_F(IniFileTest, ReadsIntegers)
@@ -108,10 +115,22 @@ TEST_F(IniFileTest, ReadsIntegers)
         const char *key;
         qint32 value;
     } cases[] = {
-        {"hex", 26},  {"HEX", 26},           {"dollar", 26},         {"dec", 12},
-        {"neg", -12}, {"plus", 7},           {"junk", -99},          {"empty", -99},
-        {"big", -99}, {"max", 2147483647},   {"min", -2147483647 - 1}, {"allf", -1},
-        {"nine", -99}, {"zero", -99},        {"sign", -99},          {"space", -99},
+        {"hex", 26},
+        {"HEX", 26},
+        {"dollar", 26},
+        {"dec", 12},
+        {"neg", -12},
+        {"plus", 7},
+        {"junk", -99},
+        {"empty", -99},
+        {"big", -99},
+        {"max", 2147483647},
+        {"min", -2147483647 - 1},
+        {"allf", -1},
+        {"nine", -99},
+        {"zero", -99},
+        {"sign", -99},
+        {"space", -99},
         {"missing", -99},
     };
     for (const auto &c : cases)
@@ -192,8 +211,7 @@ TEST_F(IniFileTest, SplitsLinesAtCrLfAndCrLf)
 {
     write("[s]\ra=1\nb=2\r\nc=3\n\rd=4\r\r\ne=5");
     const TIniFile32 ini(m_path);
-    EXPECT_EQ(ini.Lines(),
-              QList<QByteArray>({"[s]", "a=1", "b=2", "c=3", "", "d=4", "", "e=5"}));
+    EXPECT_EQ(ini.Lines(), QList<QByteArray>({"[s]", "a=1", "b=2", "c=3", "", "d=4", "", "e=5"}));
     for (const char *key : {"a", "b", "c", "d", "e"})
         EXPECT_FALSE(ini.ReadString("s", key, "").isEmpty()) << key;
     EXPECT_TRUE(TIniFile32(m_path + ".missing").Lines().isEmpty());
@@ -247,7 +265,8 @@ TEST_F(IniFileTest, AFileThatCannotBeReadOrWrittenRaisesThePlatformError)
         TIniFile32 ini(folder);
         FAIL() << "no error";
     } catch (const EInOutError &error) {
-        EXPECT_TRUE(QString::fromUtf8(error.what()).startsWith("Cannot open file \"" + folder + "\". "))
+        EXPECT_TRUE(
+            QString::fromUtf8(error.what()).startsWith("Cannot open file \"" + folder + "\". "))
             << error.what();
     }
 
@@ -265,7 +284,8 @@ TEST_F(IniFileTest, AFileThatCannotBeReadOrWrittenRaisesThePlatformError)
         ini.WriteString("USRInfo", "OutDir", "/out");
         FAIL() << "no error";
     } catch (const EInOutError &error) {
-        EXPECT_TRUE(QString::fromUtf8(error.what()).startsWith("Cannot create file \"" + missing + "\". "))
+        EXPECT_TRUE(
+            QString::fromUtf8(error.what()).startsWith("Cannot create file \"" + missing + "\". "))
             << error.what();
     }
     EXPECT_EQ(ini.ReadString("USRInfo", "OutDir", ""), "/out");

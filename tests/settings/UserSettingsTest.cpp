@@ -1,16 +1,16 @@
-#include "FakeUserDialogs.h"
-#include "settings/TIniFile32.h"
-#include "shell/AppErrors.h"
-#include "shell/Globals.h"
-#include "shell/TCommonLib.h"
-#include "shell/TCustomProc.h"
-
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include "FakeUserDialogs.h"
+#include "settings/TIniFile32.h"
+#include "shell/AppErrors.h"
+#include "shell/Globals.h"
+#include "shell/TCommonLib.h"
+#include "shell/TCustomProc.h"
 
 namespace {
 
@@ -93,8 +93,8 @@ TEST_F(UserSettingsTest, OnlyOneTicksACheckBox)
     {
         const char *value;
         bool ticked;
-    } cases[] = {{"1", true}, {" 1 ", true}, {"true", false}, {"yes", false},
-                 {"0", false}, {"", false},  {"01", false},   {"\x01", false}};
+    } cases[] = {{"1", true},  {" 1 ", true}, {"true", false}, {"yes", false},
+                 {"0", false}, {"", false},   {"01", false},   {"\x01", false}};
     for (const auto &c : cases) {
         write("UserSettings.ini",
               QByteArray("[USRInfo]\r\nSHWDDir=") + c.value + "\r\nSHUTDOWN=" + c.value);
@@ -274,9 +274,9 @@ TEST_F(CustomProfileTest, TheCounterGrowsOnEveryAddCancelledOrNot)
     EXPECT_EQ(read("UserProfileCount.ini"), "\r\n[count]\r\ncount=2\r\n");
 
     // A counter that is no number reads as 0.
-    for (const QByteArray counter : {QByteArray("[count]\r\ncount=many\r\n"),
-                                     QByteArray("[count]\r\ncount=\0\0\0", 18),
-                                     QByteArray("\xff\xfe\x00junk", 7)}) {
+    for (const QByteArray counter :
+         {QByteArray("[count]\r\ncount=many\r\n"), QByteArray("[count]\r\ncount=\0\0\0", 18),
+          QByteArray("\xff\xfe\x00junk", 7)}) {
         write("UserProfileCount.ini", counter);
         m_proc.AddCustomProfile();
         EXPECT_EQ(m_dialogs.shown.last().initialText, "UserProfileInfo1");
@@ -327,11 +327,11 @@ TEST_F(CustomProfileTest, AppliesOnlyWellFormedValues)
         const char *stored, *after;
     } cases[] = {
         {"1|1|2", "0|0|0|0|0|0"},
-        {"1|1|2|5|1|2|", "1|1|2|5|1|2"},      // a trailing empty piece is dropped
-        {"1||2|5|1|2", "1|0|2|5|1|2"},        // an empty piece leaves its list
-        {"99|1|2|5|1|-1", "-1|1|2|5|1|-1"},   // beyond the list: no selection
+        {"1|1|2|5|1|2|", "1|1|2|5|1|2"},    // a trailing empty piece is dropped
+        {"1||2|5|1|2", "1|0|2|5|1|2"},      // an empty piece leaves its list
+        {"99|1|2|5|1|-1", "-1|1|2|5|1|-1"}, // beyond the list: no selection
         {"1|1|2|5|1|2|3", "0|0|0|0|0|0"},
-        {"$1| 1|2|5|1|2 ", "1|1|2|5|1|2"},    // hexadecimal, blanks around a piece
+        {"$1| 1|2|5|1|2 ", "1|1|2|5|1|2"}, // hexadecimal, blanks around a piece
     };
     for (const auto &c : cases) {
         write("UserProfileInfo.ini", QByteArray("[P]\r\nP=") + c.stored + "\r\n");

@@ -1,15 +1,15 @@
-#include "platform/ProcessTable.h"
-#include "shell/TSysFunc.h"
+#include <csignal>
+#include <fcntl.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <QFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
-#include <csignal>
-#include <fcntl.h>
-#include <sys/wait.h>
-#include <unistd.h>
+#include "platform/ProcessTable.h"
+#include "shell/TSysFunc.h"
 
 namespace {
 
@@ -142,8 +142,7 @@ TEST_F(ProcessLookupTest, AFinishedChildIsNoLongerFound)
 TEST_F(ProcessLookupTest, GrandchildrenCountAsOurs)
 {
     // A shell of ours that starts mcore: mcore's parent is the shell, not this program.
-    const QByteArray script =
-        QFile::encodeName(m_dir.path() + "/mcore") + " 30 & wait";
+    const QByteArray script = QFile::encodeName(m_dir.path() + "/mcore") + " 30 & wait";
     const pid_t shell = ::fork();
     if (shell == 0) {
         ::execl("/bin/sh", "sh", "-c", script.constData(), static_cast<char *>(nullptr));

@@ -1,5 +1,7 @@
 #include "platform/QtUserDialogs.h"
 
+#include <functional>
+
 #include <QApplication>
 #include <QDialogButtonBox>
 #include <QInputDialog>
@@ -9,8 +11,6 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
-
-#include <functional>
 
 // The real boxes, answered by the test as a user would.
 class QtUserDialogsTest : public QObject

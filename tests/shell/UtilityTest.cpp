@@ -1,3 +1,10 @@
+#include <QDir>
+#include <QFile>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
 #include "FakeUserDialogs.h"
 #include "shell/AppErrors.h"
 #include "shell/Func.h"
@@ -6,13 +13,6 @@
 #include "shell/TCommonLib.h"
 #include "shell/TFileFunc.h"
 #include "shell/TStrFunc.h"
-
-#include <QDir>
-#include <QFile>
-#include <QRegularExpression>
-#include <QTemporaryDir>
-
-#include <gtest/gtest.h>
 
 namespace {
 
@@ -23,9 +23,14 @@ TEST(SplitByChar, KeepsInnerAndLeadingEmptyPiecesButNotATrailingOne)
         QString text;
         QStringList pieces;
     } cases[] = {
-        {"00:01:30", {"00", "01", "30"}}, {"a::b", {"a", "", "b"}}, {":a", {"", "a"}},
-        {"a:", {"a"}},                    {"", {}},                 {":", {""}},
-        {"abc", {"abc"}},                 {"::", {"", ""}},
+        {"00:01:30", {"00", "01", "30"}},
+        {"a::b", {"a", "", "b"}},
+        {":a", {"", "a"}},
+        {"a:", {"a"}},
+        {"", {}},
+        {":", {""}},
+        {"abc", {"abc"}},
+        {"::", {"", ""}},
     };
     for (const auto &c : cases)
         EXPECT_EQ(TCommonLib::SplitByChar(c.text, ':'), c.pieces) << c.text.toStdString();
@@ -52,9 +57,14 @@ TEST(ParseNumber, ReadsNumbersLeniently)
         QString text;
         double value;
     } cases[] = {
-        {" 12.5s", 12.5}, {"1.2.3", 1.23}, {"5-3", 53}, {"--5", -5}, {"+7", 7},  {"abc", 0},
-        {"12,5", 125},    {"", 0},         {"-", 0},    {"+", 0},    {"-5-", -5}, {"+-5", 5},
-        {"\t 42 \r\n", 42}, {"time=00.40", 0.4}, {"-.5", -0.5},
+        {" 12.5s", 12.5},   {"1.2.3", 1.23},
+        {"5-3", 53},        {"--5", -5},
+        {"+7", 7},          {"abc", 0},
+        {"12,5", 125},      {"", 0},
+        {"-", 0},           {"+", 0},
+        {"-5-", -5},        {"+-5", 5},
+        {"\t 42 \r\n", 42}, {"time=00.40", 0.4},
+        {"-.5", -0.5},
     };
     for (const auto &c : cases)
         EXPECT_DOUBLE_EQ(TCommonLib::ParseNumber(c.text), c.value) << c.text.toStdString();
@@ -97,10 +107,11 @@ TEST(FormatDuration, WritesHoursMinutesAndSeconds)
         qint64 seconds;
         const char *text;
     } cases[] = {
-        {0, "00:00:00"},         {59, "00:00:59"},   {60, "00:01:00"},
-        {3599, "00:59:59"},      {3600, "01:00:00"}, {3661, "01:01:01"},
-        {360000, "100:00:00"},   {-1, "00:00:00"},   {-7200, "00:00:00"},
-        {Q_INT64_C(9223372036854775807), "2562047788015215:30:07"},
+        {0, "00:00:00"},       {59, "00:00:59"},
+        {60, "00:01:00"},      {3599, "00:59:59"},
+        {3600, "01:00:00"},    {3661, "01:01:01"},
+        {360000, "100:00:00"}, {-1, "00:00:00"},
+        {-7200, "00:00:00"},   {Q_INT64_C(9223372036854775807), "2562047788015215:30:07"},
     };
     for (const auto &c : cases)
         EXPECT_EQ(TCommonLib::FormatDuration(c.seconds), c.text) << c.seconds;
@@ -273,7 +284,8 @@ TEST_F(LogTest, ALogThatCannotBeWrittenRaisesAnInputOutputError)
 TEST(AppFolder, IsTheFolderOfTheRunningExecutable)
 {
     TAppFunc app;
-    EXPECT_EQ(app.GetAppFolder(), QFileInfo(QFile::symLinkTarget("/proc/self/exe")).absolutePath() + '/');
+    EXPECT_EQ(app.GetAppFolder(),
+              QFileInfo(QFile::symLinkTarget("/proc/self/exe")).absolutePath() + '/');
 }
 
 TEST(CreateFuncObjects, MakesTheFourObjectsOnce)
