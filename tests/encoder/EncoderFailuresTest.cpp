@@ -201,6 +201,7 @@ class FedConversion
 public:
     FedConversion(const TempDir &work, const std::string &outputFolder)
     {
+        ::signal(SIGPIPE, SIG_IGN); // an encoder that ended early fails the write, not the test
         m_fifo = work.file("live.mpg");
         ::mkfifo(m_fifo.c_str(), 0600);
         int fds[2];
@@ -223,7 +224,14 @@ public:
         }
         ::close(fds[1]);
         m_output = fds[0];
-        m_feed = ::open(m_fifo.c_str(), O_WRONLY); // waits until the encoder opens it
+        // The pipe opens for writing once the encoder opens it for reading; an encoder that
+        // failed before that must not leave the test waiting.
+        auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+        while ((m_feed = ::open(m_fifo.c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC)) < 0 &&
+               std::chrono::steady_clock::now() < deadline)
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        if (m_feed >= 0)
+            ::fcntl(m_feed, F_SETFL, ::fcntl(m_feed, F_GETFL) & ~O_NONBLOCK);
     }
     ~FedConversion()
     {
@@ -238,6 +246,8 @@ public:
     }
     bool feed(const std::string &bytes)
     {
+        if (m_feed < 0)
+            return false;
         size_t done = 0;
         while (done < bytes.size()) {
             ssize_t n = ::write(m_feed, bytes.data() + done, bytes.size() - done);
@@ -249,7 +259,8 @@ public:
     }
     void endFeed()
     {
-        ::close(m_feed);
+        if (m_feed >= 0)
+            ::close(m_feed);
         m_feed = -1;
     }
     // Reads what the encoder wrote so far, one read() per chunk.
