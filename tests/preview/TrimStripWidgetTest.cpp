@@ -1,0 +1,120 @@
+// The trim strip widget with the mouse: dragging the handles within their limits, Esc ending
+// a drag, clicks on the outer images, and the handle faces.
+
+#include "preview/PreviewPlayer.h"
+#include "preview/TrimStrip.h"
+#include "preview/TrimStripModel.h"
+#include "sources/SourceListModel.h"
+
+#include <QApplication>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class StripWidget : public ::testing::Test
+{
+protected:
+    StripWidget()
+    {
+        list.appendRow(SourceRow::ForNewSource("/m/a.mp4", "1 MB", "00:03:20"));
+        list.setSelected(0, true);
+        model.LoadSelectedRow();
+        strip.show();
+        QApplication::processEvents();
+    }
+
+    QString start() const { return list.cell(0, SourceRow::dxtrlSourceFileStartTime); }
+    QString end() const { return list.cell(0, SourceRow::dxtrlSourceFileEndTime); }
+
+    SourceListModel list;
+    PreviewPlayer player;
+    TrimStripModel model{list, player};
+    TrimStrip strip{model};
+};
+
+TEST_F(StripWidget, PartsFollowTheModel)
+{
+    EXPECT_EQ(strip.size(), QSize(260, 19));
+    EXPECT_EQ(strip.Panel2()->geometry(), QRect(0, 0, 1, 19));
+    EXPECT_EQ(strip.Splitter1()->geometry(), QRect(1, 0, 19, 19));
+    EXPECT_EQ(strip.Panel4()->geometry(), QRect(20, 0, 220, 19));
+    EXPECT_EQ(strip.Splitter2()->geometry(), QRect(240, 0, 19, 19));
+    EXPECT_EQ(strip.Panel3()->geometry(), QRect(259, 0, 1, 19));
+    model.SetLeft(50);
+    model.SetRight(30);
+    EXPECT_EQ(strip.Splitter1()->x(), 50);
+    EXPECT_EQ(strip.Splitter2()->x(), 211);
+    EXPECT_EQ(strip.Panel4()->width(), 142);
+    EXPECT_TRUE(strip.tmrPaintSP().isActive());
+    EXPECT_EQ(strip.tmrPaintSP().interval(), 10);
+    EXPECT_EQ(strip.Splitter1()->cursor().shape(), Qt::PointingHandCursor);
+}
+
+TEST_F(StripWidget, DraggingMovesTheHandlesWithinTheirLimits)
+{
+    QTest::mousePress(strip.Splitter1(), Qt::LeftButton, {}, QPoint(9, 9));
+    QTest::mouseMove(strip.Splitter1(), QPoint(9 + 109, 9));
+    EXPECT_EQ(model.Left(), 110);
+    EXPECT_EQ(start(), "00:01:38"); // 49 % of 200 s, set while dragging
+    QTest::mouseRelease(strip.Splitter1(), Qt::LeftButton, {}, QPoint(9, 9));
+    EXPECT_EQ(model.Left(), 110);
+
+    // Far past the end handle: every part keeps 1 px.
+    QTest::mousePress(strip.Splitter1(), Qt::LeftButton, {}, QPoint(9, 9));
+    QTest::mouseMove(strip.Splitter1(), QPoint(400, 9));
+    QTest::mouseRelease(strip.Splitter1(), Qt::LeftButton, {}, QPoint(9, 9));
+    EXPECT_EQ(model.Left(), 220);
+    EXPECT_EQ(model.Middle(), 1);
+
+    // The end handle grows its image to the right as it moves left; Esc ends the drag.
+    model.SetLeft(1);
+    QTest::mousePress(strip.Splitter2(), Qt::LeftButton, {}, QPoint(9, 9));
+    QTest::mouseMove(strip.Splitter2(), QPoint(9 - 109, 9));
+    EXPECT_EQ(model.Right(), 110);
+    EXPECT_EQ(end(), "00:01:40");
+    QTest::keyClick(strip.Splitter2(), Qt::Key_Escape);
+    QTest::mouseMove(strip.Splitter2(), QPoint(9 - 20, 9));
+    EXPECT_EQ(model.Right(), 110); // no longer dragged
+    QTest::mouseRelease(strip.Splitter2(), Qt::LeftButton, {}, QPoint(9, 9));
+}
+
+TEST_F(StripWidget, ClicksStepTheHandles)
+{
+    model.SetRight(40);
+    QTest::mouseClick(strip.Panel3(), Qt::LeftButton, Qt::ShiftModifier, QPoint(5, 9));
+    EXPECT_EQ(model.Right(), 30);
+    QTest::mouseClick(strip.Panel3(), Qt::RightButton, {}, QPoint(5, 9));
+    EXPECT_EQ(model.Right(), 30);
+    model.SetLeft(40);
+    QTest::mouseClick(strip.Panel2(), Qt::LeftButton, Qt::ControlModifier, QPoint(5, 9));
+    EXPECT_EQ(model.Left(), 39);
+    QTest::mouseDClick(strip.Panel2(), Qt::LeftButton, {}, QPoint(5, 9));
+    EXPECT_LE(model.Left(), 34); // the press and the double click each step 5 px
+    QTest::mouseClick(strip.Panel4(), Qt::LeftButton, {}, QPoint(5, 9));
+    EXPECT_LE(model.Left(), 34);
+}
+
+TEST_F(StripWidget, HandleFacesLeaveBlackOut)
+{
+    const QImage face = strip.Splitter1()->grab().toImage();
+    const QColor background = strip.Splitter1()->palette().color(QPalette::Button);
+    EXPECT_EQ(face.pixelColor(0, 0), background); // a black corner of the picture
+    const QImage picture = TrimStrip::imgL();
+    ASSERT_FALSE(picture.isNull());
+    int coloured = 0;
+    for (int y = 0; y < face.height(); ++y)
+        for (int x = 0; x < face.width(); ++x)
+            coloured += face.pixelColor(x, y) != background;
+    EXPECT_GT(coloured, 40); // the handle's mark is drawn
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
