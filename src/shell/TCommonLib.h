@@ -9,6 +9,7 @@
 
 class OptionListModel;
 class IPowerOff;
+class IPreviewGraph;
 
 // The controller for the job record, command-line fragments, probing, list commands,
 // process control, completion actions and utility operations. One instance lives from
@@ -121,6 +122,12 @@ public:
     QStringList ReadConfigSections(const QString &fileName);
     // The value of key name in section name of a file of the Config folder, or empty text.
     QString ReadConfigValue(const QString &fileName, const QString &name);
+
+    // ---- Preview graph (group: preview and trimming) ----
+
+    // Moves the preview graph to ms milliseconds (100-ns units at the graph); the outcome
+    // is not examined. The graph must be active.
+    void SeekGraph(IPreviewGraph *graph, qint64 ms);
 
 private:
     // ---- Output folder, process control and completion actions (group: conversion engine) ----

@@ -3,6 +3,7 @@
 
 #include "preview/PreviewPlayer.h"
 #include "preview/TrimStripModel.h"
+#include "shell/TCommonLib.h"
 #include "sources/SourceListModel.h"
 
 #include "FakePreviewGraph.h"
@@ -273,6 +274,17 @@ TEST_F(TrimStrip, CutSecondsOfTheLastRowWithThatPathIgnoringCase)
     EXPECT_EQ(strip.GetRowCutSeconds("/m/none.mp4"), 0);
     list.setCell(b, kEnd, "00:00:05");
     EXPECT_EQ(strip.GetRowCutSeconds("/m/a.mp4"), -15);
+}
+
+TEST_F(TrimStrip, SeekGraphWorksInHundredNanosecondUnits)
+{
+    TCommonLib lib;
+    lib.SeekGraph(&graph, 1500); // an inactive graph is left alone
+    EXPECT_TRUE(graph.seeks.isEmpty());
+    graph.makeActive();
+    lib.SeekGraph(&graph, 1500);
+    ASSERT_EQ(graph.seeks.size(), 1);
+    EXPECT_EQ(graph.seeks.last(), 15000000);
 }
 
 } // namespace
