@@ -156,4 +156,6 @@ void TAdvanceSystem::Execute()
         m_result = result;
     }
     m_finished = true;
+    if (m_onFinished)
+        m_onFinished();
 }

@@ -52,6 +52,8 @@ public:
     // Settings that apply from the next Resume.
     void SetWorkDir(const QString &dir) { m_workDir = dir; }
     void SetTimings(const TRunnerTimings &timings) { m_timings = timings; }
+    // Called on the runner's thread once the run has ended and its result is complete.
+    void SetFinishedCallback(std::function<void()> finished) { m_onFinished = std::move(finished); }
 
     // Starts the thread; a second call does nothing.
     void Resume();
@@ -70,6 +72,7 @@ private:
 
     QString m_workDir;
     TRunnerTimings m_timings;
+    std::function<void()> m_onFinished;
     std::thread m_thread;
     std::atomic<bool> m_terminated{false};
     std::atomic<bool> m_finished{false};

@@ -88,10 +88,14 @@ void TCustomProc::ConvertAll(SourceListModel &list)
 
             if (CurrentRunner)
                 CurrentRunner->Terminate();
+            // The runner's end cuts the current look-out pause short, so a job's end is
+            // seen at once rather than at the next 100 ms look.
+            EventPump::Waiter jobEnd;
             CurrentRunner = std::make_unique<TAdvanceSystem>(
                 CommandLine, view ? view->OutputCallback() : TOutputCallback());
             CurrentRunner->SetWorkDir(lib.AppDir);
             CurrentRunner->SetTimings(timings.runner);
+            CurrentRunner->SetFinishedCallback([&jobEnd] { jobEnd.Wake(); });
             CurrentRunner->Resume();
 
             EventPump::ProcessPending();
@@ -100,13 +104,13 @@ void TCustomProc::ConvertAll(SourceListModel &list)
             // neither holds the batch up nor is touched.
             while (TCommonLib::FindEncoderProcess(QStringLiteral("tcore")) != 0 ||
                    TCommonLib::FindEncoderProcess(QStringLiteral("mcore")) != 0)
-                EventPump::WaitFor(timings.pollMs);
+                jobEnd.WaitFor(timings.pollMs);
 
             std::unique_ptr<TAdvanceSystem> runner = std::move(CurrentRunner);
             const TRunResult result = [&] {
                 // Destroying the runner waits for its thread; the encoder has ended.
                 while (!runner->Finished())
-                    EventPump::WaitFor(5);
+                    jobEnd.WaitFor(timings.pollMs);
                 return runner->Result();
             }();
             runner.reset();
