@@ -1,5 +1,7 @@
 #include "platform/VideoWindow.h"
 
+#include "platform/ScreenSaverInhibitor.h"
+
 #include <QLabel>
 #include <QLinearGradient>
 #include <QMouseEvent>
@@ -52,6 +54,7 @@ VideoWindow::VideoWindow(QWidget *parent)
     setObjectName(QStringLiteral("DSVideoWindowEx1"));
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
+    m_screenSaver = new ScreenSaverInhibitor(this);
     m_panLogo = new LogoPanel(this);
     m_panLogo->setGeometry(rect());
     m_cursorTimer.setSingleShot(true);
@@ -100,6 +103,7 @@ void VideoWindow::detachMpv()
     m_ctx = nullptr;
     m_frame = QImage();
     m_buffer.reset();
+    m_screenSaver->setInhibited(false);
     unsetCursor();
     update();
 }
@@ -147,6 +151,7 @@ void VideoWindow::renderFrame(bool force)
     };
     if (mpv_render_context_render(m_ctx, params) >= 0) {
         ++m_framesDrawn;
+        m_screenSaver->setInhibited(true);
         update();
     }
 }

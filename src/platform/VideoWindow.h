@@ -8,12 +8,13 @@
 
 #include <memory>
 
+class ScreenSaverInhibitor;
 struct mpv_render_context;
 
 // The preview's video window (DSVideoWindowEx1): draws the video of the preview graph with
 // libmpv's software renderer, letter-boxed on black, and holds the logo panel (panLogo with
 // imgLOGO) that covers it whenever nothing plays. The mouse cursor hides after 3 s without
-// movement over the video.
+// movement over the video, and the screen saver stays away while video is shown.
 class VideoWindow : public QWidget, public IMpvVideoSink
 {
     Q_OBJECT
@@ -52,4 +53,5 @@ private:
     QWidget *m_panLogo = nullptr;
     QTimer m_cursorTimer;
     quint64 m_framesDrawn = 0;
+    ScreenSaverInhibitor *m_screenSaver = nullptr;
 };
