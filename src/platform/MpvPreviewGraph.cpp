@@ -2,7 +2,9 @@
 
 #include "platform/IMpvVideoSink.h"
 
+#include <QDir>
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QEventLoop>
 #include <QTimer>
 
@@ -69,9 +71,18 @@ void MpvPreviewGraph::setVideoSink(IMpvVideoSink *sink, QObject *sinkObject)
     m_sinkObject = sinkObject;
 }
 
-const char *MpvPreviewGraph::desktopAudioOutputs()
+QByteArray MpvPreviewGraph::desktopAudioOutputs()
 {
-    return "pulse,pipewire,alsa";
+    // The sound servers first, then the sound cards. An output whose server or device is
+    // not there is left out, so that its client library does not fill the terminal with
+    // complaints before the silent fallback.
+    QByteArray outputs = "pulse";
+    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    if (!runtime.isEmpty() && QFileInfo::exists(runtime + QStringLiteral("/pipewire-0")))
+        outputs += ",pipewire";
+    if (QDir(QStringLiteral("/dev/snd")).exists())
+        outputs += ",alsa";
+    return outputs;
 }
 
 void MpvPreviewGraph::makeActive()
@@ -104,7 +115,7 @@ void MpvPreviewGraph::makeActive()
     if (m_outputs.nullAudio) {
         setOption(mpv, "ao", "null");
     } else {
-        setOption(mpv, "ao", desktopAudioOutputs());
+        setOption(mpv, "ao", desktopAudioOutputs().constData());
         setOption(mpv, "audio-fallback-to-null", "yes");
     }
     if (mpv_initialize(mpv) < 0) {

@@ -48,7 +48,7 @@ public:
     qint64 duration() const override;
 
     // The libmpv audio output list for the desktop: its sound servers first, then ALSA.
-    static const char *desktopAudioOutputs();
+    static QByteArray desktopAudioOutputs();
 
 private:
     enum class LoadState { None, Loading, Loaded, Failed };
