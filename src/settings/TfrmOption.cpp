@@ -2,6 +2,8 @@
 
 #include "profiles/OptionBoxes.h"
 #include "settings/OptionComboBinding.h"
+#include "shell/TCommonLib.h"
+#include "shell/TCustomProc.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -118,6 +120,20 @@ TfrmOption::TfrmOption(OptionBoxes &boxes, QWidget *parent)
                         combo("cbbVideoSize")};
     for (size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
+}
+
+TfrmOption::Operations TfrmOption::ControllerOperations(TCustomProc &proc, TCommonLib &lib)
+{
+    Operations operations;
+    operations.ReadProfileNames = [&lib] {
+        return lib.ReadConfigSections(QStringLiteral("UserProfileInfo.ini"));
+    };
+    operations.ApplyCustomProfile = [&proc] { proc.ApplyCustomProfile(); };
+    operations.AddCustomProfile = [&proc] { proc.AddCustomProfile(); };
+    operations.SaveCustomProfile = [&proc] { proc.SaveCustomProfile(); };
+    operations.DeleteCustomProfile = [&proc] { proc.DeleteCustomProfile(); };
+    operations.FillProfileBox = [&proc](OptionListModel &list) { proc.FillProfileBox(list); };
+    return operations;
 }
 
 QComboBox *TfrmOption::combo(const char *name) const

@@ -7,6 +7,8 @@
 #include <functional>
 
 class OptionBoxes;
+class TCommonLib;
+class TCustomProc;
 class OptionComboBinding;
 class OptionListModel;
 class QComboBox;
@@ -40,6 +42,10 @@ public:
     };
 
     explicit TfrmOption(OptionBoxes &boxes, QWidget *parent = nullptr);
+
+    // The operations of the program's controllers: the custom profiles of proc on its
+    // option lists, the names read from the Config folder of lib. ShowError stays empty.
+    static Operations ControllerOperations(TCustomProc &proc, TCommonLib &lib);
 
     Operations &operations() { return m_operations; }
 

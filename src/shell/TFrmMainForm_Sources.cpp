@@ -70,18 +70,8 @@ void TFrmMainForm::BindSources()
 
     frmOption = new TfrmOption(proc->optionBoxes(), this);
     TfrmOption::Operations &operations = frmOption->operations();
-    operations.ReadProfileNames = [] {
-        return Globals::commonLib
-                   ? Globals::commonLib->ReadConfigSections(QStringLiteral("UserProfileInfo.ini"))
-                   : QStringList();
-    };
-    operations.ApplyCustomProfile = [proc] { proc->ApplyCustomProfile(); };
-    operations.AddCustomProfile = [proc] { proc->AddCustomProfile(); };
-    operations.SaveCustomProfile = [proc] { proc->SaveCustomProfile(); };
-    operations.DeleteCustomProfile = [proc] { proc->DeleteCustomProfile(); };
-    operations.FillProfileBox = [proc](OptionListModel &profiles) {
-        proc->FillProfileBox(profiles);
-    };
+    if (Globals::commonLib)
+        operations = TfrmOption::ControllerOperations(*proc, *Globals::commonLib);
     operations.ShowError = showError;
 }
 

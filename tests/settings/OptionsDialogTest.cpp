@@ -1,12 +1,19 @@
 // The Options dialog: showing, Cancel, OK, the close button and the custom profile buttons,
 // over the program's option lists and a custom profile store kept in memory.
+#include "FakeUserDialogs.h"
 #include "profiles/ConfigInfo.h"
 #include "profiles/OptionBoxes.h"
 #include "settings/TfrmOption.h"
+#include "shell/Globals.h"
+#include "shell/TCommonLib.h"
+#include "shell/TCustomProc.h"
 
 #include <QComboBox>
+#include <QDir>
+#include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <stdexcept>
@@ -140,6 +147,50 @@ private:
             return result;
         }
         // Chooses entry index of a list as the user does.
+        void choose(QComboBox *combo, int index)
+        {
+            combo->setCurrentIndex(index);
+            Q_EMIT combo->activated(index);
+        }
+    };
+
+
+    // The dialog over the program's controllers: profiles in UserProfileInfo.ini of a
+    // temporary program folder, names asked through scripted input boxes.
+    struct ProgramFixture
+    {
+        QTemporaryDir dir;
+        TCommonLib lib;
+        TCustomProc proc;
+        FakeUserDialogs dialogs;
+        TfrmOption dialog{proc.optionBoxes()};
+        QStringList errors;
+
+        ProgramFixture()
+        {
+            QDir(dir.path()).mkdir("Config");
+            lib.AppDir = dir.path() + '/';
+            proc.SetCommonLib(&lib);
+            Globals::userDialogs = &dialogs;
+            proc.FillOptionBoxes();
+            dialog.operations() = TfrmOption::ControllerOperations(proc, lib);
+            dialog.operations().ShowError = [this](const QString &m) { errors << m; };
+        }
+        ~ProgramFixture() { Globals::userDialogs = nullptr; }
+
+        OptionBoxes &boxes() { return proc.optionBoxes(); }
+        QString file(const QString &name) const { return lib.AppDir + "Config/" + name; }
+        QByteArray read(const QString &name) const
+        {
+            QFile f(file(name));
+            return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+        }
+        void write(const QString &name, const QByteArray &bytes)
+        {
+            QFile f(file(name));
+            if (f.open(QIODevice::WriteOnly | QIODevice::Truncate))
+                f.write(bytes);
+        }
         void choose(QComboBox *combo, int index)
         {
             combo->setCurrentIndex(index);
@@ -288,6 +339,93 @@ private Q_SLOTS:
         f.boxes.cbbVideoSize().setSelectedIndex(4);
         QVERIFY(!f.dialog.combo("cbbVideoSize")->isEnabled());
         QCOMPARE(f.dialog.combo("cbbVideoSize")->currentText(), QString("320x240"));
+    }
+
+    // Add on a fresh installation proposes UserProfileInfo1; the profile stays after
+    // Cancel, which takes the selections back.
+    void addWithTheProgramsStoreThenCancel()
+    {
+        ProgramFixture f;
+        f.dialog.Open();
+        const int frameRate = f.boxes().cbbFramerate().selectedIndex();
+        f.choose(f.dialog.combo("cbbFramerate"), 0);
+        f.dialogs.inputAnswers = {{true, "Phone"}};
+        f.dialog.btnAdd()->click();
+        QCOMPARE(f.dialogs.shown.size(), 1);
+        QCOMPARE(f.dialogs.shown[0].initialText, QString("UserProfileInfo1"));
+        QCOMPARE(f.dialogs.shown[0].text, QString("Plese input a name"));
+        QCOMPARE(f.dialog.cbbCustomProfile()->currentText(), QString("Phone"));
+        f.dialog.btnCancel()->click();
+        QCOMPARE(f.proc.optionBoxes().cbbFramerate().selectedIndex(), frameRate);
+        QVERIFY(f.read("UserProfileInfo.ini").contains("[Phone]\r\nPhone=1|0|"));
+        QCOMPARE(f.proc.optionBoxes().cbbCustomProfile().items(), QStringList{"Phone"});
+    }
+
+    // Save while the second of three profiles is shown overwrites it and then shows the
+    // third; a typed new name is saved without a prompt and without the counter.
+    void saveWithTheProgramsStore()
+    {
+        ProgramFixture f;
+        f.write("UserProfileInfo.ini", "\r\n[A]\r\nA=0|0|0|0|0|0\r\n\r\n[B]\r\nB=0|0|0|0|0|0\r\n"
+                                       "\r\n[C]\r\nC=0|0|0|0|0|0\r\n");
+        f.dialog.Open();
+        f.choose(f.dialog.cbbCustomProfile(), 1);
+        f.choose(f.dialog.combo("cbbVideoSize"), 4);
+        f.dialog.btnSave()->click();
+        QVERIFY(f.read("UserProfileInfo.ini").contains("B=4|0|0|0|0|0"));
+        QCOMPARE(f.dialog.cbbCustomProfile()->currentText(), QString("C"));
+
+        QLineEdit *edit = f.dialog.cbbCustomProfile()->lineEdit();
+        edit->clear();
+        QTest::keyClicks(edit, "Bike");
+        f.dialog.btnSave()->click();
+        QVERIFY(f.read("UserProfileInfo.ini").contains("[Bike]"));
+        QVERIFY(f.dialogs.shown.isEmpty());
+        QVERIFY(!QFile::exists(f.file("UserProfileCount.ini")));
+    }
+
+    // Delete the only profile: the list empties and its text is cleared; the lists keep
+    // their selections.
+    void deleteTheOnlyProfile()
+    {
+        ProgramFixture f;
+        f.write("UserProfileInfo.ini", "\r\n[Only]\r\nOnly=2|0|2|3|0|0\r\n");
+        f.dialog.Open();
+        f.choose(f.dialog.cbbCustomProfile(), 0);
+        const int size = f.boxes().cbbVideoSize().selectedIndex();
+        f.dialog.btnDel()->click();
+        QCOMPARE(f.boxes().cbbCustomProfile().count(), 0);
+        QCOMPARE(f.dialog.cbbCustomProfile()->currentText(), QString());
+        QCOMPARE(f.boxes().cbbVideoSize().selectedIndex(), size);
+        QVERIFY(!f.read("UserProfileInfo.ini").contains("[Only]"));
+    }
+
+    // OK after choosing a custom profile: the main window's list reads "Normal Quality"
+    // and lists the profiles; the option lists keep the profile's values.
+    void okWithTheProgramsStore()
+    {
+        ProgramFixture f;
+        f.write("UserProfileInfo.ini", "\r\n[Phone]\r\nPhone=2|0|2|3|0|0\r\n");
+        f.dialog.Open();
+        f.choose(f.dialog.cbbCustomProfile(), 0);
+        f.dialog.btnApply()->click();
+        QCOMPARE(f.boxes().cbbProfile().selectedText(), QString("Normal Quality"));
+        QCOMPARE(f.boxes().cbbProfile().itemAt(5), QString("Phone"));
+        QCOMPARE(f.boxes().cbbVideoSize().selectedText(), QString("176x144"));
+        QCOMPARE(f.boxes().cbbAudioBitrate().selectedText(), QString("64"));
+    }
+
+    // A stored value that is no number: the conversion error is shown, the lists before
+    // it are set, and the dialog stays open.
+    void brokenStoredProfile()
+    {
+        ProgramFixture f;
+        f.write("UserProfileInfo.ini", "\r\n[Bad]\r\nBad=1|1|2|5|1|x\r\n");
+        f.dialog.Open();
+        f.choose(f.dialog.cbbCustomProfile(), 0);
+        QCOMPARE(f.errors, QStringList{"'x' is not a valid integer value"});
+        QCOMPARE(f.boxes().cbbAudioBitrate().selectedIndex(), 5);
+        QVERIFY(f.dialog.isVisible());
     }
 };
 
