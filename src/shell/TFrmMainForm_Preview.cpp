@@ -7,6 +7,8 @@
 #include "preview/TrimStrip.h"
 #include "shell/Globals.h"
 #include "shell/TCustomProc.h"
+#include "sources/SourceCommands.h"
+#include "sources/TSourceListView.h"
 
 #include <QLabel>
 
@@ -47,6 +49,23 @@ void TFrmMainForm::BindPreview()
 
     if (auto *strip = qobject_cast<TrimStrip *>(Panel1))
         strip->bind(proc->TrimStrip());
+
+    // The list's commands bring the strip in line with what is left in the list, and every
+    // committed time edit is checked.
+    if (SourceCommander) {
+        SourceCommands::Hooks &hooks = SourceCommander->hooks();
+        hooks.LoadSelectedRow = [proc] { proc->LoadSelectedRow(); };
+        hooks.ResetTrimStrip = [proc] { proc->ResetTrimStrip(); };
+    }
+    if (auto *view = qobject_cast<TSourceListView *>(dxTreeSourceFileInfo)) {
+        connect(view, &TSourceListView::dxTreeSourceFileInfoEdited, this, [this, proc] {
+            const QString error = proc->CheckTypedTimes();
+            if (error.isEmpty())
+                return;
+            if (SourceCommander && SourceCommander->hooks().ShowError)
+                SourceCommander->hooks().ShowError(error);
+        });
+    }
 }
 
 void TFrmMainForm::StopPreview()
