@@ -39,6 +39,20 @@ TEST(PlayerFailures, RunOrPauseFailingShowsTheLogoAndKeepsTheState)
     EXPECT_FALSE(player.PositionSource().isActive());
 }
 
+TEST(PlayerFailures, AStopWhileOpeningIsNotUndone)
+{
+    FakePreviewGraph graph;
+    PreviewPlayer player;
+    player.SetGraph(&graph);
+    // Runs while OpenAndPlay lets pending messages through, as a Stop click would.
+    QMetaObject::invokeMethod(&player, [&] { player.btnStopClick(); }, Qt::QueuedConnection);
+    player.OpenAndPlay("/m/a.mp4");
+    EXPECT_TRUE(player.LoadedFile.isEmpty());
+    EXPECT_FALSE(player.IsPlaying);
+    EXPECT_TRUE(player.LogoVisible());
+    EXPECT_FALSE(graph.isActive());
+}
+
 TEST(PlayerFailures, InactiveGraphIgnoresPlayPauseAndStop)
 {
     FakePreviewGraph graph;
