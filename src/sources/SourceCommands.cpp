@@ -15,8 +15,14 @@
 
 SourceCommands::SourceCommands(SourceListModel &list, IMediaProbe &probe,
                                ISourceFileDialog &dialog, QWidget *owner, QObject *parent)
-    : QObject(parent), m_list(list), m_probe(probe), m_dialog(dialog), m_owner(owner)
+    : QObject(parent), m_list(list), m_probe(probe), m_dialog(&dialog), m_owner(owner)
 {
+}
+
+void SourceCommands::SetOpenDialog(ISourceFileDialog *dialog)
+{
+    if (dialog)
+        m_dialog = dialog;
 }
 
 void SourceCommands::SetListView(TSourceListView *view)
@@ -90,7 +96,7 @@ void SourceCommands::showError(const QString &message)
 void SourceCommands::saveInitDir()
 {
     if (m_hooks.SaveInitDir)
-        m_hooks.SaveInitDir(m_dialog.FileName());
+        m_hooks.SaveInitDir(m_dialog->FileName());
 }
 
 void SourceCommands::btnOpenFileClick()
@@ -98,7 +104,7 @@ void SourceCommands::btnOpenFileClick()
     QString initialDir = m_hooks.LoadInitDir ? m_hooks.LoadInitDir() : QString();
     if (initialDir.isEmpty())
         initialDir = QDir::homePath();
-    const QStringList files = SourceAdding::SelectSourceFiles(m_dialog, true, initialDir);
+    const QStringList files = SourceAdding::SelectSourceFiles(*m_dialog, true, initialDir);
 
     // The busy window does the adding, also for an empty list (a cancelled dialog): the
     // first row is then selected and loaded all the same.

@@ -43,6 +43,10 @@ public:
 
     Hooks &hooks() { return m_hooks; }
 
+    // The open dialog of the Open command (tests hand in one that answers by itself).
+    void SetOpenDialog(ISourceFileDialog *dialog);
+    ISourceFileDialog *OpenDialog() const { return m_dialog; }
+
     // The list widget whose events this object answers; connects them.
     void SetListView(TSourceListView *view);
     // The busy window of the Open command; made on first use when none is given.
@@ -72,7 +76,7 @@ private:
 
     SourceListModel &m_list;
     IMediaProbe &m_probe;
-    ISourceFileDialog &m_dialog;
+    ISourceFileDialog *m_dialog;
     QPointer<QWidget> m_owner;
     QPointer<TSourceListView> m_view;
     QPointer<TFrmInitFileForm> m_busy;
