@@ -26,18 +26,6 @@ namespace {
 const char kNormal3gp[] = "-vcodec mpeg4 -acodec aac -b 128 -s 160x120 -r 15 -aspect 4:3 "
                           "-ab 128 -vol 200 -ac 2 -ar 44100 -f 3gp";
 
-void writeFile(const std::string &path, const std::string &bytes)
-{
-    std::ofstream out(path, std::ios::binary);
-    out << bytes;
-}
-
-std::string readFile(const std::string &path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
 class EncoderFailures : public ::testing::Test
 {
 protected:
@@ -211,17 +199,7 @@ public:
         for (const std::string &w : words(kNormal3gp))
             argv.push_back(w);
         argv.push_back(outputFolder + "/clip.3gp");
-        m_pid = ::fork();
-        if (m_pid == 0) {
-            ::dup2(fds[1], STDERR_FILENO);
-            ::dup2(fds[1], STDOUT_FILENO);
-            std::vector<char *> args;
-            for (const std::string &a : argv)
-                args.push_back(const_cast<char *>(a.c_str()));
-            args.push_back(nullptr);
-            ::execv(args[0], args.data());
-            ::_exit(127);
-        }
+        m_pid = spawn(argv, fds[1]);
         ::close(fds[1]);
         m_output = fds[0];
         // The pipe opens for writing once the encoder opens it for reading; an encoder that
@@ -295,14 +273,17 @@ private:
     bool m_reaped = false;
 };
 
-std::string makeLongMpeg(const TempDir &dir)
+// 12 s of MPEG-1 program stream, a format that can be read as it arrives; made once.
+std::string longMpeg(const TempDir &dir)
 {
     std::string path = dir.file("long.mpg");
-    std::vector<std::string> args = rampInputs("176x144", 25, 12.0, 44100, 1);
-    for (const char *w : {"-c:v", "mpeg1video", "-c:a", "mp2"})
-        args.push_back(w);
-    args.push_back(path);
-    ffmpeg(args);
+    if (!std::filesystem::exists(path)) {
+        std::vector<std::string> args = rampInputs("176x144", 25, 12.0, 44100, 1);
+        for (const char *w : {"-c:v", "mpeg1video", "-c:a", "mp2"})
+            args.push_back(w);
+        args.push_back(path);
+        ffmpeg(args);
+    }
     return readFile(path);
 }
 
@@ -310,7 +291,7 @@ TEST_F(EncoderFailures, TerminationRemovesThePartialOutput)
 {
     TempDir work;
     TempDir out;
-    std::string source = makeLongMpeg(work);
+    std::string source = longMpeg(*s_dir);
     ASSERT_FALSE(HasFatalFailure());
     FedConversion conversion(work, out.path());
     ASSERT_GT(conversion.pid(), 0);
@@ -337,7 +318,7 @@ TEST_F(EncoderFailures, ProgressReportsArriveWhole)
 {
     TempDir work;
     TempDir out;
-    std::string source = makeLongMpeg(work);
+    std::string source = longMpeg(*s_dir);
     ASSERT_FALSE(HasFatalFailure());
     FedConversion conversion(work, out.path());
     ASSERT_GT(conversion.pid(), 0);

@@ -17,18 +17,6 @@ using namespace enctest;
 
 namespace {
 
-std::string readFile(const std::string &path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
-void writeFile(const std::string &path, const std::string &bytes)
-{
-    std::ofstream out(path, std::ios::binary);
-    out << bytes;
-}
-
 std::string mutate(const std::string &seed, int kind, std::mt19937 &rng)
 {
     std::string data = seed;

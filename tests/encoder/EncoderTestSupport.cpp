@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <fstream>
 #include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
@@ -16,17 +17,12 @@
 
 namespace enctest {
 
-RunResult run(const std::vector<std::string> &argv, double timeoutSeconds)
+int spawn(const std::vector<std::string> &argv, int outputFd)
 {
-    RunResult result;
-    int pipeFds[2];
-    if (::pipe2(pipeFds, O_CLOEXEC) != 0)
-        return result;
-    auto started = std::chrono::steady_clock::now();
     pid_t pid = ::fork();
     if (pid == 0) {
-        ::dup2(pipeFds[1], STDOUT_FILENO);
-        ::dup2(pipeFds[1], STDERR_FILENO);
+        ::dup2(outputFd, STDOUT_FILENO);
+        ::dup2(outputFd, STDERR_FILENO);
         int devNull = ::open("/dev/null", O_RDONLY);
         ::dup2(devNull, STDIN_FILENO);
         std::vector<char *> args;
@@ -36,6 +32,17 @@ RunResult run(const std::vector<std::string> &argv, double timeoutSeconds)
         ::execv(args[0], args.data());
         ::_exit(127);
     }
+    return pid;
+}
+
+RunResult run(const std::vector<std::string> &argv, double timeoutSeconds)
+{
+    RunResult result;
+    int pipeFds[2];
+    if (::pipe2(pipeFds, O_CLOEXEC) != 0)
+        return result;
+    auto started = std::chrono::steady_clock::now();
+    pid_t pid = spawn(argv, pipeFds[1]);
     ::close(pipeFds[1]);
     char buffer[4096];
     for (;;) {
@@ -67,6 +74,18 @@ RunResult run(const std::vector<std::string> &argv, double timeoutSeconds)
     else if (WIFSIGNALED(status))
         result.signal = WTERMSIG(status);
     return result;
+}
+
+std::string readFile(const std::string &path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+void writeFile(const std::string &path, const std::string &bytes)
+{
+    std::ofstream out(path, std::ios::binary);
+    out << bytes;
 }
 
 std::vector<std::string> words(const std::string &text)

@@ -19,8 +19,15 @@ struct RunResult
     double seconds = 0.0;
 };
 
+// Starts argv[0] (a path) with the arguments, its stdout and stderr on outputFd and its stdin
+// on /dev/null. Returns the process id, or -1.
+int spawn(const std::vector<std::string> &argv, int outputFd);
+
 // Runs argv[0] (a path) with the arguments, collecting its output, killing it after timeout.
 RunResult run(const std::vector<std::string> &argv, double timeoutSeconds = 60.0);
+
+std::string readFile(const std::string &path);
+void writeFile(const std::string &path, const std::string &bytes);
 
 // Splits a command line of blank-separated words (no quoting): a table's option string.
 std::vector<std::string> words(const std::string &text);
