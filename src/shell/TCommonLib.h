@@ -10,6 +10,13 @@
 class OptionListModel;
 class IPowerOff;
 class IPreviewGraph;
+// Adding sources and the source list commands
+class IMediaProbe;
+class ISourceFileDialog;
+class SourceListModel;
+namespace SourceAdding {
+struct Services;
+}
 
 // The controller for the job record, command-line fragments, probing, list commands,
 // process control, completion actions and utility operations. One instance lives from
@@ -128,6 +135,30 @@ public:
     // Moves the preview graph to ms milliseconds (100-ns units at the graph); the outcome
     // is not examined. The graph must be active.
     void SeekGraph(IPreviewGraph *graph, qint64 ms);
+
+    // ---- Adding sources and the source list commands (group: sources) ----
+
+    // Appends a ticked row for every path that is not in list yet (compared exactly), has
+    // an accepted extension and can be measured; a file whose duration is zero gets the
+    // codec error dialog. Then selects and loads the first row. Throws SourceFileError
+    // when a measured file cannot be opened for its size.
+    void AddSourceFiles(SourceListModel &list, const QStringList &paths,
+                        const SourceAdding::Services &services);
+    // Shows the open dialog in initialDir; the chosen paths (empty when cancelled), each
+    // once when removeDuplicates is set. The list is the caller's.
+    QStringList SelectSourceFiles(ISourceFileDialog &dialog, bool removeDuplicates,
+                                  const QString &initialDir);
+    // The paths in the order of their first occurrence, each once (compared exactly).
+    static QStringList RemoveDuplicatePaths(const QStringList &paths);
+    // The size of path in bytes; throws SourceFileError when it cannot be opened.
+    static qint64 GetSourceFileSize(const QString &path, IMediaProbe &probe);
+    // The media duration of path in whole seconds, 0 when it cannot be found.
+    static int ProbeDuration(const QString &path, IMediaProbe &probe);
+    // Deletes the selected rows; the row above the focused one, if it survived, becomes
+    // the focused and selected row.
+    void RemoveSelectedRows(SourceListModel &list);
+    // Deletes every row; false when deleting failed (the failure is swallowed).
+    bool ClearSourceList(SourceListModel &list);
 
 private:
     // ---- Output folder, process control and completion actions (group: conversion engine) ----
