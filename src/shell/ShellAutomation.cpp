@@ -10,7 +10,9 @@
 #include <QDeadlineTimer>
 #include <QDropEvent>
 #include <QFile>
+#include <QMessageBox>
 #include <QMimeData>
+#include <QPushButton>
 #include <QScreen>
 #include <QTimer>
 #include <QUrl>
@@ -165,6 +167,25 @@ bool ShellAutomation::run(const QString &line)
                      static_cast<long long>(TFrmFlashForm::LastShownMs()),
                      static_cast<long long>(TFrmFlashForm::LastStartUpMs()));
         std::fflush(stderr);
+    } else if (verb == QLatin1String("dismiss-boxes")) {
+        // Message boxes are answered with their default button and logged, so a script
+        // never hangs on one; the caller checks the log.
+        auto *timer = new QTimer(this);
+        connect(timer, &QTimer::timeout, this, [] {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            if (!box)
+                return;
+            std::fprintf(stderr, "automation: message box: %s\n", qPrintable(box->text()));
+            std::fflush(stderr);
+            QAbstractButton *answer = box->defaultButton();
+            if (!answer && !box->buttons().isEmpty())
+                answer = box->buttons().first();
+            if (answer)
+                answer->click();
+            else
+                box->reject();
+        });
+        timer->start(200);
     } else if (verb == QLatin1String("close")) {
         m_form->close();
     } else {

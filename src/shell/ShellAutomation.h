@@ -19,6 +19,8 @@ class TFrmMainForm;
 //                                 command (a batch) is still running
 //   shot <name|screen> <file>     saves a screenshot of that window, or of the whole screen
 //   report                        prints "ready_epoch_ms=... splash_ms=..." on stderr
+//   dismiss-boxes                 from now on answers every message box with its default
+//                                 button and prints "automation: message box: <text>"
 //   close                         closes the main window as its close button does
 //
 // Lines starting with "#" are ignored. A command that cannot be carried out prints

@@ -1,6 +1,9 @@
 #include "shell/StartUp.h"
 
 #include "platform/ResourceModule.h"
+#include "shell/Func.h"
+#include "shell/Globals.h"
+#include "shell/TAppFunc.h"
 #include "shell/TCommonLib.h"
 #include "shell/TCustomProc.h"
 #include "shell/TFrmMainForm.h"
@@ -10,28 +13,25 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
-#include <QMessageBox>
-
-#include <memory>
 
 namespace {
-
-// The information box with the application's title as caption.
-void ShowStartUpMessage(const QString &text)
-{
-    QMessageBox::information(nullptr, QApplication::applicationName(), text);
-}
 
 QString g_programDir;
 std::function<void()> g_terminateRequest;
 
-std::unique_ptr<TCustomProc> g_customProc;
-std::unique_ptr<TCommonLib> g_commonLib;
-
+// The controllers and the utility objects live until the program ends; a second start-up
+// (tests) keeps the ones there are.
 void CreateSharedObjects()
 {
-    g_customProc = std::make_unique<TCustomProc>();
-    g_commonLib = std::make_unique<TCommonLib>();
+    if (!Globals::customProc)
+        Globals::customProc = new TCustomProc;
+    if (!Globals::commonLib)
+        Globals::commonLib = new TCommonLib;
+    CreateFuncObjects();
+    Globals::commonLib->AppDir = ProgramDir();
+    if (!g_programDir.isEmpty() && Globals::appFunc)
+        Globals::appFunc->SetAppFolder(g_programDir);
+    Globals::customProc->SetCommonLib(Globals::commonLib);
 }
 
 } // namespace
@@ -72,7 +72,7 @@ bool CheckResourceModule(const QString &modulePath)
     // installation put it, whatever the current directory is.
     if (QFileInfo(modulePath).isFile())
         return true;
-    ShowStartUpMessage(MissingModuleMessage(modulePath));
+    AppMessageBox(MissingModuleMessage(modulePath), 1);
     if (g_terminateRequest)
         g_terminateRequest();
     else

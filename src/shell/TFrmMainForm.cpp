@@ -1,6 +1,14 @@
 #include "shell/TFrmMainForm.h"
 
 #include "platform/IDesktopOpener.h"
+#include "platform/MallocMemoryTrimmer.h"
+#include "profiles/OptionBoxes.h"
+#include "settings/CheckBoxModel.h"
+#include "settings/OptionComboBinding.h"
+#include "shell/Globals.h"
+#include "shell/TApplication.h"
+#include "shell/TCommonLib.h"
+#include "shell/TCustomProc.h"
 #include "shell/StartUp.h"
 #include "shell/TFrmFlashForm.h"
 #include "shell/TPictureButton.h"
@@ -21,6 +29,7 @@
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QScreen>
+#include <QSignalBlocker>
 #include <QTimer>
 #include <QWindow>
 
@@ -306,14 +315,65 @@ void TFrmMainForm::FormShow()
 
 void TFrmMainForm::bindOutputSettings()
 {
+    TCustomProc *proc = Globals::customProc;
+    if (!proc || m_outputSettingsBound)
+        return;
+    m_outputSettingsBound = true;
+    OptionBoxes &boxes = proc->optionBoxes();
+    // A choice of the user in either list applies the profile; a selection made by the
+    // program (filling, settings) applies nothing.
+    auto *types = new OptionComboBinding(cbbOutputFiletype, &boxes.cbbOutputFiletype(), this);
+    connect(types, &OptionComboBinding::changed, this, &TFrmMainForm::cbbOutputFiletypeChange);
+    auto *profiles = new OptionComboBinding(cbbProfile, &boxes.cbbProfile(), this);
+    connect(profiles, &OptionComboBinding::changed, this, &TFrmMainForm::cbbProfileChange);
+    btnOptions->setEnabled(boxes.btnOptionsEnabled());
+    connect(&boxes, &OptionBoxes::btnOptionsEnabledChanged, btnOptions, &QWidget::setEnabled);
+
+    TextFieldModel &folder = proc->edtOutputFolder();
+    edtOutputFolder->setText(folder.text());
+    connect(&folder, &TextFieldModel::textChanged, edtOutputFolder, &QLineEdit::setText);
+
+    auto bindCheckBox = [this](QCheckBox *box, CheckBoxModel &model) {
+        box->setChecked(model.isChecked());
+        connect(&model, &CheckBoxModel::checkedChanged, box, [box](bool checked) {
+            const QSignalBlocker quiet(box);
+            box->setChecked(checked);
+        });
+        connect(box, &QCheckBox::toggled, &model, &CheckBoxModel::setChecked);
+    };
+    bindCheckBox(chkShowOutputDirectory, proc->chkShowOutputDirectory());
+    bindCheckBox(chkShutdown, proc->chkShutdown());
 }
 
 void TFrmMainForm::FillOptionBoxesAndSettings()
 {
+    if (Globals::customProc)
+        RunGuarded([] { Globals::customProc->FillOptionBoxes(); });
 }
 
 void TFrmMainForm::ApplySelectedProfile()
 {
+    if (Globals::customProc)
+        RunGuarded([] { Globals::customProc->ApplyProfile(); });
+}
+
+void TFrmMainForm::cbbOutputFiletypeChange()
+{
+    ApplySelectedProfile();
+}
+
+void TFrmMainForm::cbbProfileChange()
+{
+    ApplySelectedProfile();
+}
+
+void TFrmMainForm::RunGuarded(const std::function<void()> &step)
+{
+    try {
+        step();
+    } catch (const std::exception &error) {
+        ShowGeneralError(QString::fromUtf8(error.what()));
+    }
 }
 
 // ---- window frame -------------------------------------------------------------------------
@@ -522,10 +582,18 @@ void TFrmMainForm::closeEvent(QCloseEvent *event)
 
 void TFrmMainForm::TrimWorkingSetNow()
 {
+    if (Globals::commonLib)
+        Globals::commonLib->TrimWorkingSet();
+    else
+        MallocMemoryTrimmer().Trim();
 }
 
 void TFrmMainForm::SaveSettingsAtClose()
 {
+    // A settings file that cannot be written is reported; the program still ends, since a
+    // window that cannot be closed would lose more than the settings.
+    if (Globals::customProc)
+        RunGuarded([] { Globals::customProc->SaveUserSettings(); });
 }
 
 void TFrmMainForm::FormClose()

@@ -108,7 +108,7 @@ Q_SIGNALS:
     void ready();
 
 public Q_SLOTS:
-    // ---- frame (this file) ----
+    // ---- frame and output settings (this file) ----
     void actMinimizeExecute();
     void actCloseWindowExecute();
     void ActSysAboutExecute();
@@ -117,6 +117,8 @@ public Q_SLOTS:
     void ActSysHelpExecute();
     void Label3Click();
     void tmrClearMemoryTimer();
+    void cbbOutputFiletypeChange();
+    void cbbProfileChange();
 
     // ---- sources (TFrmMainForm_Sources.cpp) ----
     void btnOpenFileClick();
@@ -164,6 +166,9 @@ private:
     void ApplySelectedProfile();
     void SaveSettingsAtClose();
     void TrimWorkingSetNow();
+    // Runs one step of a handler; an error it raises is shown by the general error box
+    // and the handler goes on.
+    void RunGuarded(const std::function<void()> &step);
     void FormShow();
     void FormClose();
     void FormResize();
@@ -176,6 +181,7 @@ private:
     bool m_outlineApplied = false;
     bool m_ready = false;
     bool m_closing = false;
+    bool m_outputSettingsBound = false;
 };
 
 // The one main window, for the controllers and the other windows; null before it exists.

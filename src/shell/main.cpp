@@ -1,26 +1,31 @@
 #include "platform/DesktopOpener.h"
+#include "platform/QtUserDialogs.h"
+#include "shell/Globals.h"
 #include "shell/ShellAutomation.h"
+#include "shell/TApplication.h"
 #include "shell/TFrmMainForm.h"
 
-#include <QApplication>
 #include <QIcon>
 
 // The program entry: the application's title, the windows, then the message loop, which
 // shows the main window. The program reads no arguments.
 int main(int argc, char *argv[])
 {
-    QApplication app(argc, argv);
+    TApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Clipwright"));
     QApplication::setStyle(QStringLiteral("Fusion"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/skin/main/logo.png")));
 
     DesktopOpener opener;
     platform::setDesktopOpener(&opener);
+    QtUserDialogs dialogs;
+    Globals::userDialogs = &dialogs;
 
     TFrmMainForm mainForm;
     ShellAutomation::FromEnvironment(&mainForm);
     mainForm.show();
     const int code = app.exec();
+    Globals::userDialogs = nullptr;
     platform::setDesktopOpener(nullptr);
     return code;
 }

@@ -2,15 +2,21 @@
 // shortcuts, start-up with the built resource module, the About box, the help, web and
 // codec download commands through a fake desktop opener, and closing.
 #include "platform/IDesktopOpener.h"
+#include "platform/IUserDialogs.h"
+#include "shell/Globals.h"
 #include "platform/ResourceModule.h"
 #include "shell/StartUp.h"
 #include "shell/TFrmFlashForm.h"
 #include "shell/TFrmMainForm.h"
 #include "shell/TPictureButton.h"
 #include "shell/TRecSoftInfo.h"
+#include "sources/ISourceFileDialog.h"
+#include "sources/SourceCommands.h"
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QDir>
+#include <QFile>
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -34,6 +40,22 @@ struct OpenCall
     QString target;
 };
 
+class FakeDialogs final : public IUserDialogs
+{
+public:
+    int MessageBox(const QString &caption, const QString &text, Icon icon, Buttons) override
+    {
+        messages << caption + QLatin1Char('|') + text;
+        icons.push_back(icon);
+        return Ok;
+    }
+    bool Confirm(const QString &, const QString &) override { return false; }
+    bool InputBox(const QString &, const QString &, QString &) override { return false; }
+    bool SelectFolder(const QString &, QString &) override { return false; }
+    QStringList messages;
+    std::vector<Icon> icons;
+};
+
 class FakeOpener final : public IDesktopOpener
 {
 public:
@@ -50,12 +72,35 @@ public:
     std::vector<OpenCall> calls;
 };
 
-QString appDir()
+// The built program folder, which holds Res.rcc and Help.html.
+QString builtAppDir()
 {
     return qEnvironmentVariable("CLIPWRIGHT_APP_DIR") + QLatin1Char('/');
 }
 
+// The program folder of the tests: a copy of the built one with its own Config/.
+QTemporaryDir g_programFolder;
+
+QString appDir()
+{
+    return g_programFolder.path() + QLatin1Char('/');
+}
+
+QString readFile(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}
+
 } // namespace
+
+// An open dialog that is cancelled at once, so that Ctrl+O shows no real file dialog.
+class CancelledOpenDialog final : public ISourceFileDialog
+{
+public:
+    bool Execute(const QString &, QStringList *) override { return false; }
+    QString FileName() const override { return QString(); }
+};
 
 class TestMainForm : public QObject
 {
@@ -63,6 +108,8 @@ class TestMainForm : public QObject
 
 private:
     FakeOpener m_opener;
+    CancelledOpenDialog m_openDialog;
+    FakeDialogs m_dialogs;
     std::unique_ptr<TFrmMainForm> m_form;
 
     // Runs action, which opens a modal box; returns "title|text" of that box and closes it.
@@ -88,24 +135,41 @@ private Q_SLOTS:
     void initTestCase()
     {
         QApplication::setApplicationName(QStringLiteral("Clipwright"));
-        QVERIFY2(QFileInfo::exists(appDir() + QStringLiteral("Res.rcc")),
+        QVERIFY2(QFileInfo::exists(builtAppDir() + QStringLiteral("Res.rcc")),
                  "the program folder must hold Res.rcc");
+        for (const char *name : {"Res.rcc", "Help.html"})
+            QVERIFY(QFile::copy(builtAppDir() + QLatin1String(name), appDir() + QLatin1String(name)));
+        // Settings of an earlier run: the start loads them into the window.
+        QVERIFY(QDir(appDir()).mkdir(QStringLiteral("Config")));
+        QFile settings(appDir() + QStringLiteral("Config/UserSettings.ini"));
+        QVERIFY(settings.open(QIODevice::WriteOnly));
+        settings.write("[USRInfo]\nSHWDDir=0\nSHUTDOWN=1\nOutDir=/srv/clips out\n");
+        settings.close();
+
         SetProgramDir(appDir());
         platform::setDesktopOpener(&m_opener);
+        Globals::userDialogs = &m_dialogs;
         TFrmFlashForm::SetTimerIntervals(10, 30);
         m_form = std::make_unique<TFrmMainForm>();
         m_form->SetEndProgram([] {});
         m_form->show();
         QTRY_VERIFY_WITH_TIMEOUT(m_form->IsReady(), 10000);
+        if (m_form->SourceCommander)
+            m_form->SourceCommander->SetOpenDialog(&m_openDialog);
     }
 
     void cleanupTestCase()
     {
         m_form.reset();
         platform::setDesktopOpener(nullptr);
+        Globals::userDialogs = nullptr;
     }
 
-    void init() { m_opener.calls.clear(); }
+    void init()
+    {
+        m_opener.calls.clear();
+        m_dialogs.messages.clear();
+    }
 
     void layout_data()
     {
@@ -216,6 +280,33 @@ private Q_SLOTS:
         QCOMPARE(RecSoftInfo.SupportMail, QStringLiteral("support@clipwright.example.org"));
         QVERIFY(RecSoftInfo.CodecAddress.startsWith(QStringLiteral("https://")));
         QCOMPARE(RecSoftInfo.ExeDir, appDir());
+        QVERIFY(m_dialogs.messages.isEmpty());
+    }
+
+    void startUpLoadsSettingsAndFillsLists()
+    {
+        QVERIFY(!m_form->chkShowOutputDirectory->isChecked());
+        QVERIFY(m_form->chkShutdown->isChecked());
+        QCOMPARE(m_form->edtOutputFolder->text(), QStringLiteral("/srv/clips out"));
+        QCOMPARE(m_form->cbbOutputFiletype->count(), 8);
+        QCOMPARE(m_form->cbbOutputFiletype->currentIndex(), 0);
+        QVERIFY(m_form->cbbProfile->count() >= 5);
+        QCOMPARE(m_form->cbbProfile->currentIndex(), 2);
+        QVERIFY(m_form->btnOptions->isEnabled());
+        QVERIFY(m_form->acceptDrops());
+    }
+
+    void choosingAnOutputTypeAppliesItsProfile()
+    {
+        // AMR (type 5) has one profile: the profile list and Options are disabled.
+        m_form->cbbOutputFiletype->setCurrentIndex(5);
+        Q_EMIT m_form->cbbOutputFiletype->activated(5);
+        QVERIFY(!m_form->btnOptions->isEnabled());
+        QVERIFY(!m_form->cbbProfile->isEnabled());
+        m_form->cbbOutputFiletype->setCurrentIndex(0);
+        Q_EMIT m_form->cbbOutputFiletype->activated(0);
+        QVERIFY(m_form->btnOptions->isEnabled());
+        QVERIFY(m_form->cbbProfile->isEnabled());
     }
 
     void shortcuts_data()
@@ -251,9 +342,13 @@ private Q_SLOTS:
         QFETCH(QString, clicked);
         // Every button that a shortcut can click, watched at once.
         std::vector<std::pair<QString, std::unique_ptr<QSignalSpy>>> spies;
-        for (TPictureButton *b : m_form->findChildren<TPictureButton *>())
+        for (TPictureButton *b :
+             m_form->findChildren<TPictureButton *>(QString(), Qt::FindDirectChildrenOnly)) {
+            // The mapping is under test here, not whether a command is available now.
+            b->setEnabled(true);
             spies.emplace_back(b->objectName(),
                                std::make_unique<QSignalSpy>(b, &QAbstractButton::clicked));
+        }
 
         QTest::keyClick(m_form.get(), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
 
@@ -368,16 +463,19 @@ private Q_SLOTS:
         const QString path = dir.filePath(QStringLiteral("Res.rcc"));
         int terminateRequests = 0;
         SetTerminateRequest([&] { ++terminateRequests; });
-        bool found = true;
-        const QString seen = modalText([&] { found = CheckResourceModule(path); });
+        const bool found = CheckResourceModule(path);
         SetTerminateRequest(nullptr);
         QVERIFY(!found);
         QCOMPARE(terminateRequests, 1);
-        QCOMPARE(seen, QStringLiteral("Clipwright|'%1' is not found. Please reinstall this program.")
-                           .arg(path));
+        QCOMPARE(m_dialogs.messages,
+                 QStringList{QStringLiteral("Clipwright|'%1' is not found. Please reinstall this "
+                                            "program.").arg(path)});
+        QCOMPARE(m_dialogs.icons.back(), IUserDialogs::Icon::Information);
 
         // Present: no message, no request.
+        m_dialogs.messages.clear();
         QVERIFY(CheckResourceModule(appDir() + QStringLiteral("Res.rcc")));
+        QVERIFY(m_dialogs.messages.isEmpty());
     }
 
     void splashRunsStartUpOnceAndWaits()
@@ -402,14 +500,40 @@ private Q_SLOTS:
         TFrmFlashForm::SetTimerIntervals(10, 30);
     }
 
-    void closingEndsTheProgram()
+    void closingSavesTheSettingsAndEndsTheProgram()
     {
         int ends = 0;
         m_form->SetEndProgram([&] { ++ends; });
+        // The user ticks "Show output directory when done" by its label.
+        QTest::mouseClick(m_form->Label2, Qt::LeftButton);
+        QVERIFY(m_form->chkShowOutputDirectory->isChecked());
         QTest::mouseClick(m_form->btnWindowClose, Qt::LeftButton);
         QCOMPARE(ends, 1);
         QVERIFY(!m_form->isVisible());
         QVERIFY(!m_form->tmrClearMemory->isActive());
+        const QString saved = readFile(appDir() + QStringLiteral("Config/UserSettings.ini"));
+        QVERIFY2(saved.contains(QStringLiteral("SHWDDir=1")), qPrintable(saved));
+        QVERIFY(saved.contains(QStringLiteral("SHUTDOWN=1")));
+        QVERIFY(saved.contains(QStringLiteral("OutDir=/srv/clips out")));
+        QVERIFY(m_dialogs.messages.isEmpty());
+    }
+
+    void closingWithoutConfigFolderStillEnds()
+    {
+        // The installation's Config folder is gone: the save fails with a message, and the
+        // window still closes and ends the program.
+        QVERIFY(QDir(appDir() + QStringLiteral("Config")).removeRecursively());
+        TFrmMainForm form;
+        int ends = 0;
+        form.SetEndProgram([&] { ++ends; });
+        form.show();
+        QTRY_VERIFY_WITH_TIMEOUT(form.IsReady(), 10000);
+        m_dialogs.messages.clear();
+        form.close();
+        QCOMPARE(ends, 1);
+        QCOMPARE(m_dialogs.messages.size(), 1);
+        QCOMPARE(m_dialogs.icons.back(), IUserDialogs::Icon::Error);
+        QVERIFY(!QFileInfo::exists(appDir() + QStringLiteral("Config")));
     }
 };
 

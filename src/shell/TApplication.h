@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QApplication>
+
+// The application object: an error that a handler does not catch ends that handler and is
+// shown by the general error box; the program goes on.
+class TApplication : public QApplication
+{
+    Q_OBJECT
+
+public:
+    TApplication(int &argc, char **argv);
+    bool notify(QObject *receiver, QEvent *event) override;
+};
+
+// The application's general error box: the error's message with the error icon, an OK
+// button and the application's title as caption. Without installed dialogs the message
+// goes to standard error only.
+void ShowGeneralError(const QString &message);
