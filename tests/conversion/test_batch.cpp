@@ -155,6 +155,8 @@ private:
     FakePowerOff m_power;
     FakeOpener m_opener;
     MessageBoxDialogs m_dialogs;
+    // Every box a test did not expect is answered too, so it fails instead of waiting.
+    std::unique_ptr<MessageBoxAnswerer> m_answerer;
 };
 
 void BatchTest::initTestCase()
@@ -178,6 +180,7 @@ void BatchTest::initTestCase()
 void BatchTest::init()
 {
     g_events.clear();
+    m_answerer = std::make_unique<MessageBoxAnswerer>();
     m_dir = std::make_unique<QTemporaryDir>();
     m_appDir = m_dir->path() + "/Program Folder/";
     m_outDir = m_dir->path() + "/Out Folder";
@@ -223,6 +226,7 @@ void BatchTest::cleanup()
 {
     platform::setDesktopOpener(nullptr);
     Globals::userDialogs = nullptr;
+    m_answerer.reset();
     m_dialog.reset();
     m_main.reset();
     m_proc.reset();
@@ -310,7 +314,6 @@ void BatchTest::stopDuringFirstJobEndsBatchWithoutCompletionActions()
     addRow(m_fifo, true, "00:00:05");
     addRow(m_clips[1]);
     addRow(m_clips[2]);
-    MessageBoxAnswerer answerer;
     pid_t encoder = 0;
     whenEncoderRuns([&] {
         encoder = static_cast<pid_t>(TCommonLib::FindEncoderProcess("tcore"));
@@ -341,7 +344,6 @@ void BatchTest::closingTheDialogEndsBatchWithCompletionActions()
 {
     addRow(m_fifo, true, "00:00:05");
     addRow(m_clips[1]);
-    MessageBoxAnswerer answerer;
     pid_t encoder = 0;
     whenEncoderRuns([&] {
         encoder = static_cast<pid_t>(TCommonLib::FindEncoderProcess("tcore"));
@@ -362,8 +364,7 @@ void BatchTest::closingTheDialogEndsBatchWithCompletionActions()
 void BatchTest::stopAnsweredNoChangesNothing()
 {
     addRow(m_clips[0]);
-    MessageBoxAnswerer answerer;
-    answerer.answerNo = true;
+    m_answerer->answerNo = true;
     whenEncoderRuns([&] {
         m_dialog->btnStop->click();
         QVERIFY(m_dialog->isVisible());
@@ -385,7 +386,6 @@ void BatchTest::failingSourceIsReportedAfterOpeningTheFolder()
     file.close();
     addRow(broken);
     addRow(m_clips[0]);
-    MessageBoxAnswerer answerer;
     m_proc->btnConvertClick();
 
     QCOMPARE(outputs(), QStringList({"clip1.3gp"}));
@@ -404,7 +404,6 @@ void BatchTest::failingSourceIsNotReportedWhenPoweringOff()
 {
     addRow(m_fixtures.path() + "/does-not-exist.avi");
     m_proc->chkShutdown().setChecked(true);
-    MessageBoxAnswerer answerer;
     m_proc->btnConvertClick();
     // The settings are kept before the power-off ends the program.
     QCOMPARE(g_events, QStringList({"open " + m_outDir + "/", "power off, settings saved",
@@ -415,7 +414,6 @@ void BatchTest::missingEncoderIsReported()
 {
     QVERIFY(QFile::remove(m_appDir + "tcore"));
     addRow(m_clips[0]);
-    MessageBoxAnswerer answerer;
     m_proc->btnConvertClick();
     QCOMPARE(m_proc->ConvertedCount, 1);
     QCOMPARE(g_events.size(), 2);
