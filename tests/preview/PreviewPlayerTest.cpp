@@ -208,6 +208,14 @@ TEST_F(Player, AudioOnlyPlaysWithTheLogoHidden)
     EXPECT_GT(seconds(), 0.1);
 }
 
+TEST_F(Player, FileNamesWithQuotesBlanksAndColonsPlay)
+{
+    const QString odd = clips().copyOf(clips().video(1), "it's a \"clip\": ü -x.mp4");
+    player.OpenAndPlay(odd);
+    expectPlaying(odd);
+    EXPECT_TRUE(log.isEmpty());
+}
+
 TEST_F(Player, OddFrameSizeAndVeryLongFilePlay)
 {
     const QString odd = clips().video(1, "161x121");
