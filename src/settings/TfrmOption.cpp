@@ -40,6 +40,8 @@ TfrmOption::TfrmOption(OptionBoxes &boxes, QWidget *parent)
     setWindowTitle(QStringLiteral("Options"));
     setFixedSize(468, 239);
     setModal(false);
+    // The dialog's own font, also under the main window's style sheet.
+    setStyleSheet(QStringLiteral("QWidget { font-family: 'Liberation Sans'; font-size: 11px; }"));
 
     auto *lblCustomProfile = new QLabel(QStringLiteral("Custom Profile:"), this);
     lblCustomProfile->setObjectName(QStringLiteral("lblCustomProfile"));

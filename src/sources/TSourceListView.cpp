@@ -27,15 +27,26 @@ public:
 protected:
     void paintSection(QPainter *painter, const QRect &rect, int logicalIndex) const override
     {
+        // The base leaves the painter clipped to its caption, which this column lacks.
+        painter->save();
         QHeaderView::paintSection(painter, rect, logicalIndex);
+        painter->restore();
         if (logicalIndex != SourceRow::dxtrlchkCheckStatus)
             return;
-        QStyleOptionButton box;
-        const int side = style()->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, this);
-        box.rect = QRect(rect.center().x() - side / 2, rect.center().y() - side / 2, side, side);
-        box.state = QStyle::State_Enabled | QStyle::State_On;
+        // A ticked box drawn by hand, so that it looks the same under any style sheet.
+        const int side = 11;
+        const QRect box(rect.center().x() - side / 2, rect.center().y() - side / 2, side, side);
         painter->save();
-        style()->drawPrimitive(QStyle::PE_IndicatorCheckBox, &box, painter, this);
+        painter->setClipRect(rect);
+        painter->setRenderHint(QPainter::Antialiasing);
+        painter->setPen(QPen(QColor(0x6f, 0x86, 0xa8), 1));
+        painter->setBrush(QColor(0xf4, 0xf7, 0xfb));
+        painter->drawRoundedRect(QRectF(box).adjusted(0.5, 0.5, -0.5, -0.5), 2, 2);
+        painter->setPen(QPen(QColor(0x1a, 0x27, 0x3b), 1.6));
+        const QPointF tick[] = {QPointF(box.left() + 2.5, box.top() + 5.5),
+                                QPointF(box.left() + 4.5, box.top() + 8),
+                                QPointF(box.left() + 8.5, box.top() + 2.5)};
+        painter->drawPolyline(tick, 3);
         painter->restore();
     }
 };
