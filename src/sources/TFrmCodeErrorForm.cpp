@@ -25,6 +25,9 @@ TFrmCodeErrorForm::TFrmCodeErrorForm(QWidget *owner)
     setWindowTitle(QStringLiteral("Error Info"));
     setFixedSize(413, 96);
     setModal(true);
+    // The program's narrow font, also under the owner's style sheet.
+    setStyleSheet(QStringLiteral("QWidget { font-family: 'Liberation Sans'; font-size: 11px; }"));
+    ensurePolished();
 
     auto *image1 = new QLabel(this);
     image1->setObjectName(QStringLiteral("Image1"));
