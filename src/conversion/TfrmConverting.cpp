@@ -119,6 +119,13 @@ TfrmConverting::TfrmConverting(QWidget *parent)
 
 TfrmConverting::~TfrmConverting() = default;
 
+TfrmConverting *TfrmConverting::CreateForMainWindow(QWidget *mainWindow)
+{
+    auto *dialog = new TfrmConverting(nullptr);
+    QObject::connect(mainWindow, &QObject::destroyed, [dialog] { delete dialog; });
+    return dialog;
+}
+
 void TfrmConverting::Bind(TCustomProc *proc, TCommonLib *lib, QWidget *mainWindow)
 {
     m_proc = proc;
@@ -233,7 +240,11 @@ bool TfrmConverting::confirm(const QString &text)
 void TfrmConverting::endBatchFromDialog()
 {
     hide();
-    if (m_mainWindow)
+    // Through the batch's own switch when there is one: the main window disables only its
+    // controls during a batch, so that this dialog stays usable.
+    if (m_proc && m_proc->BatchEnvironment.SetMainWindowEnabled)
+        m_proc->BatchEnvironment.SetMainWindowEnabled(true);
+    else if (m_mainWindow)
         m_mainWindow->setEnabled(true);
     // Past the last row: the batch loop ends after the current job.
     if (m_proc)

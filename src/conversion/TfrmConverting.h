@@ -26,6 +26,10 @@ public:
     explicit TfrmConverting(QWidget *parent = nullptr);
     ~TfrmConverting() override;
 
+    // The program's dialog: a window of its own that lives as long as mainWindow but is not
+    // its child, so it stays usable while a batch has the main window disabled.
+    static TfrmConverting *CreateForMainWindow(QWidget *mainWindow);
+
     // The controllers whose batch state and job record the dialog reads, and the window
     // that a stop enables again. Set once at start-up.
     void Bind(TCustomProc *proc, TCommonLib *lib, QWidget *mainWindow);

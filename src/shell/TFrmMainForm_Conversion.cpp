@@ -14,14 +14,15 @@ void TFrmMainForm::BindConversion()
     TCommonLib *lib = Globals::commonLib;
     if (!proc || !lib)
         return;
-    // The progress dialog lives as long as the main window; it is a window of its own.
-    auto *frmConverting = new TfrmConverting(this);
+    auto *frmConverting = TfrmConverting::CreateForMainWindow(this);
     frmConverting->Bind(proc, lib, this);
     static LogindPowerOff powerOff;
     lib->SetPowerOff(&powerOff);
     TBatchEnvironment &env = proc->BatchEnvironment;
     env.View = frmConverting;
-    env.SetMainWindowEnabled = [this](bool enabled) { setEnabled(enabled); };
+    // Only the window's own controls: disabling the window itself would disable the
+    // progress dialog it owns, Stop included.
+    env.SetMainWindowEnabled = [this](bool enabled) { SetFormEnabled(enabled); };
     // The power-off ends the program without the window's closing steps.
     env.EndProgram = [] { QCoreApplication::exit(0); };
 }

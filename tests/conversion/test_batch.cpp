@@ -151,7 +151,7 @@ private:
     std::unique_ptr<TCommonLib> m_lib;
     std::unique_ptr<TCustomProc> m_proc;
     std::unique_ptr<QWidget> m_main;
-    std::unique_ptr<TfrmConverting> m_dialog;
+    TfrmConverting *m_dialog = nullptr; // deleted with m_main
     FakePowerOff m_power;
     FakeOpener m_opener;
     MessageBoxDialogs m_dialogs;
@@ -207,13 +207,14 @@ void BatchTest::init()
     m_main = std::make_unique<QWidget>();
     m_main->resize(600, 400);
     m_main->show();
-    m_dialog = std::make_unique<TfrmConverting>();
+    // Made as the program makes it, so the test sees it usable beside a disabled main window.
+    m_dialog = TfrmConverting::CreateForMainWindow(m_main.get());
     m_dialog->Bind(m_proc.get(), m_lib.get(), m_main.get());
 
     m_proc->chkShowOutputDirectory().setChecked(true);
     m_proc->chkShutdown().setChecked(false);
     TBatchEnvironment &env = m_proc->BatchEnvironment;
-    env.View = m_dialog.get();
+    env.View = m_dialog;
     env.SetMainWindowEnabled = [this](bool enabled) { m_main->setEnabled(enabled); };
     env.EndProgram = [] { g_events << QStringLiteral("end program"); };
     env.Timings.showPauseMs = 50;
@@ -227,8 +228,8 @@ void BatchTest::cleanup()
     platform::setDesktopOpener(nullptr);
     Globals::userDialogs = nullptr;
     m_answerer.reset();
-    m_dialog.reset();
     m_main.reset();
+    m_dialog = nullptr;
     m_proc.reset();
     m_lib.reset();
     m_dir.reset();
@@ -273,9 +274,9 @@ QStringList BatchTest::outputs() const
 
 void BatchTest::whenEncoderRuns(std::function<void()> f)
 {
-    auto *timer = new QTimer(m_dialog.get());
+    auto *timer = new QTimer(m_dialog);
     timer->setInterval(5);
-    connect(timer, &QTimer::timeout, m_dialog.get(), [timer, f] {
+    connect(timer, &QTimer::timeout, m_dialog, [timer, f] {
         if (TCommonLib::FindEncoderProcess("tcore") == 0)
             return;
         timer->stop();
@@ -319,7 +320,8 @@ void BatchTest::stopDuringFirstJobEndsBatchWithoutCompletionActions()
         encoder = static_cast<pid_t>(TCommonLib::FindEncoderProcess("tcore"));
         QVERIFY(m_dialog->isVisible());
         QVERIFY(!m_main->isEnabled());
-        m_dialog->btnStop->click();
+        QVERIFY(m_dialog->btnStop->isEnabled());
+        QTest::mouseClick(m_dialog->btnStop, Qt::LeftButton);
     });
     m_proc->btnConvertClick();
 
@@ -366,7 +368,7 @@ void BatchTest::stopAnsweredNoChangesNothing()
     addRow(m_clips[0]);
     m_answerer->answerNo = true;
     whenEncoderRuns([&] {
-        m_dialog->btnStop->click();
+        QTest::mouseClick(m_dialog->btnStop, Qt::LeftButton);
         QVERIFY(m_dialog->isVisible());
         m_dialog->close();
         QVERIFY(m_dialog->isVisible());
