@@ -5,10 +5,14 @@
 #include "platform/MallocMemoryTrimmer.h"
 #include "shell/TCommonLib.h"
 
+#include <QDir>
+
 void TCommonLib::OpenFolderInExplorer(const QString &folder)
 {
     // The path goes to the file manager as it is; what it does with it is not looked at.
-    platform::desktopOpener().OpenPath(folder);
+    // Without a folder (no job built yet) the file manager opens on its usual start, the
+    // home folder.
+    platform::desktopOpener().OpenPath(folder.isEmpty() ? QDir::homePath() : folder);
 }
 
 void TCommonLib::ShutdownComputer()

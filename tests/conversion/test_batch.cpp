@@ -124,6 +124,7 @@ private Q_SLOTS:
     void cleanup();
 
     void convertsTickedRowsInListOrder();
+    void emptyOrUntickedListRunsNoJob();
     void stopDuringFirstJobEndsBatchWithoutCompletionActions();
     void closingTheDialogEndsBatchWithCompletionActions();
     void stopAnsweredNoChangesNothing();
@@ -308,6 +309,22 @@ void BatchTest::convertsTickedRowsInListOrder()
     QVERIFY(!m_dialog->isVisible());
     QVERIFY(m_main->isEnabled());
     QVERIFY(!m_proc->CurrentRunner);
+}
+
+void BatchTest::emptyOrUntickedListRunsNoJob()
+{
+    // An empty list only warns; the completion actions are skipped.
+    m_proc->btnConvertClick();
+    QCOMPARE(g_events,
+             QStringList({"box Please add media files you want to convert into the list."}));
+    // Rows, none ticked: no job, but the batch counts as finished.
+    g_events.clear();
+    addRow(m_clips[0], false);
+    m_proc->btnConvertClick();
+    QCOMPARE(m_proc->CheckedCount, 0);
+    QVERIFY(logLines("parameter: ").isEmpty());
+    QCOMPARE(g_events, QStringList({"open " + QDir::homePath()})); // no job built yet
+    QVERIFY(m_main->isEnabled());
 }
 
 void BatchTest::stopDuringFirstJobEndsBatchWithoutCompletionActions()
