@@ -13,6 +13,8 @@
 #include <QDir>
 #include <QMessageBox>
 
+#include <exception>
+
 SourceCommands::SourceCommands(SourceListModel &list, IMediaProbe &probe,
                                ISourceFileDialog &dialog, QWidget *owner, QObject *parent)
     : QObject(parent), m_list(list), m_probe(probe), m_dialog(&dialog), m_owner(owner)
@@ -77,11 +79,7 @@ void SourceCommands::addOrThrow(const QStringList &paths)
 
 void SourceCommands::AddSourceFiles(const QStringList &paths)
 {
-    try {
-        addOrThrow(paths);
-    } catch (const SourceFileError &error) {
-        showError(error.message());
-    }
+    guarded([&] { addOrThrow(paths); });
 }
 
 void SourceCommands::showError(const QString &message)
@@ -99,78 +97,112 @@ void SourceCommands::saveInitDir()
         m_hooks.SaveInitDir(m_dialog->FileName());
 }
 
+bool SourceCommands::guarded(const std::function<void()> &handler)
+{
+    // An error ends the handler and is shown in the general error box; the program goes on.
+    try {
+        handler();
+        return true;
+    } catch (const SourceFileError &error) {
+        showError(error.message());
+    } catch (const std::exception &error) {
+        showError(QString::fromUtf8(error.what()));
+    }
+    return false;
+}
+
 void SourceCommands::btnOpenFileClick()
 {
-    QString initialDir = m_hooks.LoadInitDir ? m_hooks.LoadInitDir() : QString();
-    if (initialDir.isEmpty())
-        initialDir = QDir::homePath();
-    const QStringList files = SourceAdding::SelectSourceFiles(*m_dialog, true, initialDir);
+    guarded([this] {
+        QString initialDir = m_hooks.LoadInitDir ? m_hooks.LoadInitDir() : QString();
+        if (initialDir.isEmpty())
+            initialDir = QDir::homePath();
+        const QStringList files = SourceAdding::SelectSourceFiles(*m_dialog, true, initialDir);
 
-    // The busy window does the adding, also for an empty list (a cancelled dialog): the
-    // first row is then selected and loaded all the same.
-    TFrmInitFileForm *busy = BusyWindow();
-    busy->SetFileList(&files);
-    busy->SetAddFiles([this](const QStringList &paths) { addOrThrow(paths); });
-    busy->SetSaveInitDir([this] { saveInitDir(); });
-    busy->exec();
-    busy->SetFileList(nullptr);
-    const QString error = busy->TakeError();
-    if (!error.isEmpty())
-        showError(error);
-    saveInitDir();
+        // The busy window does the adding, also for an empty list (a cancelled dialog): the
+        // first row is then selected and loaded all the same.
+        TFrmInitFileForm *busy = BusyWindow();
+        busy->SetFileList(&files);
+        busy->SetAddFiles([this](const QStringList &paths) { addOrThrow(paths); });
+        busy->SetSaveInitDir([this] { saveInitDir(); });
+        busy->exec();
+        busy->SetFileList(nullptr);
+        const QString error = busy->TakeError();
+        if (!error.isEmpty())
+            showError(error);
+        saveInitDir();
+    });
 }
 
 void SourceCommands::WMDropFiles(const QStringList &paths)
 {
-    AddSourceFiles(paths);
+    guarded([&] { addOrThrow(paths); });
 }
 
 void SourceCommands::removeSelectedRows()
 {
-    // The list is painted once, when the removal is over.
-    const bool repaint = m_view && m_view->updatesEnabled();
-    if (repaint)
-        m_view->setUpdatesEnabled(false);
+    // The list is painted once, when the removal is over (also when it failed).
+    struct RepaintPause
+    {
+        QPointer<TSourceListView> view;
+        bool paused = false;
+        explicit RepaintPause(TSourceListView *v) : view(v)
+        {
+            if (view && view->updatesEnabled()) {
+                view->setUpdatesEnabled(false);
+                paused = true;
+            }
+        }
+        ~RepaintPause()
+        {
+            if (view && paused)
+                view->setUpdatesEnabled(true);
+        }
+    } pause(m_view);
     SourceListCommands::RemoveSelectedRows(m_list);
-    if (repaint)
-        m_view->setUpdatesEnabled(true);
 }
 
 void SourceCommands::btnRemoveFileClick()
 {
-    removeSelectedRows();
-    if (m_list.count() == 0)
-        call(m_hooks.ResetTrimStrip);
-    call(m_hooks.StopPreview);
-    call(m_hooks.LoadSelectedRow);
+    guarded([this] {
+        removeSelectedRows();
+        if (m_list.count() == 0)
+            call(m_hooks.ResetTrimStrip);
+        call(m_hooks.StopPreview);
+        call(m_hooks.LoadSelectedRow);
+    });
 }
 
 void SourceCommands::btnClearFileClick()
 {
-    SourceListCommands::ClearSourceList(m_list);
-    call(m_hooks.StopPreview);
-    call(m_hooks.ResetTrimStrip);
+    guarded([this] {
+        SourceListCommands::ClearSourceList(m_list);
+        call(m_hooks.StopPreview);
+        call(m_hooks.ResetTrimStrip);
+    });
 }
 
 void SourceCommands::dxTreeSourceFileInfoKeyDown(int key, Qt::KeyboardModifiers)
 {
-    call(m_hooks.LoadSelectedRow);
-    if (key != Qt::Key_Delete)
-        return;
-    removeSelectedRows();
-    call(m_hooks.StopPreview);
-    if (m_list.count() == 0)
-        call(m_hooks.ResetTrimStrip);
+    guarded([&] {
+        call(m_hooks.LoadSelectedRow);
+        if (key != Qt::Key_Delete)
+            return;
+        removeSelectedRows();
+        call(m_hooks.StopPreview);
+        if (m_list.count() == 0)
+            call(m_hooks.ResetTrimStrip);
+    });
 }
 
 void SourceCommands::dxTreeSourceFileInfoKeyUp(int, Qt::KeyboardModifiers)
 {
-    call(m_hooks.LoadSelectedRow);
+    guarded([this] { call(m_hooks.LoadSelectedRow); });
 }
 
 void SourceCommands::actDxTreeListOnClickExecute()
 {
-    call(m_hooks.LoadSelectedRow);
+    guarded([this] { call(m_hooks.LoadSelectedRow); });
 }
 
 void SourceCommands::dxTreeSourceFileInfoEndDrag()

@@ -67,6 +67,8 @@ public Q_SLOTS:
     void dxTreeSourceFileInfoEndDrag();
 
 private:
+    // Runs a handler's body; an error it throws is shown, and false is given.
+    bool guarded(const std::function<void()> &handler);
     // Adds paths; throws SourceFileError like the adding itself.
     void addOrThrow(const QStringList &paths);
     void removeSelectedRows();

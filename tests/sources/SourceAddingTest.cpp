@@ -26,6 +26,8 @@
 
 #include <sys/stat.h>
 
+#include <stdexcept>
+
 namespace {
 
 // An open dialog that answers with a prepared choice.
@@ -318,6 +320,35 @@ private Q_SLOTS:
         QCOMPARE(list.count(), 2);
         QCOMPARE(list.selectedRows(), QList<int>{0});
         QCOMPARE(loads, 2);
+    }
+
+    // Settings that cannot be read or written (a missing or read-only Config folder): the
+    // error is shown in the error box and the files are added all the same.
+    void openCommandSurvivesSettingsErrors()
+    {
+        MediaProbe probe;
+        SourceListModel list;
+        FakeOpenDialog dialog;
+        dialog.choice = {path("ok.avi")};
+        SourceCommands commands(list, probe, dialog, nullptr);
+        QStringList errors;
+        commands.hooks().ShowError = [&errors](const QString &message) { errors << message; };
+        commands.hooks().SaveInitDir = [](const QString &) {
+            throw std::runtime_error("Cannot create file \"Config/UserSettings.ini\".");
+        };
+        commands.btnOpenFileClick();
+        QCOMPARE(fileNames(list), QStringList{path("ok.avi")});
+        // Once when the busy window stores the folder, once after it closed.
+        QCOMPARE(errors.size(), 2);
+        QVERIFY(errors.first().startsWith("Cannot create file"));
+
+        errors.clear();
+        commands.hooks().LoadInitDir = []() -> QString {
+            throw std::runtime_error("Cannot open file \"Config/UserSettings.ini\".");
+        };
+        commands.btnOpenFileClick();
+        QCOMPARE(errors.size(), 1);
+        QCOMPARE(dialog.initialDirs.size(), 1); // the dialog was not shown again
     }
 
     void busyWindowSpinsAndCloses()
