@@ -569,8 +569,22 @@ void TFrmMainForm::tmrClearMemoryTimer()
 
 // ---- closing --------------------------------------------------------------------------------
 
+void TFrmMainForm::SetFormEnabled(bool enabled)
+{
+    m_formEnabled = enabled;
+    for (QWidget *child : findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly)) {
+        if (!child->isWindow())
+            child->setEnabled(enabled);
+    }
+}
+
 void TFrmMainForm::closeEvent(QCloseEvent *event)
 {
+    // A disabled window (a batch is running) does not close, as a disabled window cannot.
+    if (!m_formEnabled && !m_closing) {
+        event->ignore();
+        return;
+    }
     if (m_closing) {
         event->accept();
         return;

@@ -92,6 +92,11 @@ public:
     // The key is not consumed: it still reaches the focused control.
     TPictureButton *FormKeyDown(int key, Qt::KeyboardModifiers modifiers);
 
+    // Disables or enables the window for a batch: its own controls only, not the windows it
+    // owns (the progress dialog must stay usable). While disabled it cannot be closed.
+    void SetFormEnabled(bool enabled);
+    bool IsFormEnabled() const { return m_formEnabled; }
+
     // What closing does last: ends the program. Tests replace it.
     void SetEndProgram(std::function<void()> endProgram) { m_endProgram = std::move(endProgram); }
     // Runs the start-up work of the first showing without the splash's wait (tests).
@@ -182,6 +187,7 @@ private:
     bool m_ready = false;
     bool m_closing = false;
     bool m_outputSettingsBound = false;
+    bool m_formEnabled = true;
 };
 
 // The one main window, for the controllers and the other windows; null before it exists.

@@ -5,6 +5,7 @@
 #include "shell/TApplication.h"
 #include "shell/TFrmMainForm.h"
 
+#include <QFont>
 #include <QIcon>
 
 // The program entry: the application's title, the windows, then the message loop, which
@@ -14,6 +15,10 @@ int main(int argc, char *argv[])
     TApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Clipwright"));
     QApplication::setStyle(QStringLiteral("Fusion"));
+    // The windows are laid out for Arial at 8 points; Liberation Sans has its metrics.
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setPixelSize(11);
+    QApplication::setFont(font);
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/skin/main/logo.png")));
 
     DesktopOpener opener;
