@@ -86,37 +86,44 @@ void TCustomProc::ConvertAll(SourceListModel &list)
             EventPump::WaitFor(timings.showPauseMs);
             EventPump::ProcessPending();
 
-            if (CurrentRunner)
-                CurrentRunner->Terminate();
-            // The runner's end cuts the current look-out pause short, so a job's end is
-            // seen at once rather than at the next 100 ms look.
-            EventPump::Waiter jobEnd;
-            CurrentRunner = std::make_unique<TAdvanceSystem>(
-                CommandLine, view ? view->OutputCallback() : TOutputCallback());
-            CurrentRunner->SetWorkDir(lib.AppDir);
-            CurrentRunner->SetTimings(timings.runner);
-            CurrentRunner->SetFinishedCallback([&jobEnd] { jobEnd.Wake(); });
-            CurrentRunner->Resume();
+            // A stop during the pause before the encoder starts ends the job here: the user
+            // asked for no more conversion, so none is started behind the hidden dialog.
+            TRunResult result;
+            result.started = true;
+            result.exitCode = 0;
+            if (RowIndex <= list.count()) {
+                if (CurrentRunner)
+                    CurrentRunner->Terminate();
+                // The runner's end cuts the current look-out pause short, so a job's end is
+                // seen at once rather than at the next 100 ms look.
+                EventPump::Waiter jobEnd;
+                CurrentRunner = std::make_unique<TAdvanceSystem>(
+                    CommandLine, view ? view->OutputCallback() : TOutputCallback());
+                CurrentRunner->SetWorkDir(lib.AppDir);
+                CurrentRunner->SetTimings(timings.runner);
+                CurrentRunner->SetFinishedCallback([&jobEnd] { jobEnd.Wake(); });
+                CurrentRunner->Resume();
 
-            EventPump::ProcessPending();
-            EventPump::WaitFor(timings.startPauseMs);
-            // Only encoders this program started count: one started by anyone else
-            // neither holds the batch up nor is touched.
-            while (TCommonLib::FindEncoderProcess(QStringLiteral("tcore")) != 0 ||
-                   TCommonLib::FindEncoderProcess(QStringLiteral("mcore")) != 0)
-                jobEnd.WaitFor(timings.pollMs);
-
-            std::unique_ptr<TAdvanceSystem> runner = std::move(CurrentRunner);
-            const TRunResult result = [&] {
-                // Destroying the runner waits for its thread; the encoder has ended.
-                while (!runner->Finished())
+                EventPump::ProcessPending();
+                EventPump::WaitFor(timings.startPauseMs);
+                // Only encoders this program started count: one started by anyone else
+                // neither holds the batch up nor is touched.
+                while (TCommonLib::FindEncoderProcess(QStringLiteral("tcore")) != 0 ||
+                       TCommonLib::FindEncoderProcess(QStringLiteral("mcore")) != 0)
                     jobEnd.WaitFor(timings.pollMs);
-                return runner->Result();
-            }();
-            runner.reset();
-            // The job's last deliveries still queued for the dialog belong to this job.
-            if (view)
-                view->FlushOutput();
+
+                std::unique_ptr<TAdvanceSystem> runner = std::move(CurrentRunner);
+                result = [&] {
+                    // Destroying the runner waits for its thread; the encoder has ended.
+                    while (!runner->Finished())
+                        jobEnd.WaitFor(timings.pollMs);
+                    return runner->Result();
+                }();
+                runner.reset();
+                // The job's last deliveries still queued for the dialog belong to this job.
+                if (view)
+                    view->FlushOutput();
+            }
 
             // A job ended by a stop is the user's choice, not a failure.
             const bool stoppedDuringJob = RowIndex > list.count();

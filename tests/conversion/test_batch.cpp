@@ -127,6 +127,7 @@ private Q_SLOTS:
     void emptyOrUntickedListRunsNoJob();
     void stopDuringFirstJobEndsBatchWithoutCompletionActions();
     void closingTheDialogEndsBatchWithCompletionActions();
+    void stopBeforeTheEncoderStartsStartsNone();
     void stopAnsweredNoChangesNothing();
     void failingSourceIsReportedAfterOpeningTheFolder();
     void failingSourceIsNotReportedWhenPoweringOff();
@@ -375,6 +376,27 @@ void BatchTest::closingTheDialogEndsBatchWithCompletionActions()
     QCOMPARE(g_events, QStringList({"box Are you sure to stop processing ?",
                                     "open " + m_outDir + "/"}));
     QVERIFY(!m_dialog->isVisible());
+    QVERIFY(m_main->isEnabled());
+}
+
+void BatchTest::stopBeforeTheEncoderStartsStartsNone()
+{
+    addRow(m_clips[0]);
+    addRow(m_clips[1]);
+    m_proc->BatchEnvironment.Timings.showPauseMs = 400;
+    auto *timer = new QTimer(m_dialog);
+    timer->setInterval(5);
+    connect(timer, &QTimer::timeout, m_dialog, [this, timer] {
+        if (!m_dialog->isVisible())
+            return;
+        timer->stop();
+        QTest::mouseClick(m_dialog->btnStop, Qt::LeftButton);
+    });
+    timer->start();
+    m_proc->btnConvertClick();
+    QCOMPARE(logLines("parameter: ").size(), 1);
+    QVERIFY(outputs().isEmpty());
+    QCOMPARE(g_events, QStringList({"box Are you sure you want to stop the work ? "}));
     QVERIFY(m_main->isEnabled());
 }
 
