@@ -35,7 +35,7 @@ for ((i = 1; i <= runs; i++)); do
   runner=$!
   # Idle memory: read while the program waits, after the first report.
   for _ in $(seq 1 200); do
-    [ "$(grep -c '^ready_epoch_ms' "$work/err" 2>/dev/null || true)" -ge 1 ] && break
+    grep -q '^ready_epoch_ms' "$work/err" 2>/dev/null && break
     sleep 0.05
   done
   sleep 3
