@@ -258,6 +258,27 @@ private Q_SLOTS:
         QVERIFY(!button("btnSelectOutputFolder")->isVisible());
     }
 
+    void pictureButtonsLeaveOliveOut()
+    {
+        QImage picture(4, 1, QImage::Format_RGB32);
+        picture.setPixel(0, 0, qRgb(0x80, 0x80, 0x00));
+        picture.setPixel(1, 0, qRgb(0x80, 0x80, 0x01));
+        picture.setPixel(2, 0, qRgb(0, 0, 0));
+        picture.setPixel(3, 0, qRgb(0x80, 0x80, 0x00));
+        const QImage shown = TPictureButton::withOliveTransparent(picture).toImage();
+        QCOMPARE(qAlpha(shown.pixel(0, 0)), 0);
+        QCOMPARE(qAlpha(shown.pixel(1, 0)), 255);
+        QCOMPARE(qAlpha(shown.pixel(2, 0)), 255);
+        QCOMPARE(qAlpha(shown.pixel(3, 0)), 0);
+        // Every picture button found its three skins.
+        for (TPictureButton *b : m_form->findChildren<TPictureButton *>(
+                 QString(), Qt::FindDirectChildrenOnly)) {
+            if (b != m_form->btnSelectOutputFolder)
+                QVERIFY2(!b->grab().isNull() && b->size() == b->sizeHint(),
+                         qPrintable(b->objectName()));
+        }
+    }
+
     void outlineFollowsTheBackground()
     {
         const QRegion outline = m_form->mask();
