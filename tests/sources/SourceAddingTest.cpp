@@ -433,6 +433,21 @@ private Q_SLOTS:
         QApplication::sendEvent(view.viewport(), &drop);
         QCOMPARE(fileNames(list), QStringList({path("third.mp4"), m_special}));
         QCOMPARE(view.selectionModel()->selectedRows().size(), 1);
+
+        // A path far longer than 254 characters arrives whole.
+        QString deep = m_dir.path();
+        for (int i = 0; i < 4; ++i)
+            deep += '/' + QString(70, QChar('a' + i));
+        QVERIFY(QDir().mkpath(deep));
+        const QString longPath = deep + "/clip.avi";
+        QVERIFY(longPath.size() > 300);
+        QVERIFY(QFile::copy(path("ok.avi"), longPath));
+        mime.setUrls({QUrl::fromLocalFile(longPath)});
+        QDropEvent longDrop(QPointF(50, 50), Qt::CopyAction, &mime, Qt::LeftButton,
+                            Qt::NoModifier);
+        QApplication::sendEvent(view.viewport(), &enter);
+        QApplication::sendEvent(view.viewport(), &longDrop);
+        QCOMPARE(fileNames(list).last(), longPath);
     }
 
     // A source deleted after it was added stays a row that the list commands handle; adding
