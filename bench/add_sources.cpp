@@ -1,15 +1,15 @@
 // Times the adding of sources: AddSourceFiles with the libavformat probe over the files
 // named on the command line, into an empty source list. Prints the rows added and the
 // milliseconds taken; no window is involved (the codec error dialog only counts).
-#include "platform/MediaProbe.h"
-#include "sources/SourceAdder.h"
-#include "sources/SourceListModel.h"
+#include <cstdio>
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QStringList>
 
-#include <cstdio>
+#include "platform/MediaProbe.h"
+#include "sources/SourceAdder.h"
+#include "sources/SourceListModel.h"
 
 int main(int argc, char *argv[])
 {

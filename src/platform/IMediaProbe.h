@@ -1,9 +1,9 @@
 #pragma once
 
+#include <optional>
+
 #include <QString>
 #include <QtGlobal>
-
-#include <optional>
 
 // Measures source files for the source list: renders a file to learn its duration and reads
 // its size from the file system. The real one sits on libavformat; tests hand in fakes.

@@ -9,9 +9,8 @@ extern "C" {
 #include <libavutil/dict.h>
 }
 
-#include <sys/stat.h>
-
 #include <memory>
+#include <sys/stat.h>
 
 namespace {
 
@@ -40,7 +39,9 @@ int interruptWhenLate(void *opaque)
 
 bool isRegularFile(const QByteArray &localPath)
 {
-    struct stat info {};
+    struct stat info
+    {
+    };
     return ::stat(localPath.constData(), &info) == 0 && S_ISREG(info.st_mode);
 }
 

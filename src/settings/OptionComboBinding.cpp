@@ -1,9 +1,9 @@
 #include "settings/OptionComboBinding.h"
 
-#include "profiles/OptionListModel.h"
-
 #include <QComboBox>
 #include <QLineEdit>
+
+#include "profiles/OptionListModel.h"
 
 OptionComboBinding::OptionComboBinding(QComboBox *combo, OptionListModel *model, QObject *parent)
     : QObject(parent), m_combo(combo), m_model(model)

@@ -1,9 +1,6 @@
 #include "settings/TfrmOption.h"
 
-#include "profiles/OptionBoxes.h"
-#include "settings/OptionComboBinding.h"
-#include "shell/TCommonLib.h"
-#include "shell/TCustomProc.h"
+#include <exception>
 
 #include <QApplication>
 #include <QComboBox>
@@ -14,7 +11,10 @@
 #include <QPushButton>
 #include <QScreen>
 
-#include <exception>
+#include "profiles/OptionBoxes.h"
+#include "settings/OptionComboBinding.h"
+#include "shell/TCommonLib.h"
+#include "shell/TCustomProc.h"
 
 namespace {
 
@@ -54,8 +54,7 @@ TfrmOption::TfrmOption(OptionBoxes &boxes, QWidget *parent)
     m_cbbCustomProfile->setGeometry(112, 12, 185, 21);
     auto *customBinding =
         new OptionComboBinding(m_cbbCustomProfile, &boxes.cbbCustomProfile(), this);
-    connect(customBinding, &OptionComboBinding::changed, this,
-            &TfrmOption::cbbCustomProfileChange);
+    connect(customBinding, &OptionComboBinding::changed, this, &TfrmOption::cbbCustomProfileChange);
 
     m_btnAdd = makeButton(this, "btnAdd", QStringLiteral("Add"), QRect(304, 10, 49, 24));
     m_btnSave = makeButton(this, "btnSave", QStringLiteral("Save"), QRect(356, 10, 49, 24));
@@ -97,8 +96,7 @@ TfrmOption::TfrmOption(OptionBoxes &boxes, QWidget *parent)
     }
 
     m_btnApply = makeButton(this, "btnApply", QStringLiteral("OK"), QRect(296, 204, 73, 25));
-    m_btnCancel =
-        makeButton(this, "btnCancel", QStringLiteral("Cancel"), QRect(384, 204, 73, 25));
+    m_btnCancel = makeButton(this, "btnCancel", QStringLiteral("Cancel"), QRect(384, 204, 73, 25));
 
     connect(m_btnAdd, &QPushButton::clicked, this, &TfrmOption::btnAddClick);
     connect(m_btnSave, &QPushButton::clicked, this, &TfrmOption::btnSaveClick);
@@ -145,11 +143,10 @@ QComboBox *TfrmOption::combo(const char *name) const
 
 std::array<OptionListModel *, 9> TfrmOption::rememberedLists()
 {
-    return {&m_boxes.cbbVideoSize(),       &m_boxes.cbbVideoBitrate(),
-            &m_boxes.cbbFramerate(),       &m_boxes.cbbAspectratio(),
-            &m_boxes.cbbAudioBitrate(),    &m_boxes.cbbAudioSample(),
-            &m_boxes.cbbAudioVolumeGain(), &m_boxes.cbbAudioChannels(),
-            &m_boxes.cbbCustomProfile()};
+    return {
+        &m_boxes.cbbVideoSize(),       &m_boxes.cbbVideoBitrate(),  &m_boxes.cbbFramerate(),
+        &m_boxes.cbbAspectratio(),     &m_boxes.cbbAudioBitrate(),  &m_boxes.cbbAudioSample(),
+        &m_boxes.cbbAudioVolumeGain(), &m_boxes.cbbAudioChannels(), &m_boxes.cbbCustomProfile()};
 }
 
 void TfrmOption::Open()

@@ -1,10 +1,10 @@
 #pragma once
 
-#include <QDialog>
-#include <QStringList>
-
 #include <array>
 #include <functional>
+
+#include <QDialog>
+#include <QStringList>
 
 class OptionBoxes;
 class TCommonLib;

@@ -1,4 +1,10 @@
 // The main window's source list, its commands, the Options button and file drops.
+#include <QApplication>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QMessageBox>
+#include <QMimeData>
+
 #include "platform/MediaProbe.h"
 #include "settings/TfrmOption.h"
 #include "shell/Globals.h"
@@ -10,12 +16,6 @@
 #include "sources/TFrmCodeErrorForm.h"
 #include "sources/TFrmInitFileForm.h"
 #include "sources/TSourceListView.h"
-
-#include <QApplication>
-#include <QDragEnterEvent>
-#include <QDropEvent>
-#include <QMessageBox>
-#include <QMimeData>
 
 namespace {
 
@@ -34,8 +34,7 @@ void showError(const QString &message)
 {
     if (Globals::commonLib && Globals::commonLib->ShowMsg(message, 0))
         return;
-    QMessageBox::critical(QApplication::activeWindow(), QApplication::applicationName(),
-                          message);
+    QMessageBox::critical(QApplication::activeWindow(), QApplication::applicationName(), message);
 }
 
 } // namespace

@@ -1,5 +1,7 @@
 #include "sources/SourceAdder.h"
 
+#include <limits>
+
 #include "platform/IMediaProbe.h"
 #include "shell/TCommonLib.h"
 #include "sources/ISourceFileDialog.h"
@@ -7,17 +9,15 @@
 #include "sources/SourceListModel.h"
 #include "sources/SourceRow.h"
 
-#include <limits>
-
 namespace SourceAdding {
 
 const QStringList &AcceptedExtensions()
 {
     static const QStringList extensions{
-        QStringLiteral(".3gp"), QStringLiteral(".mp4"), QStringLiteral(".m4v"),
+        QStringLiteral(".3gp"),  QStringLiteral(".mp4"), QStringLiteral(".m4v"),
         QStringLiteral(".mpeg"), QStringLiteral(".mpg"), QStringLiteral(".asf"),
-        QStringLiteral(".mov"), QStringLiteral(".swf"), QStringLiteral(".flv"),
-        QStringLiteral(".wmv"), QStringLiteral(".avi"), QStringLiteral(".rm"),
+        QStringLiteral(".mov"),  QStringLiteral(".swf"), QStringLiteral(".flv"),
+        QStringLiteral(".wmv"),  QStringLiteral(".avi"), QStringLiteral(".rm"),
         QStringLiteral(".rmvb")};
     return extensions;
 }
@@ -80,8 +80,8 @@ int AddSourceFiles(SourceListModel &list, const QStringList &paths, const Servic
             continue;
         if (!IsAcceptedSourceFile(path))
             continue;
-        const QString duration = TCommonLib::FormatDuration(
-            services.probe ? ProbeDuration(path, *services.probe) : 0);
+        const QString duration =
+            TCommonLib::FormatDuration(services.probe ? ProbeDuration(path, *services.probe) : 0);
         if (duration == QLatin1String("00:00:00")) {
             if (services.showCodecErrorDialog)
                 services.showCodecErrorDialog(path);

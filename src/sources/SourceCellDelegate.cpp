@@ -1,11 +1,11 @@
 #include "sources/SourceCellDelegate.h"
 
-#include "sources/SourceRow.h"
-
 #include <QApplication>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
+
+#include "sources/SourceRow.h"
 
 namespace {
 
@@ -35,8 +35,8 @@ void SourceCellDelegate::paint(QPainter *painter, const QStyleOptionViewItem &op
 
     QStyleOptionViewItem box = option;
     const int side = style->pixelMetric(QStyle::PM_IndicatorWidth, &option, option.widget);
-    box.rect = QRect(option.rect.center().x() - side / 2, option.rect.center().y() - side / 2,
-                     side, side);
+    box.rect =
+        QRect(option.rect.center().x() - side / 2, option.rect.center().y() - side / 2, side, side);
     box.state = (option.state & QStyle::State_Enabled) | QStyle::State_Enabled;
     box.state |= index.data(Qt::CheckStateRole).toInt() == Qt::Checked ? QStyle::State_On
                                                                        : QStyle::State_Off;
@@ -44,8 +44,7 @@ void SourceCellDelegate::paint(QPainter *painter, const QStyleOptionViewItem &op
 }
 
 bool SourceCellDelegate::editorEvent(QEvent *event, QAbstractItemModel *model,
-                                     const QStyleOptionViewItem &option,
-                                     const QModelIndex &index)
+                                     const QStyleOptionViewItem &option, const QModelIndex &index)
 {
     if (index.column() != SourceRow::dxtrlchkCheckStatus)
         return QStyledItemDelegate::editorEvent(event, model, option, index);

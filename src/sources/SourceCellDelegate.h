@@ -28,6 +28,6 @@ Q_SIGNALS:
     void timeCommitted(int row, int column, const QString &text) const;
 
 protected:
-    bool editorEvent(QEvent *event, QAbstractItemModel *model,
-                     const QStyleOptionViewItem &option, const QModelIndex &index) override;
+    bool editorEvent(QEvent *event, QAbstractItemModel *model, const QStyleOptionViewItem &option,
+                     const QModelIndex &index) override;
 };

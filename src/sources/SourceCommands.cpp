@@ -1,5 +1,11 @@
 #include "sources/SourceCommands.h"
 
+#include <exception>
+
+#include <QApplication>
+#include <QDir>
+#include <QMessageBox>
+
 #include "sources/ISourceFileDialog.h"
 #include "sources/SourceAdder.h"
 #include "sources/SourceFileError.h"
@@ -9,14 +15,8 @@
 #include "sources/TFrmInitFileForm.h"
 #include "sources/TSourceListView.h"
 
-#include <QApplication>
-#include <QDir>
-#include <QMessageBox>
-
-#include <exception>
-
-SourceCommands::SourceCommands(SourceListModel &list, IMediaProbe &probe,
-                               ISourceFileDialog &dialog, QWidget *owner, QObject *parent)
+SourceCommands::SourceCommands(SourceListModel &list, IMediaProbe &probe, ISourceFileDialog &dialog,
+                               QWidget *owner, QObject *parent)
     : QObject(parent), m_list(list), m_probe(probe), m_dialog(&dialog), m_owner(owner)
 {
 }

@@ -1,10 +1,10 @@
 #pragma once
 
+#include <functional>
+
 #include <QObject>
 #include <QPointer>
 #include <QStringList>
-
-#include <functional>
 
 class IMediaProbe;
 class ISourceFileDialog;

@@ -1,8 +1,8 @@
 #pragma once
 
-#include <QString>
-
 #include <stdexcept>
+
+#include <QString>
 
 // A source file that was measured but could not be opened for reading its size. Ends the
 // adding of sources; the window that started it shows the message in an error box.

@@ -1,9 +1,9 @@
 #include "sources/SourceListCommands.h"
 
-#include "sources/SourceListModel.h"
-
 #include <QCoreApplication>
 #include <QEventLoop>
+
+#include "sources/SourceListModel.h"
 
 namespace SourceListCommands {
 

@@ -1,6 +1,6 @@
 #include "sources/TFrmInitFileForm.h"
 
-#include "sources/SourceFileError.h"
+#include <exception>
 
 #include <QCoreApplication>
 #include <QKeyEvent>
@@ -10,7 +10,7 @@
 #include <QPixmap>
 #include <QTimer>
 
-#include <exception>
+#include "sources/SourceFileError.h"
 
 TFrmInitFileForm::TFrmInitFileForm(QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint)

@@ -1,10 +1,10 @@
 #pragma once
 
+#include <functional>
+
 #include <QDialog>
 #include <QPixmap>
 #include <QStringList>
-
-#include <functional>
 
 class QLabel;
 class QTimer;

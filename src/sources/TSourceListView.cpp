@@ -1,8 +1,6 @@
 #include "sources/TSourceListView.h"
 
-#include "sources/SourceCellDelegate.h"
-#include "sources/SourceListModel.h"
-#include "sources/SourceRow.h"
+#include <numeric>
 
 #include <QApplication>
 #include <QDrag>
@@ -14,7 +12,9 @@
 #include <QStyle>
 #include <QUrl>
 
-#include <numeric>
+#include "sources/SourceCellDelegate.h"
+#include "sources/SourceListModel.h"
+#include "sources/SourceRow.h"
 
 namespace {
 
@@ -98,11 +98,10 @@ TSourceListView::TSourceListView(QWidget *parent) : QTableView(parent)
     const double total = std::accumulate(kDesignWidths.begin(), kDesignWidths.end(), 0.0);
     for (size_t i = 0; i < kDesignWidths.size(); ++i)
         m_shares[i] = kDesignWidths[i] / total;
-    connect(horizontalHeader(), &QHeaderView::sectionResized, this,
-            [this](int section, int, int) {
-                if (!m_fitting)
-                    fitColumns(section);
-            });
+    connect(horizontalHeader(), &QHeaderView::sectionResized, this, [this](int section, int, int) {
+        if (!m_fitting)
+            fitColumns(section);
+    });
 }
 
 void TSourceListView::setSourceModel(SourceListModel *model)
@@ -132,8 +131,7 @@ void TSourceListView::setSourceModel(SourceListModel *model)
     connect(model, &QAbstractItemModel::modelReset, this, changed);
     connect(model, &SourceListModel::selectionChanged, this,
             &TSourceListView::pullSelectionFromModel);
-    connect(model, &SourceListModel::focusChanged, this,
-            &TSourceListView::pullSelectionFromModel);
+    connect(model, &SourceListModel::focusChanged, this, &TSourceListView::pullSelectionFromModel);
     connect(selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &TSourceListView::pushSelectionToModel);
     connect(selectionModel(), &QItemSelectionModel::currentChanged, this,

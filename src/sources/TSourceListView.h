@@ -1,9 +1,9 @@
 #pragma once
 
+#include <array>
+
 #include <QStringList>
 #include <QTableView>
-
-#include <array>
 
 class QMimeData;
 class SourceCellDelegate;

@@ -1,12 +1,6 @@
 // The Options dialog: showing, Cancel, OK, the close button and the custom profile buttons,
 // over the program's option lists and a custom profile store kept in memory.
-#include "FakeUserDialogs.h"
-#include "profiles/ConfigInfo.h"
-#include "profiles/OptionBoxes.h"
-#include "settings/TfrmOption.h"
-#include "shell/Globals.h"
-#include "shell/TCommonLib.h"
-#include "shell/TCustomProc.h"
+#include <stdexcept>
 
 #include <QComboBox>
 #include <QDir>
@@ -16,7 +10,13 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <stdexcept>
+#include "FakeUserDialogs.h"
+#include "profiles/ConfigInfo.h"
+#include "profiles/OptionBoxes.h"
+#include "settings/TfrmOption.h"
+#include "shell/Globals.h"
+#include "shell/TCommonLib.h"
+#include "shell/TCustomProc.h"
 
 namespace {
 
@@ -33,9 +33,9 @@ struct ProfileStore
 {
     OptionBoxes &boxes;
     QList<QPair<QString, QString>> profiles;
-    QString nextName;     // what the user enters at Add; empty text cancels
-    int added = 0;        // Add was used (the counter)
-    QString brokenValue;  // a value that is not a number, applied with an error
+    QString nextName;    // what the user enters at Add; empty text cancels
+    int added = 0;       // Add was used (the counter)
+    QString brokenValue; // a value that is not a number, applied with an error
 
     int find(const QString &name) const
     {
@@ -129,8 +129,8 @@ private:
             names.removeLast();
             boxes.cbbProfile().addItems(names);
             boxes.cbbProfile().setSelectedIndex(2);
-            store.profiles = {{"Phone", "2|0|2|3|0|0"}, {"Tablet", "8|1|4|6|1|2"},
-                              {"Tiny", "0|0|0|0|0|0"}};
+            store.profiles = {
+                {"Phone", "2|0|2|3|0|0"}, {"Tablet", "8|1|4|6|1|2"}, {"Tiny", "0|0|0|0|0|0"}};
             dialog.operations() = store.operations();
             dialog.operations().ShowError = [this](const QString &m) { errors << m; };
         }
@@ -153,7 +153,6 @@ private:
             Q_EMIT combo->activated(index);
         }
     };
-
 
     // The dialog over the program's controllers: profiles in UserProfileInfo.ini of a
     // temporary program folder, names asked through scripted input boxes.
@@ -279,7 +278,8 @@ private Q_SLOTS:
         // profile but takes the selections back.
         f.store.nextName = "Car";
         f.dialog.btnAdd()->click();
-        QCOMPARE(f.boxes.cbbCustomProfile().items(), QStringList({"Phone", "Tablet", "Tiny", "Car"}));
+        QCOMPARE(f.boxes.cbbCustomProfile().items(),
+                 QStringList({"Phone", "Tablet", "Tiny", "Car"}));
         QCOMPARE(f.dialog.cbbCustomProfile()->currentText(), QString("Car"));
         // A cancelled name prompt refills all the same.
         f.store.nextName.clear();

@@ -1,17 +1,7 @@
 // Adding sources: the checks of the adding, the media probe on generated clips, the Open
 // command with its busy window, drops, and the codec error dialog.
-#include "SourceFixtures.h"
-
-#include "platform/MediaProbe.h"
-#include "sources/ISourceFileDialog.h"
-#include "sources/SourceAdder.h"
-#include "sources/SourceCommands.h"
-#include "sources/SourceFileError.h"
-#include "sources/SourceListModel.h"
-#include "sources/SourceOpenDialog.h"
-#include "sources/TFrmCodeErrorForm.h"
-#include "sources/TFrmInitFileForm.h"
-#include "sources/TSourceListView.h"
+#include <stdexcept>
+#include <sys/stat.h>
 
 #include <QApplication>
 #include <QFileInfo>
@@ -24,9 +14,17 @@
 #include <QTimer>
 #include <QUrl>
 
-#include <sys/stat.h>
-
-#include <stdexcept>
+#include "SourceFixtures.h"
+#include "platform/MediaProbe.h"
+#include "sources/ISourceFileDialog.h"
+#include "sources/SourceAdder.h"
+#include "sources/SourceCommands.h"
+#include "sources/SourceFileError.h"
+#include "sources/SourceListModel.h"
+#include "sources/SourceOpenDialog.h"
+#include "sources/TFrmCodeErrorForm.h"
+#include "sources/TFrmInitFileForm.h"
+#include "sources/TSourceListView.h"
 
 namespace {
 
@@ -175,12 +173,11 @@ private Q_SLOTS:
         MediaProbe probe;
         SourceListModel list;
         Recorder recorder;
-        const QStringList paths{path("ok.avi"),     path("short.mp4"), path("damaged.avi"),
-                                path("ok.avi"),     path("clip.mkv"),  path("folder"),
-                                path("dir.avi"),    path("MOVIE.AVI"), path("a.avi"),
-                                path("A.avi"),      m_special,         path("pipe.avi")};
-        QCOMPARE(SourceAdding::AddSourceFiles(list, paths, servicesFor(probe, recorder, list)),
-                 5);
+        const QStringList paths{path("ok.avi"),  path("short.mp4"), path("damaged.avi"),
+                                path("ok.avi"),  path("clip.mkv"),  path("folder"),
+                                path("dir.avi"), path("MOVIE.AVI"), path("a.avi"),
+                                path("A.avi"),   m_special,         path("pipe.avi")};
+        QCOMPARE(SourceAdding::AddSourceFiles(list, paths, servicesFor(probe, recorder, list)), 5);
 
         QCOMPARE(fileNames(list), QStringList({path("ok.avi"), path("MOVIE.AVI"), path("a.avi"),
                                                path("A.avi"), m_special}));
@@ -443,8 +440,7 @@ private Q_SLOTS:
         QVERIFY(longPath.size() > 300);
         QVERIFY(QFile::copy(path("ok.avi"), longPath));
         mime.setUrls({QUrl::fromLocalFile(longPath)});
-        QDropEvent longDrop(QPointF(50, 50), Qt::CopyAction, &mime, Qt::LeftButton,
-                            Qt::NoModifier);
+        QDropEvent longDrop(QPointF(50, 50), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(view.viewport(), &enter);
         QApplication::sendEvent(view.viewport(), &longDrop);
         QCOMPARE(fileNames(list).last(), longPath);

@@ -1,13 +1,13 @@
 #pragma once
 
-#include "platform/IMediaProbe.h"
-
 #include <QDir>
 #include <QFile>
 #include <QHash>
 #include <QProcess>
 #include <QString>
 #include <QStringList>
+
+#include "platform/IMediaProbe.h"
 
 // Media fixtures made with the ffmpeg tool, and a probe whose answers a test sets.
 namespace SourceFixtures {
@@ -17,10 +17,21 @@ inline bool MakeClip(const QString &path, double seconds, const QString &videoCo
                      const QString &audioCodec = "aac")
 {
     QProcess ffmpeg;
-    QStringList arguments{"-v", "error", "-y", "-f", "lavfi", "-i",
-                          "testsrc=size=64x48:rate=10", "-f", "lavfi", "-i",
-                          "sine=frequency=440:sample_rate=22050", "-t",
-                          QString::number(seconds), "-c:v", videoCodec};
+    QStringList arguments{"-v",
+                          "error",
+                          "-y",
+                          "-f",
+                          "lavfi",
+                          "-i",
+                          "testsrc=size=64x48:rate=10",
+                          "-f",
+                          "lavfi",
+                          "-i",
+                          "sine=frequency=440:sample_rate=22050",
+                          "-t",
+                          QString::number(seconds),
+                          "-c:v",
+                          videoCodec};
     if (!audioCodec.isEmpty())
         arguments << "-c:a" << audioCodec;
     arguments << "-shortest" << path;

@@ -1,17 +1,16 @@
 // The source list widget and its commands: removal with its focus and selection rules,
 // Clear, the Delete key, the check column, the time editors and dragging rows out.
-#include "SourceFixtures.h"
-
-#include "sources/ISourceFileDialog.h"
-#include "sources/SourceCommands.h"
-#include "sources/SourceListModel.h"
-#include "sources/TSourceListView.h"
-
 #include <QApplication>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QTest>
+
+#include "SourceFixtures.h"
+#include "sources/ISourceFileDialog.h"
+#include "sources/SourceCommands.h"
+#include "sources/SourceListModel.h"
+#include "sources/TSourceListView.h"
 
 namespace {
 
@@ -43,8 +42,8 @@ private:
         explicit Fixture(int rows = 4)
         {
             for (int i = 1; i <= rows; ++i)
-                list.appendRow(SourceRow::ForNewSource(QString("/v/R%1.avi").arg(i), "1 KB",
-                                                       "00:03:20"));
+                list.appendRow(
+                    SourceRow::ForNewSource(QString("/v/R%1.avi").arg(i), "1 KB", "00:03:20"));
             view.setSourceModel(&list);
             commands.SetListView(&view);
             commands.hooks().StopPreview = [this] { calls << "StopPreview"; };
@@ -139,8 +138,8 @@ private Q_SLOTS:
         QCOMPARE(f.list.count(), 0);
         QVERIFY(f.viewAgrees());
         f.commands.btnClearFileClick(); // on an empty list
-        QCOMPARE(f.calls, QStringList({"StopPreview", "ResetTrimStrip", "StopPreview",
-                                       "ResetTrimStrip"}));
+        QCOMPARE(f.calls,
+                 QStringList({"StopPreview", "ResetTrimStrip", "StopPreview", "ResetTrimStrip"}));
     }
 
     // A user's choice in the widget reaches the model, and the Delete key removes it.
@@ -186,8 +185,10 @@ private Q_SLOTS:
         QTest::addColumn<QString>("committed");
         QTest::newRow("start") << int(SourceRow::dxtrlSourceFileStartTime) << "000130"
                                << "00:01:30";
-        QTest::newRow("end") << int(SourceRow::dxtrlSourceFileEndTime) << "000245" << "00:02:45";
-        QTest::newRow("end emptied") << int(SourceRow::dxtrlSourceFileEndTime) << "" << "";
+        QTest::newRow("end") << int(SourceRow::dxtrlSourceFileEndTime) << "000245"
+                             << "00:02:45";
+        QTest::newRow("end emptied") << int(SourceRow::dxtrlSourceFileEndTime) << ""
+                                     << "";
     }
     void timeEditorsCommitToTheCell()
     {
