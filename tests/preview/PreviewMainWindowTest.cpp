@@ -52,7 +52,7 @@ TEST(PreviewMainWindow, PlaysTheDroppedClip)
     const QString stopped = work.filePath("stopped.png");
     QFile script(work.filePath("script.txt"));
     ASSERT_TRUE(script.open(QIODevice::WriteOnly));
-    script.write(QStringLiteral("waitfor DSVideoWindowEx1\nwait 2500\ndrop %1\nwait 800\n"
+    script.write(QStringLiteral("dismiss-boxes\nwaitfor DSVideoWindowEx1\nwait 2500\ndrop %1\nwait 800\n"
                                 "click btnPlay\nwait 2300\nshot DSVideoWindowEx1 %2\n"
                                 "click btnStop\nwait 300\nshot DSVideoWindowEx1 %3\nclose\n")
                      .arg(clip, playing, stopped)
@@ -66,7 +66,11 @@ TEST(PreviewMainWindow, PlaysTheDroppedClip)
     env.insert("HOME", work.path());
     program.setProcessEnvironment(env);
     program.start(work.filePath("app/clipwright"), {});
-    ASSERT_TRUE(program.waitForFinished(60000)) << program.readAllStandardError().constData();
+    if (!program.waitForFinished(90000)) {
+        program.kill();
+        program.waitForFinished(5000);
+        FAIL() << "the program did not finish: " << program.readAllStandardError().constData();
+    }
     ASSERT_EQ(program.exitCode(), 0) << program.readAllStandardError().constData();
 
     const QImage shot(playing);
