@@ -54,7 +54,7 @@ TEST(PreviewMainWindow, PlaysTheDroppedClip)
     ASSERT_TRUE(script.open(QIODevice::WriteOnly));
     script.write(QStringLiteral("dismiss-boxes\nwaitfor DSVideoWindowEx1\nwait 2500\ndrop %1\nwait 800\n"
                                 "click btnPlay\nwait 2300\nshot DSVideoWindowEx1 %2\n"
-                                "click btnStop\nwait 300\nshot DSVideoWindowEx1 %3\nclose\n")
+                                "click btnStop\nwaitfor panLogo\nwait 500\nshot DSVideoWindowEx1 %3\nclose\n")
                      .arg(clip, playing, stopped)
                      .toUtf8());
     script.close();
