@@ -137,4 +137,4 @@ private:
 };
 
 QTEST_MAIN(ConvertingDialogTest)
-#include "test_converting_dialog.moc"
+#include "ConvertingDialogTest.moc"

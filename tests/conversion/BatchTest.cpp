@@ -512,4 +512,4 @@ void BatchTest::unrelatedEncoderIsNeitherWaitedForNorKilled()
 }
 
 QTEST_MAIN(BatchTest)
-#include "test_batch.moc"
+#include "BatchTest.moc"

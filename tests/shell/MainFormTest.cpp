@@ -559,4 +559,4 @@ private Q_SLOTS:
 };
 
 QTEST_MAIN(TestMainForm)
-#include "TestMainForm.moc"
+#include "MainFormTest.moc"
