@@ -2,14 +2,31 @@
 
 // Media files for the preview tests, made with the ffmpeg tool once per test program.
 
+#include <QCoreApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <QThread>
+
+#include <functional>
 
 namespace previewtest {
+
+// Runs the event loop until done() holds or timeoutMs has passed; returns done().
+inline bool waitFor(const std::function<bool()> &done, int timeoutMs)
+{
+    QElapsedTimer t;
+    t.start();
+    while (!done() && t.elapsed() < timeoutMs) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        QThread::msleep(5);
+    }
+    return done();
+}
 
 // Runs the ffmpeg tool; returns true when it succeeded.
 inline bool ffmpeg(const QStringList &args)

@@ -23,17 +23,7 @@ previewtest::Clips &clips()
     return c;
 }
 
-// Runs the event loop until done() or timeoutMs; returns done().
-bool waitFor(const std::function<bool()> &done, int timeoutMs)
-{
-    QElapsedTimer t;
-    t.start();
-    while (!done() && t.elapsed() < timeoutMs) {
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-        QThread::msleep(5);
-    }
-    return done();
-}
+using previewtest::waitFor;
 
 void spin(int ms)
 {
