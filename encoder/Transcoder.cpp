@@ -7,11 +7,12 @@
 #include <algorithm>
 #include <array>
 #include <atomic>
-#include <exception>
-#include <thread>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <exception>
+#include <mutex>
+#include <thread>
 #include <sys/stat.h>
 
 extern "C" {
@@ -26,9 +27,14 @@ namespace encoder {
 namespace {
 
 constexpr int kFallbackFrameRate = 25;
-constexpr size_t kQueuedFrames = 32;
-constexpr int kVideoStream = 0;
-constexpr int kAudioStream = 1;
+// Decoded frames on their way to a stream's thread, and how many move at once. Pictures are
+// large, so only a few wait; sound frames are small and come in runs from the source.
+constexpr size_t kQueuedPictures = 4;
+constexpr size_t kPictureBlock = 2;
+constexpr size_t kQueuedSounds = 48;
+constexpr size_t kSoundBlock = 8;
+// AMR-NB frames are short (20 ms); the filters deliver a second of them at once.
+constexpr int kAmrFramesPerBlock = 50;
 
 std::string seconds(double value)
 {
@@ -91,14 +97,20 @@ struct StreamPath
     std::unique_ptr<AmrNbEncoder> amr;
     AVStream *outStream = nullptr;
     AVRational encoderTimeBase{1, 1};
+    AVRational guessedRate{0, 1}; // the source's frame rate, read before the threads start
     int64_t startOffset = 0;  // the input's start time in the stream's time base
     int64_t shift = 0;        // mends jumps of damaged timestamps
     int64_t nextPts = AV_NOPTS_VALUE; // where the next frame should start, from the input's start
-    int64_t produced = 0;     // frames (video) or samples (audio) sent to the encoder
+    std::atomic<int64_t> produced{0}; // frames (video) or samples (audio) sent to the encoder
     int64_t limit = INT64_MAX; // the most frames or samples the cut allows
     bool configured = false;
-    bool inputEnded = false;  // the decoder has been drained
-    bool done = false;        // the filter has ended or the cut is reached
+    bool done = false;        // the filter has ended or the cut is reached (stream's thread)
+    bool readDone = false;    // the stream takes no more frames (reading thread)
+    // The stream's own thread runs its filters and encoder on the frames the queue brings.
+    std::unique_ptr<FrameQueue> queue;
+    std::thread thread;
+    FramePtr filtered;
+    PacketPtr encoded;
     // What the filter graph was configured for; frames that differ are dropped.
     int cfgWidth = 0, cfgHeight = 0, cfgFormat = -1, cfgRate = 0, cfgChannels = 0;
     AVChannelLayout cfgLayout{};
@@ -124,23 +136,19 @@ struct Transcoder::Impl
     int sampleRate = 0;
     int channels = 0;
     FramePtr frame{av_frame_alloc()};
-    FramePtr filtered{av_frame_alloc()};
     PacketPtr packet{av_packet_alloc()};
-    PacketPtr encoded{av_packet_alloc()};
 
-    // The encoding side's thread and what it shares with the decoding side.
-    FrameQueue queue{kQueuedFrames};
-    std::thread encodeThread;
-    std::exception_ptr encodeError;
+    // What the threads share: the muxer (one writer at a time; it interleaves by itself),
+    // the first failure, and the figures of the progress report.
+    std::mutex muxMutex;
+    std::mutex failMutex;
+    std::exception_ptr firstError;
     std::atomic<int64_t> bytesWritten{0};
     std::atomic<double> lastQuality{0.0};
 
     ~Impl()
     {
-        if (encodeThread.joinable()) {
-            queue.abort();
-            encodeThread.join();
-        }
+        stopStreams();
         av_channel_layout_uninit(&video.cfgLayout);
         av_channel_layout_uninit(&audio.cfgLayout);
     }
@@ -160,21 +168,25 @@ struct Transcoder::Impl
     void configureVideoGraph(const AVFrame *first);
     void configureAudioGraph(const AVFrame *first);
     void decode(StreamPath &path, const AVPacket *pkt);
+    void handOver(StreamPath &path, AVFrame *decoded);
+    void startStreams();
+    void streamLoop(StreamPath &path);
+    void fail(std::exception_ptr error);
+    void endStreams();
+    void stopStreams();
     void pushFrame(StreamPath &path, AVFrame *decoded);
     void pull(StreamPath &path);
     void queueVideo(AVFrame *picture);
     void queueAudio(AVFrame *sound);
-    void submit(StreamPath &path, AVFrame *toEncode);
-    void encodeLoop();
-    void stopEncoding();
+    void encode(StreamPath &path, AVFrame *toEncode);
     void encodeAmr(const AVFrame *sound);
     void drainEncoder(StreamPath &path, const AVFrame *toSend);
     void writePacket(StreamPath &path, AVPacket *pkt);
     void finishPath(StreamPath &path);
     ProgressReporter::Status status() const;
-    bool allDone() const
+    bool allRead() const
     {
-        return (!video.active() || video.done) && (!audio.active() || audio.done);
+        return (!video.active() || video.readDone) && (!audio.active() || audio.readDone);
     }
 };
 
@@ -598,7 +610,7 @@ void Transcoder::Impl::configureAudioGraph(const AVFrame *first)
     chain += std::string("aformat=sample_fmts=") + av_get_sample_fmt_name(outFormat) +
              ":sample_rates=" + std::to_string(sampleRate) + ":channel_layouts=" + outLayout;
     buildGraph(audio, "abuffer", args, chain);
-    int frameSize = audio.amr ? AmrNbEncoder::kFrameSamples
+    int frameSize = audio.amr ? AmrNbEncoder::kFrameSamples * kAmrFramesPerBlock
                               : (audio.encoder->frame_size > 0 ? audio.encoder->frame_size : 1024);
     av_buffersink_set_frame_size(audio.sink, static_cast<unsigned>(frameSize));
     audio.cfgRate = first->sample_rate;
@@ -611,12 +623,113 @@ void Transcoder::Impl::decode(StreamPath &path, const AVPacket *pkt)
     int ret = avcodec_send_packet(path.decoder.get(), pkt);
     if (ret < 0 && ret != AVERROR(EAGAIN) && ret != AVERROR_EOF)
         return; // a damaged packet: skip it as a player would
-    while (!path.done) {
+    while (!path.readDone) {
         ret = avcodec_receive_frame(path.decoder.get(), frame.get());
         if (ret < 0)
             return;
-        pushFrame(path, frame.get());
+        handOver(path, frame.get());
         av_frame_unref(frame.get());
+    }
+}
+
+// Queues a decoded frame for the stream's thread. A stream that wants no more (its cut is
+// complete, or a failure ended the conversion) is read no further.
+void Transcoder::Impl::handOver(StreamPath &path, AVFrame *decoded)
+{
+    FrameQueue::Result result = path.queue->tryPush(decoded);
+    if (result == FrameQueue::Result::Full) {
+        // While the reader waits for this stream, the other one works on what it was given.
+        for (StreamPath *other : {&video, &audio}) {
+            if (other != &path && other->queue)
+                other->queue->publish();
+        }
+        result = path.queue->push(decoded);
+    }
+    if (result == FrameQueue::Result::Refused)
+        path.readDone = true;
+}
+
+// One thread per output stream: its filters, its encoder, and its share of the muxing.
+void Transcoder::Impl::startStreams()
+{
+    for (StreamPath *path : {&video, &audio}) {
+        if (!path->active())
+            continue;
+        const bool isVideo = path == &video;
+        path->guessedRate = isVideo ? av_guess_frame_rate(input.get(), path->inStream, nullptr)
+                                    : AVRational{0, 1};
+        path->filtered.reset(av_frame_alloc());
+        path->encoded.reset(av_packet_alloc());
+        if (!path->filtered || !path->encoded)
+            throw EncoderError("out of memory");
+        path->queue = std::make_unique<FrameQueue>(isVideo ? kQueuedPictures : kQueuedSounds,
+                                                   isVideo ? kPictureBlock : kSoundBlock);
+    }
+    for (StreamPath *path : {&video, &audio}) {
+        if (path->active())
+            path->thread = std::thread([this, path] { streamLoop(*path); });
+    }
+}
+
+void Transcoder::Impl::streamLoop(StreamPath &path)
+{
+    try {
+        while (AVFrame *decoded = path.queue->pop()) {
+            pushFrame(path, decoded);
+            if (path.done) {
+                path.queue->refuse(); // the reader stops reading this stream
+                break;
+            }
+        }
+        if (!path.queue->aborted())
+            finishPath(path);
+    } catch (...) {
+        fail(std::current_exception());
+    }
+    path.queue->refuse();
+}
+
+// Keeps the first failure of any thread and ends the others' work.
+void Transcoder::Impl::fail(std::exception_ptr error)
+{
+    {
+        std::lock_guard<std::mutex> lock(failMutex);
+        if (!firstError)
+            firstError = error;
+    }
+    for (StreamPath *path : {&video, &audio}) {
+        if (path->queue)
+            path->queue->abort();
+    }
+}
+
+// The source is read to its end: each stream gets what its decoder still holds, then the
+// end; waits for the streams' threads to finish.
+void Transcoder::Impl::endStreams()
+{
+    for (StreamPath *path : {&video, &audio}) {
+        if (!path->active() || !path->queue)
+            continue;
+        if (!path->readDone)
+            decode(*path, nullptr);
+        path->queue->close();
+    }
+    for (StreamPath *path : {&video, &audio}) {
+        if (path->thread.joinable())
+            path->thread.join();
+    }
+}
+
+// Ends the streams' threads at once (after a failure).
+void Transcoder::Impl::stopStreams()
+{
+    for (StreamPath *path : {&video, &audio}) {
+        if (path->queue)
+            path->queue->abort();
+    }
+    for (StreamPath *path : {&video, &audio}) {
+        if (path->thread.joinable())
+            path->thread.join();
     }
 }
 
@@ -661,7 +774,7 @@ void Transcoder::Impl::pushFrame(StreamPath &path, AVFrame *decoded)
     }
     int64_t step;
     if (isVideo) {
-        AVRational rate = av_guess_frame_rate(input.get(), path.inStream, nullptr);
+        AVRational rate = path.guessedRate;
         if (rate.num <= 0 || rate.den <= 0)
             rate = frameRate;
         step = decoded->pkt_duration > 0 ? decoded->pkt_duration : av_rescale_q(1, av_inv_q(rate), tb);
@@ -679,8 +792,9 @@ void Transcoder::Impl::pushFrame(StreamPath &path, AVFrame *decoded)
 
 void Transcoder::Impl::pull(StreamPath &path)
 {
+    AVFrame *filtered = path.filtered.get();
     while (!path.done) {
-        int ret = av_buffersink_get_frame(path.sink, filtered.get());
+        int ret = av_buffersink_get_frame(path.sink, filtered);
         if (ret == AVERROR(EAGAIN))
             return;
         if (ret < 0) {
@@ -688,14 +802,14 @@ void Transcoder::Impl::pull(StreamPath &path)
             return;
         }
         if (&path == &video)
-            queueVideo(filtered.get());
+            queueVideo(filtered);
         else
-            queueAudio(filtered.get());
-        av_frame_unref(filtered.get());
+            queueAudio(filtered);
+        av_frame_unref(filtered);
     }
 }
 
-// The decoding side numbers the frames and applies the cut's length, then hands them over.
+// The stream's thread numbers the frames and applies the cut's length, then encodes them.
 void Transcoder::Impl::queueVideo(AVFrame *picture)
 {
     if (video.produced >= video.limit) {
@@ -704,7 +818,7 @@ void Transcoder::Impl::queueVideo(AVFrame *picture)
     }
     picture->pts = video.produced++;
     picture->pict_type = AV_PICTURE_TYPE_NONE;
-    submit(video, picture);
+    encode(video, picture);
     if (video.produced >= video.limit)
         video.done = true;
 }
@@ -720,58 +834,19 @@ void Transcoder::Impl::queueAudio(AVFrame *sound)
         sound->nb_samples = static_cast<int>(room);
     sound->pts = audio.produced;
     audio.produced += sound->nb_samples;
-    submit(audio, sound);
+    encode(audio, sound);
     if (audio.produced >= audio.limit)
         audio.done = true;
 }
 
-void Transcoder::Impl::submit(StreamPath &path, AVFrame *toEncode)
+void Transcoder::Impl::encode(StreamPath &path, AVFrame *toEncode)
 {
-    FrameQueue::Item item;
-    item.stream = &path == &video ? kVideoStream : kAudioStream;
-    if (toEncode) {
-        item.frame = av_frame_alloc();
-        if (!item.frame)
-            throw EncoderError("out of memory");
-        av_frame_move_ref(item.frame, toEncode);
+    if (path.amr) {
+        if (toEncode)
+            encodeAmr(toEncode);
+    } else {
+        drainEncoder(path, toEncode);
     }
-    if (!queue.push(item))
-        throw EncoderError("the encoding stopped"); // encodeError says why
-}
-
-// The encoding side: encodes and writes what the decoding side hands over, until told to stop.
-void Transcoder::Impl::encodeLoop()
-{
-    try {
-        FrameQueue::Item item;
-        while (queue.pop(item)) {
-            if (item.stop)
-                return;
-            StreamPath &path = item.stream == kVideoStream ? video : audio;
-            FramePtr owned(item.frame);
-            if (path.amr) {
-                if (owned)
-                    encodeAmr(owned.get());
-            } else {
-                drainEncoder(path, owned.get());
-            }
-        }
-    } catch (...) {
-        encodeError = std::current_exception();
-        queue.abort();
-    }
-}
-
-// Ends the encoding side's thread after what is queued (at once when the queue was aborted).
-void Transcoder::Impl::stopEncoding()
-{
-    if (!encodeThread.joinable())
-        return;
-    FrameQueue::Item stop;
-    stop.stop = true;
-    if (!queue.push(stop))
-        queue.abort();
-    encodeThread.join();
 }
 
 void Transcoder::Impl::encodeAmr(const AVFrame *sound)
@@ -780,34 +855,36 @@ void Transcoder::Impl::encodeAmr(const AVFrame *sound)
     for (int at = 0; at < sound->nb_samples; at += AmrNbEncoder::kFrameSamples) {
         std::vector<uint8_t> bytes = audio.amr->encode(
             samples + at, std::min(AmrNbEncoder::kFrameSamples, sound->nb_samples - at));
-        av_packet_unref(encoded.get());
-        checkAv(av_new_packet(encoded.get(), static_cast<int>(bytes.size())), "AMR-NB packet");
+        AVPacket *encoded = audio.encoded.get();
+        av_packet_unref(encoded);
+        checkAv(av_new_packet(encoded, static_cast<int>(bytes.size())), "AMR-NB packet");
         std::memcpy(encoded->data, bytes.data(), bytes.size());
         encoded->pts = encoded->dts = sound->pts + at;
         encoded->duration = AmrNbEncoder::kFrameSamples;
-        writePacket(audio, encoded.get());
+        writePacket(audio, encoded);
     }
 }
 
 void Transcoder::Impl::drainEncoder(StreamPath &path, const AVFrame *toSend)
 {
     checkAv(avcodec_send_frame(path.encoder.get(), toSend), "encoding");
+    AVPacket *encoded = path.encoded.get();
     for (;;) {
-        int ret = avcodec_receive_packet(path.encoder.get(), encoded.get());
+        int ret = avcodec_receive_packet(path.encoder.get(), encoded);
         if (ret == AVERROR(EAGAIN) || ret == AVERROR_EOF)
             return;
         checkAv(ret, "encoding");
         if (&path == &video) {
             size_t size = 0;
             const uint8_t *stats =
-                av_packet_get_side_data(encoded.get(), AV_PKT_DATA_QUALITY_STATS, &size);
+                av_packet_get_side_data(encoded, AV_PKT_DATA_QUALITY_STATS, &size);
             if (stats && size >= 4) {
                 int32_t quality = 0;
                 std::memcpy(&quality, stats, 4);
                 lastQuality.store(quality / static_cast<double>(FF_QP2LAMBDA));
             }
         }
-        writePacket(path, encoded.get());
+        writePacket(path, encoded);
     }
 }
 
@@ -815,6 +892,7 @@ void Transcoder::Impl::writePacket(StreamPath &path, AVPacket *pkt)
 {
     av_packet_rescale_ts(pkt, path.encoderTimeBase, path.outStream->time_base);
     pkt->stream_index = path.outStream->index;
+    std::lock_guard<std::mutex> lock(muxMutex);
     int ret = av_interleaved_write_frame(output.get(), pkt);
     if (ret < 0)
         throw EncoderError("cannot write the output \"" + options.output + "\": " +
@@ -822,14 +900,9 @@ void Transcoder::Impl::writePacket(StreamPath &path, AVPacket *pkt)
     bytesWritten.store(avio_tell(output->pb));
 }
 
+// On the stream's thread, after its last frame: empties the filters and the encoder.
 void Transcoder::Impl::finishPath(StreamPath &path)
 {
-    if (!path.active())
-        return;
-    if (!path.done && !path.inputEnded) {
-        path.inputEnded = true;
-        decode(path, nullptr);
-    }
     if (!path.done && path.configured) {
         // The stream ends where its last frame ends, so the last picture keeps its full time.
         if (av_buffersrc_close(path.source, path.nextPts, 0) >= 0)
@@ -837,8 +910,7 @@ void Transcoder::Impl::finishPath(StreamPath &path)
     }
     path.done = true;
     if (path.encoder && path.produced > 0)
-        submit(path, nullptr); // the encoder's flush
-
+        drainEncoder(path, nullptr); // the encoder's flush
 }
 
 ProgressReporter::Status Transcoder::Impl::status() const
@@ -857,7 +929,7 @@ Transcoder::Transcoder(EncoderOptions options, SourceSpec source) : m_impl(std::
 {
     m_impl->options = std::move(options);
     m_impl->source = std::move(source);
-    if (!m_impl->frame || !m_impl->filtered || !m_impl->packet || !m_impl->encoded)
+    if (!m_impl->frame || !m_impl->packet)
         throw EncoderError("out of memory");
 }
 
@@ -882,11 +954,12 @@ void Transcoder::run(const std::string &writePath, ProgressReporter &progress)
     d.openOutput(writePath);
     bool seeked = d.seekToStart();
 
-    d.encodeThread = std::thread([&d] { d.encodeLoop(); });
+    // This thread reads and decodes; each output stream filters and encodes on its own.
     try {
+        d.startStreams();
         AVPacket *pkt = d.packet.get();
         int64_t packetsRead = 0;
-        while (!d.allDone()) {
+        while (!d.allRead()) {
             int ret = av_read_frame(d.input.get(), pkt);
             if (ret < 0 && packetsRead == 0 && seeked) {
                 seeked = false;
@@ -899,23 +972,18 @@ void Transcoder::run(const std::string &writePath, ProgressReporter &progress)
             StreamPath *path = pkt->stream_index == d.video.inIndex   ? &d.video
                                : pkt->stream_index == d.audio.inIndex ? &d.audio
                                                                       : nullptr;
-            if (path && !path->done)
+            if (path && !path->readDone)
                 d.decode(*path, pkt);
             av_packet_unref(pkt);
             progress.update(d.status());
         }
-        d.finishPath(d.video);
-        d.finishPath(d.audio);
-        d.stopEncoding();
+        d.endStreams();
     } catch (...) {
-        d.queue.abort();
-        d.stopEncoding();
-        if (d.encodeError)
-            std::rethrow_exception(d.encodeError);
-        throw;
+        d.fail(std::current_exception());
     }
-    if (d.encodeError)
-        std::rethrow_exception(d.encodeError);
+    d.stopStreams();
+    if (d.firstError)
+        std::rethrow_exception(d.firstError);
 
     if (d.video.produced == 0 && d.audio.produced == 0) {
         int64_t duration = d.input->duration;

@@ -188,6 +188,34 @@ TEST_F(EncoderInputs, LateSoundStaysInStep)
     EXPECT_NEAR(static_cast<double>(decodedSamples(output)), 2.0 * 44100, 2048.0);
 }
 
+// Each stream is encoded on its own thread: one that ends long before the other leaves the
+// other to finish alone, in full, and the conversion ends.
+TEST_F(EncoderInputs, StreamThatEndsEarlyLeavesTheOtherWhole)
+{
+    struct Lengths
+    {
+        const char *file;
+        double pictures, sound;
+    };
+    for (Lengths c : {Lengths{"short-sound.mkv", 4.0, 0.4}, Lengths{"short-pictures.mkv", 0.4, 4.0}}) {
+        SCOPED_TRACE(c.file);
+        std::string source = s_dir->file(c.file);
+        ffmpeg({"-f", "lavfi", "-i", "testsrc=size=176x144:rate=25:duration=" + std::to_string(c.pictures),
+                "-f", "lavfi", "-i", "sine=frequency=440:sample_rate=44100:duration=" + std::to_string(c.sound),
+                "-c:v", "mpeg4", "-c:a", "aac", source});
+        ASSERT_FALSE(HasFatalFailure());
+        TempDir out;
+        std::string output = out.file("out.mp4");
+        RunResult r = convert(tcorePath(), source,
+                              "-vcodec mpeg4 -acodec aac -b 128 -s 160x120 -r 15 -aspect 4:3 "
+                              "-ab 128 -vol 100 -ac 2 -ar 44100",
+                              output);
+        ASSERT_EQ(r.exitCode, 0) << r.output;
+        EXPECT_NEAR(static_cast<double>(decodedFrames(output)), c.pictures * 15, 2.0);
+        EXPECT_NEAR(static_cast<double>(decodedSamples(output)), c.sound * 44100, 2048.0);
+    }
+}
+
 } // namespace
 
 namespace {
