@@ -3,12 +3,13 @@
 set -euo pipefail
 packages=(
   g++ cmake ninja-build pkg-config
-  qt6-base-dev qt6-base-dev-tools qt6-image-formats-plugins libgl-dev
+  qt6-base-dev qt6-base-dev-tools qt6-image-formats-plugins qt6-svg-dev libgl-dev
   libavformat-dev libavcodec-dev libavfilter-dev libswscale-dev libswresample-dev libavutil-dev
   libopencore-amrnb-dev libmpv-dev
   fonts-liberation
   googletest libgtest-dev
   ffmpeg xvfb xauth x11-apps imagemagick xdotool dbus time
+  desktop-file-utils appstream dpkg-dev file procps passwd
 )
 missing=()
 for p in "${packages[@]}"; do
