@@ -3,6 +3,9 @@
 #include "AmrNbEncoder.h"
 #include "EncoderError.h"
 #include "FrameQueue.h"
+#include "InputErrors.h"
+#include "Metadata.h"
+#include "VideoFit.h"
 
 #include <algorithm>
 #include <array>
@@ -133,6 +136,7 @@ struct Transcoder::Impl
     AVRational frameRate{kFallbackFrameRate, 1};
     int width = 0, height = 0;
     AVRational sampleAspect{1, 1};
+    VideoFit fit;
     int sampleRate = 0;
     int channels = 0;
     FramePtr frame{av_frame_alloc()};
@@ -209,6 +213,7 @@ void Transcoder::Impl::openInput()
     if (ret < 0)
         throw EncoderError("cannot read the streams of \"" + source.path + "\": " +
                            avErrorText(ret));
+    checkSourceRead(ctx, source.path);
 }
 
 CodecContextPtr Transcoder::Impl::openDecoder(AVStream *stream)
@@ -281,8 +286,6 @@ void Transcoder::Impl::planVideo()
     if (!video.active())
         return;
     const AVCodecParameters *par = video.inStream->codecpar;
-    width = options.width ? options.width : (par->width + 1) & ~1;
-    height = options.height ? options.height : (par->height + 1) & ~1;
     if (options.frameRateNum) {
         frameRate = AVRational{options.frameRateNum, options.frameRateDen};
     } else {
@@ -295,16 +298,13 @@ void Transcoder::Impl::planVideo()
     // MPEG-4 Part 2 and H.263 keep the time base in 16 bits.
     av_reduce(&frameRate.num, &frameRate.den, frameRate.num, frameRate.den, 65535);
 
-    AVRational dar{options.aspectNum, options.aspectDen};
-    if (!dar.num) {
-        AVRational sar = par->sample_aspect_ratio.num > 0 ? par->sample_aspect_ratio
-                                                          : AVRational{1, 1};
-        dar = av_mul_q(sar, AVRational{par->width, par->height});
-    }
-    AVRational sar = av_mul_q(dar, AVRational{height, width});
-    av_reduce(&sampleAspect.num, &sampleAspect.den, sar.num, sar.den, 255);
-    if (sampleAspect.num <= 0 || sampleAspect.den <= 0)
-        sampleAspect = AVRational{1, 1};
+    fit = planVideoFit(par->width, par->height,
+                       av_guess_sample_aspect_ratio(input.get(), video.inStream, nullptr),
+                       orientationOf(video.inStream), options.width, options.height,
+                       AVRational{options.aspectNum, options.aspectDen});
+    width = fit.width;
+    height = fit.height;
+    sampleAspect = fit.sampleAspect;
     if (options.durationSeconds)
         video.limit = std::max<int64_t>(
             1, std::llround(*options.durationSeconds * av_q2d(frameRate)));
@@ -458,6 +458,13 @@ void Transcoder::Impl::openOutput(const std::string &writePath)
     if (audio.active())
         openAudioEncoder();
 
+    std::vector<StreamPair> kept;
+    for (const StreamPath *path : {&video, &audio}) {
+        if (path->active())
+            kept.emplace_back(path->inStream, path->outStream);
+    }
+    copyTags(input.get(), kept, oc);
+
     ret = avio_open(&oc->pb, writePath.c_str(), AVIO_FLAG_WRITE);
     if (ret < 0)
         throw EncoderError("cannot create the output \"" + options.output + "\": " +
@@ -578,7 +585,7 @@ void Transcoder::Impl::configureVideoGraph(const AVFrame *first)
     chain += cutFilters("trim", "setpts", options.startSeconds, options.durationSeconds);
     // Frames are dropped or repeated before scaling, so only kept frames are scaled.
     chain += "fps=fps=" + rational(frameRate) + ":start_time=0,";
-    chain += "scale=" + std::to_string(width) + ":" + std::to_string(height) + ":flags=bicubic,";
+    chain += fit.filters() + ",";
     chain += "setsar=sar=" + rational(sampleAspect) + ",format=pix_fmts=yuv420p";
     buildGraph(video, "buffer", args, chain);
     video.cfgWidth = first->width;
@@ -601,12 +608,19 @@ void Transcoder::Impl::configureAudioGraph(const AVFrame *first)
     AVSampleFormat outFormat = audio.encoder ? audio.encoder->sample_fmt : AV_SAMPLE_FMT_S16;
     const char *outLayout = channels == 1 ? "mono" : "stereo";
     std::string chain = cutFilters("atrim", "asetpts", options.startSeconds, options.durationSeconds);
-    if (options.volumePercent != 100)
+    const bool louder = options.volumePercent > 100;
+    if (options.volumePercent < 100)
         chain += "volume=volume=" + seconds(options.volumePercent / 100.0) + ":precision=float,";
     // Timestamps drive the resampler, so a late or gappy sound track is padded with silence
     // and stays in step with the pictures.
     chain += "aresample=osr=" + std::to_string(sampleRate) + ":ochl=" + outLayout +
-             ":osf=" + av_get_sample_fmt_name(outFormat) + ":async=1:first_pts=0,";
+             ":osf=" + (louder ? "dbl" : av_get_sample_fmt_name(outFormat)) +
+             ":async=1:first_pts=0,";
+    // A gain above 1 goes through a look-ahead peak limiter at half a decibel below full
+    // scale, so loud passages are held there instead of clipping; its delay is taken back.
+    if (louder)
+        chain += "volume=volume=" + seconds(options.volumePercent / 100.0) +
+                 ":precision=double,alimiter=limit=0.944:level=false:latency=true,";
     chain += std::string("aformat=sample_fmts=") + av_get_sample_fmt_name(outFormat) +
              ":sample_rates=" + std::to_string(sampleRate) + ":channel_layouts=" + outLayout;
     buildGraph(audio, "abuffer", args, chain);
@@ -966,8 +980,10 @@ void Transcoder::run(const std::string &writePath, ProgressReporter &progress)
                 d.reopenInput();
                 continue;
             }
-            if (ret < 0)
+            if (ret < 0) {
+                checkSourceRead(d.input.get(), d.source.path);
                 break; // the end, or damage past which nothing can be read
+            }
             ++packetsRead;
             StreamPath *path = pkt->stream_index == d.video.inIndex   ? &d.video
                                : pkt->stream_index == d.audio.inIndex ? &d.audio

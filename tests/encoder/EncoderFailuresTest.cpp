@@ -287,29 +287,50 @@ std::string longMpeg(const TempDir &dir)
     return readFile(path);
 }
 
+// Whether the process has a file in the folder open (an unnamed one shows as "(deleted)").
+bool writesInto(pid_t pid, const std::string &folder)
+{
+    std::error_code ec;
+    std::string fds = "/proc/" + std::to_string(pid) + "/fd";
+    for (const auto &entry : std::filesystem::directory_iterator(fds, ec)) {
+        std::string target = std::filesystem::read_symlink(entry.path(), ec).string();
+        if (!ec && target.rfind(folder + "/", 0) == 0)
+            return true;
+    }
+    return false;
+}
+
+// Every way an encoder can be ended, the uncatchable kill included, leaves nothing behind.
 TEST_F(EncoderFailures, TerminationRemovesThePartialOutput)
 {
-    TempDir work;
-    TempDir out;
     std::string source = longMpeg(*s_dir);
     ASSERT_FALSE(HasFatalFailure());
-    FedConversion conversion(work, out.path());
-    ASSERT_GT(conversion.pid(), 0);
-    ASSERT_TRUE(conversion.feed(source.substr(0, source.size() * 3 / 4)));
-    // Wait until the encoder is writing its output.
-    auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
-    while (out.entries().empty() && std::chrono::steady_clock::now() < deadline)
-        std::this_thread::sleep_for(std::chrono::milliseconds(20));
-    ASSERT_FALSE(out.entries().empty()) << "the encoder never started writing";
-    ::kill(conversion.pid(), SIGTERM);
-    int status = conversion.wait();
-    ASSERT_TRUE(WIFEXITED(status));
-    EXPECT_NE(WEXITSTATUS(status), 0);
-    std::string text;
-    for (const std::string &chunk : conversion.readChunks(100))
-        text += chunk;
-    EXPECT_EQ(errorLines(text), std::vector<std::string>{"Error: interrupted"});
-    EXPECT_TRUE(out.entries().empty());
+    for (int sig : {SIGTERM, SIGQUIT, SIGUSR1, SIGALRM, SIGKILL}) {
+        SCOPED_TRACE(sig);
+        TempDir work;
+        TempDir out;
+        FedConversion conversion(work, out.path());
+        ASSERT_GT(conversion.pid(), 0);
+        ASSERT_TRUE(conversion.feed(source.substr(0, source.size() * 3 / 4)));
+        // Wait until the encoder has a file open in the output folder, named or not.
+        auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+        while (!writesInto(conversion.pid(), out.path()) && std::chrono::steady_clock::now() < deadline)
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        ASSERT_TRUE(writesInto(conversion.pid(), out.path())) << "the encoder never started writing";
+        ::kill(conversion.pid(), sig);
+        int status = conversion.wait();
+        std::string text;
+        for (const std::string &chunk : conversion.readChunks(100))
+            text += chunk;
+        if (sig == SIGKILL) {
+            EXPECT_TRUE(WIFSIGNALED(status));
+        } else {
+            ASSERT_TRUE(WIFEXITED(status));
+            EXPECT_NE(WEXITSTATUS(status), 0);
+            EXPECT_EQ(errorLines(text), std::vector<std::string>{"Error: interrupted"});
+        }
+        EXPECT_TRUE(out.entries().empty());
+    }
 }
 
 // Reports come at most every 500 ms, each in one piece ending in "\r", and the last one

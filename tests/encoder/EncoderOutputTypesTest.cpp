@@ -162,7 +162,7 @@ TEST_P(EncoderOutputTypes, WritesWhatTheTypeAndProfileAsk)
         EXPECT_EQ(v["display_aspect_ratio"], c.aspect);
         double fps = toDouble(c.frameRate);
         EXPECT_NEAR(static_cast<double>(decodedFrames(output)), kLength * fps, 1.0);
-        EXPECT_NEAR(firstFrameBrightness(output), 50.0 * kStart, 6.0)
+        EXPECT_NEAR(firstFrameCentreBrightness(output), 50.0 * kStart, 6.0)
             << "the pictures do not start at -ss";
     } else {
         EXPECT_EQ(streamCount(output, 'v'), 0);

@@ -5,6 +5,7 @@
 #include <cerrno>
 #include <cmath>
 #include <cstdlib>
+#include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -233,6 +234,58 @@ double firstFrameBrightness(const std::string &file)
                                   "frame_tags=lavfi.signalstats.YAVG", "-of", "csv=p=0",
                                   "movie=" + file + ",signalstats"});
     return toDouble(text);
+}
+
+double GrayFrame::mean(double x0, double y0, double x1, double y1) const
+{
+    int left = static_cast<int>(x0 * width), right = static_cast<int>(x1 * width);
+    int top = static_cast<int>(y0 * height), bottom = static_cast<int>(y1 * height);
+    double sum = 0;
+    long count = 0;
+    for (int y = top; y < bottom; ++y) {
+        for (int x = left; x < right; ++x) {
+            sum += pixels[static_cast<size_t>(y) * width + x];
+            ++count;
+        }
+    }
+    return count ? sum / count : -1.0;
+}
+
+GrayFrame firstFrameGray(const std::string &file)
+{
+    GrayFrame frame;
+    auto v = probe(file, "v:0");
+    frame.width = std::atoi(v["width"].c_str());
+    frame.height = std::atoi(v["height"].c_str());
+    std::string raw = file + ".gray";
+    run({"/usr/bin/ffmpeg", "-nostdin", "-loglevel", "error", "-y", "-i", file, "-frames:v", "1",
+         "-f", "rawvideo", "-pix_fmt", "yuv420p", raw});
+    std::string bytes = readFile(raw);
+    std::remove(raw.c_str());
+    // The luma plane comes first, in the video's own range, as the brightness filters see it.
+    const size_t luma = static_cast<size_t>(frame.width) * frame.height;
+    if (frame.width > 0 && bytes.size() >= luma)
+        frame.pixels.assign(bytes.begin(), bytes.begin() + static_cast<long>(luma));
+    else
+        frame.width = frame.height = 0;
+    return frame;
+}
+
+double firstFrameCentreBrightness(const std::string &file)
+{
+    return firstFrameGray(file).mean(0.25, 0.25, 0.75, 0.75);
+}
+
+std::vector<short> soundSamples(const std::string &file, double from)
+{
+    std::string raw = file + ".s16";
+    run({"/usr/bin/ffmpeg", "-nostdin", "-loglevel", "error", "-y", "-ss", std::to_string(from),
+         "-i", file, "-vn", "-f", "s16le", "-acodec", "pcm_s16le", raw});
+    std::string bytes = readFile(raw);
+    std::remove(raw.c_str());
+    std::vector<short> samples(bytes.size() / 2);
+    std::memcpy(samples.data(), bytes.data(), samples.size() * 2);
+    return samples;
 }
 
 double firstSoundPeak(const std::string &file)

@@ -70,6 +70,20 @@ long long decodedSamples(const std::string &file);
 long long decodedFrames(const std::string &file);
 // Mean brightness (0-255) of the first video frame.
 double firstFrameBrightness(const std::string &file);
+// The first video frame's luma (16 black to 235 white), one byte per pixel, row by row.
+struct GrayFrame
+{
+    int width = 0;
+    int height = 0;
+    std::vector<unsigned char> pixels;
+    // Mean brightness of the rectangle [x0, x1) x [y0, y1), in fractions of the frame.
+    double mean(double x0, double y0, double x1, double y1) const;
+};
+GrayFrame firstFrameGray(const std::string &file);
+// Mean brightness of the middle of the first frame (half its width and height).
+double firstFrameCentreBrightness(const std::string &file);
+// The sound's 16-bit samples, all channels, from the given time on.
+std::vector<short> soundSamples(const std::string &file, double from = 0.0);
 // Peak amplitude (0-1) of the sound from 0.1 s to 0.2 s, past any codec's start-up.
 double firstSoundPeak(const std::string &file);
 // Peak amplitude (0-1) of the sound between two times in seconds.
