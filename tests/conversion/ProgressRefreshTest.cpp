@@ -2,7 +2,9 @@
 // layout.
 #include "conversion/ProgressRefresh.h"
 
+#include <QProcess>
 #include <QStringList>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -112,6 +114,65 @@ TEST(RefreshProgress, ReadsTheTimeByFieldPosition)
         s.StatusText = c.chunk;
         RefreshProgress(s);
         EXPECT_EQ(s.CurrentPos, c.expected);
+    }
+}
+
+// The real encoder's stderr, read as the dialog reads it: every report is one delivery after
+// the job's first. A 3-second job of each layout ends with the current bar full.
+TEST(RefreshProgress, FollowsTheRealEncodersReports)
+{
+    const QString tcore = qEnvironmentVariable("CLIPWRIGHT_APP_DIR") + QStringLiteral("/tcore");
+    if (!QFile::exists(tcore))
+        GTEST_SKIP() << "needs the built encoder";
+    QTemporaryDir dir;
+    const QString source = dir.filePath(QStringLiteral("source.mp4"));
+    QProcess ffmpeg;
+    ffmpeg.start(QStringLiteral("ffmpeg"),
+                 {"-v", "error", "-y", "-f", "lavfi", "-i", "testsrc=size=176x144:rate=15", "-f",
+                  "lavfi", "-i", "sine=frequency=440:sample_rate=44100", "-t", "5", "-c:v",
+                  "mpeg4", "-c:a", "aac", source});
+    ASSERT_TRUE(ffmpeg.waitForFinished(60000));
+    ASSERT_EQ(ffmpeg.exitCode(), 0) << ffmpeg.readAllStandardError().constData();
+
+    struct Case
+    {
+        QString codec;
+        QString ext;
+        QStringList arguments;
+    };
+    const Case cases[] = {
+        {kVideoCodec, ".3gp",
+         {"-vcodec", "mpeg4", "-acodec", "aac", "-b", "128", "-s", "176x144", "-r", "15", "-ab",
+          "48", "-ac", "2", "-ar", "44100", "-f", "3gp"}},
+        {kMp3Codec, ".mp3", {"-acodec", "mp3", "-vn", "-ab", "64", "-ac", "2", "-ar", "44100"}},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.ext.toStdString());
+        QProcess encoder;
+        encoder.setProcessChannelMode(QProcess::MergedChannels);
+        encoder.start(tcore, QStringList{"-y", "-i", source} + c.arguments +
+                                 QStringList{"-ss", "00:00:01", "-t", "3",
+                                             dir.filePath("out" + c.ext)});
+        ASSERT_TRUE(encoder.waitForFinished(60000));
+        const QString output = QString::fromUtf8(encoder.readAll());
+        ASSERT_EQ(encoder.exitCode(), 0) << output.toStdString();
+
+        QStringList chunks = output.split(QLatin1Char('\r'), Qt::SkipEmptyParts);
+        for (QString &chunk : chunks)
+            chunk += QLatin1Char('\r');
+        ASSERT_GE(chunks.size(), 1) << output.toStdString();
+
+        TProgressState s = job(0, 1, "3", c.codec, c.ext);
+        s.RefreshCount = 1;
+        int last = 0;
+        for (const QString &chunk : chunks) {
+            s.StatusText = chunk;
+            RefreshProgress(s);
+            EXPECT_GE(s.CurrentPos, last) << chunk.toStdString();
+            last = s.CurrentPos;
+        }
+        EXPECT_EQ(s.CurrentMax, 3);
+        EXPECT_EQ(s.CurrentPos, 3) << output.toStdString();
     }
 }
 

@@ -98,6 +98,23 @@ TEST_F(ProfilesTest, FillingSelectsEachTablesDefault)
     EXPECT_EQ(volume.itemAt(20), "500");
 }
 
+TEST_F(ProfilesTest, OutputTypeListShowsTheEightDisplayNames)
+{
+    OptionListModel list;
+    m_proc.FillOutputFiletype(list);
+    const QStringList expected = {"3GPP - MP4 Codec (*.3gp)",
+                                  "3GPP - amr_nb Codec (*.3gp)",
+                                  "3GPP2 - MP4 Codec (*.3g2)",
+                                  "3GPP2 - amr_nb Codec (*.3g2)",
+                                  "MPEG4 Video Files (*.mp4)",
+                                  "AMR Audio Files (*.amr)",
+                                  "AAC Advanced Audio Coding (*.aac)",
+                                  "MP3 Files (*.mp3)"};
+    ASSERT_EQ(list.count(), expected.size());
+    for (int i = 0; i < expected.size(); ++i)
+        EXPECT_EQ(list.itemAt(i), expected.at(i)) << i;
+}
+
 TEST_F(ProfilesTest, BuiltInProfilesStayInsideTheirLists)
 {
     startUp();

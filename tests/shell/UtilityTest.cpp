@@ -100,6 +100,25 @@ TEST(FormatSize, TruncatesToTwoDecimalsWithTheUnit)
         EXPECT_EQ(TCommonLib::FormatSize(c.count), c.text) << c.count;
 }
 
+TEST(FormatSize, WritesTheUsersDecimalSeparatorWithoutGroups)
+{
+    const struct
+    {
+        qint64 count;
+        const char *text;
+    } cases[] = {
+        {1023, "1023 B"},
+        {1536, "1,5 KB"},
+        {1048575, "1023,99 KB"},
+        {5000000, "4,76 MB"},
+        {qint64(4096) * 1073741824, "4096 GB"},
+    };
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    for (const auto &c : cases)
+        EXPECT_EQ(TCommonLib::FormatSize(c.count), c.text) << c.count;
+    QLocale::setDefault(QLocale::c());
+}
+
 TEST(FormatDuration, WritesHoursMinutesAndSeconds)
 {
     const struct
@@ -283,9 +302,11 @@ TEST_F(LogTest, ALogThatCannotBeWrittenRaisesAnInputOutputError)
 
 TEST(AppFolder, IsTheFolderOfTheRunningExecutable)
 {
+    // The build puts the test programs into this folder (its links resolved, as the
+    // program folder's are).
     TAppFunc app;
     EXPECT_EQ(app.GetAppFolder(),
-              QFileInfo(QFile::symLinkTarget("/proc/self/exe")).absolutePath() + '/');
+              QFileInfo(QStringLiteral(CLIPWRIGHT_TEST_PROGRAM_DIR)).canonicalFilePath() + '/');
 }
 
 TEST(CreateFuncObjects, MakesTheFourObjectsOnce)

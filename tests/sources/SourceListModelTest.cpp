@@ -1,4 +1,6 @@
+#include "SourceFixtures.h"
 #include "shell/TCommonLib.h"
+#include "sources/SourceAdder.h"
 #include "sources/SourceListModel.h"
 
 #include <QSignalSpy>
@@ -31,11 +33,17 @@ QStringList names(const SourceListModel &list)
 
 TEST(SourceRowTest, MeasuredSourceReadsAsSizeAndTimeTexts)
 {
-    // 5000000 bytes and 95.6 seconds, of which the whole seconds count.
+    // 5000000 bytes and 95.9999999 seconds (in 100-ns units), of which the whole seconds
+    // count, measured as adding a file measures it.
     QLocale::setDefault(QLocale::c());
-    const SourceRow row =
-        SourceRow::ForNewSource("/Video/clip.avi", TCommonLib::FormatSize(5000000),
-                                TCommonLib::FormatDuration(qint64(95.6)));
+    FakeMediaProbe probe;
+    probe.durations.insert("/Video/clip.avi", 959999999);
+    probe.sizes.insert("/Video/clip.avi", 5000000);
+    SourceListModel list;
+    SourceAdding::Services services;
+    services.probe = &probe;
+    ASSERT_EQ(SourceAdding::AddSourceFiles(list, {"/Video/clip.avi"}, services), 1);
+    const SourceRow &row = list.row(0);
     const std::array<QString, 7> expected = {"True",     "/Video/clip.avi", "4.76 MB", "00:01:35",
                                              "00:00:00", "00:01:35",        "00:01:35"};
     EXPECT_EQ(row.cells, expected);
