@@ -1,20 +1,34 @@
 #!/usr/bin/env bash
 # Starts the built program under Xvfb and saves screenshots of the main window (with two
 # sources in the list), the Options dialog and the progress dialog during a conversion.
+# The program is used as a user uses it: the clips are dragged onto it from another
+# program, the buttons are clicked (tests/e2e/x11_driver.sh).
 #
 #   bash scripts/screenshots.sh [build folder] [output folder]
 #
-# Works on a copy of the program folder, so the real settings and log are left alone.
+# QT_SCALE_FACTOR (e.g. 1.5 or 2) shows the windows at that scale, on a screen that is
+# larger by as much. Works on a copy of the program folder, so the real settings and log
+# are left alone.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-build}
 shots=$(realpath -m "${2:-screenshots}")
 app_src=$(realpath "$build/Clipwright")
 [ -x "$app_src/clipwright" ] || { echo "no program in $app_src; build first" >&2; exit 1; }
+[ -x "$build/tests/clipwright_drag_source" ] || cmake --build "$build" --target clipwright_drag_source
+export XD_DRAG_SOURCE
+XD_DRAG_SOURCE=$(realpath "$build/tests/clipwright_drag_source")
+. tests/e2e/x11_driver.sh
 mkdir -p "$shots"
 
 work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+program=
+cleanup() {
+  [ -n "$program" ] && kill "$program" 2> /dev/null || true
+  xd_stop_xvfb
+  rm -rf "$work"
+}
+trap cleanup EXIT
 cp -r "$app_src" "$work/app"
 rm -f "$work/app/log.txt" "$work/app/Config/"*.ini
 mkdir -p "$work/in" "$work/out"
@@ -24,29 +38,44 @@ ffmpeg -v error -y -f lavfi -i smptebars=size=320x240:rate=25 -f lavfi -i sine=f
   -t 2 -c:v mpeg4 -c:a aac "$work/in/Birthday party.mp4"
 printf '[USRInfo]\nSHWDDir=1\nSHUTDOWN=0\nOutDir=%s\n' "$work/out" > "$work/app/Config/UserSettings.ini"
 
-cat > "$work/script.txt" <<SCRIPT
-dismiss-boxes
-drop $work/in/Holiday at the lake.mp4
-drop $work/in/Birthday party.mp4
-wait 800
-shot FrmMainForm $shots/main-window.png
-click btnOptions
-waitfor frmOption shown
-wait 300
-shot frmOption $shots/options-dialog.png
-click btnCancel
-waitfor frmOption hidden
-later 3800 shot frmConverting $shots/progress-dialog.png
-click btnConvert
-close
-SCRIPT
-
-CLIPWRIGHT_AUTOMATION="$work/script.txt" timeout 120 \
-  xvfb-run -a -s "-screen 0 1280x1024x24" "$work/app/clipwright" 2> "$work/stderr" || {
-  cat "$work/stderr" >&2
+fail() {
+  echo "screenshots: $*" >&2
+  cat "$work/stderr" >&2 || true
   exit 1
 }
-if grep -q '^automation:' "$work/stderr"; then
-  grep '^automation:' "$work/stderr" >&2
-fi
+
+scale=${QT_SCALE_FACTOR:-1}
+screen=$(awk -v s="$scale" 'BEGIN { printf "%dx%dx24", 1280 * s, 1024 * s }')
+xd_start_xvfb "$screen"
+"$work/app/clipwright" 2> "$work/stderr" &
+program=$!
+main=$(xd_wait_ready "$program" 120) || fail "the main window did not get ready"
+
+xd_drag_files "$main" 346 396 "$work/in/Holiday at the lake.mp4" "$work/in/Birthday party.mp4" ||
+  fail "the drop was not taken"
+xd_pointer_away
+sleep 0.8
+xd_shot "$main" "$shots/main-window.png"
+
+xd_click_control "$main" 595 160 70 20 # btnOptions
+options=$(xd_window '^Options$' 30) || fail "no Options dialog"
+xd_pointer_away
+sleep 0.3
+xd_shot "$options" "$shots/options-dialog.png"
+xd_click_control "$options" 384 204 73 25 468 # btnCancel
+xd_wait_gone "$options" 30 || fail "the Options dialog stayed open"
+
+xd_click_control "$main" 555 391 110 40 # btnConvert
+converting=$(xd_window '^Converting$' 30) || fail "no progress dialog"
+xd_pointer_away
+sleep 3.5
+xd_shot "$converting" "$shots/progress-dialog.png"
+xd_wait_gone "$converting" 120 || fail "the progress dialog stayed open"
+
+sleep 1
+xd_click_control "$main" 640 28 25 25 # btnWindowClose
+for _ in $(seq 1 100); do
+  kill -0 "$program" 2> /dev/null || break
+  sleep 0.1
+done
 ls -1 "$shots"/*.png
