@@ -96,6 +96,57 @@ TEST_F(StripWidget, ClicksStepTheHandles)
     EXPECT_LE(model.Left(), 34);
 }
 
+// Counts the paint events a widget receives.
+class PaintCounter : public QObject
+{
+public:
+    explicit PaintCounter(QWidget *w) { w->installEventFilter(this); }
+    int count = 0;
+
+protected:
+    bool eventFilter(QObject *, QEvent *e) override
+    {
+        count += e->type() == QEvent::Paint;
+        return false;
+    }
+};
+
+TEST_F(StripWidget, FacesPaintOnlyWhenWhatTheyShowChanges)
+{
+    QTest::qWait(100);
+    PaintCounter start(strip.Splitter1()), end(strip.Splitter2());
+    int ticks = 0;
+    QObject::connect(&strip.tmrPaintSP(), &QTimer::timeout, [&ticks] { ++ticks; });
+    QTest::qWait(300);
+    EXPECT_GT(ticks, 5); // the timer goes on ticking
+    EXPECT_EQ(start.count, 0);
+    EXPECT_EQ(end.count, 0);
+
+    // A moved handle shows itself at its new place; the other one stays as it was.
+    model.SetLeft(60);
+    QTest::qWait(100);
+    EXPECT_GT(start.count, 0);
+    EXPECT_EQ(end.count, 0);
+
+    // A drag of the end handle repaints it; once the drag is over, painting stops again.
+    QTest::mousePress(strip.Splitter2(), Qt::LeftButton, {}, QPoint(9, 9));
+    QTest::mouseMove(strip.Splitter2(), QPoint(9 - 30, 9));
+    QTest::mouseRelease(strip.Splitter2(), Qt::LeftButton, {}, QPoint(9 - 30, 9));
+    QTest::qWait(100);
+    EXPECT_GT(end.count, 0);
+    start.count = end.count = 0;
+    QTest::qWait(200);
+    EXPECT_EQ(start.count + end.count, 0);
+
+    // A new button-face colour is shown at once.
+    QPalette pal = strip.Splitter1()->palette();
+    pal.setColor(QPalette::Button, Qt::darkRed);
+    strip.Splitter1()->setPalette(pal);
+    QTest::qWait(100);
+    EXPECT_GT(start.count, 0);
+    EXPECT_EQ(strip.Splitter1()->grab().toImage().pixelColor(0, 0), QColor(Qt::darkRed));
+}
+
 TEST_F(StripWidget, HandleFacesLeaveBlackOut)
 {
     const QImage face = strip.Splitter1()->grab().toImage();

@@ -87,11 +87,19 @@ public:
         m_face = pix;
     }
 
-    void drawFace() { update(); }
+    // Draws the face again when what it shows has changed since it was last painted; a
+    // face that is already on the screen as it should be is left alone.
+    void drawFace()
+    {
+        if (!m_painted || look() != m_shown)
+            update();
+    }
 
 protected:
     void paintEvent(QPaintEvent *) override
     {
+        m_shown = look();
+        m_painted = true;
         QPainter p(this);
         p.fillRect(rect(), palette().color(QPalette::Button));
         p.drawPixmap(rect(), m_face);
@@ -125,6 +133,16 @@ protected:
     }
 
 private:
+    // What a painted face depends on besides its fixed picture: its size and the
+    // button-face colour behind it. A moved handle is repainted by its move.
+    struct Look
+    {
+        QSize size;
+        QRgb background = 0;
+        bool operator==(const Look &) const = default;
+    };
+    Look look() const { return {size(), palette().color(QPalette::Button).rgba()}; }
+
     void finish()
     {
         if (!m_dragging)
@@ -134,6 +152,8 @@ private:
     }
 
     QPixmap m_face;
+    Look m_shown;
+    bool m_painted = false;
     std::function<int()> m_width;
     std::function<void(int)> m_drag;
     std::function<void()> m_done;

@@ -10,7 +10,8 @@ class TrimStripModel;
 // (Panel2), the start handle (Splitter1), the middle image (Panel4), the end handle
 // (Splitter2) and the right image (Panel3), laid out from the model's widths. Handles are
 // dragged with the left button; clicks on the outer images step a handle toward the click.
-// tmrPaintSP redraws both handle faces every 10 ms.
+// tmrPaintSP asks both handle faces to draw themselves every 10 ms; a face paints only
+// when what it shows has changed, so an idle strip costs no drawing.
 class TrimStrip : public QWidget
 {
     Q_OBJECT
@@ -41,7 +42,7 @@ public:
     static QImage imgR();
 
 public Q_SLOTS:
-    // Draws both handle faces.
+    // Draws both handle faces, each only if what it shows has changed.
     void tmrPaintSPTimer();
 
 private:
