@@ -16,6 +16,7 @@
 #include <exception>
 #include <mutex>
 #include <thread>
+#include <pthread.h>
 #include <sys/stat.h>
 
 extern "C" {
@@ -30,12 +31,12 @@ namespace encoder {
 namespace {
 
 constexpr int kFallbackFrameRate = 25;
-// Decoded frames on their way to a stream's thread, and how many move at once. Pictures are
-// large, so only a few wait; sound frames are small and come in runs from the source.
-constexpr size_t kQueuedPictures = 4;
-constexpr size_t kPictureBlock = 2;
+// Decoded frames on their way to a stream's thread. Pictures wait up to this many bytes (a
+// few small ones, a single large one: memory stays below a player's); sound frames are small
+// and come in runs from the source. A consumer is woken for half its queue at once.
+constexpr int64_t kQueuedPictureBytes = 4 << 20;
+constexpr size_t kMostQueuedPictures = 8;
 constexpr size_t kQueuedSounds = 48;
-constexpr size_t kSoundBlock = 8;
 // AMR-NB frames are short (20 ms); the filters deliver a second of them at once.
 constexpr int kAmrFramesPerBlock = 50;
 
@@ -225,7 +226,9 @@ CodecContextPtr Transcoder::Impl::openDecoder(AVStream *stream)
     if (!ctx || avcodec_parameters_to_context(ctx.get(), stream->codecpar) < 0)
         return nullptr;
     ctx->pkt_timebase = stream->time_base;
-    ctx->thread_count = 0; // one per core
+    // One thread per core; libavcodec's own choice adds one more, and with it one more large
+    // picture in flight, for little speed when the streams' threads share the cores anyway.
+    ctx->thread_count = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
     ctx->thread_type = FF_THREAD_FRAME | FF_THREAD_SLICE;
     if (avcodec_open2(ctx.get(), codec, nullptr) < 0)
         return nullptr;
@@ -676,8 +679,14 @@ void Transcoder::Impl::startStreams()
         path->encoded.reset(av_packet_alloc());
         if (!path->filtered || !path->encoded)
             throw EncoderError("out of memory");
-        path->queue = std::make_unique<FrameQueue>(isVideo ? kQueuedPictures : kQueuedSounds,
-                                                   isVideo ? kPictureBlock : kSoundBlock);
+        size_t capacity = kQueuedSounds;
+        if (isVideo) {
+            const AVCodecParameters *par = path->inStream->codecpar;
+            int64_t pictureBytes = std::max<int64_t>(1, int64_t{par->width} * par->height * 3 / 2);
+            capacity = static_cast<size_t>(
+                std::clamp<int64_t>(kQueuedPictureBytes / pictureBytes, 1, kMostQueuedPictures));
+        }
+        path->queue = std::make_unique<FrameQueue>(capacity, (capacity + 1) / 2);
     }
     for (StreamPath *path : {&video, &audio}) {
         if (path->active())
@@ -687,6 +696,8 @@ void Transcoder::Impl::startStreams()
 
 void Transcoder::Impl::streamLoop(StreamPath &path)
 {
+    // Named for whoever looks at the threads (top -H, perf).
+    pthread_setname_np(pthread_self(), &path == &video ? "video" : "audio");
     try {
         while (AVFrame *decoded = path.queue->pop()) {
             pushFrame(path, decoded);
