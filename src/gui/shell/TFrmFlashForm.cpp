@@ -2,7 +2,6 @@
 
 #include "platform/ResourceModule.h"
 
-#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QGuiApplication>
 #include <QImage>
@@ -15,22 +14,10 @@ namespace {
 
 int g_timer1Interval = 250;
 int g_timer2Interval = 1000;
-qint64 g_lastShownMs = 0;
-qint64 g_lastStartUpMs = 0;
 constexpr int kDesignWidth = 353;
 constexpr int kDesignHeight = 190;
 
 } // namespace
-
-qint64 TFrmFlashForm::LastShownMs()
-{
-    return g_lastShownMs;
-}
-
-qint64 TFrmFlashForm::LastStartUpMs()
-{
-    return g_lastStartUpMs;
-}
 
 void TFrmFlashForm::SetTimerIntervals(int timer1, int timer2)
 {
@@ -85,11 +72,8 @@ void TFrmFlashForm::showEvent(QShowEvent *event)
 void TFrmFlashForm::Timer1Timer()
 {
     Timer1->stop();
-    QElapsedTimer work;
-    work.start();
     if (m_startUp)
         m_startUp();
-    g_lastStartUpMs = work.elapsed();
     // Keep the picture up until Timer2 has ticked twice since the splash appeared.
     while (m_tickCount < 2 && Timer2->isActive())
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
@@ -113,9 +97,6 @@ void ShowSplash(const QString &modulePath, const std::function<void()> &startUp)
         frame.moveCenter(screen->availableGeometry().center());
         splash.move(frame.topLeft());
     }
-    QElapsedTimer shown;
-    shown.start();
     splash.exec();
-    g_lastShownMs = shown.elapsed();
     module.Unload();
 }

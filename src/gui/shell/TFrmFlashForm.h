@@ -23,10 +23,6 @@ public:
 
     // Intervals of Timer1 and Timer2 in milliseconds (250 and 1000); tests shorten them.
     static void SetTimerIntervals(int timer1, int timer2);
-    // How long the last splash was up, in milliseconds, start-up included (benchmarks).
-    static qint64 LastShownMs();
-    // How long the start-up routine took inside the last splash, in milliseconds.
-    static qint64 LastStartUpMs();
 
     QLabel *ImgFlash = nullptr;
     QTimer *Timer1 = nullptr;

@@ -1,7 +1,6 @@
 #include "platform/DesktopOpener.h"
 #include "platform/QtUserDialogs.h"
 #include "shell/Globals.h"
-#include "shell/ShellAutomation.h"
 #include "shell/TApplication.h"
 #include "shell/TFrmMainForm.h"
 
@@ -27,7 +26,6 @@ int main(int argc, char *argv[])
     Globals::userDialogs = &dialogs;
 
     TFrmMainForm mainForm;
-    ShellAutomation::FromEnvironment(&mainForm);
     mainForm.show();
     const int code = app.exec();
     Globals::userDialogs = nullptr;
