@@ -15,7 +15,13 @@ namespace encoder {
 
 struct InputContextDeleter
 {
-    void operator()(AVFormatContext *ctx) const { avformat_close_input(&ctx); }
+    void operator()(AVFormatContext *ctx) const
+    {
+        // A context reading through its own byte reader leaves that reader open.
+        AVIOContext *pb = ctx && (ctx->flags & AVFMT_FLAG_CUSTOM_IO) ? ctx->pb : nullptr;
+        avformat_close_input(&ctx);
+        avio_closep(&pb);
+    }
 };
 struct OutputContextDeleter
 {

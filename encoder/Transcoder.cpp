@@ -3,8 +3,8 @@
 #include "AmrNbEncoder.h"
 #include "EncoderError.h"
 #include "FrameQueue.h"
-#include "InputErrors.h"
 #include "Metadata.h"
+#include "SourceReader.h"
 #include "VideoFit.h"
 
 #include <algorithm>
@@ -205,16 +205,7 @@ void Transcoder::Impl::openInput()
     if (S_ISREG(info.st_mode) && info.st_size == 0)
         throw EncoderError("the input file \"" + source.path + "\" is empty");
 
-    AVFormatContext *ctx = nullptr;
-    int ret = avformat_open_input(&ctx, source.path.c_str(), nullptr, nullptr);
-    if (ret < 0)
-        throw EncoderError("cannot read the input \"" + source.path + "\": " + avErrorText(ret));
-    input.reset(ctx);
-    ret = avformat_find_stream_info(ctx, nullptr);
-    if (ret < 0)
-        throw EncoderError("cannot read the streams of \"" + source.path + "\": " +
-                           avErrorText(ret));
-    checkSourceRead(ctx, source.path);
+    input = openSourceFile(source.path);
 }
 
 CodecContextPtr Transcoder::Impl::openDecoder(AVStream *stream)

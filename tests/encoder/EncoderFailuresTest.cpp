@@ -6,7 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
+#include <cstdlib>
 #include <fcntl.h>
 #include <filesystem>
 #include <fstream>
@@ -183,6 +185,106 @@ TEST_F(EncoderFailures, FailedConversionKeepsTheOldOutput)
     EXPECT_EQ(out.entries().size(), 1u);
 }
 
+// A disk that fails in the middle of the source: only a real end of the file ends the
+// input; a read error fails the conversion, names the source and leaves nothing behind.
+TEST_F(EncoderFailures, ReadErrorInTheSourceFails)
+{
+    TempDir work;
+    TempDir out;
+    std::string faststart = work.file("faststart.mp4");
+    std::string mkv = work.file("good.mkv");
+    ffmpeg({"-i", s_dir->file("good.mp4"), "-c", "copy", "-movflags", "+faststart", faststart});
+    ffmpeg({"-i", s_dir->file("good.mp4"), "-c", "copy", mkv});
+    ASSERT_FALSE(HasFatalFailure());
+
+    std::string asan = std::getenv("ASAN_OPTIONS") ? std::getenv("ASAN_OPTIONS") : "";
+    ::setenv("ASAN_OPTIONS", (asan + ":verify_asan_link_order=0").c_str(), 1);
+    ::setenv("LD_PRELOAD", READ_FAIL_SHIM, 1);
+    for (const std::string &source : {s_dir->file("good.avi"), faststart, mkv, s_dir->file("good.mp4")}) {
+        SCOPED_TRACE(source);
+        size_t size = readFile(source).size();
+        ::setenv("CLIPWRIGHT_FAIL_FILE", source.c_str(), 1);
+        ::setenv("CLIPWRIGHT_FAIL_OFFSET", std::to_string(size / 2).c_str(), 1);
+        expectFailure(tcorePath(), source, kNormal3gp, out.path(),
+                      "cannot read the input \"" + source + "\": Input/output error");
+        // The same source reads to its end when the disk fails only beyond it.
+        ::setenv("CLIPWRIGHT_FAIL_OFFSET", std::to_string(size + 1).c_str(), 1);
+        std::vector<std::string> argv = {tcorePath(), "-y", "-i", source};
+        for (const std::string &w : words(kNormal3gp))
+            argv.push_back(w);
+        argv.push_back(out.file("whole.3gp"));
+        EXPECT_EQ(run(argv).exitCode, 0);
+    }
+    ::unsetenv("LD_PRELOAD");
+    ::unsetenv("CLIPWRIGHT_FAIL_FILE");
+    ::unsetenv("CLIPWRIGHT_FAIL_OFFSET");
+    asan.empty() ? ::unsetenv("ASAN_OPTIONS") : ::setenv("ASAN_OPTIONS", asan.c_str(), 1);
+}
+
+RunResult convertToMp3(const std::string &source, const std::string &output)
+{
+    return run({tcorePath(), "-y", "-i", source, "-acodec", "mp3", "-vn", "-ab", "64", "-ac",
+                "1", "-ar", "22050", output});
+}
+
+// Every name the file system takes works, however little room it leaves for the hidden
+// name of the partial file.
+TEST_F(EncoderFailures, LongOutputNames)
+{
+    std::string accented;
+    while (accented.size() < 250)
+        accented += "\xc3\xa9"; // é
+    for (const std::string &name : {std::string(240, 'a') + ".mp3", std::string(246, 'b') + ".mp3",
+                                    std::string(251, 'c') + ".mp3", accented + ".mp3"}) {
+        SCOPED_TRACE(name.size());
+        TempDir out;
+        RunResult r = convertToMp3(s_dir->file("good.avi"), out.file(name));
+        EXPECT_EQ(r.exitCode, 0) << r.output;
+        EXPECT_EQ(out.entries(), std::vector<std::string>{name});
+    }
+}
+
+// Partial files of the same output whose encoder no longer runs are removed when the next
+// conversion of that output starts; those of running encoders and of other outputs stay.
+TEST_F(EncoderFailures, StalePartialFilesAreRemoved)
+{
+    TempDir work;
+    TempDir out;
+    pid_t dead = spawn({"/bin/true"}, STDERR_FILENO);
+    ::waitpid(dead, nullptr, 0);
+    // A running process that goes by the encoder's name.
+    std::filesystem::copy_file("/bin/sleep", work.file("tcore"));
+    std::filesystem::permissions(work.file("tcore"), std::filesystem::perms::owner_all);
+    pid_t live = spawn({work.file("tcore"), "60"}, STDERR_FILENO);
+    ASSERT_GT(live, 0);
+    std::this_thread::sleep_for(std::chrono::milliseconds(200));
+
+    std::string longName = std::string(248, 'x') + ".mp3";
+    std::string deadPid = std::to_string(dead);
+    // How the encoder shortens the middle of a hidden name that would pass 255 bytes.
+    std::string longPart = "." + longName.substr(0, 255 - 1 - (deadPid.size() + 6)) + "." + deadPid + ".part";
+    const std::vector<std::string> stale = {".clip.mp3." + deadPid + ".part", longPart};
+    const std::vector<std::string> kept = {".clip.mp3." + std::to_string(live) + ".part",
+                                           ".other.mp3." + deadPid + ".part"};
+    for (const std::string &name : stale)
+        writeFile(out.file(name), "left by a killed encoder");
+    for (const std::string &name : kept)
+        writeFile(out.file(name), "not this output's or still running");
+
+    EXPECT_EQ(convertToMp3(s_dir->file("good.avi"), out.file("clip.mp3")).exitCode, 0);
+    EXPECT_EQ(convertToMp3(s_dir->file("good.avi"), out.file(longName)).exitCode, 0);
+    ::kill(live, SIGKILL);
+    ::waitpid(live, nullptr, 0);
+
+    std::vector<std::string> entries = out.entries();
+    std::sort(entries.begin(), entries.end());
+    std::vector<std::string> expected = kept;
+    expected.push_back("clip.mp3");
+    expected.push_back(longName);
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(entries, expected);
+}
+
 // A source fed through a named pipe keeps the encoder busy for as long as the test wants.
 class FedConversion
 {
@@ -331,6 +433,37 @@ TEST_F(EncoderFailures, TerminationRemovesThePartialOutput)
         }
         EXPECT_TRUE(out.entries().empty());
     }
+}
+
+// A folder renamed while its output is written gets the finished output, and no partial
+// file is left anywhere.
+TEST_F(EncoderFailures, RenamedOutputFolderGetsTheOutput)
+{
+    TempDir work;
+    TempDir out;
+    std::string source = longMpeg(*s_dir);
+    ASSERT_FALSE(HasFatalFailure());
+    std::string folder = out.file("before");
+    ::mkdir(folder.c_str(), 0755);
+    FedConversion conversion(work, folder);
+    ASSERT_GT(conversion.pid(), 0);
+    ASSERT_TRUE(conversion.feed(source.substr(0, source.size() / 2)));
+    auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+    while (!writesInto(conversion.pid(), folder) && std::chrono::steady_clock::now() < deadline)
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    ASSERT_TRUE(writesInto(conversion.pid(), folder)) << "the encoder never started writing";
+    ASSERT_EQ(::rename(folder.c_str(), out.file("after").c_str()), 0);
+    ASSERT_TRUE(conversion.feed(source.substr(source.size() / 2)));
+    conversion.endFeed();
+    int status = conversion.wait();
+    ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    EXPECT_EQ(out.entries(), std::vector<std::string>{"after"});
+    EXPECT_EQ(std::vector<std::string>{"clip.3gp"}, [&] {
+        std::vector<std::string> names;
+        for (const auto &entry : std::filesystem::directory_iterator(out.file("after")))
+            names.push_back(entry.path().filename().string());
+        return names;
+    }());
 }
 
 // Reports come at most every 500 ms, each in one piece ending in "\r", and the last one

@@ -257,6 +257,10 @@ GrayFrame firstFrameGray(const std::string &file)
     auto v = probe(file, "v:0");
     frame.width = std::atoi(v["width"].c_str());
     frame.height = std::atoi(v["height"].c_str());
+    // ffmpeg turns a source with a quarter turn in its display matrix upright.
+    int rotation = std::abs(std::atoi(v["rotation"].c_str()));
+    if (rotation == 90 || rotation == 270)
+        std::swap(frame.width, frame.height);
     std::string raw = file + ".gray";
     run({"/usr/bin/ffmpeg", "-nostdin", "-loglevel", "error", "-y", "-i", file, "-frames:v", "1",
          "-f", "rawvideo", "-pix_fmt", "yuv420p", raw});
