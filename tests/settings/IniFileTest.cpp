@@ -1,4 +1,5 @@
 #include <csignal>
+#include <functional>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -11,6 +12,7 @@
 
 #include <gtest/gtest.h>
 
+#include "ChildRun.h"
 #include "settings/TIniFile32.h"
 #include "shell/AppErrors.h"
 
@@ -327,6 +329,77 @@ TEST_F(IniFileTest, AFailedSaveLeavesThePreviousFileIntact)
     EXPECT_EQ(read(), before);
     // No temporary file is left beside it.
     EXPECT_EQ(QDir(m_dir.path()).entryList(QDir::Files), QStringList({"UserSettings.ini"}));
+}
+
+// The settings file as the program leaves it at exit: 112 bytes.
+const QByteArray kSettings =
+    "\r\n[USRInfo]\r\nInitDir=/home/user/Video/\r\nSHWDDir=1\r\nSHUTDOWN=0\r\n"
+    "OutDir=/home/user/Clipwright/Converted/MyPhones\r\n";
+
+// In the child: a save that must fail with the file-creation error of path.
+std::string expectCreateError(const QString &path, const std::function<void()> &save)
+{
+    try {
+        save();
+    } catch (const EInOutError &error) {
+        if (QString::fromUtf8(error.what()).startsWith("Cannot create file \"" + path + "\". "))
+            return {};
+        return std::string("other error: ") + error.what();
+    }
+    return "no error raised";
+}
+
+// A small file is written in one piece when it is committed, not when it is handed over;
+// a failure then (a full disk, a size limit) must keep the old file all the same.
+TEST_F(IniFileTest, ASmallSaveThatFailsAtCommitKeepsTheOldFile)
+{
+    ASSERT_EQ(kSettings.size(), 112);
+    write(kSettings);
+    const auto outcome = childrun::Run([&] {
+        if (!childrun::LimitFileSize(64))
+            return std::string("cannot limit the file size");
+        return expectCreateError(m_path, [&] {
+            TIniFile32(m_path).WriteString("USRInfo", "InitDir", "/home/user/Videos/");
+        });
+    });
+    EXPECT_TRUE(outcome.passed) << outcome.message;
+    EXPECT_EQ(read(), kSettings);
+    EXPECT_EQ(QDir(m_dir.path()).entryList(QDir::Files | QDir::Hidden),
+              QStringList({"UserSettings.ini"}));
+}
+
+TEST_F(IniFileTest, ASaveOnAFullDiskKeepsTheOldFile)
+{
+    const QString disk = m_dir.path() + "/disk";
+    ASSERT_TRUE(QDir().mkpath(disk));
+    const QString path = disk + "/UserSettings.ini";
+    // The small file system lives in the child's own mount namespace, so the child checks.
+    const auto outcome = childrun::Run([&]() -> std::string {
+        const std::string mounted = childrun::MountSmallTmpfs(disk.toStdString(), 16);
+        if (!mounted.empty())
+            return childrun::kSkipPrefix + mounted;
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly) || file.write(kSettings) != kSettings.size())
+            return "cannot write the settings file";
+        file.close();
+        if (!childrun::FillFileSystem(disk.toStdString()))
+            return "cannot fill the file system";
+        const std::string error = expectCreateError(path, [&] {
+            TIniFile32(path).WriteString("USRInfo", "InitDir", "/home/user/Videos/");
+        });
+        if (!error.empty())
+            return error;
+        QFile after(path);
+        if (!after.open(QIODevice::ReadOnly) || after.readAll() != kSettings)
+            return "the settings file changed";
+        const QStringList left = QDir(disk).entryList(QDir::Files | QDir::Hidden);
+        if (left != QStringList({"filler", "UserSettings.ini"}))
+            return "left behind: " + left.join(' ').toStdString();
+        return {};
+    });
+    if (outcome.skipped)
+        GTEST_SKIP() << outcome.message;
+    EXPECT_TRUE(outcome.passed) << outcome.message;
 }
 
 } // namespace

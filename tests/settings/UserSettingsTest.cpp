@@ -1,3 +1,5 @@
+#include <functional>
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -5,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include "ChildRun.h"
 #include "FakeUserDialogs.h"
 #include "settings/TIniFile32.h"
 #include "shell/AppErrors.h"
@@ -398,6 +401,55 @@ TEST_F(CustomProfileTest, AMissingConfigFolderFailsTheWritesButNotTheReads)
     EXPECT_THROW(m_proc.SaveCustomProfile(), EInOutError);
     boxes().cbbCustomProfile().addItem("P");
     m_proc.DeleteCustomProfile(); // nothing stored, nothing to erase
+}
+
+// A full disk during a save: the settings, the profiles and the counter each keep their old
+// file byte for byte, and the save reports the file it could not write.
+TEST_F(CustomProfileTest, AFullDiskKeepsEveryFileAsItWas)
+{
+    const QByteArray settings =
+        "\r\n[USRInfo]\r\nSHWDDir=1\r\nSHUTDOWN=0\r\nOutDir=/home/u/Out\r\n";
+    const QByteArray profiles = "\r\n[Phone]\r\nPhone=2|0|2|3|0|0\r\n";
+    const QByteArray counter = "\r\n[count]\r\ncount=9\r\n";
+    write("UserSettings.ini", settings);
+    write("UserProfileInfo.ini", profiles);
+    write("UserProfileCount.ini", counter);
+    m_proc.chkShowOutputDirectory().setChecked(true);
+    m_proc.edtOutputFolder().setText("/home/u/Converted/For the phone");
+    boxes().cbbCustomProfile().setText("Phone");
+    setSix("10|1|3|5|1|2"); // one character longer than the stored value
+
+    struct Save
+    {
+        const char *file;
+        std::function<void()> run;
+    };
+    const Save saves[] = {
+        {"UserSettings.ini", [&] { m_proc.SaveUserSettings(); }},
+        {"UserProfileInfo.ini", [&] { m_proc.SaveCustomProfile(); }},
+        {"UserProfileCount.ini", [&] { m_proc.AddCustomProfile(); }},
+    };
+    for (const Save &save : saves) {
+        // Each file may keep its size but not grow by a byte.
+        const auto outcome = childrun::Run([&]() -> std::string {
+            if (!childrun::LimitFileSize(rlim_t(QFileInfo(config(save.file)).size())))
+                return "cannot limit the file size";
+            try {
+                save.run();
+            } catch (const EInOutError &error) {
+                const QString prefix = "Cannot create file \"" + config(save.file) + "\". ";
+                return QString::fromUtf8(error.what()).startsWith(prefix)
+                           ? std::string()
+                           : std::string("other error: ") + error.what();
+            }
+            return "no error raised";
+        });
+        EXPECT_TRUE(outcome.passed) << save.file << ": " << outcome.message;
+    }
+    EXPECT_EQ(read("UserSettings.ini"), settings);
+    EXPECT_EQ(read("UserProfileInfo.ini"), profiles);
+    EXPECT_EQ(read("UserProfileCount.ini"), counter);
+    EXPECT_EQ(QDir(config("")).entryList(QDir::Files | QDir::Hidden).size(), 3);
 }
 
 } // namespace

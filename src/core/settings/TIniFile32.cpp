@@ -1,12 +1,17 @@
 #include "settings/TIniFile32.h"
 
+#include <atomic>
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
 #include <limits>
 #include <stdexcept>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStringDecoder>
 
 #include "shell/AppErrors.h"
@@ -29,6 +34,24 @@ QString decode(const QByteArray &bytes)
 bool isBlank(char c)
 {
     return static_cast<unsigned char>(c) <= 32;
+}
+
+// Creates a new hidden file beside path for its next content, with the usual permissions
+// for a new file of this user. Returns the descriptor, or -1 with errno set.
+int createTempBeside(const QByteArray &path, QByteArray &temp)
+{
+    static std::atomic<unsigned> serial{0};
+    const qsizetype slash = path.lastIndexOf('/');
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        temp = path.left(slash + 1) + '.' + path.mid(slash + 1) + '.' +
+               QByteArray::number(qint64(::getpid())) + '-' + QByteArray::number(serial++) + ".tmp";
+        const int fd =
+            ::open(temp.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0666);
+        if (fd >= 0 || errno != EEXIST)
+            return fd;
+    }
+    errno = EEXIST;
+    return -1;
 }
 
 } // namespace
@@ -268,14 +291,60 @@ void TIniFile32::SaveLines()
         data += line;
         data += "\r\n";
     }
-    QSaveFile file(m_fileName);
-    if (!file.open(QIODevice::WriteOnly))
-        fail(file.errorString());
-    if (file.write(data) != data.size()) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
-        fail(reason);
+    // A link is followed, so the file it names is replaced and the link stays.
+    const QString target =
+        info.isSymLink() && info.exists() ? info.canonicalFilePath() : m_fileName;
+    const int error = SaveAtomically(target, data);
+    if (error != 0)
+        fail(QString::fromLocal8Bit(std::strerror(error)));
+}
+
+int TIniFile32::SaveAtomically(const QString &path, const QByteArray &data)
+{
+    // The new content goes to a hidden file beside the old one; only when every byte of it
+    // is written and on the disk does it take the old file's name. Any failure before that
+    // leaves the old file as it was.
+    const QByteArray finalPath = QFile::encodeName(path);
+    QByteArray temp;
+    const int fd = createTempBeside(finalPath, temp);
+    if (fd < 0)
+        return errno;
+    const auto abandon = [&](int error, bool open) {
+        if (open)
+            ::close(fd);
+        ::unlink(temp.constData());
+        return error;
+    };
+    // A replaced file keeps its permissions.
+    struct stat old
+    {
+    };
+    if (::stat(finalPath.constData(), &old) == 0 && ::fchmod(fd, old.st_mode & 07777) != 0)
+        return abandon(errno, true);
+    qsizetype written = 0;
+    while (written < data.size()) {
+        const ssize_t n = ::write(fd, data.constData() + written, size_t(data.size() - written));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return abandon(n < 0 ? errno : ENOSPC, true);
+        written += n;
     }
-    if (!file.commit())
-        fail(file.errorString());
+    if (::fsync(fd) != 0)
+        return abandon(errno, true);
+    if (::close(fd) != 0)
+        return abandon(errno, false);
+    if (::rename(temp.constData(), finalPath.constData()) != 0)
+        return abandon(errno, false);
+    // The new name reaches the disk with its folder. The file is in place by now, so a
+    // failure here leaves nothing to report.
+    const qsizetype slash = finalPath.lastIndexOf('/');
+    const QByteArray folder =
+        slash < 0 ? QByteArray(".") : finalPath.left(qMax<qsizetype>(slash, 1));
+    const int dir = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dir >= 0) {
+        ::fsync(dir);
+        ::close(dir);
+    }
+    return 0;
 }

@@ -19,7 +19,8 @@
 // - lines end at CR, LF or CR LF on reading and with CR LF on writing; lines that are
 //   neither headers nor key lines are kept byte for byte;
 // - every write rewrites the whole file at once, through a temporary file that replaces
-//   the old one only when it is complete, so a failed save leaves the old file as it was.
+//   the old one only when every byte of it is written and synced to the disk, so a save
+//   that fails at any step (a full disk, a crash) leaves the old file as it was.
 //
 // Texts are UTF-8; bytes that are not UTF-8 are kept as they are in lines not written.
 // Trimming removes every character of code 32 or less at both ends.
@@ -69,6 +70,10 @@ private:
     qsizetype IndexOfSection(const QString &section) const;
     void LoadLines();
     void SaveLines();
+    // Replaces the file at path by data: written to a new file beside it, synced, then
+    // renamed over it. 0 on success, else the errno of the step that failed (the old file
+    // is then untouched and no new file is left).
+    static int SaveAtomically(const QString &path, const QByteArray &data);
 
     QString m_fileName;
     QList<QByteArray> m_lines;
