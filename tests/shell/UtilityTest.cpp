@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include "ChildRun.h"
 #include "FakeUserDialogs.h"
 #include "shell/AppErrors.h"
 #include "shell/Func.h"
@@ -298,6 +299,36 @@ TEST_F(LogTest, ALogThatCannotBeWrittenRaisesAnInputOutputError)
     ASSERT_TRUE(QDir(m_dir.path()).mkdir("log.txt"));
     m_app.SetAppFolder(m_dir.path());
     EXPECT_THROW(m_app.WriteLog("x"), EInOutError);
+}
+
+// A disk that fills up in the middle of a line: the log keeps only whole lines, and the
+// error names it.
+TEST_F(LogTest, ALineThatDoesNotFitLeavesNoPieceBehind)
+{
+    m_app.WriteLog("parameter: first");
+    QFile file(m_dir.path() + "/log.txt");
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray before = file.readAll();
+    file.close();
+    const auto outcome = childrun::Run([&]() -> std::string {
+        if (!childrun::LimitFileSize(rlim_t(before.size() + 20)))
+            return "cannot limit the file size";
+        try {
+            m_app.WriteLog("parameter: " + QString(200, 'x'));
+        } catch (const EInOutError &error) {
+            return error.code() == EFBIG ? std::string()
+                                         : std::string("other error: ") + error.what();
+        }
+        return "no error raised";
+    });
+    EXPECT_TRUE(outcome.passed) << outcome.message;
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), before);
+    file.close();
+    m_app.WriteLog("parameter: next");
+    const QStringList lines = logLines();
+    ASSERT_EQ(lines.size(), 3);
+    EXPECT_TRUE(lines.at(1).endsWith("|parameter: next"));
 }
 
 TEST(AppFolder, IsTheFolderOfTheRunningExecutable)

@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <QDateTime>
@@ -74,6 +75,14 @@ void TAppFunc::WriteLogIn(const QString &folder, const QString &message)
             continue;
         if (n <= 0) {
             const int code = n < 0 ? errno : ENOSPC;
+            // A full disk can take part of a line: cut that piece off again, so the log
+            // holds only whole lines. A line another program appended since stays.
+            struct stat info
+            {
+            };
+            const off_t end = ::lseek(fd, 0, SEEK_CUR);
+            if (written > 0 && end >= written && ::fstat(fd, &info) == 0 && info.st_size == end)
+                (void)!::ftruncate(fd, end - written);
             ::close(fd);
             raiseLogError(path, code);
         }
