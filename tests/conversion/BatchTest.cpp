@@ -133,6 +133,7 @@ private Q_SLOTS:
     void failingSourceIsNotReportedWhenPoweringOff();
     void missingEncoderIsReported();
     void unrelatedEncoderIsNeitherWaitedForNorKilled();
+    void aBlankInTheProgramFolderRunsOnlyTheEncoder();
 
 private:
     void addRow(const QString &path, bool checked = true, const QString &end = "00:00:01");
@@ -509,6 +510,34 @@ void BatchTest::unrelatedEncoderIsNeitherWaitedForNorKilled()
     QVERIFY(processAlive(other));
 
     ::kill(other, SIGKILL);
+}
+
+void BatchTest::aBlankInTheProgramFolderRunsOnlyTheEncoder()
+{
+    // The program in ".../my app/", and beside that folder a program "my" that would
+    // take "app/tcore" and the rest as its arguments.
+    const QString appDir = m_dir->path() + "/my app/";
+    QVERIFY(QDir().rename(m_appDir, appDir));
+    m_appDir = appDir;
+    m_lib->AppDir = appDir;
+    const QString marker = m_dir->path() + "/my was run";
+    const QString intruder = m_dir->path() + "/my";
+    QFile script(intruder);
+    QVERIFY(script.open(QIODevice::WriteOnly));
+    script.write("#!/bin/sh\necho \"$@\" > '" + QFile::encodeName(marker) + "'\n");
+    script.close();
+    QVERIFY(script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+
+    addRow(m_clips[0]);
+    m_proc->btnConvertClick();
+
+    QVERIFY2(!QFile::exists(marker), "the program \"my\" was run");
+    QCOMPARE(outputs(), QStringList({"clip1.3gp"}));
+    const QStringList params = logLines("parameter: ");
+    QCOMPARE(params.size(), 1);
+    QVERIFY2(params[0].startsWith("parameter: " + appDir + "tcore -y -i \"" + m_clips[0] + "\" "),
+             qPrintable(params[0]));
+    QCOMPARE(g_events, QStringList({"open " + m_outDir + "/"}));
 }
 
 QTEST_MAIN(BatchTest)

@@ -1,9 +1,5 @@
 #include "conversion/CommandLineSplitter.h"
 
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
-
 #include <gtest/gtest.h>
 
 namespace {
@@ -13,15 +9,6 @@ struct SplitCase
     const char *text;
     QStringList expected;
 };
-
-// Creates an empty file, with any missing folders.
-QString touch(const QString &path)
-{
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile file(path);
-    EXPECT_TRUE(file.open(QIODevice::WriteOnly)) << path.toStdString();
-    return path;
-}
 
 } // namespace
 
@@ -75,34 +62,25 @@ TEST(CommandLineSplitterTest, QuotedNamesRoundTrip)
     }
 }
 
-TEST(CommandLineSplitterTest, ProgramIsTheShortestPrefixNamingAFile)
+TEST(CommandLineSplitterTest, TheProgramIsTheOneNamedWhateverItsBlanks)
 {
-    QTemporaryDir dir;
-    ASSERT_TRUE(dir.isValid());
-    const QString appDir = dir.path() + "/Program Files/Clip wright/";
-    const QString tcore = touch(appDir + "tcore");
-    QDir().mkpath(dir.path() + "/Program"); // a folder is not a program
-
+    const QString tcore = "/opt/my app/Clip wright/tcore";
     const QString input = R"(/v/a "b".avi)";
     const auto split = CommandLineSplitter::Split(
-        tcore + " -y -i " + CommandLineSplitter::QuoteArgument(input) + " -b 128");
+        tcore + " -y -i " + CommandLineSplitter::QuoteArgument(input) + " -b 128", tcore);
+    EXPECT_TRUE(split.ok);
     EXPECT_EQ(split.program, tcore);
     EXPECT_EQ(split.arguments, (QStringList{"-y", "-i", input, "-b", "128"}));
 
-    // A shorter prefix that names a file wins.
-    const QString shorter = touch(dir.path() + "/Program Files/Clip");
-    EXPECT_EQ(CommandLineSplitter::Split(tcore + " -y").program, shorter);
-}
+    const auto bare = CommandLineSplitter::Split(tcore, tcore);
+    EXPECT_TRUE(bare.ok);
+    EXPECT_TRUE(bare.arguments.isEmpty());
 
-TEST(CommandLineSplitterTest, MissingProgramFallsBackToTheFirstWord)
-{
-    const auto split = CommandLineSplitter::Split("/nowhere/at all/tcore -y",
-                                                  [](const QString &) { return false; });
-    EXPECT_EQ(split.program, "/nowhere/at");
-    EXPECT_EQ(split.arguments, (QStringList{"all/tcore", "-y"}));
-
-    const auto exists = [](const QString &p) { return p == "/opt/x y/tcore"; };
-    const auto found = CommandLineSplitter::Split("/opt/x y/tcore", exists);
-    EXPECT_EQ(found.program, "/opt/x y/tcore");
-    EXPECT_TRUE(found.arguments.isEmpty());
+    // A line that does not begin with the program, or only with a longer name, is refused.
+    for (const QString &line : {QString("/opt/my -y"), tcore + "2 -y", QString()}) {
+        const auto refused = CommandLineSplitter::Split(line, tcore);
+        EXPECT_FALSE(refused.ok) << line.toStdString();
+        EXPECT_TRUE(refused.arguments.isEmpty());
+    }
+    EXPECT_FALSE(CommandLineSplitter::Split(" -y", QString()).ok);
 }

@@ -325,8 +325,9 @@ TEST_F(ConvertParameterTest, AnyFileNameReachesTheEncoderUnchanged)
     for (const QString &source : weird) {
         addRow(source, "00:00:00", "00:00:10");
         const QString line = m_proc.BuildConvertParameter(source);
-        const auto split = CommandLineSplitter::Split(line);
         const TConvertParameterStruct &job = m_lib.ConvertParameter;
+        const auto split = CommandLineSplitter::Split(line, job.EncoderFile);
+        EXPECT_TRUE(split.ok);
         EXPECT_EQ(split.program, job.EncoderFile);
         ASSERT_GE(split.arguments.size(), 4) << line.toStdString();
         EXPECT_EQ(split.arguments.at(2), job.InputFile);

@@ -63,7 +63,7 @@ TEST(RunAndCapture, DeliversShortOutputOnceAndReportsTheExit)
 {
     Recorder rec;
     TRunResult result;
-    EXPECT_TRUE(RunAndCapture(kFake + " write 100", rec.callback(), &result, {}, kFast));
+    EXPECT_TRUE(RunAndCapture(kFake, kFake + " write 100", rec.callback(), &result, {}, kFast));
     const auto d = rec.deliveries();
     ASSERT_EQ(d.size(), 1u);
     EXPECT_EQ(d[0].chunk, QString(100, 'a'));
@@ -84,8 +84,8 @@ TEST(RunAndCapture, DeliversOnlyTheLastBlockOfABacklog)
     for (const Case c : {Case{3000, 954}, Case{1123, 100}, Case{1023, 1023}}) {
         SCOPED_TRACE(c.written);
         Recorder rec;
-        EXPECT_TRUE(RunAndCapture(kFake + " flood " + QString::number(c.written), rec.callback(),
-                                  nullptr, {}, kFast));
+        EXPECT_TRUE(RunAndCapture(kFake, kFake + " flood " + QString::number(c.written),
+                                  rec.callback(), nullptr, {}, kFast));
         const auto d = rec.deliveries();
         ASSERT_EQ(d.size(), 1u);
         EXPECT_EQ(d[0].chunk, letters(c.written - c.delivered, c.delivered));
@@ -95,7 +95,7 @@ TEST(RunAndCapture, DeliversOnlyTheLastBlockOfABacklog)
 TEST(RunAndCapture, CutsAChunkAtAZeroByte)
 {
     Recorder rec;
-    EXPECT_TRUE(RunAndCapture(kFake + " nul", rec.callback(), nullptr, {}, kFast));
+    EXPECT_TRUE(RunAndCapture(kFake, kFake + " nul", rec.callback(), nullptr, {}, kFast));
     const auto d = rec.deliveries();
     ASSERT_EQ(d.size(), 1u);
     EXPECT_EQ(d[0].chunk, QStringLiteral("abc"));
@@ -103,12 +103,12 @@ TEST(RunAndCapture, CutsAChunkAtAZeroByte)
 
 TEST(RunAndCapture, KeepsTheExitCodeOfAnEncoderThatWritesNothing)
 {
-    for (const auto &[mode, code] : {std::pair{" exit 3", 3}, std::pair{" silent 300", 0},
-                                     std::pair{" bogus", 2}}) {
+    for (const auto &[mode, code] :
+         {std::pair{" exit 3", 3}, std::pair{" silent 300", 0}, std::pair{" bogus", 2}}) {
         SCOPED_TRACE(mode);
         Recorder rec;
         TRunResult result;
-        EXPECT_TRUE(RunAndCapture(kFake + mode, rec.callback(), &result, {}, kFast));
+        EXPECT_TRUE(RunAndCapture(kFake, kFake + mode, rec.callback(), &result, {}, kFast));
         EXPECT_TRUE(result.started);
         EXPECT_EQ(result.exitCode, code);
         if (code == 2) {
@@ -125,7 +125,8 @@ TEST(RunAndCapture, AMissingProgramIsNotStarted)
     Recorder rec;
     TRunResult result;
     QTemporaryDir dir;
-    EXPECT_FALSE(RunAndCapture(dir.path() + "/tcore -y -i \"a.avi\" \"b.3gp\"", rec.callback(),
+    const QString missing = dir.path() + "/tcore";
+    EXPECT_FALSE(RunAndCapture(missing, missing + " -y -i \"a.avi\" \"b.3gp\"", rec.callback(),
                                &result, {}, kFast));
     EXPECT_TRUE(rec.deliveries().empty());
     EXPECT_FALSE(result.started);
@@ -136,24 +137,35 @@ TEST(RunAndCapture, AMissingProgramIsNotStarted)
                              std::filesystem::directory_iterator());
     };
     const auto before = openFds();
-    RunAndCapture(dir.path() + "/tcore", {}, nullptr, {}, kFast);
+    RunAndCapture(missing, missing, {}, nullptr, {}, kFast);
     EXPECT_EQ(openFds(), before);
 }
 
-// The program path may hold blanks and stands unquoted at the front; the program folder is
-// the encoder's current directory.
-TEST(RunAndCapture, StartsAProgramWhosePathHasBlanksInTheProgramFolder)
+// The program path may hold blanks and stands unquoted at the front; the runner takes the
+// program it is given and never one that a blank in its path happens to name. The program
+// folder is the encoder's current directory.
+TEST(RunAndCapture, RunsTheGivenProgramWhosePathHasBlanks)
 {
     QTemporaryDir dir;
-    const QString folder = dir.path() + "/my program folder";
+    const QString folder = dir.path() + "/my app";
     ASSERT_TRUE(QDir().mkpath(folder));
-    ASSERT_TRUE(QFile::copy(kFake, folder + "/tcore"));
-    QFile::setPermissions(folder + "/tcore", QFile::ReadOwner | QFile::ExeOwner);
+    const QString tcore = folder + "/tcore";
+    for (const QString &path : {tcore, dir.path() + "/my"}) {
+        ASSERT_TRUE(QFile::copy(kFake, path));
+        QFile::setPermissions(path, QFile::ReadOwner | QFile::ExeOwner);
+    }
     Recorder rec;
-    EXPECT_TRUE(RunAndCapture(folder + "/tcore pwd", rec.callback(), nullptr, folder + "/", kFast));
+    EXPECT_TRUE(RunAndCapture(tcore, tcore + " pwd", rec.callback(), nullptr, folder + "/", kFast));
     const auto d = rec.deliveries();
     ASSERT_EQ(d.size(), 1u);
     EXPECT_EQ(d[0].chunk, QDir(folder).canonicalPath());
+
+    // A command line that does not begin with the program given starts nothing.
+    TRunResult result;
+    EXPECT_FALSE(RunAndCapture(tcore, dir.path() + "/my pwd", rec.callback(), &result, {}, kFast));
+    EXPECT_FALSE(result.started);
+    EXPECT_TRUE(result.errorText.contains(tcore));
+    EXPECT_EQ(rec.deliveries().size(), 1u);
 }
 
 // However fast the encoder writes, deliveries keep the pause between them, and the last
@@ -161,7 +173,7 @@ TEST(RunAndCapture, StartsAProgramWhosePathHasBlanksInTheProgramFolder)
 TEST(RunAndCapture, SpacesDeliveriesByThePauseAndDeliversTheLastReport)
 {
     Recorder rec;
-    EXPECT_TRUE(RunAndCapture(kFake + " reports 12 40", rec.callback(), nullptr, {}, kFast));
+    EXPECT_TRUE(RunAndCapture(kFake, kFake + " reports 12 40", rec.callback(), nullptr, {}, kFast));
     const auto d = rec.deliveries();
     ASSERT_GE(d.size(), 2u);
     EXPECT_LT(d.size(), 12u); // reports that pile up are delivered together
@@ -175,7 +187,7 @@ TEST(TAdvanceSystem, RunsOnlyWhenResumedAndOutlivesTerminate)
     Recorder rec;
     TRunResult result;
     {
-        TAdvanceSystem runner(kFake + " reports 6 60", rec.callback());
+        TAdvanceSystem runner(kFake, kFake + " reports 6 60", rec.callback());
         runner.SetTimings(kFast);
         std::this_thread::sleep_for(std::chrono::milliseconds(150));
         EXPECT_TRUE(rec.deliveries().empty()); // created suspended
@@ -192,10 +204,10 @@ TEST(TAdvanceSystem, RunsOnlyWhenResumedAndOutlivesTerminate)
 
 TEST(TAdvanceSystem, KeepsWhetherItStartedAndTheExitCode)
 {
-    TAdvanceSystem ok(kFake + " exit 5", {});
+    TAdvanceSystem ok(kFake, kFake + " exit 5", {});
     ok.SetTimings(kFast);
     ok.Resume();
-    TAdvanceSystem missing(QStringLiteral("/nonexistent/tcore -y"), {});
+    TAdvanceSystem missing("/nonexistent/tcore", "/nonexistent/tcore -y", {});
     missing.Resume();
     while (!ok.Finished() || !missing.Finished())
         std::this_thread::sleep_for(std::chrono::milliseconds(5));

@@ -1,7 +1,5 @@
 #include "conversion/CommandLineSplitter.h"
 
-#include <QFileInfo>
-
 namespace {
 
 bool isBlank(QChar c)
@@ -9,35 +7,19 @@ bool isBlank(QChar c)
     return c == QLatin1Char(' ') || c == QLatin1Char('\t');
 }
 
-bool fileExists(const QString &path)
-{
-    const QFileInfo info(path);
-    return info.exists() && !info.isDir();
-}
-
 } // namespace
 
 CommandLineSplitter::Result CommandLineSplitter::Split(const QString &commandLine,
-                                                       const FileExists &exists)
+                                                       const QString &program)
 {
-    const FileExists &check = exists ? exists : FileExists(fileExists);
     Result result;
-    int programEnd = -1;
-    for (int i = 0; i <= commandLine.size(); ++i) {
-        if (i < commandLine.size() && !isBlank(commandLine.at(i)))
-            continue;
-        if (i > 0 && check(commandLine.left(i))) {
-            programEnd = i;
-            break;
-        }
-    }
-    if (programEnd < 0) {
-        programEnd = 0;
-        while (programEnd < commandLine.size() && !isBlank(commandLine.at(programEnd)))
-            ++programEnd;
-    }
-    result.program = commandLine.left(programEnd);
-    result.arguments = SplitArguments(commandLine.mid(programEnd));
+    const qsizetype end = program.size();
+    if (program.isEmpty() || !commandLine.startsWith(program) ||
+        (end < commandLine.size() && !isBlank(commandLine.at(end))))
+        return result;
+    result.ok = true;
+    result.program = program;
+    result.arguments = SplitArguments(commandLine.mid(end));
     return result;
 }
 

@@ -42,14 +42,20 @@ QString programFolder(const QString &workDir)
 
 } // namespace
 
-bool RunAndCapture(const QString &cmdLine, const TOutputCallback &callback, TRunResult *result,
-                   const QString &workDir, const TRunnerTimings &timings)
+bool RunAndCapture(const QString &program, const QString &cmdLine, const TOutputCallback &callback,
+                   TRunResult *result, const QString &workDir, const TRunnerTimings &timings)
 {
     TRunResult local;
     TRunResult &res = result ? *result : local;
     res = TRunResult();
 
-    const CommandLineSplitter::Result split = CommandLineSplitter::Split(cmdLine);
+    // The program is the job's encoder file, never a guess at where a blank ends it.
+    const CommandLineSplitter::Result split = CommandLineSplitter::Split(cmdLine, program);
+    if (!split.ok) {
+        res.errorText =
+            QStringLiteral("the command line does not begin with the encoder \"%1\"").arg(program);
+        return false;
+    }
     std::vector<std::string> argv;
     argv.push_back(toNative(split.program));
     for (const QString &arg : split.arguments)
@@ -61,6 +67,7 @@ bool RunAndCapture(const QString &cmdLine, const TOutputCallback &callback, TRun
         return false;
     }
     res.started = true;
+    res.pid = child.pid();
 
     // One read buffer for the whole run: at most 1023 bytes per read, always zero-ended.
     char buffer[kBlockSize + 2];
@@ -118,8 +125,9 @@ bool RunAndCapture(const QString &cmdLine, const TOutputCallback &callback, TRun
     return true;
 }
 
-TAdvanceSystem::TAdvanceSystem(const QString &cmdLine, TOutputCallback outputCallback)
-    : CmdLine(cmdLine), OutputCallback(std::move(outputCallback))
+TAdvanceSystem::TAdvanceSystem(const QString &encoderFile, const QString &cmdLine,
+                               TOutputCallback outputCallback)
+    : EncoderFile(encoderFile), CmdLine(cmdLine), OutputCallback(std::move(outputCallback))
 {
 }
 
@@ -146,7 +154,7 @@ void TAdvanceSystem::Execute()
 {
     TRunResult result;
     try {
-        RunAndCapture(CmdLine, OutputCallback, &result, m_workDir, m_timings);
+        RunAndCapture(EncoderFile, CmdLine, OutputCallback, &result, m_workDir, m_timings);
     } catch (...) {
         // A failing callback ends this run; the encoder is left to end on its own.
         result.errorText = QStringLiteral("output handler failed");

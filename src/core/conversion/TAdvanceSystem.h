@@ -24,27 +24,32 @@ struct TRunResult
 {
     bool started = false; // the process was created
     bool ended = false;   // it was seen to end
+    qint64 pid = 0;       // its process id
     int exitCode = -1;    // its exit code; 128 + signal when a signal ended it
     QString errorText;    // why it could not be started
     QString lastOutput;   // the last bytes it wrote (up to 1023), delivered or not
 };
 
-// Starts the command line's program hidden, with its output joined into one pipe, polls it
+// Starts program hidden with the arguments that follow it in cmdLine (which begins with
+// program, unquoted, as the log shows it), with its output joined into one pipe, polls it
 // until it ends and hands the output to callback: at most one chunk per delivery pause, the
 // latest block of any backlog. Returns true when the process was started and has ended,
-// false when a pipe or the process could not be made (then no chunk is delivered). The
-// program folder (workDir; empty for the executable's folder) is the current directory.
-bool RunAndCapture(const QString &cmdLine, const TOutputCallback &callback,
+// false when a pipe or the process could not be made, or cmdLine does not begin with
+// program (then no chunk is delivered). The program folder (workDir; empty for the
+// executable's folder) is the current directory.
+bool RunAndCapture(const QString &program, const QString &cmdLine, const TOutputCallback &callback,
                    TRunResult *result = nullptr, const QString &workDir = QString(),
                    const TRunnerTimings &timings = TRunnerTimings());
 
-// The runner of one job: a worker thread that runs RunAndCapture once. Created suspended;
-// Resume starts it; Terminate only raises a flag that the loop does not look at (the runner
-// ends when the encoder ends); destroying it waits for the thread to finish.
+// The runner of one job: a worker thread that runs RunAndCapture once with the job's
+// encoder file and command line. Created suspended; Resume starts it; Terminate only raises
+// a flag that the loop does not look at (the runner ends when the encoder ends); destroying
+// it waits for the thread to finish.
 class TAdvanceSystem
 {
 public:
-    TAdvanceSystem(const QString &cmdLine, TOutputCallback outputCallback);
+    TAdvanceSystem(const QString &encoderFile, const QString &cmdLine,
+                   TOutputCallback outputCallback);
     ~TAdvanceSystem();
     TAdvanceSystem(const TAdvanceSystem &) = delete;
     TAdvanceSystem &operator=(const TAdvanceSystem &) = delete;
@@ -64,6 +69,7 @@ public:
     // The run's outcome; complete once Finished is true.
     TRunResult Result() const;
 
+    const QString EncoderFile;
     const QString CmdLine;
     const TOutputCallback OutputCallback;
 

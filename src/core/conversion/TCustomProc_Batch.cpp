@@ -98,7 +98,8 @@ void TCustomProc::ConvertAll(SourceListModel &list)
                 // seen at once rather than at the next 100 ms look.
                 EventPump::Waiter jobEnd;
                 CurrentRunner = std::make_unique<TAdvanceSystem>(
-                    CommandLine, view ? view->OutputCallback() : TOutputCallback());
+                    lib.ConvertParameter.EncoderFile, CommandLine,
+                    view ? view->OutputCallback() : TOutputCallback());
                 CurrentRunner->SetWorkDir(lib.AppDir);
                 CurrentRunner->SetTimings(timings.runner);
                 CurrentRunner->SetFinishedCallback([&jobEnd] { jobEnd.Wake(); });
