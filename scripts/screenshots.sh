@@ -51,8 +51,10 @@ xd_start_xvfb "$screen"
 program=$!
 main=$(xd_wait_ready "$program" 120) || fail "the main window did not get ready"
 
-xd_drag_files "$main" 346 396 "$work/in/Holiday at the lake.mp4" "$work/in/Birthday party.mp4" ||
-  fail "the drop was not taken"
+# Onto the source list, at its place in the window's design (346, 396) at the window's scale.
+read -r _ _ width _ < <(xd_geometry "$main")
+xd_drag_files "$main" $((346 * width / XD_MAIN_WIDTH)) $((396 * width / XD_MAIN_WIDTH)) \
+  "$work/in/Holiday at the lake.mp4" "$work/in/Birthday party.mp4" || fail "the drop was not taken"
 xd_pointer_away
 sleep 0.8
 xd_shot "$main" "$shots/main-window.png"

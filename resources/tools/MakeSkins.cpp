@@ -1,12 +1,16 @@
-// Draws Clipwright's skin pictures: the main window's background and picture buttons, the
-// frame of the position display, the trim handles, the busy window's background and the
-// splash picture. The pictures are committed; run this only to change the look:
+// Draws all of Clipwright's skin pictures: the main window's background and picture
+// buttons, the frame of the position display, the trim handles, the busy window's
+// background, the progress dialog's background and Stop button, and the splash picture.
+// Every picture is drawn twice from the same code, at 100% ("name.png") and at 200%
+// ("name@2x.png"), so text and edges stay sharp on scaled screens; the program picks the
+// picture for the screen's scale. The pictures are committed; run this only to change the
+// look:
 //
 //   cmake --build <build> --target clipwright_make_skins
 //   QT_QPA_PLATFORM=offscreen <build>/resources/clipwright_make_skins resources/skin
 //
-// Palette: dark blue-grey frame, light content widgets, one blue accent and a green
-// Convert button. Text is Liberation Sans, drawn at 100% scale.
+// Palette: dark blue-grey frame, light content widgets, one blue accent, a green Convert
+// button and a muted red Stop button. Text is Liberation Sans.
 
 #include <QCoreApplication>
 #include <QDir>
@@ -21,6 +25,8 @@
 
 #include <cstdio>
 #include <functional>
+#include <map>
+#include <utility>
 
 namespace {
 
@@ -35,18 +41,65 @@ const QColor kAccent(0x4a, 0x90, 0xe2);
 const QColor kAccentLight(0x7f, 0xb4, 0xf0);
 const QColor kTextSoft(0xb8, 0xc6, 0xda);
 const QColor kGreen(0x2e, 0xa0, 0x5e);
+const QColor kStopTop(0xc9, 0x4a, 0x3f);
+const QColor kStopBottom(0x9e, 0x2e, 0x26);
 
 QString g_outDir;
 int g_failures = 0;
+// The scale the pictures are drawn at: 1 or 2. Every picture is made on a canvas of this
+// device pixel ratio, so the drawing code works in the design's pixels at both scales.
+int g_scale = 1;
+// The 100% pictures whose key colour marks the outside of a window, by file name.
+std::map<QString, QImage> g_keyed;
+
+// A canvas of w x h design pixels at the current scale.
+QImage canvas(int w, int h, QImage::Format format)
+{
+    QImage image(w * g_scale, h * g_scale, format);
+    image.setDevicePixelRatio(g_scale);
+    return image;
+}
+
+// The file name at the current scale: "main/background.png" or "main/background@2x.png".
+QString scaledName(const QString &name)
+{
+    if (g_scale == 1)
+        return name;
+    const int dot = name.lastIndexOf(QLatin1Char('.'));
+    return name.left(dot) + QStringLiteral("@%1x").arg(g_scale) + name.mid(dot);
+}
 
 void save(const QImage &image, const QString &name, const char *format = "PNG", int quality = -1)
 {
-    const QString path = g_outDir + QLatin1Char('/') + name;
+    const QString path = g_outDir + QLatin1Char('/') + scaledName(name);
     QDir().mkpath(QFileInfo(path).absolutePath());
     if (!image.save(path, format, quality)) {
         std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
         ++g_failures;
     }
+}
+
+// Saves a window's picture whose key-coloured pixels lie outside the window. The window's
+// shape is taken from the 100% picture at every scale, so the larger picture is keyed
+// exactly where the smaller one is: its key pixels become key wherever the 100% picture's
+// pixel is, and take the 100% picture's colour where that one is inside.
+void saveKeyed(QImage image, const QString &name, const QColor &key)
+{
+    if (g_scale == 1) {
+        g_keyed[name] = image;
+    } else {
+        const QImage &small = g_keyed.at(name);
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                const QRgb outer = small.pixel(x / g_scale, y / g_scale);
+                if (outer == key.rgb())
+                    image.setPixel(x, y, key.rgb());
+                else if (image.pixel(x, y) == key.rgb())
+                    image.setPixel(x, y, outer);
+            }
+        }
+    }
+    save(image, name);
 }
 
 QFont uiFont(int pixelSize, bool bold)
@@ -60,7 +113,7 @@ QFont uiFont(int pixelSize, bool bold)
 
 QImage blank(int w, int h)
 {
-    QImage image(w, h, QImage::Format_ARGB32_Premultiplied);
+    QImage image = canvas(w, h, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     return image;
 }
@@ -156,7 +209,7 @@ void drawLogo(QPainter &p, const QRectF &r)
 void makeBackground()
 {
     const int w = 692, h = 456;
-    QImage image(w, h, QImage::Format_RGB32);
+    QImage image = canvas(w, h, QImage::Format_RGB32);
     image.fill(kTransparentKey);
     QPainter p(&image);
 
@@ -208,7 +261,7 @@ void makeBackground()
     p.drawText(QRectF(22, 434, 525, 16), Qt::AlignLeft | Qt::AlignVCenter,
                QStringLiteral("Drop files here or use Add Files. Tick the files to convert."));
     p.end();
-    save(image, QStringLiteral("main/background.png"));
+    saveKeyed(image, QStringLiteral("main/background.png"), kTransparentKey);
 
     // Separator line (Image1).
     QImage line = blank(379, 5);
@@ -438,7 +491,7 @@ void makePlayerPieces()
 
     // Trim handles: black is the colour the strip leaves out.
     for (bool left : {true, false}) {
-        QImage handle(17, 19, QImage::Format_RGB32);
+        QImage handle = canvas(17, 19, QImage::Format_RGB32);
         handle.fill(Qt::black);
         QPainter hp(&handle);
         hp.setRenderHint(QPainter::Antialiasing, false);
@@ -463,16 +516,109 @@ void makePlayerPieces()
     }
 }
 
+// ---- the progress dialog ------------------------------------------------------------------
+
+void makeConvertingWindow()
+{
+    const int w = 435, h = 205;
+    QImage image = canvas(w, h, QImage::Format_RGB32);
+    image.fill(kTransparentKey);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing, false);
+
+    // The outline: a rounded rectangle drawn without smoothing, so every pixel is either
+    // inside the shape or exactly the key colour.
+    QPainterPath outline;
+    outline.addRoundedRect(QRectF(0, 0, w, h), 12, 12);
+    QLinearGradient body(0, 0, 0, h);
+    body.setColorAt(0, kBodyTop);
+    body.setColorAt(1, kBodyBottom);
+    p.fillPath(outline, body);
+
+    // Header band behind the busy text, closed by the accent line.
+    p.setClipPath(outline);
+    QLinearGradient header(0, 0, 0, 34);
+    header.setColorAt(0, kHeaderTop);
+    header.setColorAt(1, kHeaderBottom);
+    p.fillRect(QRect(0, 0, w, 34), header);
+    p.fillRect(QRect(0, 34, w, 2), kAccent);
+
+    // Wells behind the two bars and the file name.
+    p.setRenderHint(QPainter::Antialiasing, true);
+    p.setPen(Qt::NoPen);
+    p.setBrush(kInset);
+    p.drawRoundedRect(QRectF(10, 40, w - 20, 22), 5, 5);
+    p.drawRoundedRect(QRectF(10, 66, w - 20, 50), 5, 5);
+
+    // A faint mark on the right of the header.
+    p.setFont(uiFont(11, true));
+    p.setPen(QColor(0x7f, 0xb4, 0xf0, 150));
+    p.drawText(QRect(0, 0, w - 16, 34), Qt::AlignRight | Qt::AlignVCenter,
+               QStringLiteral("Clipwright"));
+
+    // Thin edge so the shape reads on any desktop.
+    p.setClipping(false);
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.setPen(QColor(0x3a, 0x55, 0x80));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(outline);
+    p.end();
+
+    // Every pixel outside the outline is key again after the edge stroke.
+    if (g_scale == 1) {
+        for (int y = 0; y < h; ++y)
+            for (int x = 0; x < w; ++x)
+                if (!outline.contains(QPointF(x + 0.5, y + 0.5)))
+                    image.setPixel(x, y, kTransparentKey.rgb());
+    }
+    saveKeyed(image, QStringLiteral("converting/background.png"), kTransparentKey);
+
+    // The Stop button: a stop square and the word on muted red.
+    for (Face face : {Face::Up, Face::Hot, Face::Down}) {
+        const int bw = 100, bh = 26;
+        QImage button = blank(bw, bh);
+        QPainter bp(&button);
+        bp.setRenderHint(QPainter::Antialiasing, true);
+        const QRectF box = face == Face::Down ? QRectF(1.5, 1.5, bw - 2, bh - 2)
+                                              : QRectF(0.5, 0.5, bw - 2, bh - 2);
+        QColor top = kStopTop;
+        QColor bottom = kStopBottom;
+        if (face == Face::Hot) {
+            top = top.lighter(118);
+            bottom = bottom.lighter(118);
+        } else if (face == Face::Down) {
+            std::swap(top, bottom);
+            top = top.darker(110);
+        }
+        QLinearGradient fill(0, 0, 0, bh);
+        fill.setColorAt(0, top);
+        fill.setColorAt(1, bottom);
+        bp.setPen(QPen(QColor(0x5e, 0x1a, 0x15), 1));
+        bp.setBrush(fill);
+        bp.drawRoundedRect(box, 6, 6);
+        const QPointF offset = box.topLeft() - QPointF(0.5, 0.5);
+        bp.setPen(Qt::NoPen);
+        bp.setBrush(Qt::white);
+        bp.drawRoundedRect(QRectF(22, 8, 10, 10).translated(offset), 1.5, 1.5);
+        bp.setPen(Qt::white);
+        bp.setFont(uiFont(13, true));
+        bp.drawText(QRectF(38, 0, 50, bh - 2).translated(offset), Qt::AlignLeft | Qt::AlignVCenter,
+                    QStringLiteral("Stop"));
+        bp.end();
+        save(button, QStringLiteral("converting/btnStop_%1.png").arg(QLatin1String(faceName(face))));
+    }
+}
+
 // ---- the busy window and the splash ---------------------------------------------------------
 
 void makeBusyWindow()
 {
-    QImage image(273, 45, QImage::Format_RGB32);
+    QImage image = canvas(273, 45, QImage::Format_RGB32);
     QPainter p(&image);
     QLinearGradient g(0, 0, 0, 45);
     g.setColorAt(0, kHeaderTop);
     g.setColorAt(1, kBodyBottom);
-    p.fillRect(image.rect(), g);
+    p.fillRect(QRect(0, 0, 273, 45), g);
     p.setPen(kAccent);
     p.drawRect(0, 0, 272, 44);
     p.fillRect(QRect(1, 1, 271, 3), kAccent);
@@ -483,19 +629,19 @@ void makeBusyWindow()
 void makeSplash()
 {
     const int w = 353, h = 190;
-    QImage image(w, h, QImage::Format_RGB32);
+    QImage image = canvas(w, h, QImage::Format_RGB32);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
     QLinearGradient g(0, 0, w, h);
     g.setColorAt(0, kHeaderTop);
     g.setColorAt(1, kBodyBottom);
-    p.fillRect(image.rect(), g);
+    p.fillRect(QRect(0, 0, w, h), g);
     // A soft light behind the mark.
     QRadialGradient glow(QPointF(70, 80), 90);
     glow.setColorAt(0, QColor(0x4a, 0x90, 0xe2, 90));
     glow.setColorAt(1, QColor(0x4a, 0x90, 0xe2, 0));
-    p.fillRect(image.rect(), glow);
+    p.fillRect(QRect(0, 0, w, h), glow);
 
     drawLogo(p, QRectF(32, 46, 64, 64));
     p.setPen(Qt::white);
@@ -533,10 +679,14 @@ int main(int argc, char *argv[])
         return 2;
     }
     g_outDir = args.at(1);
-    makeBackground();
-    makeButtons();
-    makePlayerPieces();
-    makeBusyWindow();
-    makeSplash();
+    for (int scale : {1, 2}) {
+        g_scale = scale;
+        makeBackground();
+        makeButtons();
+        makePlayerPieces();
+        makeBusyWindow();
+        makeConvertingWindow();
+        makeSplash();
+    }
     return g_failures == 0 ? 0 : 1;
 }

@@ -1,11 +1,11 @@
 #include "conversion/TfrmConverting.h"
 
-#include "conversion/ConvertingSkin.h"
 #include "platform/IUserDialogs.h"
 #include "shell/Func.h"
 #include "shell/Globals.h"
 #include "shell/TCommonLib.h"
 #include "shell/TCustomProc.h"
+#include "shell/SkinPicture.h"
 #include "shell/TPictureButton.h"
 
 #include <QApplication>
@@ -58,14 +58,15 @@ TfrmConverting::TfrmConverting(QWidget *parent)
     setWindowTitle(QStringLiteral("Converting"));
     setFixedSize(435, 222);
 
-    const QImage background = ConvertingSkin::Background();
+    // The window's shape: the 100% picture's pixels that are not its key colour, the
+    // colour of its bottom-left corner. The status bar below the picture is outside it.
+    const QImage background(QStringLiteral(":/skin/converting/background.png"));
     imgBackground = new QLabel(this);
-    imgBackground->setPixmap(QPixmap::fromImage(background));
+    imgBackground->setPixmap(SkinPixmap(QStringLiteral(":/skin/converting/background.png")));
     imgBackground->setGeometry(0, 0, background.width(), background.height());
-    // The window's shape: the picture's pixels that are not the key colour. The status bar
-    // below the picture is outside it.
-    setMask(QRegion(QBitmap::fromImage(background.createMaskFromColor(
-        ConvertingSkin::kTransparentKey.rgb(), Qt::MaskInColor))));
+    if (!background.isNull())
+        setMask(QRegion(QBitmap::fromImage(background.createMaskFromColor(
+            background.pixel(0, background.height() - 1), Qt::MaskInColor))));
 
     const QColor white(Qt::white);
     const QColor lightGrey(0xc8, 0xd2, 0xe0);
@@ -93,9 +94,7 @@ TfrmConverting::TfrmConverting(QWidget *parent)
 
     btnStop = new TPictureButton(this);
     btnStop->setObjectName(QStringLiteral("btnStop"));
-    btnStop->setPictures(QPixmap::fromImage(ConvertingSkin::StopButton(ConvertingSkin::Face::Up)),
-                         QPixmap::fromImage(ConvertingSkin::StopButton(ConvertingSkin::Face::Hot)),
-                         QPixmap::fromImage(ConvertingSkin::StopButton(ConvertingSkin::Face::Down)));
+    btnStop->setSkin(QStringLiteral("converting/btnStop"));
     btnStop->setGeometry(294, 126, 100, btnStop->sizeHint().height());
     connect(btnStop, &QAbstractButton::clicked, this, &TfrmConverting::btnStop1Click);
 

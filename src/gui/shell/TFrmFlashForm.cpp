@@ -50,15 +50,17 @@ TFrmFlashForm::TFrmFlashForm(std::function<void()> startUp, QWidget *parent)
     connect(Timer2, &QTimer::timeout, this, &TFrmFlashForm::Timer2Timer);
 }
 
-void TFrmFlashForm::SetPicture(const QByteArray &jpeg)
+void TFrmFlashForm::SetPicture(const QByteArray &jpeg, qreal scale)
 {
-    const QImage picture = QImage::fromData(jpeg, "JPEG");
+    QImage picture = QImage::fromData(jpeg, "JPEG");
     if (picture.isNull())
         return;
+    picture.setDevicePixelRatio(scale);
+    const QSize size = picture.deviceIndependentSize().toSize();
     ImgFlash->setText(QString());
     ImgFlash->setPixmap(QPixmap::fromImage(picture));
-    ImgFlash->setGeometry(0, 0, picture.width(), picture.height());
-    resize(picture.size());
+    ImgFlash->setGeometry(0, 0, size.width(), size.height());
+    resize(size);
 }
 
 void TFrmFlashForm::showEvent(QShowEvent *event)
@@ -90,8 +92,16 @@ void ShowSplash(const QString &modulePath, const std::function<void()> &startUp)
 {
     TFrmFlashForm splash(startUp);
     ResourceModule module;
-    if (module.Load(modulePath))
-        splash.SetPicture(module.Picture(QStringLiteral("ImgFlash")));
+    if (module.Load(modulePath)) {
+        // Above 100% the 200% picture, when the module holds one.
+        const QByteArray large = qGuiApp->devicePixelRatio() > 1.0
+                                     ? module.Picture(QStringLiteral("ImgFlash@2x"))
+                                     : QByteArray();
+        if (!large.isEmpty())
+            splash.SetPicture(large, 2.0);
+        else
+            splash.SetPicture(module.Picture(QStringLiteral("ImgFlash")));
+    }
     if (QScreen *screen = QGuiApplication::primaryScreen()) {
         QRect frame = splash.frameGeometry();
         frame.moveCenter(screen->availableGeometry().center());

@@ -17,9 +17,10 @@ public:
     // startUp runs on the first tick of Timer1.
     explicit TFrmFlashForm(std::function<void()> startUp, QWidget *parent = nullptr);
 
-    // Puts the JPEG picture into ImgFlash and sizes the window to it. Without a readable
-    // picture the window keeps a plain face with the product's name.
-    void SetPicture(const QByteArray &jpeg);
+    // Puts the JPEG picture into ImgFlash and sizes the window to it; a picture drawn at
+    // scale (2 for the 200% picture) covers its size divided by the scale. Without a
+    // readable picture the window keeps a plain face with the product's name.
+    void SetPicture(const QByteArray &jpeg, qreal scale = 1.0);
 
     // Intervals of Timer1 and Timer2 in milliseconds (250 and 1000); tests shorten them.
     static void SetTimerIntervals(int timer1, int timer2);

@@ -10,6 +10,7 @@
 #include "shell/TCommonLib.h"
 #include "shell/TCustomProc.h"
 #include "shell/StartUp.h"
+#include "shell/SkinPicture.h"
 #include "shell/TFrmFlashForm.h"
 #include "shell/TPictureButton.h"
 #include "shell/TRecSoftInfo.h"
@@ -137,7 +138,7 @@ void TFrmMainForm::createControls()
     rzfrmshpfrmConverter = new QLabel(this);
     rzfrmshpfrmConverter->setObjectName(QStringLiteral("rzfrmshpfrmConverter"));
     rzfrmshpfrmConverter->setGeometry(0, 0, kDesignWidth, kDesignHeight);
-    rzfrmshpfrmConverter->setPixmap(QPixmap::fromImage(*m_skin));
+    rzfrmshpfrmConverter->setPixmap(SkinPixmap(QStringLiteral(":/skin/main/background.png")));
     rzfrmshpfrmConverter->installEventFilter(this);
 
     lblTitle = new QLabel(QStringLiteral("Application name "), this);
@@ -171,7 +172,7 @@ void TFrmMainForm::createControls()
 
     Image1 = new QLabel(this);
     Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->setPixmap(QPixmap(QStringLiteral(":/skin/main/Image1.png")));
+    Image1->setPixmap(SkinPixmap(QStringLiteral(":/skin/main/Image1.png")));
     Image1->setGeometry(290, 125, 379, 5);
 
     lblOutputFileTypeName =
@@ -233,7 +234,7 @@ void TFrmMainForm::createControls()
     connect(btnStop, &QAbstractButton::clicked, this, &TFrmMainForm::btnStopClick);
     imgPlay = new QLabel(this);
     imgPlay->setObjectName(QStringLiteral("imgPlay"));
-    imgPlay->setPixmap(QPixmap(QStringLiteral(":/skin/main/imgPlay.png")));
+    imgPlay->setPixmap(SkinPixmap(QStringLiteral(":/skin/main/imgPlay.png")));
     imgPlay->setGeometry(146, 253, 136, 38);
     pnlCurTime = new QLabel(QStringLiteral("00:00:00"), this);
     pnlCurTime->setObjectName(QStringLiteral("pnlCurTime"));
@@ -521,7 +522,7 @@ void TFrmMainForm::ActSysAboutExecute()
     QMessageBox box(this);
     box.setObjectName(QStringLiteral("AboutBox"));
     box.setWindowTitle(QStringLiteral("About ") + RecSoftInfo.ProductName);
-    box.setIconPixmap(QPixmap(QStringLiteral(":/skin/main/logo.png")));
+    box.setIconPixmap(SkinPixmap(QStringLiteral(":/skin/main/logo.png")));
     box.setTextFormat(Qt::RichText);
     box.setText(AboutText());
     box.setStandardButtons(QMessageBox::Ok);

@@ -1,5 +1,7 @@
 #include "shell/TPictureButton.h"
 
+#include "shell/SkinPicture.h"
+
 #include <QImage>
 #include <QPainter>
 
@@ -29,7 +31,8 @@ void TPictureButton::setSkin(const QString &base)
 {
     auto load = [&](const char *face) {
         return withOliveTransparent(
-            QImage(QStringLiteral(":/skin/%1_%2.png").arg(base, QLatin1String(face))));
+            SkinPixmap(QStringLiteral(":/skin/%1_%2.png").arg(base, QLatin1String(face)))
+                .toImage());
     };
     setPictures(load("up"), load("hot"), load("down"));
 }
@@ -40,7 +43,7 @@ void TPictureButton::setPictures(const QPixmap &up, const QPixmap &hot, const QP
     m_hot = hot.isNull() ? up : hot;
     m_down = down.isNull() ? m_hot : down;
     if (!m_up.isNull())
-        resize(m_up.size());
+        resize(m_up.deviceIndependentSize().toSize());
     update();
 }
 
@@ -52,7 +55,7 @@ void TPictureButton::setHint(const QString &hint, bool shown)
 
 QSize TPictureButton::sizeHint() const
 {
-    return m_up.isNull() ? QSize(25, 25) : m_up.size();
+    return m_up.isNull() ? QSize(25, 25) : m_up.deviceIndependentSize().toSize();
 }
 
 void TPictureButton::paintEvent(QPaintEvent *)

@@ -10,6 +10,7 @@
 #include <QPixmap>
 #include <QTimer>
 
+#include "shell/SkinPicture.h"
 #include "sources/SourceFileError.h"
 
 TFrmInitFileForm::TFrmInitFileForm(QWidget *parent)
@@ -18,7 +19,7 @@ TFrmInitFileForm::TFrmInitFileForm(QWidget *parent)
     setObjectName(QStringLiteral("FrmInitFileForm"));
     setFixedSize(273, 45);
     setModal(true);
-    m_skin.load(QStringLiteral(":/skin/busy/background.png"));
+    m_skin = SkinPixmap(QStringLiteral(":/skin/busy/background.png"));
 
     m_lblInfo = new QLabel(QStringLiteral("Installing File..."), this);
     m_lblInfo->setObjectName(QStringLiteral("lblInfo"));
