@@ -7,6 +7,7 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QThread>
 
 #include <gtest/gtest.h>
@@ -115,6 +116,61 @@ TEST(MpvPreviewGraph, RunsPausesSeeksAndReachesTheEnd)
     EXPECT_FALSE(graph.isRunning());
     graph.makeInactive();
     EXPECT_FALSE(graph.isActive());
+}
+
+TEST(MpvPreviewGraph, ReleasesARestingPlayerAndGoesOnWhereItRested)
+{
+    using previewtest::waitFor;
+    MpvPreviewGraph graph(nullOutputs());
+    graph.setReleaseIdleMs(200);
+    graph.makeActive();
+    ASSERT_EQ(graph.renderFile(clips().video(4)), Result::Full);
+    ASSERT_TRUE(graph.run());
+    spin(500);
+    EXPECT_TRUE(graph.holdsPlayer()); // a running player is kept
+
+    ASSERT_TRUE(graph.pause());
+    spin(100);
+    const qint64 rested = graph.currentPosition();
+    const qint64 duration = graph.duration();
+    ASSERT_GT(rested, 0);
+    ASSERT_TRUE(waitFor([&] { return !graph.holdsPlayer(); }, 10000));
+    EXPECT_TRUE(graph.isActive());
+    EXPECT_FALSE(graph.isRunning());
+    EXPECT_EQ(graph.currentPosition(), rested);
+    EXPECT_EQ(graph.duration(), duration);
+    EXPECT_TRUE(graph.pause());
+    EXPECT_TRUE(graph.stop());
+
+    // A seek while released is where it goes on.
+    graph.setCurrentPosition(25000000);
+    EXPECT_EQ(graph.currentPosition(), 25000000);
+    ASSERT_TRUE(graph.run());
+    EXPECT_TRUE(graph.holdsPlayer());
+    EXPECT_TRUE(graph.isRunning());
+    EXPECT_NEAR(graph.currentPosition(), 25000000, 5000000);
+    spin(600);
+    EXPECT_GT(graph.currentPosition(), 25000000);
+
+    // Cleared while released, the graph is active and empty and takes the next file.
+    ASSERT_TRUE(graph.pause());
+    ASSERT_TRUE(waitFor([&] { return !graph.holdsPlayer(); }, 10000));
+    graph.clear();
+    EXPECT_TRUE(graph.isActive());
+    EXPECT_EQ(graph.currentPosition(), 0);
+    EXPECT_FALSE(graph.run());
+    EXPECT_EQ(graph.renderFile(clips().video(2)), Result::Full);
+
+    // A file that went away meanwhile cannot go on; the graph is still stopped cleanly.
+    const QString gone = clips().copyOf(clips().video(2), QStringLiteral("gone.mp4"));
+    ASSERT_EQ(graph.renderFile(gone), Result::Full);
+    ASSERT_TRUE(waitFor([&] { return !graph.holdsPlayer(); }, 10000));
+    ASSERT_TRUE(QFile::remove(gone));
+    EXPECT_FALSE(graph.run());
+    EXPECT_TRUE(graph.isActive());
+    graph.makeInactive();
+    EXPECT_FALSE(graph.isActive());
+    EXPECT_EQ(graph.currentPosition(), 0);
 }
 
 } // namespace

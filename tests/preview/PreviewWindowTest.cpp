@@ -1,6 +1,7 @@
 // The preview in a real window under Xvfb: a generated clip plays in the video window, and a
 // screenshot of the screen shows its frame letter-boxed on black; stopping brings the logo
-// back. Also runs offscreen, where the window is grabbed instead of the screen.
+// back; a paused preview whose player was let go keeps its picture and plays on. Also runs
+// offscreen, where the window is grabbed instead of the screen.
 
 #include "platform/MpvPreviewGraph.h"
 #include "platform/VideoWindow.h"
@@ -59,6 +60,7 @@ TEST(PreviewWindow, PlaysAClipLetterBoxedAndShowsTheLogoWhenStopped)
     MpvPreviewGraph::Outputs outputs;
     outputs.nullAudio = true;
     MpvPreviewGraph graph(outputs);
+    graph.setReleaseIdleMs(300);
     graph.setVideoSink(video, video);
     player.SetGraph(&graph);
     player.SetMarks(&model.Marks);
@@ -95,6 +97,28 @@ TEST(PreviewWindow, PlaysAClipLetterBoxedAndShowsTheLogoWhenStopped)
     for (int x = 40; x < 213; x += 4)
         colours.insert(view.pixel(x, 40) & 0xf0f0f0);
     EXPECT_GE(colours.size(), 5) << "screenshot: " << qPrintable(file);
+
+    // Paused long enough, the player is let go; the picture and the position stay, and
+    // Play goes on from there.
+    player.btnPauseClick();
+    QCoreApplication::processEvents();
+    const qint64 rested = graph.currentPosition();
+    ASSERT_TRUE(waitFor([&] { return !graph.holdsPlayer(); }, 10000));
+    EXPECT_TRUE(graph.isActive());
+    EXPECT_FALSE(video->logoVisible());
+    EXPECT_EQ(graph.currentPosition(), rested);
+    const QImage held = shot(&window).copy(QRect(origin, video->size()));
+    EXPECT_TRUE(isBlack(held.pixel(5, 76)));
+    QSet<QRgb> heldColours;
+    for (int x = 40; x < 213; x += 4)
+        heldColours.insert(held.pixel(x, 40) & 0xf0f0f0);
+    EXPECT_GE(heldColours.size(), 5);
+    const quint64 framesBefore = video->framesDrawn();
+    player.btnPlayClick(list);
+    EXPECT_TRUE(player.IsPlaying);
+    EXPECT_TRUE(graph.holdsPlayer());
+    EXPECT_TRUE(waitFor([&] { return video->framesDrawn() > framesBefore; }, 5000));
+    EXPECT_GE(graph.currentPosition(), rested);
 
     player.btnStopClick();
     EXPECT_TRUE(video->logoVisible());

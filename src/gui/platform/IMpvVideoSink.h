@@ -11,6 +11,9 @@ public:
 
     // Creates the render context on mpv; returns false when that failed (no video then).
     virtual bool attachMpv(mpv_handle *mpv) = 0;
-    // Frees the render context; mpv is destroyed right after.
+    // Frees the render context and shows no picture; mpv is destroyed right after.
     virtual void detachMpv() = 0;
+    // Frees the render context but goes on showing the last picture until the next attach
+    // or detach; mpv is destroyed right after (a paused player that is let go).
+    virtual void releaseMpv() = 0;
 };

@@ -58,6 +58,9 @@ MpvPreviewGraph::MpvPreviewGraph(Outputs outputs, QObject *parent)
     : QObject(parent)
     , m_outputs(outputs)
 {
+    m_releaseTimer.setSingleShot(true);
+    m_releaseTimer.setInterval(kReleaseIdleMs);
+    connect(&m_releaseTimer, &QTimer::timeout, this, &MpvPreviewGraph::releasePlayer);
 }
 
 MpvPreviewGraph::~MpvPreviewGraph()
@@ -87,18 +90,27 @@ QByteArray MpvPreviewGraph::desktopAudioOutputs()
 
 void MpvPreviewGraph::makeActive()
 {
-    if (m_mpv)
+    if (m_active || !createPlayer())
         return;
+    m_active = true;
+}
+
+bool MpvPreviewGraph::createPlayer()
+{
     // libmpv refuses to start unless numbers are read the C way; Qt set the user's locale.
     std::setlocale(LC_NUMERIC, "C");
     mpv_handle *mpv = mpv_create();
     if (!mpv)
-        return;
+        return false;
 
     const bool withWindow = !m_outputs.nullVideo && m_sink && m_sinkObject;
     setOption(mpv, "config", "no");
     setOption(mpv, "terminal", "no");
+    // No scripts: each would run in an interpreter and a thread of its own.
     setOption(mpv, "load-scripts", "no");
+    setOption(mpv, "load-stats-overlay", "no");
+    setOption(mpv, "load-osd-console", "no");
+    setOption(mpv, "load-auto-profiles", "no");
     setOption(mpv, "ytdl", "no");
     setOption(mpv, "osc", "no");
     setOption(mpv, "input-default-bindings", "no");
@@ -120,7 +132,7 @@ void MpvPreviewGraph::makeActive()
     }
     if (mpv_initialize(mpv) < 0) {
         mpv_terminate_destroy(mpv);
-        return;
+        return false;
     }
     m_mpv = mpv;
     m_load = LoadState::None;
@@ -135,48 +147,105 @@ void MpvPreviewGraph::makeActive()
         this);
     if (withWindow)
         m_sinkAttached = m_sink->attachMpv(m_mpv);
+    return true;
 }
 
-void MpvPreviewGraph::makeInactive()
+void MpvPreviewGraph::destroyPlayer(bool keepPicture)
 {
     if (!m_mpv)
         return;
-    if (m_sinkAttached && m_sinkObject)
-        m_sink->detachMpv();
+    if (m_sinkAttached && m_sinkObject) {
+        if (keepPicture)
+            m_sink->releaseMpv();
+        else
+            m_sink->detachMpv();
+    }
     m_sinkAttached = false;
     mpv_handle *mpv = m_mpv;
     m_mpv = nullptr;
     m_running = false;
-    m_load = LoadState::None;
     mpv_set_wakeup_callback(mpv, nullptr, nullptr);
     mpv_terminate_destroy(mpv);
 }
 
+void MpvPreviewGraph::makeInactive()
+{
+    m_releaseTimer.stop();
+    if (!m_active)
+        return;
+    destroyPlayer(false);
+    // A released player left its last picture in the window.
+    if (m_released && m_sink && m_sinkObject)
+        m_sink->detachMpv();
+    m_active = false;
+    m_released = false;
+    m_running = false;
+    m_load = LoadState::None;
+    m_file.clear();
+}
+
 void MpvPreviewGraph::clear()
 {
+    if (!m_active)
+        return;
+    m_releaseTimer.stop();
+    m_running = false;
+    m_load = LoadState::None;
+    m_file.clear();
+    if (m_released) {
+        // Nothing to unload; the next file gets a new player.
+        m_released = false;
+        if (m_sink && m_sinkObject)
+            m_sink->detachMpv();
+        return;
+    }
     if (!m_mpv)
         return;
-    m_running = false;
     const char *cmd[] = {"stop", nullptr};
     mpv_command_async(m_mpv, 0, cmd);
     setPaused(true);
-    m_load = LoadState::None;
 }
 
 IPreviewGraph::RenderResult MpvPreviewGraph::renderFile(const QString &path)
 {
-    if (!m_mpv)
+    if (!m_active)
         return RenderResult::Failed;
+    m_releaseTimer.stop();
+    m_running = false;
+    if (m_released) {
+        m_released = false;
+        if (m_sink && m_sinkObject)
+            m_sink->detachMpv();
+    }
+    if (!m_mpv && !createPlayer()) {
+        m_load = LoadState::Failed;
+        return RenderResult::Failed;
+    }
+    if (loadAndWait(path) != LoadState::Loaded) {
+        if (m_mpv) {
+            const char *stopCmd[] = {"stop", nullptr};
+            mpv_command_async(m_mpv, 0, stopCmd);
+        }
+        m_load = LoadState::Failed;
+        return RenderResult::Failed;
+    }
+    m_file = path;
+    const RenderResult result = trackOutcome();
+    updateReleaseTimer();
+    return result;
+}
+
+MpvPreviewGraph::LoadState MpvPreviewGraph::loadAndWait(const QString &path)
+{
     const QByteArray file = path.toUtf8();
     // "--" style paths: a file name that starts with a dash or looks like a protocol must
     // still be taken as a local file.
     const QByteArray target = path.startsWith(QLatin1Char('/')) ? file : QByteArray("./") + file;
     const char *cmd[] = {"loadfile", target.constData(), "replace", nullptr};
     m_load = LoadState::Loading;
-    m_running = false;
     if (mpv_command_async(m_mpv, 0, cmd) < 0) {
         m_load = LoadState::Failed;
-        return RenderResult::Failed;
+        return m_load;
     }
 
     // Wait for the outcome with the event loop running, so that paints and timers go on;
@@ -196,14 +265,46 @@ IPreviewGraph::RenderResult MpvPreviewGraph::renderFile(const QString &path)
         loop.exec(QEventLoop::ExcludeUserInputEvents);
 
     if (!m_mpv)
-        return RenderResult::Failed;
-    if (m_load != LoadState::Loaded) {
-        const char *stopCmd[] = {"stop", nullptr};
-        mpv_command_async(m_mpv, 0, stopCmd);
         m_load = LoadState::Failed;
-        return RenderResult::Failed;
+    else if (m_load == LoadState::Loading)
+        m_load = LoadState::Failed; // timed out
+    return m_load;
+}
+
+void MpvPreviewGraph::releasePlayer()
+{
+    if (!m_mpv || m_running || m_load != LoadState::Loaded || m_file.isEmpty())
+        return;
+    m_heldDuration = duration();
+    m_heldPosition = currentPosition();
+    destroyPlayer(true);
+    m_released = true;
+}
+
+bool MpvPreviewGraph::restorePlayer()
+{
+    if (!m_released)
+        return m_mpv != nullptr;
+    m_released = false;
+    if (!createPlayer()) {
+        m_load = LoadState::Failed;
+        return false;
     }
-    return trackOutcome();
+    // The file opens where it rested, so no other position is ever reported meanwhile.
+    const QByteArray start = QByteArray::number(double(m_heldPosition) / kUnitsPerSecond, 'f', 3);
+    mpv_set_property_string(m_mpv, "start", start.constData());
+    const LoadState state = loadAndWait(m_file);
+    if (m_mpv)
+        mpv_set_property_string(m_mpv, "start", "none");
+    return state == LoadState::Loaded;
+}
+
+void MpvPreviewGraph::updateReleaseTimer()
+{
+    if (m_mpv && !m_running && m_load == LoadState::Loaded)
+        m_releaseTimer.start();
+    else
+        m_releaseTimer.stop();
 }
 
 IPreviewGraph::RenderResult MpvPreviewGraph::trackOutcome() const
@@ -272,34 +373,52 @@ bool MpvPreviewGraph::setPaused(bool paused)
 
 bool MpvPreviewGraph::run()
 {
+    if (!m_active || (m_released && !restorePlayer()))
+        return false;
     if (!m_mpv || m_load != LoadState::Loaded)
         return false;
     if (!setPaused(false))
         return false;
     m_running = true;
+    updateReleaseTimer();
     return true;
 }
 
 bool MpvPreviewGraph::pause()
 {
+    if (!m_active)
+        return false;
+    if (m_released) {
+        m_running = false;
+        return true;
+    }
     if (!m_mpv || m_load != LoadState::Loaded)
         return false;
     if (!setPaused(true))
         return false;
     m_running = false;
+    updateReleaseTimer();
     return true;
 }
 
 bool MpvPreviewGraph::stop()
 {
-    if (!m_mpv)
+    if (!m_active)
         return false;
     m_running = false;
-    return m_load != LoadState::Loaded || setPaused(true);
+    if (m_released || !m_mpv)
+        return true;
+    const bool ok = m_load != LoadState::Loaded || setPaused(true);
+    updateReleaseTimer();
+    return ok;
 }
 
 void MpvPreviewGraph::setCurrentPosition(qint64 position)
 {
+    if (m_released) {
+        m_heldPosition = qBound<qint64>(0, position, m_heldDuration);
+        return;
+    }
     if (!m_mpv || m_load != LoadState::Loaded)
         return;
     const QByteArray seconds = QByteArray::number(double(position) / kUnitsPerSecond, 'f', 3);
@@ -309,6 +428,8 @@ void MpvPreviewGraph::setCurrentPosition(qint64 position)
 
 qint64 MpvPreviewGraph::currentPosition() const
 {
+    if (m_released)
+        return m_heldPosition;
     if (!m_mpv || m_load != LoadState::Loaded)
         return 0;
     int eof = 0;
@@ -324,6 +445,8 @@ qint64 MpvPreviewGraph::currentPosition() const
 
 qint64 MpvPreviewGraph::duration() const
 {
+    if (m_released)
+        return m_heldDuration;
     if (!m_mpv || m_load != LoadState::Loaded)
         return 0;
     double d = 0;

@@ -72,7 +72,8 @@ VideoWindow::~VideoWindow()
 
 bool VideoWindow::attachMpv(mpv_handle *mpv)
 {
-    detachMpv();
+    // A picture left by a released player stays until the new one draws.
+    releaseMpv();
     char apiType[] = MPV_RENDER_API_TYPE_SW;
     mpv_render_param params[] = {
         {MPV_RENDER_PARAM_API_TYPE, apiType},
@@ -96,16 +97,23 @@ bool VideoWindow::attachMpv(mpv_handle *mpv)
 
 void VideoWindow::detachMpv()
 {
+    if (!m_ctx && m_frame.isNull())
+        return;
+    releaseMpv();
+    m_frame = QImage();
+    m_buffer.reset();
+    unsetCursor();
+    update();
+}
+
+void VideoWindow::releaseMpv()
+{
     if (!m_ctx)
         return;
     mpv_render_context_set_update_callback(m_ctx, nullptr, nullptr);
     mpv_render_context_free(m_ctx);
     m_ctx = nullptr;
-    m_frame = QImage();
-    m_buffer.reset();
     m_screenSaver->setInhibited(false);
-    unsetCursor();
-    update();
 }
 
 void VideoWindow::setLogoVisible(bool visible)
@@ -160,7 +168,8 @@ void VideoWindow::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
     p.fillRect(rect(), Qt::black);
-    if (m_ctx && !m_frame.isNull())
+    // Without a player the last picture stays until the window is detached.
+    if (!m_frame.isNull())
         p.drawImage(QPoint(0, 0), m_frame);
 }
 

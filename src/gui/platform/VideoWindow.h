@@ -25,6 +25,7 @@ public:
 
     bool attachMpv(mpv_handle *mpv) override;
     void detachMpv() override;
+    void releaseMpv() override;
 
     // Shows or hides the logo panel over the video.
     void setLogoVisible(bool visible);
