@@ -16,7 +16,7 @@
 # Debian's ffmpeg has no AMR-NB encoder: the AMR types are compared with AAC at 8000 Hz mono
 # and 12 kbit/s, marked "~" (not like-for-like).
 #
-#   bash bench/encoder.sh [build dir, default build] [runs, default 3] [row filter]
+#   bash bench/encoder.sh [build dir, default build] [runs, default 1] [row filter]
 # The row filter is an extended regular expression on "source type profile" (for example
 # 'avi640 MP4' or 'audio10'; the length series has the sources len10, len60 and len300);
 # rows that do not match are skipped. Sources are generated on first use and kept in
@@ -24,7 +24,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-build}
-runs=${2:-3}
+runs=${2:-1}
 filter=${3:-.}
 case $build in /*) ;; *) build="$PWD/$build" ;; esac
 tcore="$build/Clipwright/tcore"

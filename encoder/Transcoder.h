@@ -20,6 +20,9 @@ struct SourceSpec
 
 // One conversion: demux, decode, one filter graph per stream (cut, timing, size, aspect,
 // volume, resampling, channel layout, the encoder's frame size), encode, mux.
+// The calling thread reads and decodes the source; each output stream runs its filters and
+// encoder on a thread of its own, fed through a small FrameQueue, and writes its packets to
+// the muxer, which interleaves them. The outputs are the same as with one thread.
 class Transcoder
 {
 public:

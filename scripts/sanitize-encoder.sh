@@ -16,8 +16,9 @@ launcher=()
 command -v ccache >/dev/null && launcher=(-DCMAKE_C_COMPILER_LAUNCHER=ccache -DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCLIPWRIGHT_SANITIZE="$sanitizer" \
   "${launcher[@]}" >/dev/null
-cmake --build "$dir" -j"$(nproc)" --target tcore mcore encoder_output_types_test encoder_inputs_test \
-  encoder_failures_test encoder_options_test encoder_fuzz_test encoder_frame_queue_test
+# Each test's executable has the test's name.
+mapfile -t tests < <(ctest --test-dir "$dir" -N -L encoder | sed -n 's/^ *Test *#[0-9]*: //p')
+cmake --build "$dir" -j"$(nproc)" --target tcore mcore "${tests[@]}"
 reports="$PWD/$dir/reports"
 rm -rf "$reports" && mkdir -p "$reports"
 # A report ends the process with exit code 66, which fails the test that ran it.

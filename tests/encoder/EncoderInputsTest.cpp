@@ -167,6 +167,10 @@ TEST_F(EncoderInputs, ScriptSourceThroughMcore)
     }
 }
 
+// The MP4 type at Normal quality with the volume unchanged.
+const char kMp4Unchanged[] = "-vcodec mpeg4 -acodec aac -b 128 -s 160x120 -r 15 -aspect 4:3 "
+                             "-ab 128 -vol 100 -ac 2 -ar 44100";
+
 // Sound that starts 0.5 s after the pictures keeps its place: the output's sound track
 // begins with silence instead of being pulled forward.
 TEST_F(EncoderInputs, LateSoundStaysInStep)
@@ -178,10 +182,7 @@ TEST_F(EncoderInputs, LateSoundStaysInStep)
     ASSERT_FALSE(HasFatalFailure());
     TempDir out;
     std::string output = out.file("late.mp4");
-    RunResult r = convert(tcorePath(), source,
-                          "-vcodec mpeg4 -acodec aac -b 128 -s 160x120 -r 15 -aspect 4:3 -ab 128 "
-                          "-vol 100 -ac 2 -ar 44100",
-                          output);
+    RunResult r = convert(tcorePath(), source, kMp4Unchanged, output);
     ASSERT_EQ(r.exitCode, 0) << r.output;
     EXPECT_LT(soundPeak(output, 0.1, 0.4), 0.01) << "the sound was pulled forward";
     EXPECT_GT(soundPeak(output, 0.7, 0.9), 0.05) << "the sound is missing after 0.5 s";
@@ -206,10 +207,7 @@ TEST_F(EncoderInputs, StreamThatEndsEarlyLeavesTheOtherWhole)
         ASSERT_FALSE(HasFatalFailure());
         TempDir out;
         std::string output = out.file("out.mp4");
-        RunResult r = convert(tcorePath(), source,
-                              "-vcodec mpeg4 -acodec aac -b 128 -s 160x120 -r 15 -aspect 4:3 "
-                              "-ab 128 -vol 100 -ac 2 -ar 44100",
-                              output);
+        RunResult r = convert(tcorePath(), source, kMp4Unchanged, output);
         ASSERT_EQ(r.exitCode, 0) << r.output;
         EXPECT_NEAR(static_cast<double>(decodedFrames(output)), c.pictures * 15, 2.0);
         EXPECT_NEAR(static_cast<double>(decodedSamples(output)), c.sound * 44100, 2048.0);
