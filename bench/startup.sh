@@ -41,6 +41,7 @@ for ((i = 1; i <= runs; i++)); do
   # Idle memory: read while the ready program waits.
   sleep 3
   rss_kb=$(awk '/^VmRSS:/ {print $2}' "/proc/$pid/status" 2> /dev/null || echo 0)
+  # The probe started the program, so this shell waits for it by polling.
   window=$(xd_main_window 10)
   xd_click_control "$window" 640 28 25 25 # btnWindowClose
   for _ in $(seq 1 100); do

@@ -29,8 +29,7 @@ cleanup() {
   rm -rf "$work"
 }
 trap cleanup EXIT
-cp -r "$app_src" "$work/app"
-rm -f "$work/app/log.txt" "$work/app/Config/"*.ini
+xd_copy_program "$app_src" "$work/app"
 mkdir -p "$work/in" "$work/out"
 ffmpeg -v error -y -f lavfi -i testsrc=size=320x240:rate=25 -f lavfi -i sine=frequency=440 \
   -t 3 -c:v mpeg4 -c:a aac "$work/in/Holiday at the lake.mp4"
@@ -75,9 +74,6 @@ xd_shot "$converting" "$shots/progress-dialog.png"
 xd_wait_gone "$converting" 120 || fail "the progress dialog stayed open"
 
 sleep 1
-xd_click_control "$main" 640 28 25 25 # btnWindowClose
-for _ in $(seq 1 100); do
-  kill -0 "$program" 2> /dev/null || break
-  sleep 0.1
-done
+xd_close_program "$main" "$program" 30 || true
+program=
 ls -1 "$shots"/*.png

@@ -22,8 +22,7 @@ cleanup() {
   rm -rf "$work"
 }
 trap cleanup EXIT
-cp -r "$app_src" "$work/app"
-rm -f "$work/app/log.txt" "$work/app/Config/"*.ini
+xd_copy_program "$app_src" "$work/app"
 mkdir -p "$work/in" "$work/out dir"
 app="$work/app"
 out="$work/out dir"
@@ -102,13 +101,8 @@ xdotool key End Return
 sleep 0.5
 convert 4
 
-xd_click_control "$main" 640 28 25 25 # btnWindowClose
-for _ in $(seq 1 300); do
-  kill -0 "$program" 2> /dev/null || break
-  sleep 0.1
-done
 status=0
-wait "$program" || status=$?
+xd_close_program "$main" "$program" 30 || status=$?
 program=
 [ "$status" -eq 0 ] || fail "the program ended with $status"
 

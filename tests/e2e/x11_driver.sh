@@ -7,6 +7,7 @@
 # returns non-zero when it runs out, so a caller never hangs; time-outs are generous
 # because the machine may be loaded.
 #
+#   xd_copy_program FOLDER COPY      copies a program folder without its log and settings
 #   xd_start_xvfb [WxHxD]           starts Xvfb on a free display and exports DISPLAY
 #   xd_stop_xvfb                     ends that Xvfb
 #   xd_window NAME_REGEX [secs]      prints the id of a visible top-level window whose name
@@ -31,6 +32,8 @@
 #   xd_type WIN TEXT                 focuses the window, then types the text
 #   xd_drag_files WIN X Y FILE...    drags the files from a drag-source program onto X, Y
 #                                    of the window; needs XD_DRAG_SOURCE (its path)
+#   xd_close_program WIN PID [secs]  clicks the main window's close button and waits for the
+#                                    program to end; returns its exit status
 #   xd_wait_file PATH [secs]         waits until the file exists and is not empty
 #   xd_wait_log FILE REGEX [secs]    waits until a line of FILE matches the extended regex
 #   xd_shot WIN FILE                 saves what the screen shows where the window is
@@ -39,6 +42,11 @@
 XD_MAIN_TITLE='Clipwright 1.0'
 # The main window's width in design pixels (the layout table's).
 XD_MAIN_WIDTH=692
+
+xd_copy_program() {
+  cp -r "$1" "$2"
+  rm -f "$2/log.txt" "$2/Config/"*.ini
+}
 
 xd_start_xvfb() {
   local screen=${1:-1024x768x24} fdfile
@@ -203,6 +211,22 @@ xd_drag_files() {
     return 1
   fi
   wait "$source_pid" || status=$?
+  return "$status"
+}
+
+xd_close_program() {
+  local win=$1 pid=$2 secs=${3:-30} deadline status=0
+  xd_click_control "$win" 640 28 25 25 # btnWindowClose
+  deadline=$((SECONDS + secs))
+  while kill -0 "$pid" 2> /dev/null; do
+    if [ "$SECONDS" -ge "$deadline" ]; then
+      kill "$pid" 2> /dev/null
+      echo "x11_driver: the program did not close" >&2
+      return 1
+    fi
+    sleep 0.1
+  done
+  wait "$pid" 2> /dev/null || status=$?
   return "$status"
 }
 

@@ -38,12 +38,5 @@ xd_click_control "$main" 99 261 25 25 # btnStop
 xd_pointer_away
 sleep 1
 xd_shot "$main" "$stopped"
-xd_click_control "$main" 640 28 25 25 # btnWindowClose
-for _ in $(seq 1 100); do
-  kill -0 "$program" 2> /dev/null || break
-  sleep 0.1
-done
-if kill -0 "$program" 2> /dev/null; then
-  fail "the program did not close"
-fi
+xd_close_program "$main" "$program" 30 || fail "the program did not close cleanly"
 program=
