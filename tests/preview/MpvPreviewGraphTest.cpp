@@ -2,6 +2,7 @@
 // running, pausing, seeking and the end of the file behave as the player needs.
 
 #include "platform/MpvPreviewGraph.h"
+#include "platform/MpvLibrary.h"
 
 #include "PreviewFixtures.h"
 
@@ -171,6 +172,35 @@ TEST(MpvPreviewGraph, ReleasesARestingPlayerAndGoesOnWhereItRested)
     graph.makeInactive();
     EXPECT_FALSE(graph.isActive());
     EXPECT_EQ(graph.currentPosition(), 0);
+}
+
+TEST(MpvPreviewGraph, UnloadsLibmpvWhileNoPlayerExistsAndLoadsItAgain)
+{
+    using previewtest::waitFor;
+    MpvPreviewGraph graph(nullOutputs());
+    graph.setReleaseIdleMs(200);
+    graph.makeActive();
+    ASSERT_EQ(graph.renderFile(clips().video(2)), Result::Full);
+    EXPECT_TRUE(MpvLibrary::IsLoaded());
+    graph.makeInactive();
+    ASSERT_TRUE(waitFor([] { return !MpvLibrary::IsLoaded(); }, 10000));
+
+    graph.makeActive();
+    ASSERT_TRUE(graph.isActive());
+    ASSERT_EQ(graph.renderFile(clips().video(2)), Result::Full);
+    ASSERT_TRUE(graph.run());
+    spin(500);
+    EXPECT_GT(graph.currentPosition(), 0);
+
+    // Another graph's player keeps the library.
+    MpvPreviewGraph other(nullOutputs());
+    other.makeActive();
+    graph.makeInactive();
+    spin(600);
+    EXPECT_TRUE(MpvLibrary::IsLoaded());
+    EXPECT_FALSE(MpvLibrary::Unload());
+    other.makeInactive();
+    EXPECT_TRUE(MpvLibrary::Unload());
 }
 
 } // namespace

@@ -8,6 +8,8 @@
 //
 // A new libav* or mpv_* function used in src/ needs a line here; the link reports it.
 
+#include "platform/MpvLibrary.h"
+
 #include <dlfcn.h>
 #include <mpv/client.h>
 #include <mpv/render.h>
@@ -39,10 +41,31 @@ void *libav()
     return handle;
 }
 
+// libmpv can be unloaded again (MpvLibrary::Unload), so its entry points are looked up
+// anew after each load. The GUI thread makes every libmpv call.
+struct Mpv
+{
+    void *handle = nullptr;
+    bool failed = false;
+    unsigned loads = 0; // tells the forwarders that their entry points are stale
+    int players = 0;    // mpv_create results not yet given to mpv_terminate_destroy
+};
+
+Mpv &mpvLibrary()
+{
+    static Mpv m;
+    return m;
+}
+
 void *libmpv()
 {
-    static void *handle = openLibrary(CLIPWRIGHT_LIBMPV_SONAME);
-    return handle;
+    Mpv &m = mpvLibrary();
+    if (!m.handle && !m.failed) {
+        m.handle = openLibrary(CLIPWRIGHT_LIBMPV_SONAME);
+        m.failed = !m.handle;
+        ++m.loads;
+    }
+    return m.handle;
 }
 
 // The real function from the library (a handle's lookup also searches the libraries it
@@ -61,6 +84,32 @@ template <typename Fn> Fn resolve(void *library, const char *name)
         if (!real)                                                                             \
             return failure;                                                                    \
         return real args;                                                                      \
+    }
+
+// A libmpv entry point, looked up again after libmpv was loaded anew.
+#define CW_MPV_REAL(ret, name, params)                                                         \
+    static ret(*real) params = nullptr;                                                        \
+    static unsigned realLoad = 0;                                                              \
+    if (void *library = libmpv(); realLoad != mpvLibrary().loads) {                            \
+        real = resolve<ret(*) params>(library, #name);                                         \
+        realLoad = mpvLibrary().loads;                                                         \
+    }
+
+#define CW_FORWARD_MPV(ret, name, params, args, failure)                                       \
+    ret name params                                                                            \
+    {                                                                                          \
+        CW_MPV_REAL(ret, name, params)                                                         \
+        if (!real)                                                                             \
+            return failure;                                                                    \
+        return real args;                                                                      \
+    }
+
+#define CW_FORWARD_MPV_VOID(name, params, args)                                                \
+    void name params                                                                           \
+    {                                                                                          \
+        CW_MPV_REAL(void, name, params)                                                        \
+        if (real)                                                                              \
+            real args;                                                                         \
     }
 
 #define CW_FORWARD_VOID(lib, name, params, args)                                               \
@@ -94,57 +143,86 @@ CW_FORWARD(libav, int, av_strerror, (int errnum, char *errbuf, size_t errbuf_siz
            (errnum, errbuf, errbuf_size), -1)
 
 // ---- libmpv ----
-CW_FORWARD(libmpv, mpv_handle *, mpv_create, (void), (), nullptr)
-CW_FORWARD(libmpv, int, mpv_initialize, (mpv_handle * ctx), (ctx), MPV_ERROR_UNINITIALIZED)
-CW_FORWARD_VOID(libmpv, mpv_terminate_destroy, (mpv_handle * ctx), (ctx))
-CW_FORWARD(libmpv, const char *, mpv_error_string, (int error), (error),
+mpv_handle *mpv_create(void)
+{
+    CW_MPV_REAL(mpv_handle *, mpv_create, (void))
+    mpv_handle *handle = real ? real() : nullptr;
+    if (handle)
+        ++mpvLibrary().players;
+    return handle;
+}
+CW_FORWARD_MPV(int, mpv_initialize, (mpv_handle * ctx), (ctx), MPV_ERROR_UNINITIALIZED)
+void mpv_terminate_destroy(mpv_handle *ctx)
+{
+    CW_MPV_REAL(void, mpv_terminate_destroy, (mpv_handle * ctx))
+    if (real && ctx) {
+        real(ctx);
+        --mpvLibrary().players;
+    }
+}
+CW_FORWARD_MPV(const char *, mpv_error_string, (int error), (error),
            "the preview library is not available")
-CW_FORWARD_VOID(libmpv, mpv_free, (void *data), (data))
-CW_FORWARD_VOID(libmpv, mpv_free_node_contents, (mpv_node * node), (node))
-CW_FORWARD(libmpv, int, mpv_set_option_string,
+CW_FORWARD_MPV_VOID(mpv_free, (void *data), (data))
+CW_FORWARD_MPV_VOID(mpv_free_node_contents, (mpv_node * node), (node))
+CW_FORWARD_MPV(int, mpv_set_option_string,
            (mpv_handle * ctx, const char *name, const char *data), (ctx, name, data),
            MPV_ERROR_UNINITIALIZED)
-CW_FORWARD(libmpv, int, mpv_command, (mpv_handle * ctx, const char **args), (ctx, args),
+CW_FORWARD_MPV(int, mpv_command, (mpv_handle * ctx, const char **args), (ctx, args),
            MPV_ERROR_UNINITIALIZED)
-CW_FORWARD(libmpv, int, mpv_command_string, (mpv_handle * ctx, const char *args), (ctx, args),
+CW_FORWARD_MPV(int, mpv_command_string, (mpv_handle * ctx, const char *args), (ctx, args),
            MPV_ERROR_UNINITIALIZED)
-CW_FORWARD(libmpv, int, mpv_command_async,
+CW_FORWARD_MPV(int, mpv_command_async,
            (mpv_handle * ctx, uint64_t reply_userdata, const char **args),
            (ctx, reply_userdata, args), MPV_ERROR_UNINITIALIZED)
-CW_FORWARD(libmpv, int, mpv_set_property,
+CW_FORWARD_MPV(int, mpv_set_property,
            (mpv_handle * ctx, const char *name, mpv_format format, void *data),
            (ctx, name, format, data), MPV_ERROR_UNINITIALIZED)
-CW_FORWARD(libmpv, int, mpv_set_property_string,
+CW_FORWARD_MPV(int, mpv_set_property_string,
            (mpv_handle * ctx, const char *name, const char *data), (ctx, name, data),
            MPV_ERROR_UNINITIALIZED)
-CW_FORWARD(libmpv, int, mpv_set_property_async,
+CW_FORWARD_MPV(int, mpv_set_property_async,
            (mpv_handle * ctx, uint64_t reply_userdata, const char *name, mpv_format format,
             void *data),
            (ctx, reply_userdata, name, format, data), MPV_ERROR_UNINITIALIZED)
-CW_FORWARD(libmpv, int, mpv_get_property,
+CW_FORWARD_MPV(int, mpv_get_property,
            (mpv_handle * ctx, const char *name, mpv_format format, void *data),
            (ctx, name, format, data), MPV_ERROR_UNINITIALIZED)
-CW_FORWARD(libmpv, char *, mpv_get_property_string, (mpv_handle * ctx, const char *name),
+CW_FORWARD_MPV(char *, mpv_get_property_string, (mpv_handle * ctx, const char *name),
            (ctx, name), nullptr)
-CW_FORWARD(libmpv, int, mpv_observe_property,
+CW_FORWARD_MPV(int, mpv_observe_property,
            (mpv_handle * mpv, uint64_t reply_userdata, const char *name, mpv_format format),
            (mpv, reply_userdata, name, format), MPV_ERROR_UNINITIALIZED)
-CW_FORWARD(libmpv, int, mpv_request_log_messages, (mpv_handle * ctx, const char *min_level),
+CW_FORWARD_MPV(int, mpv_request_log_messages, (mpv_handle * ctx, const char *min_level),
            (ctx, min_level), MPV_ERROR_UNINITIALIZED)
-CW_FORWARD(libmpv, mpv_event *, mpv_wait_event, (mpv_handle * ctx, double timeout),
+CW_FORWARD_MPV(mpv_event *, mpv_wait_event, (mpv_handle * ctx, double timeout),
            (ctx, timeout), nullptr)
-CW_FORWARD_VOID(libmpv, mpv_set_wakeup_callback,
+CW_FORWARD_MPV_VOID(mpv_set_wakeup_callback,
                 (mpv_handle * ctx, void (*cb)(void *d), void *d), (ctx, cb, d))
-CW_FORWARD(libmpv, int, mpv_render_context_create,
+CW_FORWARD_MPV(int, mpv_render_context_create,
            (mpv_render_context * *res, mpv_handle *mpv, mpv_render_param *params),
            (res, mpv, params), MPV_ERROR_UNINITIALIZED)
-CW_FORWARD(libmpv, int, mpv_render_context_render,
+CW_FORWARD_MPV(int, mpv_render_context_render,
            (mpv_render_context * ctx, mpv_render_param *params), (ctx, params),
            MPV_ERROR_UNINITIALIZED)
-CW_FORWARD_VOID(libmpv, mpv_render_context_set_update_callback,
+CW_FORWARD_MPV_VOID(mpv_render_context_set_update_callback,
                 (mpv_render_context * ctx, mpv_render_update_fn callback, void *callback_ctx),
                 (ctx, callback, callback_ctx))
-CW_FORWARD(libmpv, uint64_t, mpv_render_context_update, (mpv_render_context * ctx), (ctx), 0)
-CW_FORWARD_VOID(libmpv, mpv_render_context_free, (mpv_render_context * ctx), (ctx))
+CW_FORWARD_MPV(uint64_t, mpv_render_context_update, (mpv_render_context * ctx), (ctx), 0)
+CW_FORWARD_MPV_VOID(mpv_render_context_free, (mpv_render_context * ctx), (ctx))
 
 } // extern "C"
+
+bool MpvLibrary::Unload()
+{
+    Mpv &m = mpvLibrary();
+    if (!m.handle || m.players > 0)
+        return false;
+    dlclose(m.handle);
+    m.handle = nullptr;
+    return true;
+}
+
+bool MpvLibrary::IsLoaded()
+{
+    return mpvLibrary().handle != nullptr;
+}

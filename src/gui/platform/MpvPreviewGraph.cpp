@@ -1,6 +1,7 @@
 #include "platform/MpvPreviewGraph.h"
 
 #include "platform/IMpvVideoSink.h"
+#include "platform/MpvLibrary.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -61,6 +62,9 @@ MpvPreviewGraph::MpvPreviewGraph(Outputs outputs, QObject *parent)
     m_releaseTimer.setSingleShot(true);
     m_releaseTimer.setInterval(kReleaseIdleMs);
     connect(&m_releaseTimer, &QTimer::timeout, this, &MpvPreviewGraph::releasePlayer);
+    m_unloadTimer.setSingleShot(true);
+    m_unloadTimer.setInterval(kReleaseIdleMs);
+    connect(&m_unloadTimer, &QTimer::timeout, this, [] { MpvLibrary::Unload(); });
 }
 
 MpvPreviewGraph::~MpvPreviewGraph()
@@ -97,6 +101,7 @@ void MpvPreviewGraph::makeActive()
 
 bool MpvPreviewGraph::createPlayer()
 {
+    m_unloadTimer.stop();
     // libmpv refuses to start unless numbers are read the C way; Qt set the user's locale.
     std::setlocale(LC_NUMERIC, "C");
     mpv_handle *mpv = mpv_create();
@@ -166,6 +171,7 @@ void MpvPreviewGraph::destroyPlayer(bool keepPicture)
     m_running = false;
     mpv_set_wakeup_callback(mpv, nullptr, nullptr);
     mpv_terminate_destroy(mpv);
+    m_unloadTimer.start();
 }
 
 void MpvPreviewGraph::makeInactive()

@@ -17,7 +17,8 @@ class IMpvVideoSink;
 // A file that stays loaded without running for kReleaseIdleMs (paused, or stopped at the end
 // mark) has its libmpv player released, which gives back the memory of its decoders and
 // threads. The graph stays active and keeps the file, its position, its duration and the
-// picture in the video window; run() loads the file again at that position first.
+// picture in the video window; run() loads the file again at that position first. Once no
+// player has existed for as long, libmpv and its libraries are unloaded too.
 class MpvPreviewGraph : public QObject, public IPreviewGraph
 {
     Q_OBJECT
@@ -41,9 +42,14 @@ public:
     // How long renderFile() waits for a file to load before giving up.
     void setLoadTimeoutMs(int ms) { m_loadTimeoutMs = ms; }
 
-    // How long a loaded file may rest before its player is released.
+    // How long a loaded file may rest before its player is released, and how long the graph
+    // may be without a player before libmpv itself is unloaded.
     static constexpr int kReleaseIdleMs = 30000;
-    void setReleaseIdleMs(int ms) { m_releaseTimer.setInterval(ms); }
+    void setReleaseIdleMs(int ms)
+    {
+        m_releaseTimer.setInterval(ms);
+        m_unloadTimer.setInterval(ms);
+    }
     // Whether a libmpv player exists now; an active graph may be without one.
     bool holdsPlayer() const { return m_mpv != nullptr; }
 
@@ -93,4 +99,5 @@ private:
     qint64 m_heldPosition = 0;
     qint64 m_heldDuration = 0;
     QTimer m_releaseTimer;
+    QTimer m_unloadTimer;
 };

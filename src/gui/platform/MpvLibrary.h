@@ -1,0 +1,13 @@
+#pragma once
+
+// libmpv is loaded when a preview player is first made (platform/LazyMediaLibraries.cpp).
+// With its own libraries it holds some 20 MB, so the preview lets it go again once no
+// player has existed for a while; the next player loads it anew.
+namespace MpvLibrary {
+
+// Unloads libmpv when it is loaded and no player exists; returns whether it did.
+bool Unload();
+// Whether libmpv is loaded now.
+bool IsLoaded();
+
+} // namespace MpvLibrary
