@@ -1,6 +1,6 @@
 // Memory benchmark driver: the program's main window, set up as the program's entry sets it
 // up, used as a user uses it: started, 100 sources dropped on the list, the first one
-// previewed, paused for a while, played on and stopped. After each step it lets the program
+// previewed, paused for a while, played on, stopped and left alone for a while. After each step it lets the program
 // idle (its working-set trim ticks every second) and prints the process's resident memory,
 // its anonymous and file-backed parts, its threads and the CPU it used meanwhile.
 //
@@ -177,6 +177,9 @@ int main(int argc, char *argv[])
     idleAndReport("preview playing again", previewSeconds);
     mainForm.btnStop->click();
     idleAndReport("preview stopped", idleSeconds);
+    // Long enough for the preview's library to be unloaded.
+    runFor(MpvPreviewGraph::kReleaseIdleMs);
+    idleAndReport("stopped for a while", idleSeconds);
 
     Globals::userDialogs = nullptr;
     platform::setDesktopOpener(nullptr);
