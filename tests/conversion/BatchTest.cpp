@@ -134,12 +134,17 @@ private Q_SLOTS:
     void missingEncoderIsReported();
     void unrelatedEncoderIsNeitherWaitedForNorKilled();
     void aBlankInTheProgramFolderRunsOnlyTheEncoder();
+    void failuresBeforeAStopAreStillReported();
+    void aKilledEncoderLeavesNoPartialFile();
 
 private:
     void addRow(const QString &path, bool checked = true, const QString &end = "00:00:01");
     QStringList logFiles() const;
     QStringList logLines(const QString &prefix) const;
     QStringList outputs() const;
+    // Every file in the output folder, hidden ones included.
+    QStringList allOutputFiles() const;
+    QString writeBrokenSource();
     // Starts f once an encoder of this batch runs.
     void whenEncoderRuns(std::function<void()> f);
 
@@ -273,6 +278,20 @@ QStringList BatchTest::logLines(const QString &prefix) const
 QStringList BatchTest::outputs() const
 {
     return QDir(m_outDir).entryList(QDir::Files, QDir::Name);
+}
+
+QStringList BatchTest::allOutputFiles() const
+{
+    return QDir(m_outDir).entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
+}
+
+QString BatchTest::writeBrokenSource()
+{
+    const QString broken = m_fixtures.path() + "/broken.avi";
+    QFile file(broken);
+    if (file.open(QIODevice::WriteOnly))
+        file.write("not a video");
+    return broken;
 }
 
 void BatchTest::whenEncoderRuns(std::function<void()> f)
@@ -427,11 +446,7 @@ void BatchTest::stopAnsweredNoChangesNothing()
 
 void BatchTest::failingSourceIsReportedAfterOpeningTheFolder()
 {
-    const QString broken = m_fixtures.path() + "/broken.avi";
-    QFile file(broken);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write("not a video");
-    file.close();
+    const QString broken = writeBrokenSource();
     addRow(broken);
     addRow(m_clips[0]);
     m_proc->btnConvertClick();
@@ -538,6 +553,80 @@ void BatchTest::aBlankInTheProgramFolderRunsOnlyTheEncoder()
     QVERIFY2(params[0].startsWith("parameter: " + appDir + "tcore -y -i \"" + m_clips[0] + "\" "),
              qPrintable(params[0]));
     QCOMPARE(g_events, QStringList({"open " + m_outDir + "/"}));
+}
+
+void BatchTest::failuresBeforeAStopAreStillReported()
+{
+    const QString broken = writeBrokenSource();
+    // Stopped with the Stop button (no completion actions), or by closing the dialog.
+    for (const bool byButton : {true, false}) {
+        g_events.clear();
+        m_proc->dxTreeSourceFileInfo().clear();
+        addRow(broken);
+        addRow(m_fifo, true, "00:00:05");
+        addRow(m_clips[1]);
+        std::function<void()> stop = [&] {
+            if (m_proc->ConvertedCount == 0)
+                return whenEncoderRuns(stop); // the broken file's encoder: let it fail
+            if (byButton)
+                QTest::mouseClick(m_dialog->btnStop, Qt::LeftButton);
+            else
+                m_dialog->close();
+        };
+        whenEncoderRuns(stop);
+        m_proc->btnConvertClick();
+        QCOMPARE(logLines("parameter: ").size(), byButton ? 2 : 4);
+        QCOMPARE(g_events.size(), byButton ? 2 : 3);
+        QVERIFY(g_events.first().startsWith("box Are you sure"));
+        if (!byButton)
+            QCOMPARE(g_events[1], "open " + m_outDir + "/");
+        QVERIFY2(g_events.last().startsWith("box These files could not be converted:"),
+                 qPrintable(g_events.last()));
+        QVERIFY(g_events.last().contains(broken));
+        // The stopped job is no failure.
+        QVERIFY(!g_events.last().contains(m_fifo));
+        QVERIFY(m_main->isEnabled());
+    }
+}
+
+void BatchTest::aKilledEncoderLeavesNoPartialFile()
+{
+    // Files that are not the killed encoder's partial output stay.
+    QVERIFY(QDir().mkpath(m_outDir));
+    QStringList kept = {".endless.3gp.1.part", "notes.txt"};
+    const auto touch = [this](const QString &name, qint64 size) {
+        QFile file(m_outDir + "/" + name);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QVERIFY(file.resize(size));
+    };
+    for (const QString &name : kept)
+        touch(name, 10);
+
+    addRow(m_fifo, true, "00:00:05");
+    pid_t encoder = 0;
+    whenEncoderRuns([&] {
+        encoder = static_cast<pid_t>(TCommonLib::FindEncoderProcess("tcore"));
+        const QString suffix = QStringLiteral(".%1.part").arg(encoder);
+        // The partial file as an encoder writes it where the file system has no unnamed
+        // files, its middle shortened as for a long name; then the encoder is killed from
+        // outside.
+        touch(".endl" + suffix, 1 << 20);
+        kept << "kept" + suffix << ".endless.3gp." + QString::number(encoder) + "0.part";
+        for (const QString &name : kept.mid(2))
+            touch(name, 10);
+        QVERIFY(QDir(m_outDir).mkdir(".folder" + suffix));
+        ::kill(encoder, SIGKILL);
+    });
+    m_proc->btnConvertClick();
+
+    QVERIFY(encoder > 0);
+    kept.sort(Qt::CaseInsensitive);
+    QCOMPARE(allOutputFiles(), kept);
+    QVERIFY(QFileInfo(m_outDir + "/.folder." + QString::number(encoder) + ".part").isDir());
+    const QStringList failed = logLines("Conversion failed: ");
+    QCOMPARE(failed.size(), 1);
+    QVERIFY2(failed[0].contains("exit code 137"), qPrintable(failed[0]));
+    QVERIFY(g_events.last().contains(m_fifo));
 }
 
 QTEST_MAIN(BatchTest)

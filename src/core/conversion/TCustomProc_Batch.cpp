@@ -1,5 +1,6 @@
 // The batch driver: one job per ticked source row, then the completion actions.
 #include "conversion/EventPump.h"
+#include "conversion/PartialOutput.h"
 #include "shell/TCommonLib.h"
 #include "shell/TCustomProc.h"
 
@@ -126,6 +127,10 @@ void TCustomProc::ConvertAll(SourceListModel &list)
                     view->FlushOutput();
             }
 
+            // An encoder that was killed could not remove its partial output; it is of no
+            // use to anyone, whatever ended the job.
+            if (result.started && result.exitCode != 0)
+                PartialOutput::RemoveFor(lib.ConvertParameter.OutputDir, result.pid);
             // A job ended by a stop is the user's choice, not a failure.
             const bool stoppedDuringJob = RowIndex > list.count();
             if (!result.started) {
@@ -144,8 +149,6 @@ void TCustomProc::ConvertAll(SourceListModel &list)
         RowIndex += 1;
     }
 
-    // A stop from the dialog moved the row index past the end.
-    const bool stopped = StopRequested || RowIndex > list.count();
     if (!StopRequested) {
         if (chkShowOutputDirectory().isChecked())
             lib.OpenFolderInExplorer(lib.ConvertParameter.OutputDir);
@@ -163,11 +166,13 @@ void TCustomProc::ConvertAll(SourceListModel &list)
                 env.EndProgram();
             return;
         }
-        if (!stopped && !FailedSources.isEmpty())
-            lib.ShowMsg(QStringLiteral("These files could not be converted:\n\n") +
-                            FailedSources.join(QLatin1Char('\n')) +
-                            QStringLiteral("\n\nThe log file log.txt tells why."),
-                        1);
     }
+    // Files that failed before a stop are named too: only the power-off above goes
+    // without the warning.
+    if (!FailedSources.isEmpty())
+        lib.ShowMsg(QStringLiteral("These files could not be converted:\n\n") +
+                        FailedSources.join(QLatin1Char('\n')) +
+                        QStringLiteral("\n\nThe log file log.txt tells why."),
+                    1);
     finish();
 }
