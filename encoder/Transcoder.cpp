@@ -292,10 +292,19 @@ void Transcoder::Impl::planVideo()
     // MPEG-4 Part 2 and H.263 keep the time base in 16 bits.
     av_reduce(&frameRate.num, &frameRate.den, frameRate.num, frameRate.den, 65535);
 
+    // A frame size without an aspect is shown as it is stored, with square pixels, as
+    // devices show it. H.263 cannot say otherwise: its pixels are always 12:11.
+    AVRational shown{options.aspectNum, options.aspectDen};
+    if (options.width && !shown.num)
+        shown = AVRational{options.width, options.height};
+    const bool h263 = options.videoCodec == "h263" ||
+                      (options.videoCodec.empty() && options.audioCodec == "amr_nb" &&
+                       isH263Size(options.width, options.height));
+    if (h263 && options.width)
+        shown = AVRational{options.width * 12, options.height * 11};
     fit = planVideoFit(par->width, par->height,
                        av_guess_sample_aspect_ratio(input.get(), video.inStream, nullptr),
-                       orientationOf(video.inStream), options.width, options.height,
-                       AVRational{options.aspectNum, options.aspectDen});
+                       orientationOf(video.inStream), options.width, options.height, shown);
     width = fit.width;
     height = fit.height;
     sampleAspect = fit.sampleAspect;

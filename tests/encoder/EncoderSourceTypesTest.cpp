@@ -67,15 +67,6 @@ const OutputType kTypes[] = {
     {".mp3", "-acodec mp3 -vn -ab 128 -vol 200 -ac 2 -ar 44100", false},
 };
 
-RunResult convert(const std::string &input, const std::string &options, const std::string &output)
-{
-    std::vector<std::string> argv = {tcorePath(), "-y", "-i", input};
-    for (const std::string &w : words(options))
-        argv.push_back(w);
-    argv.push_back(output);
-    return run(argv);
-}
-
 class EncoderSourceTypes : public ::testing::TestWithParam<SourceCase>
 {
 protected:

@@ -77,6 +77,15 @@ RunResult run(const std::vector<std::string> &argv, double timeoutSeconds)
     return result;
 }
 
+RunResult convert(const std::string &input, const std::string &options, const std::string &output)
+{
+    std::vector<std::string> argv = {tcorePath(), "-y", "-i", input};
+    for (const std::string &w : words(options))
+        argv.push_back(w);
+    argv.push_back(output);
+    return run(argv);
+}
+
 std::string readFile(const std::string &path)
 {
     std::ifstream in(path, std::ios::binary);
@@ -238,8 +247,8 @@ double firstFrameBrightness(const std::string &file)
 
 double GrayFrame::mean(double x0, double y0, double x1, double y1) const
 {
-    int left = static_cast<int>(x0 * width), right = static_cast<int>(x1 * width);
-    int top = static_cast<int>(y0 * height), bottom = static_cast<int>(y1 * height);
+    int left = static_cast<int>(std::lround(x0 * width)), right = static_cast<int>(std::lround(x1 * width));
+    int top = static_cast<int>(std::lround(y0 * height)), bottom = static_cast<int>(std::lround(y1 * height));
     double sum = 0;
     long count = 0;
     for (int y = top; y < bottom; ++y) {

@@ -26,6 +26,9 @@ int spawn(const std::vector<std::string> &argv, int outputFd);
 // Runs argv[0] (a path) with the arguments, collecting its output, killing it after timeout.
 RunResult run(const std::vector<std::string> &argv, double timeoutSeconds = 60.0);
 
+// Runs tcore on input with the options (a table's option string) into output.
+RunResult convert(const std::string &input, const std::string &options, const std::string &output);
+
 std::string readFile(const std::string &path);
 void writeFile(const std::string &path, const std::string &bytes);
 
