@@ -1,7 +1,7 @@
 # Drives Clipwright's windows from outside, as a user does: real pointer and key events
 # (XTEST, through xdotool) on an X server, results read from files, the log and
-# screenshots. Source this file from bash; the end-to-end test, the screenshot script and
-# the start-up benchmark share it.
+# screenshots. Source this file from bash; the end-to-end test, the preview's main-window
+# test, the screenshot script and the start-up benchmark share it.
 #
 # Needs xdotool, Xvfb and ImageMagick's import. Every wait takes a time-out in seconds and
 # returns non-zero when it runs out, so a caller never hangs; time-outs are generous
@@ -33,7 +33,8 @@
 #   xd_drag_files WIN X Y FILE...    drags the files from a drag-source program onto X, Y
 #                                    of the window; needs XD_DRAG_SOURCE (its path)
 #   xd_close_program WIN PID [secs]  clicks the main window's close button and waits for the
-#                                    program to end; returns its exit status
+#                                    program (started by this shell) to end; returns its
+#                                    exit status
 #   xd_wait_file PATH [secs]         waits until the file exists and is not empty
 #   xd_wait_log FILE REGEX [secs]    waits until a line of FILE matches the extended regex
 #   xd_shot WIN FILE                 saves what the screen shows where the window is
