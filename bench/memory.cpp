@@ -10,6 +10,8 @@
 // program does. With MEMORY_BENCH_SMAPS naming a folder, it saves /proc/self/smaps there
 // after each step, for a closer look at what holds the memory.
 
+#include "BenchSupport.h"
+
 #include "platform/DesktopOpener.h"
 #include "platform/MpvPreviewGraph.h"
 #include "platform/QtUserDialogs.h"
@@ -31,20 +33,13 @@
 #include <QTimer>
 #include <QUrl>
 
-#include <sys/resource.h>
-
 #include <cstdio>
 #include <functional>
 
-namespace {
+using bench::cpuSeconds;
+using bench::runFor;
 
-double cpuSeconds()
-{
-    rusage u{};
-    getrusage(RUSAGE_SELF, &u);
-    return double(u.ru_utime.tv_sec + u.ru_stime.tv_sec)
-           + double(u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1e6;
-}
+namespace {
 
 // One number of /proc/self/status (memory in kB).
 double statusField(const QByteArray &field)
@@ -62,14 +57,6 @@ double statusField(const QByteArray &field)
 double statusMb(const QByteArray &field)
 {
     return statusField(field) / 1024.0;
-}
-
-// Runs the event loop as the program does, sleeping when there is nothing to do.
-void runFor(int ms)
-{
-    QEventLoop loop;
-    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
-    loop.exec();
 }
 
 // Runs the event loop until done() holds or timeoutMs have passed.

@@ -5,6 +5,8 @@
 //
 //   preview_cpu <clip> [seconds]
 
+#include "BenchSupport.h"
+
 #include "platform/MpvPreviewGraph.h"
 #include "platform/VideoWindow.h"
 #include "preview/PreviewPlayer.h"
@@ -19,22 +21,15 @@
 #include <QTimer>
 #include <QWidget>
 
-#include <sys/resource.h>
-
 #include <algorithm>
 #include <cstdio>
 #include <numeric>
 #include <vector>
 
-namespace {
+using bench::cpuSeconds;
+using bench::runFor;
 
-double cpuSeconds()
-{
-    rusage u{};
-    getrusage(RUSAGE_SELF, &u);
-    return double(u.ru_utime.tv_sec + u.ru_stime.tv_sec)
-           + double(u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1e6;
-}
+namespace {
 
 struct Probe
 {
@@ -57,14 +52,6 @@ double percentile(std::vector<double> v, double p)
         return 0;
     std::sort(v.begin(), v.end());
     return v[std::min(v.size() - 1, size_t(p * double(v.size() - 1) + 0.5))];
-}
-
-// Runs the event loop as the program does, sleeping when there is nothing to do.
-void runFor(int ms)
-{
-    QEventLoop loop;
-    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
-    loop.exec();
 }
 
 void report(const char *phase, double cpu, double wall, const Probe &probe)
