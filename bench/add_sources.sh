@@ -25,3 +25,6 @@ for ((run = 1; run <= runs; run++)); do
   times+=("$(sed -n 's/.* ms=\([0-9]*\)$/\1/p' <<<"$line")")
 done
 echo "adding ${#sources[@]} sources: median $(median "${times[@]}") ms (budget 2000 ms)"
+# The two halves on their own, for the cost of a file of each kind.
+echo "the 50 1080p H.264 files alone: $("$work/add_sources" "${sources[@]:0:50}")"
+echo "the 50 files of other formats alone: $("$work/add_sources" "${sources[@]:50}")"
