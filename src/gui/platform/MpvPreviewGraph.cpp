@@ -285,6 +285,9 @@ void MpvPreviewGraph::releasePlayer()
     m_heldPosition = currentPosition();
     destroyPlayer(true);
     m_released = true;
+    // The file has rested long enough already: the library goes too.
+    m_unloadTimer.stop();
+    MpvLibrary::Unload();
 }
 
 bool MpvPreviewGraph::restorePlayer()

@@ -17,8 +17,9 @@ class IMpvVideoSink;
 // A file that stays loaded without running for kReleaseIdleMs (paused, or stopped at the end
 // mark) has its libmpv player released, which gives back the memory of its decoders and
 // threads. The graph stays active and keeps the file, its position, its duration and the
-// picture in the video window; run() loads the file again at that position first. Once no
-// player has existed for as long, libmpv and its libraries are unloaded too.
+// picture in the video window; run() loads the file again at that position first. libmpv
+// and its libraries are unloaded with a resting player, and once the graph has been without
+// a player for as long (after a stop).
 class MpvPreviewGraph : public QObject, public IPreviewGraph
 {
     Q_OBJECT
