@@ -1,4 +1,5 @@
 #include "conversion/CommandLineSplitter.h"
+#include "conversion/ProgramRunFolder.h"
 #include "shell/AppErrors.h"
 #include "shell/TCommonLib.h"
 #include "shell/TCustomProc.h"
@@ -70,7 +71,7 @@ protected:
 
     QByteArray script() const
     {
-        QFile file(m_appDir + "VideoFile.avs");
+        QFile file(ProgramRunFolder::Path() + "VideoFile.avs");
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(missing)");
     }
 
@@ -127,11 +128,15 @@ TEST_F(ConvertParameterTest, SecondWorkedExampleGoesThroughTheScript)
     addRow("/Video/clip.rmvb", "00:00:00", "00:12:34");
     const QString line = m_proc.BuildConvertParameter("/Video/clip.rmvb");
 
-    EXPECT_EQ(line, m_appDir + "mcore -y -i \"" + m_appDir +
+    EXPECT_EQ(line, m_appDir + "mcore -y -i \"" + ProgramRunFolder::Path() +
                         "VideoFile.avs\" -acodec amr_nb -s 160x120 -b 128 -ab 128 -vol 200 "
                         "-ac 1 -ar 8000 -ss 00:00:00 -t 754 \"" +
                         m_outDir + "/clip.amr\"");
-    EXPECT_EQ(m_lib.ConvertParameter.InputFile, m_appDir + "VideoFile.avs");
+    EXPECT_EQ(m_lib.ConvertParameter.InputFile, ProgramRunFolder::Path() + "VideoFile.avs");
+    // The script is this running program's own, in a folder no other user can enter.
+    EXPECT_FALSE(QFile::exists(m_appDir + "VideoFile.avs"));
+    EXPECT_FALSE(ProgramRunFolder::Path().startsWith(m_appDir));
+    EXPECT_EQ(QFileInfo(ProgramRunFolder::Path()).permissions() & 0x0077, 0);
     EXPECT_EQ(script(), "DirectShowSource(\"/Video/clip.rmvb\", fps=29.9700898503294, "
                         "convertfps=true)\r\n");
 }
@@ -209,6 +214,8 @@ TEST_F(ConvertParameterTest, CommandLineShapeFollowsTheOutputType)
     for (const Case &c : cases) {
         choose(c.type);
         const QString line = m_proc.BuildConvertParameter("/v/clip.avi");
+        // The job ends without output and gives its name back.
+        m_proc.ClaimedOutput.Release();
         EXPECT_EQ(line, m_appDir + "tcore -y -i \"/v/clip.avi\"" + c.arguments +
                             " -ss 00:00:05 -t 10 \"" + m_outDir + "/clip" + c.ext + '"')
             << "type " << c.type;
@@ -359,14 +366,17 @@ TEST_F(ConvertParameterTest, OutputFolderIsCreatedAndLogged)
 
 TEST_F(ConvertParameterTest, UnwritableScriptEndsTheJobWithAnError)
 {
-    ASSERT_TRUE(QDir().mkpath(m_appDir + "VideoFile.avs")); // a folder in the script's place
+    const QString script = ProgramRunFolder::Path() + "VideoFile.avs";
+    QFile::remove(script);
+    ASSERT_TRUE(QDir().mkpath(script)); // a folder in the script's place
     addRow("/v/clip.avi", "00:00:00", "00:00:10");
     try {
         m_proc.BuildConvertParameter("/v/clip.avi");
         FAIL() << "no error raised";
     } catch (const EInOutError &error) {
         EXPECT_TRUE(QString::fromUtf8(error.what())
-                        .startsWith("Cannot create file \"" + m_appDir + "VideoFile.avs\". "))
+                        .startsWith("Cannot create file \"" + script + "\". "))
             << error.what();
     }
+    QDir(script).removeRecursively();
 }

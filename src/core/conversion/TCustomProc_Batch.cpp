@@ -72,6 +72,7 @@ void TCustomProc::ConvertAll(SourceListModel &list)
             } catch (...) {
                 // The batch ends here; the error goes on to the general error handler, and
                 // the windows are not left disabled behind it.
+                ClaimedOutput.Release();
                 finish();
                 throw;
             }
@@ -131,6 +132,8 @@ void TCustomProc::ConvertAll(SourceListModel &list)
             // use to anyone, whatever ended the job.
             if (result.started && result.exitCode != 0)
                 PartialOutput::RemoveFor(lib.ConvertParameter.OutputDir, result.pid);
+            // A job that wrote no output gives its name back.
+            ClaimedOutput.Release();
             // A job ended by a stop is the user's choice, not a failure.
             const bool stoppedDuringJob = RowIndex > list.count();
             if (!result.started) {

@@ -1,5 +1,6 @@
 // The conversion job and its encoder command line, built by TCustomProc.
 #include "conversion/CommandLineSplitter.h"
+#include "conversion/ProgramRunFolder.h"
 #include "profiles/ConfigInfo.h"
 #include "shell/AppErrors.h"
 #include "shell/Globals.h"
@@ -9,11 +10,15 @@
 #include <QDir>
 #include <QFile>
 
+#include <cerrno>
+#include <cstring>
 #include <stdexcept>
 
 namespace {
 
 const QString kScriptName = QStringLiteral("VideoFile.avs");
+// Output names tried when others keep taking the free one first.
+constexpr int kMaxClaimAttempts = 100;
 
 // The controller that holds the job record: the one set on this TCustomProc, else the
 // program's one.
@@ -148,7 +153,8 @@ QString TCustomProc::BuildConvertParameter(const QString &s)
     job.OutputBaseName = lib.BaseNameOf(s);
     job.OutputExt = lib.GetOutputExt(types, t);
 
-    const QString script = lib.AppDir + kScriptName;
+    // Each running program has its own script: a second program never reads this job's.
+    const QString script = ProgramRunFolder::Path() + kScriptName;
     writeScript(script, s);
 
     // RealMedia goes through the script; the extension is compared exactly.
@@ -161,7 +167,22 @@ QString TCustomProc::BuildConvertParameter(const QString &s)
         job.EncoderFile = lib.AppDir + QStringLiteral("tcore");
     }
 
-    const QString out = lib.MakeUniqueFileName(job.OutputDir + job.OutputBaseName + job.OutputExt);
+    // The free name is taken on disk at once, so that a second program, or a file that
+    // appears meanwhile, is never overwritten; a name taken in between gives the next one.
+    // A folder that cannot take the file leaves the name unclaimed: the encoder cannot
+    // write there either and reports why.
+    QString out;
+    for (int attempt = 0;; ++attempt) {
+        out = lib.MakeUniqueFileName(job.OutputDir + job.OutputBaseName + job.OutputExt);
+        const int error = ClaimedOutput.Claim(out);
+        if (error != EEXIST)
+            break;
+        if (attempt == kMaxClaimAttempts) {
+            throw EInOutError(QStringLiteral("Cannot create file \"%1\". %2")
+                                  .arg(out, QString::fromLocal8Bit(std::strerror(error))),
+                              error);
+        }
+    }
 
     // Paths are quoted so that any file name reaches the encoder unchanged; an ordinary
     // name just stands between two double quotes.

@@ -3,6 +3,7 @@
 // Batch driver
 #include "conversion/TBatchEnvironment.h"
 // Profiles, conversion job and batch state
+#include "conversion/OutputClaim.h"
 #include "conversion/TextFieldModel.h"
 #include "profiles/OptionBoxes.h"
 #include "sources/SourceListModel.h"
@@ -84,6 +85,8 @@ public:
     bool StopRequested = false; // the user stopped the batch
     QString CutStart;           // the current job's start time text
     QString CutSeconds;         // the current job's length in whole seconds, as text
+    // The output name the current job holds on disk from its building to its end.
+    OutputClaim ClaimedOutput;
 
     // ---- Batch driver (group: conversion engine) ----
 

@@ -1,0 +1,102 @@
+// Two running programs on one program folder and one output folder, each a process of its
+// own: each converts its own source, and neither overwrites what the other wrote.
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include "conversion/CommandLineSplitter.h"
+
+namespace {
+
+const QString kDriver = QStringLiteral(BATCH_DRIVER_PATH);
+
+bool makeClip(const QString &colour, const QString &path)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    // RealMedia by name, so the job goes through the program's script and mcore.
+    return QProcess::execute("ffmpeg", {"-v",
+                                        "error",
+                                        "-y",
+                                        "-f",
+                                        "lavfi",
+                                        "-i",
+                                        "color=c=" + colour + ":size=96x64:rate=10",
+                                        "-f",
+                                        "lavfi",
+                                        "-i",
+                                        "sine=frequency=440:sample_rate=22050",
+                                        "-t",
+                                        "1",
+                                        "-c:v",
+                                        "mpeg4",
+                                        "-c:a",
+                                        "aac",
+                                        "-shortest",
+                                        "-f",
+                                        "mp4",
+                                        path}) == 0;
+}
+
+// The red, green and blue bytes of the picture's middle in the first frame.
+QByteArray middlePixel(const QString &path)
+{
+    QProcess ffmpeg;
+    ffmpeg.start("ffmpeg", {"-v", "error", "-i", path, "-vf", "crop=2:2:iw/2:ih/2", "-frames:v",
+                            "1", "-f", "rawvideo", "-pix_fmt", "rgb24", "-"});
+    ffmpeg.waitForFinished(60000);
+    return ffmpeg.readAllStandardOutput().left(3);
+}
+
+bool looksLike(const QByteArray &rgb, int channel)
+{
+    if (rgb.size() != 3)
+        return false;
+    for (int i = 0; i < 3; ++i) {
+        const int value = static_cast<unsigned char>(rgb[i]);
+        if (i == channel ? value < 180 : value > 80)
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+TEST(TwoPrograms, EachConvertsItsOwnSourceAndNeitherOverwritesTheOther)
+{
+    const QString built = qEnvironmentVariable("CLIPWRIGHT_APP_DIR") + "/";
+    if (!QFile::exists(built + "mcore"))
+        GTEST_SKIP() << "the encoders are not built";
+    QTemporaryDir dir;
+    const QString appDir = dir.path() + "/Program Folder/";
+    const QString outDir = dir.path() + "/Out";
+    ASSERT_TRUE(QDir().mkpath(appDir + "Config"));
+    for (const char *encoder : {"tcore", "mcore"})
+        ASSERT_TRUE(QFile::copy(built + encoder, appDir + encoder));
+    // Two sources of one name: both programs want the output name A.3gp.
+    const QString sources[2] = {dir.path() + "/red/A.rm", dir.path() + "/blue/A.rm"};
+    ASSERT_TRUE(makeClip("red", sources[0]));
+    ASSERT_TRUE(makeClip("blue", sources[1]));
+
+    // Both build their job before either starts its encoder.
+    QProcess programs[2];
+    for (int i = 0; i < 2; ++i)
+        programs[i].start(kDriver, {appDir, outDir, sources[i], "1500"});
+    QString outputs[2];
+    for (int i = 0; i < 2; ++i) {
+        ASSERT_TRUE(programs[i].waitForFinished(120000));
+        const QStringList lines =
+            QString::fromUtf8(programs[i].readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
+        ASSERT_EQ(programs[i].exitCode(), 0) << lines.join(' ').toStdString();
+        ASSERT_EQ(lines.size(), 2);
+        const auto split = CommandLineSplitter::Split(lines[1], lines[0]);
+        ASSERT_TRUE(split.ok) << lines[1].toStdString();
+        outputs[i] = split.arguments.last();
+    }
+    EXPECT_NE(outputs[0].toStdString(), outputs[1].toStdString());
+    EXPECT_TRUE(looksLike(middlePixel(outputs[0]), 0)) << outputs[0].toStdString();
+    EXPECT_TRUE(looksLike(middlePixel(outputs[1]), 2)) << outputs[1].toStdString();
+    EXPECT_EQ(QDir(outDir).entryList(QDir::Files | QDir::Hidden).size(), 2);
+}
