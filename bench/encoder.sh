@@ -168,6 +168,7 @@ types audio10 audio10-600s.mp3
 echo "~ AMR-NB against ffmpeg's AAC at 8000 Hz mono 12 kbit/s: not like-for-like."
 echo
 echo "MP4 Superb against the 640x480 source's length (rows len10, len60, len300):"
+header
 for seconds in 10 60 300; do
   row "len$seconds" "avi640-${seconds}s.avi" MP4 Superb mp4 \
     "-vcodec mpeg4 -acodec aac -b 512 -s 160x120 -r 15 -aspect 4:3 -ab 224 -vol 200 -ac 2 -ar 48000" \

@@ -23,7 +23,8 @@ reports="$PWD/$dir/reports"
 rm -rf "$reports" && mkdir -p "$reports"
 # A report ends the process with exit code 66, which fails the test that ran it.
 export TSAN_OPTIONS="log_path=$reports/tsan exitcode=66 second_deadlock_stack=1 suppressions=$PWD/tests/encoder/tsan-suppressions.txt ${TSAN_OPTIONS:-}"
-export ASAN_OPTIONS="log_path=$reports/asan detect_leaks=1 ${ASAN_OPTIONS:-}"
+# verify_asan_link_order=0: some tests preload a shim ahead of the sanitizer runtime.
+export ASAN_OPTIONS="log_path=$reports/asan detect_leaks=1 verify_asan_link_order=0 ${ASAN_OPTIONS:-}"
 export UBSAN_OPTIONS="log_path=$reports/ubsan print_stacktrace=1 halt_on_error=1 exitcode=66 ${UBSAN_OPTIONS:-}"
 status=0
 ctest --test-dir "$dir" -L encoder --output-on-failure "$@" || status=$?
