@@ -4,6 +4,9 @@
 
 #include <functional>
 
+class IDesktopNotifier;
+class ISleepInhibitor;
+
 // The pauses of a batch. Tests shorten them; the program uses the defaults.
 struct TBatchTimings
 {
@@ -38,5 +41,11 @@ struct TBatchEnvironment
     std::function<void(bool)> SetMainWindowEnabled;
     // Ends the program at once, without the main window's closing steps.
     std::function<void()> EndProgram;
+    // The session's sleep hold during a batch and the notification at its end; either may
+    // stay empty. No notification while IsProgramActive says a window of the program is
+    // the active one.
+    ISleepInhibitor *SleepInhibitor = nullptr;
+    IDesktopNotifier *Notifier = nullptr;
+    std::function<bool()> IsProgramActive;
     TBatchTimings Timings;
 };

@@ -1,4 +1,5 @@
 // The batch driver: one job per ticked source row, then the completion actions.
+#include "conversion/BatchDesktopNotice.h"
 #include "conversion/EventPump.h"
 #include "conversion/PartialOutput.h"
 #include "shell/TCommonLib.h"
@@ -62,6 +63,8 @@ void TCustomProc::ConvertAll(SourceListModel &list)
         return;
     }
 
+    // The session stays awake until the batch is over, however it ends.
+    BatchDesktopNotice desktop(env, CheckedCount);
     RowIndex = 0;
     while (RowIndex < list.count()) {
         if (list.row(RowIndex).isChecked()) {
@@ -152,6 +155,10 @@ void TCustomProc::ConvertAll(SourceListModel &list)
         RowIndex += 1;
     }
 
+    // A stop from the dialog moved the row index past the end.
+    const bool stopped = StopRequested || RowIndex > list.count();
+    const int failed = int(FailedSources.size());
+    desktop.JobsEnded(!stopped && !chkShutdown().isChecked(), ConvertedCount - failed, failed);
     if (!StopRequested) {
         if (chkShowOutputDirectory().isChecked())
             lib.OpenFolderInExplorer(lib.ConvertParameter.OutputDir);

@@ -1,12 +1,15 @@
 // The main window's Convert button and output folder chooser, and the progress dialog.
 #include "conversion/TfrmConverting.h"
+#include "platform/FreedesktopNotifier.h"
 #include "platform/LogindPowerOff.h"
+#include "platform/LogindSleepInhibitor.h"
 #include "shell/Globals.h"
 #include "shell/TCommonLib.h"
 #include "shell/TCustomProc.h"
 #include "shell/TFrmMainForm.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 
 void TFrmMainForm::BindConversion()
 {
@@ -25,6 +28,14 @@ void TFrmMainForm::BindConversion()
     env.SetMainWindowEnabled = [this](bool enabled) { SetFormEnabled(enabled); };
     // The power-off ends the program without the window's closing steps.
     env.EndProgram = [] { QCoreApplication::exit(0); };
+    // The session does not sleep during a batch; its end is told in a notification when
+    // the user is elsewhere.
+    env.SleepInhibitor = new LogindSleepInhibitor(this);
+    static FreedesktopNotifier notifier;
+    env.Notifier = &notifier;
+    env.IsProgramActive = [] {
+        return QGuiApplication::applicationState() == Qt::ApplicationActive;
+    };
 }
 
 void TFrmMainForm::btnConvertClick()

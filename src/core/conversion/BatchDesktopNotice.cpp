@@ -1,0 +1,44 @@
+#include "conversion/BatchDesktopNotice.h"
+
+#include "conversion/TBatchEnvironment.h"
+#include "platform/IDesktopNotifier.h"
+#include "platform/ISleepInhibitor.h"
+
+namespace {
+
+QString files(int count)
+{
+    return count == 1 ? QStringLiteral("1 file") : QStringLiteral("%1 files").arg(count);
+}
+
+} // namespace
+
+BatchDesktopNotice::BatchDesktopNotice(const TBatchEnvironment &env, int count) : m_env(env)
+{
+    if (count > 0 && env.SleepInhibitor) {
+        env.SleepInhibitor->Inhibit(QStringLiteral("Converting ") + files(count));
+        m_holding = true;
+    }
+}
+
+BatchDesktopNotice::~BatchDesktopNotice()
+{
+    release();
+}
+
+void BatchDesktopNotice::release()
+{
+    if (m_holding)
+        m_env.SleepInhibitor->Release();
+    m_holding = false;
+}
+
+void BatchDesktopNotice::JobsEnded(bool notify, int converted, int failed)
+{
+    // The completion actions and boxes that follow may wait for the user: no hold there.
+    release();
+    if (!notify || !m_env.Notifier || (m_env.IsProgramActive && m_env.IsProgramActive()))
+        return;
+    m_env.Notifier->Notify(QStringLiteral("Conversion finished"),
+                           QStringLiteral("%1 converted, %2 failed.").arg(files(converted)).arg(failed));
+}
