@@ -147,7 +147,9 @@ private Q_SLOTS:
             QTest::newRow(qPrintable(extension)) << "/v/clip" + extension << true;
         QTest::newRow("capitals") << "/v/MOVIE.AVI" << true;
         QTest::newRow("last dot counts") << "/v/a.mkv.rmvb" << true;
-        QTest::newRow("mkv") << "/v/clip.mkv" << false;
+        QTest::newRow("capital MKV") << "/v/CLIP.MKV" << true;
+        QTest::newRow("mixed case Opus") << "/v/song.Opus" << true;
+        QTest::newRow("text") << "/v/notes.txt" << false;
         QTest::newRow("no extension") << "/v/folder" << false;
         QTest::newRow("dot in folder only") << "/v.avi/clip" << false;
         QTest::newRow("bare dot") << "/v/clip." << false;
@@ -177,10 +179,10 @@ private Q_SLOTS:
                                 path("ok.avi"),  path("clip.mkv"),  path("folder"),
                                 path("dir.avi"), path("MOVIE.AVI"), path("a.avi"),
                                 path("A.avi"),   m_special,         path("pipe.avi")};
-        QCOMPARE(SourceAdding::AddSourceFiles(list, paths, servicesFor(probe, recorder, list)), 5);
+        QCOMPARE(SourceAdding::AddSourceFiles(list, paths, servicesFor(probe, recorder, list)), 6);
 
-        QCOMPARE(fileNames(list), QStringList({path("ok.avi"), path("MOVIE.AVI"), path("a.avi"),
-                                               path("A.avi"), m_special}));
+        QCOMPARE(fileNames(list), QStringList({path("ok.avi"), path("clip.mkv"), path("MOVIE.AVI"),
+                                               path("a.avi"), path("A.avi"), m_special}));
         QCOMPARE(recorder.codecErrors, QStringList({path("short.mp4"), path("damaged.avi"),
                                                     path("dir.avi"), path("pipe.avi")}));
         const SourceRow &row = list.row(0);
@@ -252,12 +254,15 @@ private Q_SLOTS:
         QCOMPARE(recorder.loads, 0);
 
         // Dropped files show the same error in the error box, never as a crash.
+        const QString held = path("held.avi");
+        QVERIFY(QFile::copy(path("ok.avi"), held));
+        probe.durations[held] = 30000000;
         FakeOpenDialog dialog;
         SourceCommands commands(list, probe, dialog, nullptr);
         QStringList errors;
         commands.hooks().ShowError = [&errors](const QString &message) { errors << message; };
-        commands.WMDropFiles({"/v/b.avi"});
-        QCOMPARE(errors, QStringList{"Cannot open file \"/v/b.avi\". Permission denied"});
+        commands.WMDropFiles({held});
+        QCOMPARE(errors, QStringList{"Cannot open file \"" + held + "\". Permission denied"});
     }
 
     void addingKeepsTheSelectionAndSelectsTheFirstRow()
@@ -411,6 +416,8 @@ private Q_SLOTS:
         SourceListModel list;
         FakeOpenDialog dialog;
         SourceCommands commands(list, probe, dialog, nullptr);
+        QStringList warnings;
+        commands.hooks().ShowWarning = [&](const QString &message) { warnings << message; };
         TSourceListView view;
         view.setSourceModel(&list);
         commands.SetListView(&view);
@@ -430,6 +437,8 @@ private Q_SLOTS:
         QApplication::sendEvent(view.viewport(), &drop);
         QCOMPARE(fileNames(list), QStringList({path("third.mp4"), m_special}));
         QCOMPARE(view.selectionModel()->selectedRows().size(), 1);
+        QCOMPARE(warnings, QStringList{"These could not be added:\n\n" + path("folder") +
+                                       " (a folder without supported files)"});
 
         // A path far longer than 254 characters arrives whole.
         QString deep = m_dir.path();
@@ -457,23 +466,81 @@ private Q_SLOTS:
         FakeOpenDialog dialog;
         SourceCommands commands(list, probe, dialog, nullptr);
         QStringList codecErrors;
+        QStringList warnings;
         commands.hooks().ShowCodecErrorDialog = [&](const QString &p) { codecErrors << p; };
+        commands.hooks().ShowWarning = [&](const QString &message) { warnings << message; };
         commands.WMDropFiles({gone});
         QCOMPARE(list.count(), 1);
         QVERIFY(QFile::remove(gone));
         commands.WMDropFiles({gone});
         QCOMPARE(list.count(), 1);
-        QVERIFY(codecErrors.isEmpty());
         commands.btnRemoveFileClick();
         QCOMPARE(list.count(), 0);
         commands.WMDropFiles({gone});
-        QCOMPARE(codecErrors, QStringList{gone});
+        // Named as missing, not shown as a codec problem.
+        QVERIFY(codecErrors.isEmpty());
+        QCOMPARE(warnings.size(), 2);
+        QCOMPARE(warnings.last(), "These could not be added:\n\n" + gone + " (no such file)");
+    }
+
+    // A dropped folder adds the accepted files inside it and its sub-folders in name order;
+    // what could not be added is named, with the reason, in one warning after the adding.
+    void droppedFoldersAndWhatCannotBeAdded()
+    {
+        QTemporaryDir tree;
+        FakeMediaProbe probe;
+        auto make = [&](const QString &name) {
+            const QString file = tree.filePath(name);
+            QDir().mkpath(QFileInfo(file).path());
+            QFile(file).open(QIODevice::WriteOnly);
+            probe.durations[file] = 50000000;
+            probe.sizes[file] = 1;
+            return file;
+        };
+        for (const char *name : {"clips/z.wav", "clips/b.avi", "clips/A.MKV", "clips/notes.txt",
+                                 "clips/sub/deeper/d.webm", "clips/sub/c.mp3",
+                                 "nothing/readme.txt", "letter.txt"})
+            make(QLatin1String(name));
+        QVERIFY(QDir(tree.path()).mkpath("clips/empty"));
+        // A name whose bytes were not UTF-8 arrives with replacement characters.
+        QMimeData mime;
+        mime.setUrls({QUrl::fromEncoded("file://" + QUrl::toPercentEncoding(tree.path(), "/") +
+                                        "/bad%FFname.avi")});
+        const QStringList dropped = TSourceListView::DroppedPaths(&mime);
+        QCOMPARE(dropped.size(), 1);
+
+        SourceListModel list;
+        FakeOpenDialog dialog;
+        SourceCommands commands(list, probe, dialog, nullptr);
+        QStringList warnings;
+        QStringList codecErrors;
+        commands.hooks().ShowWarning = [&](const QString &message) { warnings << message; };
+        commands.hooks().ShowCodecErrorDialog = [&](const QString &p) { codecErrors << p; };
+        commands.AddSourceFiles({tree.filePath("clips"), tree.filePath("letter.txt"),
+                                 tree.filePath("nothing"), tree.filePath("gone.avi"),
+                                 dropped.first()});
+
+        QCOMPARE(fileNames(list),
+                 QStringList({tree.filePath("clips/A.MKV"), tree.filePath("clips/b.avi"),
+                              tree.filePath("clips/z.wav"), tree.filePath("clips/sub/c.mp3"),
+                              tree.filePath("clips/sub/deeper/d.webm")}));
+        QVERIFY(codecErrors.isEmpty());
+        QCOMPARE(warnings.size(), 1);
+        QCOMPARE(warnings.first(),
+                 "These could not be added:\n\n" + tree.filePath("letter.txt") +
+                     " (not a supported file type)\n" + tree.filePath("nothing") +
+                     " (a folder without supported files)\n" + tree.filePath("gone.avi") +
+                     " (no such file)\n" + dropped.first() + " (the name is not valid UTF-8)");
+
+        // Everything added, nothing to name: no warning.
+        commands.AddSourceFiles({tree.filePath("clips/b.avi")});
+        QCOMPARE(warnings.size(), 1);
     }
 
     void openDialogFilters()
     {
         const QStringList filters = SourceOpenDialog::Filters();
-        QCOMPARE(filters.size(), 10);
+        QCOMPARE(filters.size(), 11);
         QVERIFY(filters.first().startsWith("Supported Files ("));
         // The first filter's patterns are exactly the accepted extensions.
         QStringList patterns = filters.first().section('(', 1).chopped(1).split(' ');
@@ -484,6 +551,9 @@ private Q_SLOTS:
         expected.sort();
         QCOMPARE(patterns, expected);
         QCOMPARE(filters.at(4), QString("Flash Files (*.flv,swf) (*.flv *.swf)"));
+        QVERIFY(filters.last().startsWith("Audio Files ("));
+        for (const char *audio : {"*.mp3", "*.m4a", "*.wav", "*.flac", "*.opus", "*.amr"})
+            QVERIFY2(filters.last().contains(audio), audio);
     }
 };
 

@@ -2,6 +2,10 @@
 
 #include <limits>
 
+#include <QDir>
+#include <QFileInfo>
+#include <QSet>
+
 #include "platform/IMediaProbe.h"
 #include "shell/TCommonLib.h"
 #include "sources/ISourceFileDialog.h"
@@ -14,11 +18,18 @@ namespace SourceAdding {
 const QStringList &AcceptedExtensions()
 {
     static const QStringList extensions{
-        QStringLiteral(".3gp"),  QStringLiteral(".mp4"), QStringLiteral(".m4v"),
-        QStringLiteral(".mpeg"), QStringLiteral(".mpg"), QStringLiteral(".asf"),
-        QStringLiteral(".mov"),  QStringLiteral(".swf"), QStringLiteral(".flv"),
-        QStringLiteral(".wmv"),  QStringLiteral(".avi"), QStringLiteral(".rm"),
-        QStringLiteral(".rmvb")};
+        QStringLiteral(".3gp"),  QStringLiteral(".mp4"),  QStringLiteral(".m4v"),
+        QStringLiteral(".mpeg"), QStringLiteral(".mpg"),  QStringLiteral(".asf"),
+        QStringLiteral(".mov"),  QStringLiteral(".swf"),  QStringLiteral(".flv"),
+        QStringLiteral(".wmv"),  QStringLiteral(".avi"),  QStringLiteral(".rm"),
+        QStringLiteral(".rmvb"),
+        // The common kinds of today.
+        QStringLiteral(".mkv"),  QStringLiteral(".webm"), QStringLiteral(".ts"),
+        QStringLiteral(".mts"),  QStringLiteral(".m2ts"), QStringLiteral(".vob"),
+        QStringLiteral(".ogv"),  QStringLiteral(".3g2"),  QStringLiteral(".m4a"),
+        QStringLiteral(".mp3"),  QStringLiteral(".wav"),  QStringLiteral(".ogg"),
+        QStringLiteral(".oga"),  QStringLiteral(".opus"), QStringLiteral(".flac"),
+        QStringLiteral(".aac"),  QStringLiteral(".amr"),  QStringLiteral(".wma")};
     return extensions;
 }
 
@@ -41,6 +52,87 @@ QStringList RemoveDuplicatePaths(const QStringList &paths)
             result << path;
     }
     return result;
+}
+
+namespace {
+
+// The accepted files of folder and its sub-folders: each folder's files in name order, then
+// its sub-folders in name order. A folder reached twice (through a link) is read once.
+void collectFolder(const QString &folder, QStringList *files, QSet<QString> *seen)
+{
+    const QString canonical = QFileInfo(folder).canonicalFilePath();
+    if (canonical.isEmpty() || seen->contains(canonical))
+        return;
+    seen->insert(canonical);
+    const QDir dir(folder);
+    const QDir::SortFlags order = QDir::Name | QDir::IgnoreCase | QDir::LocaleAware;
+    for (const QFileInfo &file : dir.entryInfoList(QDir::Files, order)) {
+        if (IsAcceptedSourceFile(file.filePath()))
+            *files << file.filePath();
+    }
+    for (const QFileInfo &sub : dir.entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot, order))
+        collectFolder(sub.filePath(), files, seen);
+}
+
+QString reasonText(NotAddedReason reason)
+{
+    switch (reason) {
+    case NotAddedReason::UnknownType:
+        return QStringLiteral("not a supported file type");
+    case NotAddedReason::NothingInFolder:
+        return QStringLiteral("a folder without supported files");
+    case NotAddedReason::Missing:
+        return QStringLiteral("no such file");
+    case NotAddedReason::InvalidName:
+        return QStringLiteral("the name is not valid UTF-8");
+    }
+    return QString();
+}
+
+} // namespace
+
+QStringList CollectSourceFiles(const QStringList &paths, QList<NotAdded> *notAdded)
+{
+    QStringList files;
+    auto refuse = [notAdded](const QString &path, NotAddedReason reason) {
+        if (notAdded)
+            notAdded->append({path, reason});
+    };
+    for (const QString &path : paths) {
+        const QFileInfo info(path);
+        if (info.isDir()) {
+            QSet<QString> seen;
+            const qsizetype before = files.size();
+            collectFolder(path, &files, &seen);
+            if (files.size() == before)
+                refuse(path, NotAddedReason::NothingInFolder);
+        } else if (!info.exists()) {
+            // A name that arrived with bytes that are not UTF-8 has them replaced, so it
+            // names no file; it is reported as what it is, not as a missing file.
+            refuse(path, path.contains(QChar::ReplacementCharacter)
+                             ? NotAddedReason::InvalidName
+                             : NotAddedReason::Missing);
+        } else if (!IsAcceptedSourceFile(path)) {
+            refuse(path, NotAddedReason::UnknownType);
+        } else {
+            files << path;
+        }
+    }
+    return files;
+}
+
+QString NotAddedMessage(const QList<NotAdded> &notAdded)
+{
+    if (notAdded.isEmpty())
+        return QString();
+    // A long list is cut, so that the box fits on the screen.
+    constexpr qsizetype kShown = 15;
+    QStringList lines;
+    for (qsizetype i = 0; i < notAdded.size() && i < kShown; ++i)
+        lines << QStringLiteral("%1 (%2)").arg(notAdded[i].path, reasonText(notAdded[i].reason));
+    if (notAdded.size() > kShown)
+        lines << QStringLiteral("... and %1 more.").arg(notAdded.size() - kShown);
+    return QStringLiteral("These could not be added:\n\n") + lines.join(QLatin1Char('\n'));
 }
 
 int ProbeDuration(const QString &path, IMediaProbe &probe)

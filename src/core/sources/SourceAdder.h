@@ -2,6 +2,7 @@
 
 #include <functional>
 
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -13,12 +14,31 @@ class SourceListModel;
 // and the rows they become.
 namespace SourceAdding {
 
-// The 13 extensions a source may have, in small letters with the dot.
+// The extensions a source may have, in small letters with the dot: the 13 of the open
+// dialog's first filters, then the common kinds of today (mkv, webm, ts, ..., mp3, wma).
 const QStringList &AcceptedExtensions();
 
 // Whether path's extension, from the last "." of its file name on and lowered to small
 // letters, is one of AcceptedExtensions().
 bool IsAcceptedSourceFile(const QString &path);
+
+// Why a path given for adding was not added.
+enum class NotAddedReason { UnknownType, NothingInFolder, Missing, InvalidName };
+struct NotAdded
+{
+    QString path;
+    NotAddedReason reason;
+};
+
+// The files that adding paths means, in the order given: a file stands for itself, a
+// folder for the accepted files inside it and its sub-folders (each folder's files in name
+// order, then its sub-folders). What cannot be added is appended to notAdded: a file of
+// another type, a folder with nothing to add, a path that names nothing, a name that
+// arrived with bytes that are not UTF-8.
+QStringList CollectSourceFiles(const QStringList &paths, QList<NotAdded> *notAdded);
+
+// The one message that names what could not be added and why; empty for nothing.
+QString NotAddedMessage(const QList<NotAdded> &notAdded);
 
 // The paths in the order of their first occurrence, each once (compared exactly).
 QStringList RemoveDuplicatePaths(const QStringList &paths);

@@ -65,6 +65,11 @@ void TFrmMainForm::BindSources()
     hooks.LoadInitDir = [proc] { return proc->LoadInitDir(); };
     hooks.SaveInitDir = [proc](const QString &fileName) { proc->SaveInitDir(fileName); };
     hooks.ShowError = showError;
+    hooks.ShowWarning = [](const QString &message) {
+        if (!Globals::commonLib || !Globals::commonLib->ShowMsg(message, 1))
+            QMessageBox::warning(QApplication::activeWindow(), QApplication::applicationName(),
+                                 message);
+    };
     TFrmCodeErrorForm::SetCodecDownloadHandler([this] { Label3Click(); });
 
     frmOption = new TfrmOption(proc->optionBoxes(), this);

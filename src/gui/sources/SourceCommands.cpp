@@ -65,6 +65,29 @@ void SourceCommands::call(const std::function<void()> &hook)
 
 void SourceCommands::addOrThrow(const QStringList &paths)
 {
+    QList<SourceAdding::NotAdded> notAdded;
+    const QStringList files = SourceAdding::CollectSourceFiles(paths, &notAdded);
+    // Named once the adding is over, also when it ended early.
+    const auto report = [&] {
+        const QString message = SourceAdding::NotAddedMessage(notAdded);
+        if (message.isEmpty())
+            return;
+        if (m_hooks.ShowWarning)
+            m_hooks.ShowWarning(message);
+        else
+            QMessageBox::warning(m_owner, QApplication::applicationName(), message);
+    };
+    try {
+        addFiles(files);
+    } catch (...) {
+        report();
+        throw;
+    }
+    report();
+}
+
+void SourceCommands::addFiles(const QStringList &files)
+{
     SourceAdding::Services services;
     services.probe = &m_probe;
     services.loadSelectedRow = m_hooks.LoadSelectedRow;
@@ -74,7 +97,7 @@ void SourceCommands::addOrThrow(const QStringList &paths)
         else
             ShowCodecErrorDialog(m_owner);
     };
-    SourceAdding::AddSourceFiles(m_list, paths, services);
+    SourceAdding::AddSourceFiles(m_list, files, services);
 }
 
 void SourceCommands::AddSourceFiles(const QStringList &paths)
@@ -136,7 +159,7 @@ void SourceCommands::btnOpenFileClick()
 
 void SourceCommands::WMDropFiles(const QStringList &paths)
 {
-    guarded([&] { addOrThrow(paths); });
+    AddSourceFiles(paths);
 }
 
 void SourceCommands::removeSelectedRows()

@@ -33,6 +33,8 @@ public:
         std::function<void(const QString &dialogFileName)> SaveInitDir;
         // The application's general error box; a critical message box when empty.
         std::function<void(const QString &message)> ShowError;
+        // A warning to the user (what could not be added); a warning box when empty.
+        std::function<void(const QString &message)> ShowWarning;
         // The codec error dialog for a file that cannot be read; when empty the dialog
         // is shown over the owner window.
         std::function<void(const QString &path)> ShowCodecErrorDialog;
@@ -53,7 +55,10 @@ public:
     void SetBusyWindow(TFrmInitFileForm *busy);
     TFrmInitFileForm *BusyWindow();
 
-    // Adds paths to the list with every check; failures are shown, never thrown.
+    // The way paths from outside (drops, the command line, the open dialog) enter the
+    // list: folders give the files inside them, every check of the adding applies, and
+    // what could not be added is named in one warning afterwards. Failures are shown,
+    // never thrown.
     void AddSourceFiles(const QStringList &paths);
 
 public Q_SLOTS:
@@ -69,8 +74,10 @@ public Q_SLOTS:
 private:
     // Runs a handler's body; an error it throws is shown, and false is given.
     bool guarded(const std::function<void()> &handler);
-    // Adds paths; throws SourceFileError like the adding itself.
+    // Adds paths as AddSourceFiles does; throws SourceFileError like the adding itself.
     void addOrThrow(const QStringList &paths);
+    // Adds files, without opening folders or naming what was left out.
+    void addFiles(const QStringList &files);
     void removeSelectedRows();
     void saveInitDir();
     void showError(const QString &message);

@@ -2,15 +2,22 @@
 
 #include <QDir>
 #include <QFileDialog>
+#include <QHeaderView>
+#include <QTreeView>
+
+#include "sources/SourceAdder.h"
 
 SourceOpenDialog::SourceOpenDialog(QWidget *owner) : m_owner(owner) {}
 
 QStringList SourceOpenDialog::Filters()
 {
-    // Each filter is the text shown, then the patterns the file dialog reads.
+    // Each filter is the text shown, then the patterns the file dialog reads (it compares
+    // them without regard to letter case). Supported Files holds every accepted extension.
+    QStringList supported;
+    for (const QString &extension : SourceAdding::AcceptedExtensions())
+        supported << QLatin1Char('*') + extension;
     return {
-        QStringLiteral("Supported Files (*.3gp *.mp4 *.m4v *.mpeg *.mpg *.avi *.asf *.mov "
-                       "*.wmv *.flv *.swf *.rm *.rmvb)"),
+        QStringLiteral("Supported Files (%1)").arg(supported.join(QLatin1Char(' '))),
         QStringLiteral("3GP Files (*.3gp) (*.3gp)"),
         QStringLiteral("AVI Files (*.avi) (*.avi)"),
         QStringLiteral("ASF Files (*.asf) (*.asf)"),
@@ -20,6 +27,8 @@ QStringList SourceOpenDialog::Filters()
         QStringLiteral("MP4 File (*.mp4,*.m4v) (*.mp4 *.m4v)"),
         QStringLiteral("MPEG Files (*.mpeg,*.mpg) (*.mpeg *.mpg)"),
         QStringLiteral("RM Files (*.rm,*.rmvb) (*.rm *.rmvb)"),
+        QStringLiteral("Audio Files (*.mp3 *.m4a *.aac *.amr *.wav *.ogg *.oga *.opus *.flac "
+                       "*.wma)"),
     };
 }
 
@@ -37,6 +46,15 @@ bool SourceOpenDialog::Execute(const QString &initialDir, QStringList *files)
     dialog.selectNameFilter(Filters().constFirst());
     // A stored folder that is gone starts the dialog in the home folder.
     dialog.setDirectory(QDir(initialDir).exists() ? initialDir : QDir::homePath());
+    // Room for the whole size, type and date: the name column takes what is left.
+    dialog.resize(760, 460);
+    if (auto *details = dialog.findChild<QTreeView *>(QStringLiteral("treeView"))) {
+        QHeaderView *header = details->header();
+        header->setStretchLastSection(false);
+        header->setSectionResizeMode(0, QHeaderView::Stretch);
+        for (int column = 1; column < header->count(); ++column)
+            header->setSectionResizeMode(column, QHeaderView::ResizeToContents);
+    }
     if (dialog.exec() != QDialog::Accepted)
         return false;
     const QStringList chosen = dialog.selectedFiles();

@@ -76,6 +76,8 @@ TSourceListView::TSourceListView(QWidget *parent) : QTableView(parent)
     setEditTriggers(QAbstractItemView::SelectedClicked | QAbstractItemView::EditKeyPressed);
     setWordWrap(false);
     setTextElideMode(Qt::ElideMiddle);
+    // Tab moves on to the next control; the arrow keys walk the cells.
+    setTabKeyNavigation(false);
     setDragEnabled(true);
     setAcceptDrops(true);
     viewport()->setAcceptDrops(true);
