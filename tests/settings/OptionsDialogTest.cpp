@@ -259,13 +259,37 @@ private Q_SLOTS:
         QCOMPARE(f.boxes.cbbVideoSize().selectedText(), QString("640x480"));
         QCOMPARE(f.boxes.cbbProfile().selectedText(), QString("Normal Quality"));
         QCOMPARE(f.boxes.cbbProfile().count(), 8);
+    }
 
-        // The close button hides without taking anything back.
+    // Escape and the window's close button take the changes back, as Cancel does: nothing
+    // changed in a closed dialog applies to the next conversion.
+    void escapeAndCloseButtonActAsCancel_data()
+    {
+        QTest::addColumn<bool>("escape");
+        QTest::newRow("Escape") << true;
+        QTest::newRow("close button") << false;
+    }
+    void escapeAndCloseButtonActAsCancel()
+    {
+        QFETCH(bool, escape);
+        Fixture f;
         f.dialog.Open();
-        f.choose(f.dialog.combo("cbbFramerate"), 0);
-        f.dialog.close();
+        QVERIFY(QTest::qWaitForWindowExposed(&f.dialog));
+        const QList<int> opened = f.selections();
+        f.choose(f.dialog.cbbCustomProfile(), 1); // Tablet: six lists change
+        f.choose(f.dialog.combo("cbbAudioVolumeGain"), 0);
+        QVERIFY(f.selections() != opened);
+        if (escape) {
+            f.dialog.activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(&f.dialog));
+            QWidget *focus = QApplication::focusWidget();
+            QVERIFY(focus && focus->window() == &f.dialog);
+            QTest::keyClick(focus, Qt::Key_Escape);
+        } else {
+            f.dialog.close();
+        }
         QVERIFY(!f.dialog.isVisible());
-        QCOMPARE(f.boxes.cbbFramerate().selectedText(), QString("11"));
+        QCOMPARE(f.selections(), opened);
     }
 
     void customProfileButtons()

@@ -5,11 +5,11 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QGroupBox>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
+#include <QShowEvent>
 
 #include "profiles/OptionBoxes.h"
 #include "settings/OptionComboBinding.h"
@@ -41,7 +41,10 @@ TfrmOption::TfrmOption(OptionBoxes &boxes, QWidget *parent)
     setFixedSize(468, 239);
     setModal(false);
     // The dialog's own font, also under the main window's style sheet.
-    setStyleSheet(QStringLiteral("QWidget { font-family: 'Liberation Sans'; font-size: 11px; }"));
+    // The labels of the option lists are a size smaller, so that their colons stand clear of
+    // the lists beside them.
+    setStyleSheet(QStringLiteral("QWidget { font-family: 'Liberation Sans'; font-size: 11px; }"
+                                 "#grpAdvOptions QLabel { font-size: 10px; }"));
 
     auto *lblCustomProfile = new QLabel(QStringLiteral("Custom Profile:"), this);
     lblCustomProfile->setObjectName(QStringLiteral("lblCustomProfile"));
@@ -52,6 +55,8 @@ TfrmOption::TfrmOption(OptionBoxes &boxes, QWidget *parent)
     m_cbbCustomProfile->setObjectName(QStringLiteral("cbbCustomProfile"));
     m_cbbCustomProfile->setEditable(true);
     m_cbbCustomProfile->setGeometry(112, 12, 185, 21);
+    m_cbbCustomProfile->setAccessibleName(QStringLiteral("Custom Profile"));
+    lblCustomProfile->setBuddy(m_cbbCustomProfile);
     auto *customBinding =
         new OptionComboBinding(m_cbbCustomProfile, &boxes.cbbCustomProfile(), this);
     connect(customBinding, &OptionComboBinding::changed, this, &TfrmOption::cbbCustomProfileChange);
@@ -91,6 +96,7 @@ TfrmOption::TfrmOption(OptionBoxes &boxes, QWidget *parent)
         combo->setObjectName(QLatin1String(row.name));
         combo->setGeometry(row.column == 0 ? 100 : 323, tops[row.row], 117, 21);
         label->setBuddy(combo);
+        combo->setAccessibleName(label->text().chopped(1)); // the label without its colon
         // A user's choice here is kept in the list; nothing else is run.
         new OptionComboBinding(combo, &row.model, this);
     }
@@ -278,13 +284,9 @@ void TfrmOption::btnCancelClick()
     hide();
 }
 
-void TfrmOption::keyPressEvent(QKeyEvent *event)
+void TfrmOption::reject()
 {
-    // Escape closes like the close button: hidden, nothing taken back.
-    if (event->key() == Qt::Key_Escape) {
-        hide();
-        event->accept();
-        return;
-    }
-    QDialog::keyPressEvent(event);
+    // Escape and the window's close button take the changes back, as Cancel does: a
+    // closed dialog must not leave changes behind that apply to the next conversion.
+    btnCancelClick();
 }

@@ -72,10 +72,11 @@ public Q_SLOTS:
     void btnDelClick();
     void btnApplyClick();
     void btnCancelClick();
+    // Escape and the close button: Cancel.
+    void reject() override;
 
 protected:
     void showEvent(QShowEvent *event) override;
-    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     void FormShow();
