@@ -8,7 +8,7 @@ packages=(
   libopencore-amrnb-dev libmpv-dev
   fonts-liberation
   googletest libgtest-dev
-  ffmpeg xvfb xauth x11-apps x11-utils libx11-dev imagemagick xdotool dbus time
+  ffmpeg xvfb xauth x11-apps x11-utils libx11-dev imagemagick xdotool openbox dbus time
   desktop-file-utils appstream dpkg-dev file procps passwd
 )
 missing=()

@@ -372,6 +372,8 @@ private Q_SLOTS:
         }
 
         QTest::keyClick(m_form.get(), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+        // The command runs once the key has been delivered.
+        QCoreApplication::processEvents();
 
         for (auto &[name, spy] : spies)
             QCOMPARE(spy->count(), name == clicked ? 1 : 0);
@@ -384,8 +386,17 @@ private Q_SLOTS:
         }
     }
 
+    // One key press is one command, also when the command moves the focus while the key
+    // is still on its way up through the parents (as a batch or a dialog does).
+    void shortcutStillReachesTheFocusedControl_data()
+    {
+        QTest::addColumn<bool>("commandMovesFocus");
+        QTest::newRow("focus stays") << false;
+        QTest::newRow("command moves the focus") << true;
+    }
     void shortcutStillReachesTheFocusedControl()
     {
+        QFETCH(bool, commandMovesFocus);
         QApplication::setActiveWindow(m_form.get());
         m_form->edtOutputFolder->setFocus();
         QTRY_VERIFY(m_form->edtOutputFolder->hasFocus());
@@ -404,7 +415,13 @@ private Q_SLOTS:
         } counter(&keysSeen);
         m_form->edtOutputFolder->installEventFilter(&counter);
         QSignalSpy remove(m_form->btnRemoveFile, &QAbstractButton::clicked);
+        QMetaObject::Connection moving;
+        if (commandMovesFocus)
+            moving = connect(m_form->btnRemoveFile, &QAbstractButton::clicked, m_form.get(),
+                             [this] { m_form->setFocus(); });
         QTest::keyClick(m_form->edtOutputFolder, Qt::Key_R, Qt::ControlModifier);
+        QTest::qWait(50);
+        disconnect(moving);
         m_form->edtOutputFolder->removeEventFilter(&counter);
         QCOMPARE(remove.count(), 1); // once, although the key passes up through the parents
         QCOMPARE(keysSeen, 1);

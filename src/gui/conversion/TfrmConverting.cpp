@@ -1,6 +1,7 @@
 #include "conversion/TfrmConverting.h"
 
 #include "platform/IUserDialogs.h"
+#include "platform/WindowDrag.h"
 #include "shell/Func.h"
 #include "shell/Globals.h"
 #include "shell/TCommonLib.h"
@@ -11,13 +12,12 @@
 #include <QApplication>
 #include <QBitmap>
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QLabel>
-#include <QMouseEvent>
 #include <QPixmap>
 #include <QProgressBar>
 #include <QStatusBar>
 #include <QTimer>
-#include <QWindow>
 
 namespace {
 
@@ -96,7 +96,15 @@ TfrmConverting::TfrmConverting(QWidget *parent)
     btnStop->setObjectName(QStringLiteral("btnStop"));
     btnStop->setSkin(QStringLiteral("converting/btnStop"));
     btnStop->setGeometry(294, 126, 100, btnStop->sizeHint().height());
+    btnStop->setAccessibleName(QStringLiteral("Stop"));
     connect(btnStop, &QAbstractButton::clicked, this, &TfrmConverting::btnStop1Click);
+
+    pbTotal->setAccessibleName(QStringLiteral("Total File"));
+    ProgressBar1->setAccessibleName(QStringLiteral("Current File"));
+    lblCurFileName->setAccessibleName(QStringLiteral("Current Convert File"));
+
+    // Dragging the picture moves the window; presses on the texts reach it as well.
+    (new WindowDrag(this))->AddHandle(this);
 
     statState = new QStatusBar(this);
     statState->setSizeGripEnabled(false);
@@ -289,13 +297,13 @@ void TfrmConverting::closeEvent(QCloseEvent *event)
         event->ignore();
 }
 
-void TfrmConverting::mousePressEvent(QMouseEvent *event)
+void TfrmConverting::keyPressEvent(QKeyEvent *event)
 {
-    // Dragging the picture moves the window.
-    if (event->button() == Qt::LeftButton && windowHandle()) {
-        windowHandle()->startSystemMove();
+    // Escape asks what Stop asks.
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
         event->accept();
+        btnStop1Click();
         return;
     }
-    QWidget::mousePressEvent(event);
+    QWidget::keyPressEvent(event);
 }

@@ -2,6 +2,7 @@
 
 #include "platform/IDesktopOpener.h"
 #include "platform/MallocMemoryTrimmer.h"
+#include "platform/WindowDrag.h"
 #include "profiles/OptionBoxes.h"
 #include "settings/CheckBoxModel.h"
 #include "settings/OptionComboBinding.h"
@@ -49,11 +50,12 @@ QFont arial(int pixelSize, bool bold = false)
     return font;
 }
 
-QLabel *whiteLabel(QWidget *parent, const char *name, const QString &text, int x, int y)
+QLabel *whiteLabel(QWidget *parent, const char *name, const QString &text, int x, int y,
+                   int pixelSize = 11)
 {
     auto *label = new QLabel(text, parent);
     label->setObjectName(QLatin1String(name));
-    label->setFont(arial(11));
+    label->setFont(arial(pixelSize));
     label->setStyleSheet(QStringLiteral("color: white; background: transparent;"));
     label->adjustSize();
     label->move(x, y);
@@ -73,12 +75,17 @@ TPictureButton *pictureButton(QWidget *parent, const char *name, const QRect &ge
 }
 
 // The light edit fields and lists on the dark frame.
+// The labels before the three fields end short of them, as the layout has them: their text
+// at the window's 11 px would run into the fields.
+constexpr int kFieldLabelSize = 10;
+
 const char *kFormStyle = R"(
 QComboBox, QLineEdit {
     background: #f4f7fb; color: #1a273b; border: 1px solid #6f86a8; border-radius: 3px;
     padding: 0px 4px; selection-background-color: #4a90e2; selection-color: white;
 }
 QComboBox:disabled, QLineEdit:disabled { background: #c9d2de; color: #66758a; }
+QComboBox:focus, QLineEdit:focus { border: 2px solid #4a90e2; padding: 0px 3px; }
 QComboBox::drop-down { border: none; width: 16px; }
 QComboBox::down-arrow { image: url(:/skin/main/arrow.png); width: 9px; height: 6px; }
 QComboBox QAbstractItemView {
@@ -90,6 +97,7 @@ QCheckBox::indicator { width: 13px; height: 13px; border: 1px solid #8ea3c2;
     border-radius: 2px; background: #f4f7fb; }
 QCheckBox::indicator:checked { background: #4a90e2; border-color: #4a90e2;
     image: url(:/skin/main/check.png); }
+QCheckBox::indicator:focus { border: 2px solid #7fd0ff; }
 QToolTip { background: #f4f7fb; color: #1a273b; border: 1px solid #6f86a8; }
 )";
 
@@ -139,15 +147,17 @@ void TFrmMainForm::createControls()
     rzfrmshpfrmConverter->setObjectName(QStringLiteral("rzfrmshpfrmConverter"));
     rzfrmshpfrmConverter->setGeometry(0, 0, kDesignWidth, kDesignHeight);
     rzfrmshpfrmConverter->setPixmap(SkinPixmap(QStringLiteral(":/skin/main/background.png")));
-    rzfrmshpfrmConverter->installEventFilter(this);
 
     lblTitle = new QLabel(QStringLiteral("Application name "), this);
     lblTitle->setObjectName(QStringLiteral("lblTitle"));
     lblTitle->setFont(arial(19, true));
     lblTitle->setStyleSheet(QStringLiteral("color: white; background: transparent;"));
     lblTitle->setGeometry(63, 32, 537, 27);
-    lblTitle->setMouseTracking(true);
-    lblTitle->installEventFilter(this);
+    // Pressing the background where no control covers it, or the title, and dragging moves
+    // the window until the button is released.
+    auto *drag = new WindowDrag(this);
+    drag->AddHandle(rzfrmshpfrmConverter);
+    drag->AddHandle(lblTitle);
 
     btnWindowMinimize = pictureButton(this, "btnWindowMinimize", {606, 28, 25, 25});
     connect(btnWindowMinimize, &QAbstractButton::clicked, this, &TFrmMainForm::actMinimizeExecute);
@@ -176,13 +186,13 @@ void TFrmMainForm::createControls()
     Image1->setGeometry(290, 125, 379, 5);
 
     lblOutputFileTypeName =
-        whiteLabel(this, "lblOutputFileTypeName", QStringLiteral("Output FileType:"), 288, 136);
+        whiteLabel(this, "lblOutputFileTypeName", QStringLiteral("Output FileType:"), 288, 136, kFieldLabelSize);
     cbbOutputFiletype = new QComboBox(this);
     cbbOutputFiletype->setObjectName(QStringLiteral("cbbOutputFiletype"));
     cbbOutputFiletype->setGeometry(368, 133, 297, 21);
 
     lblProfileSettings =
-        whiteLabel(this, "lblProfileSettings", QStringLiteral("Profile Settings:"), 291, 164);
+        whiteLabel(this, "lblProfileSettings", QStringLiteral("Profile Settings:"), 291, 164, kFieldLabelSize);
     cbbProfile = new QComboBox(this);
     cbbProfile->setObjectName(QStringLiteral("cbbProfile"));
     cbbProfile->setGeometry(368, 160, 217, 21);
@@ -190,7 +200,7 @@ void TFrmMainForm::createControls()
     connect(btnOptions, &QAbstractButton::clicked, this, &TFrmMainForm::btnOptionsClick);
 
     lblOutputFolderInfo =
-        whiteLabel(this, "lblOutputFolderInfo", QStringLiteral("Output Folder:"), 298, 191);
+        whiteLabel(this, "lblOutputFolderInfo", QStringLiteral("Output Folder:"), 298, 191, kFieldLabelSize);
     edtOutputFolder = new QLineEdit(QDir::homePath() + QStringLiteral("/Clipwright"), this);
     edtOutputFolder->setObjectName(QStringLiteral("edtOutputFolder"));
     edtOutputFolder->setReadOnly(true);
@@ -269,8 +279,56 @@ void TFrmMainForm::createControls()
     btnConvert = pictureButton(this, "btnConvert", {555, 391, 110, 40}, QStringLiteral("Ctrl + S"));
     connect(btnConvert, &QAbstractButton::clicked, this, &TFrmMainForm::btnConvertClick);
 
-    // The title stays above the background so its mouse moves reach it.
+    // The title stays above the background so its mouse presses reach it.
     lblTitle->raise();
+    nameControls();
+}
+
+void TFrmMainForm::nameControls()
+{
+    // What a screen reader says for each control: the caption drawn on a picture button
+    // (its shortcut as the description), or the label that stands beside a field.
+    struct Name
+    {
+        QWidget *control;
+        const char *name;
+    };
+    const Name names[] = {
+        {btnWindowMinimize, "Minimize"},
+        {btnWindowClose, "Close"},
+        {btnHomePage, "Home Page"},
+        {btnEMail, "E-mail Support"},
+        {btnHelp, "Help"},
+        {btnAbout, "About"},
+        {DSVideoWindowEx1, "Preview"},
+        {cbbOutputFiletype, "Output FileType"},
+        {cbbProfile, "Profile Settings"},
+        {btnOptions, "Options"},
+        {edtOutputFolder, "Output Folder"},
+        {RzBmpButton1, "Browse for the output folder"},
+        {btnSelectOutputFolder, "Choose the output folder"},
+        {chkShutdown, "Shutdown computer when job is finished."},
+        {chkShowOutputDirectory, "Show output directory when done"},
+        {Panel1, "Trim range"},
+        {btnPlay, "Play"},
+        {btnPause, "Pause"},
+        {btnStop, "Stop"},
+        {pnlCurTime, "Preview position"},
+        {dxTreeSourceFileInfo, "Source files"},
+        {btnOpenFile, "Add Files"},
+        {btnRemoveFile, "Remove"},
+        {btnClearFile, "Clear"},
+        {btnConvert, "Convert"},
+    };
+    for (const Name &n : names)
+        n.control->setAccessibleName(QString::fromUtf8(n.name));
+    for (auto *button : findChildren<TPictureButton *>(QString(), Qt::FindDirectChildrenOnly)) {
+        if (!button->hint().isEmpty())
+            button->setAccessibleDescription(button->hint());
+    }
+    lblOutputFileTypeName->setBuddy(cbbOutputFiletype);
+    lblProfileSettings->setBuddy(cbbProfile);
+    lblOutputFolderInfo->setBuddy(edtOutputFolder);
 }
 
 // ---- start-up -------------------------------------------------------------------------------
@@ -391,12 +449,6 @@ void TFrmMainForm::applyWindowOutline()
     m_outlineApplied = true;
 }
 
-void TFrmMainForm::startWindowMove()
-{
-    if (QWindow *window = windowHandle())
-        window->startSystemMove();
-}
-
 void TFrmMainForm::actMinimizeExecute()
 {
     showNormal();
@@ -427,32 +479,25 @@ bool TFrmMainForm::eventFilter(QObject *watched, QEvent *event)
 {
     const QEvent::Type type = event->type();
     if (type == QEvent::KeyPress && watched->isWidgetType()) {
-        // A key reaches the focused control first; act on that first delivery only, not on
-        // its copies passed up to the parents.
+        // A key reaches the focused control first, then its parents while they pass it on:
+        // the shortcut belongs to that first delivery only. Its command runs once the key
+        // has been delivered, so that a command which moves the focus (a batch, a dialog)
+        // cannot make a later copy of the same key look like a first delivery.
         auto *widget = static_cast<QWidget *>(watched);
         QWidget *focus = QApplication::focusWidget();
         const bool firstDelivery =
             (focus != nullptr && focus->window() == this) ? widget == focus : widget == this;
-        if (firstDelivery && widget->window() == this) {
-            auto *key = static_cast<QKeyEvent *>(event);
-            FormKeyDown(key->key(), key->modifiers());
+        auto *key = static_cast<QKeyEvent *>(event);
+        if (firstDelivery && widget->window() == this && !key->isAutoRepeat()) {
+            const int code = key->key();
+            const Qt::KeyboardModifiers modifiers = key->modifiers();
+            QMetaObject::invokeMethod(
+                this, [this, code, modifiers] { FormKeyDown(code, modifiers); },
+                Qt::QueuedConnection);
         }
         return false;
     }
-    if (watched == rzfrmshpfrmConverter && type == QEvent::MouseButtonPress) {
-        if (static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
-            startWindowMove();
-            return true;
-        }
-    } else if (watched == lblTitle &&
-               (type == QEvent::MouseButtonPress || type == QEvent::MouseMove)) {
-        // Dragging the title moves the window. A move starts only with the left button held:
-        // a window move grabbed without it would follow the mouse until the next click.
-        if (static_cast<QMouseEvent *>(event)->buttons() & Qt::LeftButton) {
-            startWindowMove();
-            return true;
-        }
-    } else if (watched == Label3 && type == QEvent::MouseButtonRelease) {
+    if (watched == Label3 && type == QEvent::MouseButtonRelease) {
         if (static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
             Label3Click();
             return true;

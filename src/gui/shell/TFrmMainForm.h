@@ -89,7 +89,8 @@ public:
 
     // The keyboard shortcuts: clicks the button that key with modifiers stands for, or
     // opens the help for F1. Returns the button clicked (nullptr for F1 or no shortcut).
-    // The key is not consumed: it still reaches the focused control.
+    // A key press of the window runs it once, after the key has reached the focused
+    // control: the key is not consumed.
     TPictureButton *FormKeyDown(int key, Qt::KeyboardModifiers modifiers);
 
     // Disables or enables the window for a batch: its own controls only, not the windows it
@@ -164,6 +165,8 @@ private:
     void StopPreview();
 
     void createControls();
+    // Accessible names and descriptions of the controls.
+    void nameControls();
     // The output type and profile lists, the output folder field and the two check boxes
     // follow the controllers' models from start-up on.
     void bindOutputSettings();
@@ -178,7 +181,6 @@ private:
     void FormClose();
     void FormResize();
     void applyWindowOutline();
-    void startWindowMove();
 
     std::function<void()> m_endProgram;
     QImage *m_skin = nullptr;

@@ -4,10 +4,13 @@
 
 #include <QImage>
 #include <QPainter>
+#include <QPen>
 
 TPictureButton::TPictureButton(QWidget *parent) : QAbstractButton(parent)
 {
-    setFocusPolicy(Qt::NoFocus);
+    // Reached with Tab (Space presses it); a click does not move the focus, as the
+    // pictures have no room for a focus mark that the mouse user would not want.
+    setFocusPolicy(Qt::TabFocus);
     setAttribute(Qt::WA_Hover);
 }
 
@@ -67,6 +70,17 @@ void TPictureButton::paintEvent(QPaintEvent *)
     }
     if (!face.isNull())
         p.drawPixmap(rect(), face);
+    if (hasFocus()) {
+        // The focus mark: a light dotted frame inside the picture's edge, seen on the dark
+        // skin and on the light buttons alike.
+        p.setOpacity(1.0);
+        p.setRenderHint(QPainter::Antialiasing, false);
+        const QRect frame = rect().adjusted(1, 1, -2, -2);
+        p.setPen(QPen(QColor(0x1a, 0x27, 0x3b), 1));
+        p.drawRect(frame);
+        p.setPen(QPen(Qt::white, 1, Qt::DotLine));
+        p.drawRect(frame);
+    }
 }
 
 void TPictureButton::enterEvent(QEnterEvent *event)

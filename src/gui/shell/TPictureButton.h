@@ -5,7 +5,8 @@
 
 // A button drawn from three pictures: up, hot (mouse over) and down. Olive pixels of a
 // picture without its own transparency are transparent. Its hint is shown as a tool tip
-// unless the window keeps the hint to itself.
+// unless the window keeps the hint to itself. Tab reaches it, and a dotted frame marks it
+// while it has the focus.
 class TPictureButton : public QAbstractButton
 {
     Q_OBJECT
