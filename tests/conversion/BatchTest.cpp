@@ -1,8 +1,10 @@
 // Batches end to end: the real encoder on short generated clips, the real progress dialog,
 // its buttons and message boxes driven as a user would, fakes for the completion actions.
 #include "conversion/TfrmConverting.h"
+#include "platform/IDesktopNotifier.h"
 #include "platform/IDesktopOpener.h"
 #include "platform/IPowerOff.h"
+#include "platform/ISleepInhibitor.h"
 #include "platform/IUserDialogs.h"
 #include "shell/Globals.h"
 #include "shell/TCommonLib.h"
@@ -102,6 +104,32 @@ private:
     QTimer m_timer;
 };
 
+// The session's sleep hold and the desktop notification, recorded in order.
+class FakeSleepInhibitor : public ISleepInhibitor
+{
+public:
+    bool held = false;
+    void Inhibit(const QString &why) override
+    {
+        held = true;
+        g_events << "inhibit " + why;
+    }
+    void Release() override
+    {
+        held = false;
+        g_events << QStringLiteral("release");
+    }
+};
+
+class FakeNotifier : public IDesktopNotifier
+{
+public:
+    void Notify(const QString &summary, const QString &body) override
+    {
+        g_events << "notify " + summary + ": " + body;
+    }
+};
+
 bool processAlive(pid_t pid)
 {
     QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
@@ -136,6 +164,9 @@ private Q_SLOTS:
     void aBlankInTheProgramFolderRunsOnlyTheEncoder();
     void failuresBeforeAStopAreStillReported();
     void aKilledEncoderLeavesNoPartialFile();
+    void sleepIsHeldDuringTheJobsAndTheEndNotified();
+    void noNotificationWhileActiveStoppedOrPoweringOff_data();
+    void noNotificationWhileActiveStoppedOrPoweringOff();
 
 private:
     void addRow(const QString &path, bool checked = true, const QString &end = "00:00:01");
@@ -627,6 +658,70 @@ void BatchTest::aKilledEncoderLeavesNoPartialFile()
     QCOMPARE(failed.size(), 1);
     QVERIFY2(failed[0].contains("exit code 137"), qPrintable(failed[0]));
     QVERIFY(g_events.last().contains(m_fifo));
+}
+
+// The sleep hold covers the jobs only: taken before the first, given back before the
+// completion actions; the end is notified while the program is not the active one.
+void BatchTest::sleepIsHeldDuringTheJobsAndTheEndNotified()
+{
+    FakeSleepInhibitor inhibitor;
+    FakeNotifier notifier;
+    TBatchEnvironment &env = m_proc->BatchEnvironment;
+    env.SleepInhibitor = &inhibitor;
+    env.Notifier = &notifier;
+    env.IsProgramActive = [] { return false; };
+    const QString broken = m_fixtures.path() + "/broken.avi";
+    QFile file(broken);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("not a video");
+    file.close();
+    addRow(broken);
+    addRow(m_clips[0]);
+    addRow(m_clips[1], false);
+    bool heldWhileEncoding = false;
+    whenEncoderRuns([&] { heldWhileEncoding = inhibitor.held; });
+    m_proc->btnConvertClick();
+
+    QVERIFY(heldWhileEncoding);
+    QCOMPARE(g_events.size(), 5);
+    QCOMPARE(g_events.mid(0, 4),
+             QStringList({"inhibit Converting 2 files", "release",
+                          "notify Conversion finished: 1 file converted, 1 failed.",
+                          "open " + m_outDir + "/"}));
+    QVERIFY(g_events[4].startsWith("box These files could not be converted:"));
+}
+
+void BatchTest::noNotificationWhileActiveStoppedOrPoweringOff_data()
+{
+    QTest::addColumn<QString>("ending");
+    QTest::newRow("program active") << "active";
+    QTest::newRow("stopped") << "stop";
+    QTest::newRow("powering off") << "power off";
+}
+
+void BatchTest::noNotificationWhileActiveStoppedOrPoweringOff()
+{
+    QFETCH(QString, ending);
+    FakeSleepInhibitor inhibitor;
+    FakeNotifier notifier;
+    TBatchEnvironment &env = m_proc->BatchEnvironment;
+    env.SleepInhibitor = &inhibitor;
+    env.Notifier = &notifier;
+    env.IsProgramActive = [ending] { return ending == "active"; };
+    if (ending == "stop") {
+        addRow(m_fifo, true, "00:00:05");
+        whenEncoderRuns([this] { QTest::mouseClick(m_dialog->btnStop, Qt::LeftButton); });
+    } else {
+        addRow(m_clips[0]);
+    }
+    m_proc->chkShutdown().setChecked(ending == "power off");
+    m_proc->btnConvertClick();
+
+    QCOMPARE(g_events.first(), QString("inhibit Converting 1 file"));
+    QCOMPARE(g_events.count("release"), 1);
+    QVERIFY(!inhibitor.held);
+    for (const QString &event : g_events)
+        QVERIFY2(!event.startsWith("notify"), qPrintable(event));
 }
 
 QTEST_MAIN(BatchTest)

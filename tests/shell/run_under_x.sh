@@ -17,11 +17,13 @@ wm_pid=
 if [ "$wm" = openbox ]; then
   openbox --sm-disable >/dev/null 2>&1 &
   wm_pid=$!
-  # Openbox is ready once it names itself on the root window.
+  # Openbox names itself on the root window when it starts; a window mapped while it is
+  # still settling in can be adopted with a wrong position, which no user meets.
   for _ in $(seq 100); do
     xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
     sleep 0.1
   done
+  sleep 1
 fi
 status=0
 QT_QPA_PLATFORM=xcb CLIPWRIGHT_WINDOW_MANAGER=$wm "$@" || status=$?

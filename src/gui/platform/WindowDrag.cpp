@@ -22,15 +22,20 @@ bool WindowDrag::eventFilter(QObject *watched, QEvent *event)
         if (mouse->button() != Qt::LeftButton)
             break;
         // The window manager moves the window until the release, and only once per press:
-        // a second request after the release would leave the window on the pointer.
+        // a second request after the release would leave the window on the pointer. The
+        // request carries the pointer's place as Qt maps it; while that disagrees with the
+        // place the display reported (a window manager still adopting the window), the
+        // window would jump by the difference, so it follows the pointer itself instead.
         QWindow *handle = m_window->windowHandle();
-        if (handle && handle->startSystemMove()) {
+        const QPoint reported = mouse->globalPosition().toPoint();
+        if (handle && handle->mapToGlobal(mouse->scenePosition().toPoint()) == reported &&
+            handle->startSystemMove()) {
             m_following = false;
             return true;
         }
-        // Without a window manager the window follows the pointer itself.
+        // Otherwise (no window manager, or the mismatch) it follows the pointer itself.
         m_following = true;
-        m_grabOffset = mouse->globalPosition().toPoint() - m_window->pos();
+        m_grabOffset = reported - m_window->pos();
         return true;
     }
     case QEvent::MouseMove:
