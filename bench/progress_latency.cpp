@@ -11,6 +11,7 @@
 // from "-t", writes one report per period given in CLIPWRIGHT_BENCH_PERIOD_MS for that many
 // periods and appends "<seconds> <monotonic ns>" to the file in CLIPWRIGHT_BENCH_STAMPS.
 #include "conversion/TfrmConverting.h"
+#include "shell/AppPaths.h"
 #include "shell/TCommonLib.h"
 #include "shell/TCustomProc.h"
 
@@ -82,6 +83,7 @@ struct Batch
     explicit Batch(const QString &workDir) : work(workDir)
     {
         lib.AppDir = work + "/app/";
+        AppPaths::SetCurrent(AppPaths::Portable(lib.AppDir));
         proc.SetCommonLib(&lib);
         proc.edtOutputFolder().setText(work + "/out");
         proc.FillOptionBoxes();

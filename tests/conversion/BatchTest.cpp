@@ -7,6 +7,7 @@
 #include "platform/ISleepInhibitor.h"
 #include "platform/IUserDialogs.h"
 #include "shell/Globals.h"
+#include "shell/AppPaths.h"
 #include "shell/TCommonLib.h"
 #include "shell/TCustomProc.h"
 #include "shell/TPictureButton.h"
@@ -233,6 +234,7 @@ void BatchTest::init()
     m_lib = std::make_unique<TCommonLib>();
     m_proc = std::make_unique<TCustomProc>();
     m_lib->AppDir = m_appDir;
+    AppPaths::SetCurrent(AppPaths::Portable(m_appDir));
     m_lib->StopRetryMs = 100;
     m_lib->SetPowerOff(&m_power);
     m_power.settingsFile = m_appDir + "Config/UserSettings.ini";
@@ -566,6 +568,7 @@ void BatchTest::aBlankInTheProgramFolderRunsOnlyTheEncoder()
     QVERIFY(QDir().rename(m_appDir, appDir));
     m_appDir = appDir;
     m_lib->AppDir = appDir;
+    AppPaths::SetCurrent(AppPaths::Portable(appDir));
     const QString marker = m_dir->path() + "/my was run";
     const QString intruder = m_dir->path() + "/my";
     QFile script(intruder);

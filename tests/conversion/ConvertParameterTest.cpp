@@ -1,6 +1,7 @@
 #include "conversion/CommandLineSplitter.h"
 #include "conversion/ProgramRunFolder.h"
 #include "shell/AppErrors.h"
+#include "shell/AppPaths.h"
 #include "shell/TCommonLib.h"
 #include "shell/TCustomProc.h"
 
@@ -26,6 +27,7 @@ protected:
         ASSERT_TRUE(QDir().mkpath(m_appDir + "Config"));
         m_outDir = m_dir.path() + "/Out Folder";
         m_lib.AppDir = m_appDir;
+        AppPaths::SetCurrent(AppPaths::Portable(m_appDir));
         m_proc.SetCommonLib(&m_lib);
         m_proc.edtOutputFolder().setText(m_outDir);
         m_proc.FillOptionBoxes();

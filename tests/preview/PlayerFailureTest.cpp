@@ -3,6 +3,7 @@
 
 #include "preview/PreviewPlayer.h"
 #include "shell/Globals.h"
+#include "shell/AppPaths.h"
 #include "shell/TCommonLib.h"
 
 #include "FakePreviewGraph.h"
@@ -90,6 +91,7 @@ TEST(PlayerFailures, PlayingVideoErrorGoesToTheProgramLog)
     QTemporaryDir dir;
     TCommonLib lib;
     lib.AppDir = dir.path() + "/";
+    AppPaths::SetCurrent(AppPaths::Portable(lib.AppDir));
     TCommonLib *previous = Globals::commonLib;
     Globals::commonLib = &lib;
     FakePreviewGraph graph;

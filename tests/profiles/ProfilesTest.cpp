@@ -1,4 +1,5 @@
 #include "profiles/ConfigInfo.h"
+#include "shell/AppPaths.h"
 #include "shell/TCommonLib.h"
 #include "shell/TCustomProc.h"
 
@@ -19,6 +20,7 @@ protected:
         ASSERT_TRUE(m_dir.isValid());
         QDir(m_dir.path()).mkdir("Config");
         m_lib.AppDir = m_dir.path() + '/';
+        AppPaths::SetCurrent(AppPaths::Portable(m_lib.AppDir));
         m_proc.SetCommonLib(&m_lib);
     }
 

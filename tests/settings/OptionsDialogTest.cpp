@@ -15,6 +15,7 @@
 #include "profiles/OptionBoxes.h"
 #include "settings/TfrmOption.h"
 #include "shell/Globals.h"
+#include "shell/AppPaths.h"
 #include "shell/TCommonLib.h"
 #include "shell/TCustomProc.h"
 
@@ -169,6 +170,7 @@ private:
         {
             QDir(dir.path()).mkdir("Config");
             lib.AppDir = dir.path() + '/';
+            AppPaths::SetCurrent(AppPaths::Portable(lib.AppDir));
             proc.SetCommonLib(&lib);
             Globals::userDialogs = &dialogs;
             proc.FillOptionBoxes();

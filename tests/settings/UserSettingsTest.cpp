@@ -12,6 +12,7 @@
 #include "settings/TIniFile32.h"
 #include "shell/AppErrors.h"
 #include "shell/Globals.h"
+#include "shell/AppPaths.h"
 #include "shell/TCommonLib.h"
 #include "shell/TCustomProc.h"
 
@@ -27,6 +28,7 @@ protected:
         ASSERT_TRUE(m_dir.isValid());
         ASSERT_TRUE(QDir(m_dir.path()).mkdir("Config"));
         m_lib.AppDir = m_dir.path() + '/';
+        AppPaths::SetCurrent(AppPaths::Portable(m_lib.AppDir));
         m_proc.SetCommonLib(&m_lib);
         Globals::userDialogs = &m_dialogs;
     }

@@ -3,6 +3,7 @@
 // codec download commands through a fake desktop opener, and closing.
 #include "platform/IDesktopOpener.h"
 #include "platform/IUserDialogs.h"
+#include "shell/AppPaths.h"
 #include "shell/Globals.h"
 #include "platform/ResourceModule.h"
 #include "shell/StartUp.h"
@@ -146,7 +147,7 @@ private Q_SLOTS:
         settings.write("[USRInfo]\nSHWDDir=0\nSHUTDOWN=1\nOutDir=/srv/clips out\n");
         settings.close();
 
-        SetProgramDir(appDir());
+        AppPaths::SetCurrent(AppPaths::Portable(appDir()));
         platform::setDesktopOpener(&m_opener);
         Globals::userDialogs = &m_dialogs;
         TFrmFlashForm::SetTimerIntervals(10, 30);

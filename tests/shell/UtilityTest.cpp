@@ -8,6 +8,7 @@
 #include "ChildRun.h"
 #include "FakeUserDialogs.h"
 #include "shell/AppErrors.h"
+#include "shell/AppPaths.h"
 #include "shell/Func.h"
 #include "shell/Globals.h"
 #include "shell/TAppFunc.h"
@@ -243,8 +244,9 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(m_dir.isValid());
-        m_app.SetAppFolder(m_dir.path());
+        AppPaths::SetCurrent(AppPaths::Portable(m_dir.path()));
     }
+    void TearDown() override { AppPaths::SetCurrent(AppPaths::Portable(AppPaths::ExecutableDir())); }
 
     QStringList logLines() const
     {
@@ -288,7 +290,7 @@ TEST_F(LogTest, TheControllerLogsIntoItsProgramFolder)
 TEST_F(LogTest, ALogThatCannotBeWrittenRaisesAnInputOutputError)
 {
     // A folder that does not exist, and a log.txt that is a folder: both fail for root too.
-    m_app.SetAppFolder(m_dir.path() + "/missing");
+    AppPaths::SetCurrent(AppPaths::Portable(m_dir.path() + "/missing"));
     try {
         m_app.WriteLog("x");
         FAIL() << "no error";
@@ -297,7 +299,7 @@ TEST_F(LogTest, ALogThatCannotBeWrittenRaisesAnInputOutputError)
         EXPECT_TRUE(QString::fromUtf8(error.what()).startsWith("I/O error 2."));
     }
     ASSERT_TRUE(QDir(m_dir.path()).mkdir("log.txt"));
-    m_app.SetAppFolder(m_dir.path());
+    AppPaths::SetCurrent(AppPaths::Portable(m_dir.path()));
     EXPECT_THROW(m_app.WriteLog("x"), EInOutError);
 }
 
@@ -329,6 +331,36 @@ TEST_F(LogTest, ALineThatDoesNotFitLeavesNoPieceBehind)
     const QStringList lines = logLines();
     ASSERT_EQ(lines.size(), 3);
     EXPECT_TRUE(lines.at(1).endsWith("|parameter: next"));
+}
+
+TEST_F(LogTest, AnInstalledProgramShowsAnUnwritableLogOnceAndGoesOn)
+{
+    // The state folder would be below a file: it cannot be made, for root too.
+    QFile blocker(m_dir.path() + "/state");
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    QProcessEnvironment env;
+    env.insert("HOME", m_dir.path());
+    env.insert("XDG_STATE_HOME", blocker.fileName());
+    AppPaths::SetCurrent(AppPaths::Decide(m_dir.path() + "/lib/clipwright", env));
+    FakeUserDialogs dialogs;
+    Globals::userDialogs = &dialogs;
+    TCommonLib lib;
+    EXPECT_NO_THROW(lib.WriteLog("parameter: one"));
+    EXPECT_NO_THROW(lib.WriteLog("parameter: two"));
+    Globals::userDialogs = nullptr;
+    ASSERT_EQ(dialogs.shown.size(), 1);
+    EXPECT_EQ(dialogs.shown.first().icon, IUserDialogs::Icon::Error);
+    EXPECT_TRUE(dialogs.shown.first().text.startsWith("I/O error 20. Cannot write the log \"" +
+                                                       blocker.fileName() + "/Clipwright/log.txt\""))
+        << dialogs.shown.first().text.toStdString();
+
+    // Once the folder can be made, the log is written there.
+    ASSERT_TRUE(blocker.remove());
+    lib.WriteLog("parameter: three");
+    QFile log(blocker.fileName() + "/Clipwright/log.txt");
+    ASSERT_TRUE(log.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(log.readAll().contains("|parameter: three\r\n"));
 }
 
 TEST(AppFolder, IsTheFolderOfTheRunningExecutable)

@@ -1,9 +1,9 @@
 // Conversion job and command-line fragments of TCommonLib.
 #include "profiles/ConfigInfo.h"
 #include "profiles/OptionListModel.h"
+#include "shell/AppPaths.h"
 #include "shell/TCommonLib.h"
 
-#include <QFileInfo>
 
 namespace {
 
@@ -17,9 +17,7 @@ QString fragment(const QString &prefix, const QString &text, const QString &fall
 
 QString TCommonLib::DefaultAppDir()
 {
-    const QString exe = QFileInfo(QStringLiteral("/proc/self/exe")).canonicalFilePath();
-    const QString folder = QFileInfo(exe).absolutePath();
-    return folder.endsWith('/') ? folder : folder + '/';
+    return AppPaths::Current().ProgramDir();
 }
 
 QString TCommonLib::GetCodecArg(const OptionListModel &, int index)

@@ -1,10 +1,11 @@
 // The readers of TCommonLib for any INI file of the Config folder.
 #include "settings/TIniFile32.h"
+#include "shell/AppPaths.h"
 #include "shell/TCommonLib.h"
 
 QString TCommonLib::ConfigDir() const
 {
-    return AppDir + QStringLiteral("Config/");
+    return AppPaths::Current().ConfigDir();
 }
 
 QStringList TCommonLib::ReadConfigSections(const QString &fileName)

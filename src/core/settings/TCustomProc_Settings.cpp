@@ -1,8 +1,10 @@
 // The user settings of TCustomProc: the open dialog's folder, the two check boxes and the
-// output folder of the main window, kept in Config/UserSettings.ini.
+// output folder of the main window, kept in UserSettings.ini of the settings folder
+// (AppPaths: Config/ in the program's folder when portable).
 #include <QDir>
 
 #include "settings/TIniFile32.h"
+#include "shell/AppPaths.h"
 #include "shell/TCommonLib.h"
 #include "shell/TCustomProc.h"
 
@@ -24,8 +26,7 @@ QString yesNo(bool yes)
 
 QString TCustomProc::configFile(const QString &fileName) const
 {
-    const QString appDir = m_commonLib ? m_commonLib->AppDir : TCommonLib::DefaultAppDir();
-    return appDir + QStringLiteral("Config/") + fileName;
+    return AppPaths::Current().ConfigFile(fileName);
 }
 
 QString TCustomProc::LoadInitDir()

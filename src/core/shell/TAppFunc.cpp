@@ -12,6 +12,7 @@
 #include <QFileInfo>
 
 #include "shell/AppErrors.h"
+#include "shell/AppPaths.h"
 
 namespace {
 
@@ -28,27 +29,12 @@ namespace {
 
 void TAppFunc::WriteLog(const QString &message)
 {
-    WriteLogIn(GetAppFolder(), message);
+    WriteLogIn(AppPaths::Current().PreparedLogDir(), message);
 }
 
 QString TAppFunc::GetAppFolder() const
 {
-    return m_appFolder.isEmpty() ? ExecutableFolder() : m_appFolder;
-}
-
-void TAppFunc::SetAppFolder(const QString &folder)
-{
-    m_appFolder = folder;
-    if (!m_appFolder.isEmpty() && !m_appFolder.endsWith(QLatin1Char('/')))
-        m_appFolder += QLatin1Char('/');
-}
-
-QString TAppFunc::ExecutableFolder()
-{
-    const QString exe = QFile::symLinkTarget(QStringLiteral("/proc/self/exe"));
-    if (exe.isEmpty())
-        return QDir::currentPath() + QLatin1Char('/');
-    return QFileInfo(exe).absolutePath() + QLatin1Char('/');
+    return AppPaths::Current().ProgramDir();
 }
 
 QString TAppFunc::LogLine(const QString &message)

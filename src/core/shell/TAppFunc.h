@@ -6,25 +6,16 @@
 class TAppFunc
 {
 public:
-    // Appends one line "Quillon <date> <time>|<message>" to log.txt in the program's folder,
-    // creating the file when it is missing. Throws EInOutError when the log cannot be
-    // opened, written or closed.
+    // Appends one line "Quillon <date> <time>|<message>" to log.txt in the log's folder
+    // (AppPaths: the program's folder when portable), creating the file when it is missing.
+    // Throws EInOutError when the log cannot be opened, written or closed.
     void WriteLog(const QString &message);
 
-    // The program's folder with trailing "/": the folder of the running executable, or the
-    // one set with SetAppFolder.
+    // The program's folder with trailing "/" (AppPaths).
     QString GetAppFolder() const;
-    // Points GetAppFolder (and so the log) at another folder; empty text restores the
-    // executable's folder. For tests.
-    void SetAppFolder(const QString &folder);
 
-    // The folder of the running executable with trailing "/".
-    static QString ExecutableFolder();
     // WriteLog into the log.txt of folder (given with trailing "/").
     static void WriteLogIn(const QString &folder, const QString &message);
     // The line WriteLog writes for message at this moment, without line end.
     static QString LogLine(const QString &message);
-
-private:
-    QString m_appFolder;
 };

@@ -32,8 +32,8 @@ public:
 
     // ---- Conversion job and command-line fragments (group: profiles and conversion) ----
 
-    // The program's folder with trailing "/": the encoders, VideoFile.avs and Config/ are
-    // found through it. Defaults to the folder of the running executable.
+    // The program's folder with trailing "/": the encoders and VideoFile.avs are found
+    // through it. Defaults to AppPaths' program folder (the running executable's).
     QString AppDir = DefaultAppDir();
     // The record of the last job built.
     TConvertParameterStruct ConvertParameter;
@@ -53,7 +53,7 @@ public:
     QString GetFormatArg(const OptionListModel &list, int index);
     QString GetOutputExt(const OptionListModel &list, int index);
 
-    // The folder of the running executable with trailing "/".
+    // AppPaths' program folder with trailing "/".
     static QString DefaultAppDir();
 
     // ---- Output folder, process control and completion actions (group: conversion engine) ----
@@ -113,8 +113,10 @@ public:
     // std::invalid_argument for a zero divisor.
     static QString PadQuotient(qint64 width, qint64 divisor, qint64 value);
 
-    // Appends the line to log.txt in AppDir (TAppFunc's format); throws EInOutError when the
-    // log cannot be written.
+    // Appends the line to log.txt in the log's folder (AppPaths; TAppFunc's format). When
+    // the log cannot be written: a portable program throws EInOutError; an installed one
+    // shows that error once with the error icon and goes on, as the log of a per-user
+    // folder must not stop the conversions.
     void WriteLog(const QString &message);
     // The file name helpers of TFileFunc (see TFileFunc.h), through the program's one
     // TFileFunc when it exists.
@@ -122,7 +124,7 @@ public:
     QString FolderOf(const QString &path);
     QString MakeUniqueFileName(const QString &path);
 
-    // The Config folder: AppDir + "Config/".
+    // The folder of the INI files (AppPaths: AppDir + "Config/" when portable).
     QString ConfigDir() const;
     // The section names of a file of the Config folder (name without folder), in file
     // order; empty when the file does not exist. The list is the caller's.
@@ -163,4 +165,8 @@ public:
 private:
     // ---- Output folder, process control and completion actions (group: conversion engine) ----
     IPowerOff *m_powerOff = nullptr;
+
+    // ---- Utility operations (group: shell) ----
+    // An installed program's log failure has been shown (once per run).
+    bool m_logFailureShown = false;
 };

@@ -7,6 +7,7 @@
 
 #include "platform/IUserDialogs.h"
 #include "shell/AppErrors.h"
+#include "shell/AppPaths.h"
 #include "shell/Func.h"
 #include "shell/Globals.h"
 #include "shell/TAppFunc.h"
@@ -149,7 +150,17 @@ QString TCommonLib::PadQuotient(qint64 width, qint64 divisor, qint64 value)
 
 void TCommonLib::WriteLog(const QString &message)
 {
-    TAppFunc::WriteLogIn(AppDir, message);
+    const AppPaths &paths = AppPaths::Current();
+    try {
+        TAppFunc::WriteLogIn(paths.PreparedLogDir(), message);
+    } catch (const EInOutError &error) {
+        if (paths.IsPortable())
+            throw;
+        if (!m_logFailureShown) {
+            m_logFailureShown = true;
+            ShowMsg(QString::fromUtf8(error.what()), 0);
+        }
+    }
 }
 
 QString TCommonLib::BaseNameOf(const QString &path)

@@ -1,6 +1,7 @@
 #include "shell/StartUp.h"
 
 #include "platform/ResourceModule.h"
+#include "shell/AppPaths.h"
 #include "shell/Func.h"
 #include "shell/Globals.h"
 #include "shell/TAppFunc.h"
@@ -16,7 +17,6 @@
 
 namespace {
 
-QString g_programDir;
 std::function<void()> g_terminateRequest;
 
 // The controllers and the utility objects live until the program ends; a second start-up
@@ -29,8 +29,6 @@ void CreateSharedObjects()
         Globals::commonLib = new TCommonLib;
     CreateFuncObjects();
     Globals::commonLib->AppDir = ProgramDir();
-    if (!g_programDir.isEmpty() && Globals::appFunc)
-        Globals::appFunc->SetAppFolder(g_programDir);
     Globals::customProc->SetCommonLib(Globals::commonLib);
 }
 
@@ -38,16 +36,7 @@ void CreateSharedObjects()
 
 QString ProgramDir()
 {
-    if (!g_programDir.isEmpty())
-        return g_programDir;
-    return QCoreApplication::applicationDirPath() + QLatin1Char('/');
-}
-
-void SetProgramDir(const QString &folder)
-{
-    g_programDir = folder.isEmpty() || folder.endsWith(QLatin1Char('/'))
-                       ? folder
-                       : folder + QLatin1Char('/');
+    return AppPaths::Current().ProgramDir();
 }
 
 QString ResourceModulePath()

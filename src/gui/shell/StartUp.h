@@ -7,10 +7,9 @@ class TFrmMainForm;
 
 #include <functional>
 
-// The program's folder with a trailing "/": the folder of the running executable, unless a
-// test has set another one.
+// The program's folder with a trailing "/" (AppPaths: the running executable's folder,
+// symbolic links resolved).
 QString ProgramDir();
-void SetProgramDir(const QString &folder);
 
 // The resource module's path: Res.rcc in the program's folder.
 QString ResourceModulePath();
