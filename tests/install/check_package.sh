@@ -17,7 +17,7 @@ depends=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: $depends"
 failures=0
 for package in libavformat59 libmpv2 libavcodec59 libavfilter8 libavutil57 libopencore-amrnb0 \
-  libqt6core6 libqt6gui6 libqt6widgets6 libqt6dbus6 libc6 libstdc++6 \
+  libqt6core6 libqt6gui6 libqt6widgets6 libqt6dbus6 libqt6network6 libc6 libstdc++6 \
   fonts-liberation xdg-utils; do
   if [[ ", $depends," == *", $package "* || ", $depends," == *", $package,"* ]]; then
     echo "ok: $package"

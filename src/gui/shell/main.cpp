@@ -1,20 +1,29 @@
 #include "platform/DesktopOpener.h"
 #include "platform/QtUserDialogs.h"
 #include "shell/AppPaths.h"
+#include "shell/DesktopSession.h"
 #include "shell/Globals.h"
+#include "shell/SingleInstance.h"
 #include "shell/TApplication.h"
 #include "shell/TFrmMainForm.h"
 
 #include <QFont>
 #include <QIcon>
 
-// The program entry: where settings and log go, the application's title, the windows, then
-// the message loop, which shows the main window. The program reads no arguments.
+#include <unistd.h>
+
+// The program entry: where settings and log go, the hand-over to a Clipwright that already
+// runs in this session, the application's title, the windows, then the message loop, which
+// shows the main window. The arguments are files to add, as if dropped.
 int main(int argc, char *argv[])
 {
     TApplication app(argc, argv);
     AppPaths::SetCurrent(
         AppPaths::Decide(AppPaths::ExecutableDir(), QProcessEnvironment::systemEnvironment()));
+    DesktopSession session(QCoreApplication::arguments().mid(1));
+    if (session.HandOverToRunningProgram(SingleInstance::SocketPathFor(
+            QProcessEnvironment::systemEnvironment(), ::getuid())))
+        return 0;
     QApplication::setApplicationName(QStringLiteral("Clipwright"));
     QApplication::setDesktopFileName(QStringLiteral("org.example.clipwright"));
     QApplication::setStyle(QStringLiteral("Fusion"));
@@ -31,6 +40,7 @@ int main(int argc, char *argv[])
 
     TFrmMainForm mainForm;
     mainForm.show();
+    session.Serve(mainForm);
     const int code = app.exec();
     Globals::userDialogs = nullptr;
     platform::setDesktopOpener(nullptr);
