@@ -6,6 +6,7 @@
 
 #include <QCoreApplication>
 
+#include "shell/AppPaths.h"
 #include "shell/TCommonLib.h"
 #include "shell/TCustomProc.h"
 
@@ -18,6 +19,7 @@ int main(int argc, char **argv)
     TCommonLib lib;
     TCustomProc proc;
     lib.AppDir = args[1];
+    AppPaths::SetCurrent(AppPaths::Portable(args[1]));
     proc.SetCommonLib(&lib);
     proc.edtOutputFolder().setText(args[2]);
     proc.FillOptionBoxes();
