@@ -159,7 +159,6 @@ private Q_SLOTS:
             QVERIFY(QFile::copy(built + QLatin1String(name), app + QLatin1String(name)));
         SetProgramDir(app);
         Globals::userDialogs = &m_dialogs;
-        TFrmMainForm::SetSplashEnabled(false);
         m_form = std::make_unique<TFrmMainForm>();
         m_form->SetEndProgram([] {});
         m_form->show();

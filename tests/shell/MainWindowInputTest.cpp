@@ -198,7 +198,6 @@ private Q_SLOTS:
         SetProgramDir(app);
         platform::setDesktopOpener(&m_opener);
         Globals::userDialogs = &m_dialogs;
-        TFrmMainForm::SetSplashEnabled(false);
         m_form = std::make_unique<TFrmMainForm>();
         m_form->SetEndProgram([] {});
         m_form->show();

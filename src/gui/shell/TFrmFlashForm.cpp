@@ -12,18 +12,12 @@
 
 namespace {
 
-int g_timer1Interval = 250;
-int g_timer2Interval = 1000;
+constexpr int kTimer1Interval = 250;
+constexpr int kTimer2Interval = 1000;
 constexpr int kDesignWidth = 353;
 constexpr int kDesignHeight = 190;
 
 } // namespace
-
-void TFrmFlashForm::SetTimerIntervals(int timer1, int timer2)
-{
-    g_timer1Interval = timer1;
-    g_timer2Interval = timer2;
-}
 
 TFrmFlashForm::TFrmFlashForm(std::function<void()> startUp, QWidget *parent)
     : QDialog(parent, Qt::SplashScreen | Qt::FramelessWindowHint), m_startUp(std::move(startUp))
@@ -41,12 +35,12 @@ TFrmFlashForm::TFrmFlashForm(std::function<void()> startUp, QWidget *parent)
     ImgFlash->setText(QStringLiteral("Clipwright"));
 
     Timer1 = new QTimer(this);
-    Timer1->setInterval(g_timer1Interval);
+    Timer1->setInterval(kTimer1Interval);
     connect(Timer1, &QTimer::timeout, this, &TFrmFlashForm::Timer1Timer);
     Timer2 = new QTimer(this);
     // Two whole seconds at least: a coarse timer may tick a little early.
     Timer2->setTimerType(Qt::PreciseTimer);
-    Timer2->setInterval(g_timer2Interval);
+    Timer2->setInterval(kTimer2Interval);
     connect(Timer2, &QTimer::timeout, this, &TFrmFlashForm::Timer2Timer);
 }
 

@@ -22,9 +22,6 @@ public:
     // readable picture the window keeps a plain face with the product's name.
     void SetPicture(const QByteArray &jpeg, qreal scale = 1.0);
 
-    // Intervals of Timer1 and Timer2 in milliseconds (250 and 1000); tests shorten them.
-    static void SetTimerIntervals(int timer1, int timer2);
-
     QLabel *ImgFlash = nullptr;
     QTimer *Timer1 = nullptr;
     QTimer *Timer2 = nullptr;

@@ -39,8 +39,6 @@ TFrmMainForm *FrmMainForm = nullptr;
 
 namespace {
 
-bool g_splashEnabled = true;
-
 QFont arial(int pixelSize, bool bold = false)
 {
     // Liberation Sans has Arial's metrics, so the layout's sizes hold.
@@ -102,11 +100,6 @@ QToolTip { background: #f4f7fb; color: #1a273b; border: 1px solid #6f86a8; }
 )";
 
 } // namespace
-
-void TFrmMainForm::SetSplashEnabled(bool enabled)
-{
-    g_splashEnabled = enabled;
-}
 
 TFrmMainForm::TFrmMainForm(QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint)
@@ -356,10 +349,7 @@ void TFrmMainForm::FormShow()
 {
     const QString modulePath = ResourceModulePath();
     auto startUp = [this] { StartUp(this); };
-    if (g_splashEnabled)
-        ShowSplash(modulePath, startUp);
-    else
-        startUp();
+    ShowSplash(modulePath, startUp);
     bindOutputSettings();
     FillOptionBoxesAndSettings();
     // File drops from the desktop's file manager are accepted from now on.

@@ -100,8 +100,6 @@ public:
 
     // What closing does last: ends the program. Tests replace it.
     void SetEndProgram(std::function<void()> endProgram) { m_endProgram = std::move(endProgram); }
-    // Runs the start-up work of the first showing without the splash's wait (tests).
-    static void SetSplashEnabled(bool enabled);
 
     // The About box's text: the product name and version, the home page and support address.
     QString AboutText() const;
