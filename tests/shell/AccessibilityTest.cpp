@@ -4,6 +4,7 @@
 #include "conversion/TfrmConverting.h"
 #include "platform/IUserDialogs.h"
 #include "settings/TfrmOption.h"
+#include "shell/AppPaths.h"
 #include "shell/Globals.h"
 #include "shell/StartUp.h"
 #include "shell/TCustomProc.h"
@@ -157,7 +158,7 @@ private Q_SLOTS:
         QVERIFY(QDir(app).mkdir(QStringLiteral("Config")));
         for (const char *name : {"Res.rcc", "Help.html"})
             QVERIFY(QFile::copy(built + QLatin1String(name), app + QLatin1String(name)));
-        SetProgramDir(app);
+        AppPaths::SetCurrent(AppPaths::Portable(app));
         Globals::userDialogs = &m_dialogs;
         m_form = std::make_unique<TFrmMainForm>();
         m_form->SetEndProgram([] {});

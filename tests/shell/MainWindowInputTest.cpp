@@ -4,6 +4,7 @@
 // release. Run by run_under_x.sh with and without a window manager.
 #include "platform/IDesktopOpener.h"
 #include "platform/IUserDialogs.h"
+#include "shell/AppPaths.h"
 #include "shell/Globals.h"
 #include "shell/StartUp.h"
 #include "shell/TCustomProc.h"
@@ -195,7 +196,7 @@ private Q_SLOTS:
                      0);
         }
 
-        SetProgramDir(app);
+        AppPaths::SetCurrent(AppPaths::Portable(app));
         platform::setDesktopOpener(&m_opener);
         Globals::userDialogs = &m_dialogs;
         m_form = std::make_unique<TFrmMainForm>();
