@@ -13,9 +13,9 @@ build_driver() {
     return 1
   fi
   g++ -std=c++20 -O2 -fPIC -DQT_NO_KEYWORDS -Isrc/core -Isrc/gui \
-    $(pkg-config --cflags Qt6Widgets Qt6DBus libavformat mpv) \
+    $(pkg-config --cflags Qt6Widgets Qt6DBus Qt6Network libavformat mpv) \
     "$source" "$skins" "$gui" "$core" \
-    $(pkg-config --libs Qt6Widgets Qt6DBus) -ldl -o "$output"
+    $(pkg-config --libs Qt6Widgets Qt6DBus Qt6Network) -ldl -o "$output"
 }
 
 # Makes 100 sources in a folder and prints their paths, one a line: 50 copies of a 1080p
