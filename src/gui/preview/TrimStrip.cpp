@@ -2,6 +2,7 @@
 
 #include "preview/TrimMath.h"
 #include "preview/TrimStripModel.h"
+#include "shell/SkinPicture.h"
 
 #include <QBitmap>
 #include <QKeyEvent>
@@ -82,7 +83,12 @@ public:
         setObjectName(name);
         setCursor(Qt::PointingHandCursor);
         setFocusPolicy(Qt::ClickFocus);
-        QPixmap pix = QPixmap::fromImage(face.scaled(TrimMath::kHandleWidth, TrimStrip::kHeight));
+        // The face fills the handle; at a scale above 100% the 200% picture fills it at the
+        // screen's own pixels, so its edges stay sharp.
+        const qreal ratio = face.devicePixelRatio();
+        QImage sized = face.scaled(QSize(TrimMath::kHandleWidth, TrimStrip::kHeight) * ratio);
+        sized.setDevicePixelRatio(ratio);
+        QPixmap pix = QPixmap::fromImage(sized);
         pix.setMask(pix.createMaskFromColor(Qt::black));
         m_face = pix;
     }
@@ -221,12 +227,12 @@ void TrimStrip::bind(TrimStripModel &model)
 
 QImage TrimStrip::imgL()
 {
-    return QImage(QStringLiteral(":/skin/main/imgL.png"));
+    return SkinPixmap(QStringLiteral(":/skin/main/imgL.png")).toImage();
 }
 
 QImage TrimStrip::imgR()
 {
-    return QImage(QStringLiteral(":/skin/main/imgR.png"));
+    return SkinPixmap(QStringLiteral(":/skin/main/imgR.png")).toImage();
 }
 
 void TrimStrip::tmrPaintSPTimer()
