@@ -2,7 +2,7 @@
 # Installs what Clipwright needs to build, run and test on Debian 12.
 set -euo pipefail
 packages=(
-  g++ cmake ninja-build pkg-config
+  gcc g++ cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-image-formats-plugins qt6-svg-dev libgl-dev
   libavformat-dev libavcodec-dev libavfilter-dev libswscale-dev libswresample-dev libavutil-dev
   libopencore-amrnb-dev libmpv-dev

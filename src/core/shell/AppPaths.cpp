@@ -85,8 +85,8 @@ AppPaths AppPaths::Decide(const QString &programDir, const QProcessEnvironment &
 
 QString AppPaths::ConfigFile(const QString &fileName) const
 {
-    // The specification's Config/ folder is never made by the program; the per-user
-    // folder of an installed program is.
+    // A portable program's Config/ folder is made by whoever sets the program up, never by
+    // the program; the per-user folder of an installed program is made here.
     if (m_mode == Mode::Installed)
         makePrivateFolder(m_configDir);
     return m_configDir + fileName;
