@@ -1,25 +1,16 @@
 // The batch driver: one job per ticked source row, then the completion actions.
 #include "conversion/BatchDesktopNotice.h"
 #include "conversion/EventPump.h"
+#include "conversion/JobFailure.h"
 #include "conversion/PartialOutput.h"
 #include "shell/TCommonLib.h"
 #include "shell/TCustomProc.h"
 
-#include <QRegularExpression>
 #include <QStringList>
 
 #include <exception>
 
 namespace {
-
-// The last line the encoder wrote (progress reports end in a carriage return).
-QString lastLine(const QString &output)
-{
-    const QStringList lines =
-        output.split(QRegularExpression(QStringLiteral("[\r\n]+")), Qt::SkipEmptyParts);
-    return lines.isEmpty() ? QString() : lines.last().trimmed();
-}
-
 
 // A report line for the log; a log that cannot be written does not end the batch here.
 void logQuietly(TCommonLib &lib, const QString &message)
@@ -139,16 +130,10 @@ void TCustomProc::ConvertAll(SourceListModel &list)
             ClaimedOutput.Release();
             // A job ended by a stop is the user's choice, not a failure.
             const bool stoppedDuringJob = RowIndex > list.count();
-            if (!result.started) {
+            const QString failure = JobFailure::LogLine(source, result, stoppedDuringJob);
+            if (!failure.isEmpty()) {
                 FailedSources << source;
-                logQuietly(lib, QStringLiteral("Conversion failed: %1 | encoder not started: %2")
-                                    .arg(source, result.errorText));
-            } else if (result.exitCode != 0 && !stoppedDuringJob) {
-                FailedSources << source;
-                logQuietly(lib, QStringLiteral("Conversion failed: %1 | exit code %2 | %3")
-                                    .arg(source)
-                                    .arg(result.exitCode)
-                                    .arg(lastLine(result.lastOutput)));
+                logQuietly(lib, failure);
             }
             ConvertedCount += 1;
         }

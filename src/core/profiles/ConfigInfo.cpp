@@ -84,6 +84,22 @@ QStringList FormatNames()
     return {"3gp", "3gp", "3g2", "3g2", "none", "none", "none", "none"};
 }
 
+QStringList ShortNames()
+{
+    return {"3gp", "3gp-amr", "3g2", "3g2-amr", "mp4", "amr", "aac", "mp3"};
+}
+
+int OutputTypeByName(const QString &text)
+{
+    const QString name = text.trimmed().toLower();
+    const int index = int(ShortNames().indexOf(name));
+    if (index >= 0)
+        return index;
+    bool ok = false;
+    const int number = name.toInt(&ok);
+    return ok && number >= 1 && number <= int(ShortNames().size()) ? number - 1 : -1;
+}
+
 namespace {
 
 QStringList mp4Set()

@@ -23,6 +23,11 @@ QStringList VolumeSteps();
 QStringList Extensions();
 QStringList CodecArgs();
 QStringList FormatNames();
+// The short names by which scripts choose an output type (clipwright-cli --type): one per
+// output type, unique, in small letters.
+QStringList ShortNames();
+// The output type whose short name or number (1-based, as listed) is text, or -1.
+int OutputTypeByName(const QString &text);
 
 // Profile sets: five profile strings in the order of QualityNames.
 QStringList cst3GPMP4Profile();

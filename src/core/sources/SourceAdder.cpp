@@ -74,7 +74,9 @@ void collectFolder(const QString &folder, QStringList *files, QSet<QString> *see
         collectFolder(sub.filePath(), files, seen);
 }
 
-QString reasonText(NotAddedReason reason)
+} // namespace
+
+QString ReasonText(NotAddedReason reason)
 {
     switch (reason) {
     case NotAddedReason::UnknownType:
@@ -88,8 +90,6 @@ QString reasonText(NotAddedReason reason)
     }
     return QString();
 }
-
-} // namespace
 
 QStringList CollectSourceFiles(const QStringList &paths, QList<NotAdded> *notAdded)
 {
@@ -129,7 +129,7 @@ QString NotAddedMessage(const QList<NotAdded> &notAdded)
     constexpr qsizetype kShown = 15;
     QStringList lines;
     for (qsizetype i = 0; i < notAdded.size() && i < kShown; ++i)
-        lines << QStringLiteral("%1 (%2)").arg(notAdded[i].path, reasonText(notAdded[i].reason));
+        lines << QStringLiteral("%1 (%2)").arg(notAdded[i].path, ReasonText(notAdded[i].reason));
     if (notAdded.size() > kShown)
         lines << QStringLiteral("... and %1 more.").arg(notAdded.size() - kShown);
     return QStringLiteral("These could not be added:\n\n") + lines.join(QLatin1Char('\n'));

@@ -37,6 +37,9 @@ struct NotAdded
 // arrived with bytes that are not UTF-8.
 QStringList CollectSourceFiles(const QStringList &paths, QList<NotAdded> *notAdded);
 
+// Why a path was not added, in a few words ("no such file").
+QString ReasonText(NotAddedReason reason);
+
 // The one message that names what could not be added and why; empty for nothing.
 QString NotAddedMessage(const QList<NotAdded> &notAdded);
 

@@ -1,0 +1,19 @@
+#pragma once
+
+#include "conversion/TAdvanceSystem.h"
+
+#include <QString>
+
+// Whether a finished job failed and the log line that says why: the same for the window's
+// batch and for clipwright-cli.
+namespace JobFailure {
+
+// The log line for the job of source that ended with result, or empty text when the job
+// did not fail. An encoder that could not start failed; one that exited non-zero failed
+// unless the user stopped it.
+QString LogLine(const QString &source, const TRunResult &result, bool stoppedByUser);
+
+// The last line the encoder wrote (progress reports end in a carriage return).
+QString LastLine(const QString &output);
+
+} // namespace JobFailure
