@@ -1,0 +1,280 @@
+#include "CliConversion.h"
+
+#include "CliReport.h"
+#include "conversion/EventPump.h"
+#include "conversion/JobFailure.h"
+#include "conversion/PartialOutput.h"
+#include "conversion/ProgressRefresh.h"
+#include "conversion/TAdvanceSystem.h"
+#include "platform/IMediaProbe.h"
+#include "preview/TrimMath.h"
+#include "profiles/ConfigInfo.h"
+#include "shell/TCommonLib.h"
+#include "shell/TCustomProc.h"
+#include "sources/SourceAdder.h"
+#include "sources/SourceFileError.h"
+#include "sources/SourceRow.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFileInfo>
+
+#include <exception>
+#include <mutex>
+
+namespace {
+
+// How often the wait for the encoder looks for a stop and new progress.
+constexpr int kLookMs = 100;
+
+// The latest chunk of encoder output, handed from the runner's thread.
+class LatestChunk
+{
+public:
+    void Set(const QString &chunk)
+    {
+        std::lock_guard lock(m_mutex);
+        m_chunk = chunk;
+    }
+    QString Take()
+    {
+        std::lock_guard lock(m_mutex);
+        QString chunk;
+        chunk.swap(m_chunk);
+        return chunk;
+    }
+
+private:
+    std::mutex m_mutex;
+    QString m_chunk;
+};
+
+// The job's percent from a chunk of encoder output, read as the progress dialog reads it;
+// -1 when the chunk holds no report.
+int percentOf(const QString &chunk, const QString &cutSeconds, const TConvertParameterStruct &job)
+{
+    // The last complete report of the chunk.
+    const QStringList reports = chunk.split(QLatin1Char('\r'), Qt::SkipEmptyParts);
+    if (reports.isEmpty())
+        return -1;
+    TProgressState state;
+    state.RefreshCount = 1; // not the first refresh of the job, which the dialog skips
+    state.CutSeconds = cutSeconds;
+    state.CodecArg = job.CodecArg;
+    state.OutputExt = job.OutputExt;
+    state.StatusText = reports.last().trimmed();
+    state.CurrentPos = -1;
+    RefreshProgress(state);
+    if (state.CurrentPos < 0 || state.CurrentMax <= 0)
+        return -1;
+    return int(qint64(state.CurrentPos) * 100 / state.CurrentMax);
+}
+
+void logQuietly(TCommonLib &lib, const QString &message)
+{
+    try {
+        lib.WriteLog(message);
+    } catch (...) {
+    }
+}
+
+} // namespace
+
+CliConversion::CliConversion(TCustomProc &proc, TCommonLib &lib, IMediaProbe &probe,
+                             CliReport &report)
+    : m_proc(proc), m_lib(lib), m_probe(probe), m_report(report)
+{
+}
+
+QStringList CliConversion::LevelNames()
+{
+    return {QStringLiteral("low"), QStringLiteral("acceptable"), QStringLiteral("normal"),
+            QStringLiteral("excellent"), QStringLiteral("superb")};
+}
+
+bool CliConversion::Choose(const CliOptions &options, QString *error)
+{
+    OptionBoxes &boxes = m_proc.optionBoxes();
+    // As the window starts: the lists filled, the settings loaded, the first type's Normal
+    // Quality applied.
+    m_proc.FillOptionBoxes();
+    m_proc.ApplyProfile();
+
+    int type = boxes.cbbOutputFiletype().selectedIndex();
+    if (!options.type.isEmpty()) {
+        type = ConfigInfo::OutputTypeByName(options.type);
+        if (type < 0 || type >= boxes.cbbOutputFiletype().count()) {
+            *error = QStringLiteral("unknown output type \"%1\" (see --list-types)")
+                         .arg(options.type);
+            return false;
+        }
+    }
+
+    int profile = ConfigInfo::QualityNames().indexOf(QStringLiteral("Normal Quality"));
+    if (!options.quality.isEmpty()) {
+        profile = int(LevelNames().indexOf(options.quality.toLower()));
+        if (profile < 0) {
+            // A custom profile, by its name as the profile list shows it.
+            const int custom = int(boxes.cbbProfile().items().indexOf(options.quality));
+            if (custom < ConfigInfo::kQualityCount) {
+                *error = QStringLiteral("unknown quality or profile \"%1\" (see --list-profiles)")
+                             .arg(options.quality);
+                return false;
+            }
+            profile = custom;
+        }
+    }
+
+    // As a user chooses them in the window: the type first (its Normal Quality applies), then
+    // the quality. The custom profile list holds the names the Options dialog shows.
+    boxes.cbbOutputFiletype().setSelectedIndex(type);
+    m_proc.ApplyProfile();
+    if (profile >= ConfigInfo::kQualityCount) {
+        OptionListModel &custom = boxes.cbbCustomProfile();
+        custom.clear();
+        custom.addItems(m_lib.ReadConfigSections(QStringLiteral("UserProfileInfo.ini")));
+    }
+    boxes.cbbProfile().setSelectedIndex(profile);
+    m_proc.ApplyProfile();
+
+    if (!options.outputFolder.isEmpty())
+        m_proc.edtOutputFolder().setText(QFileInfo(options.outputFolder).absoluteFilePath());
+    return true;
+}
+
+int CliConversion::AddSources(const CliOptions &options)
+{
+    QStringList paths;
+    for (const QString &file : options.files)
+        paths << QDir::cleanPath(QFileInfo(file).absoluteFilePath());
+    QList<SourceAdding::NotAdded> notAdded;
+    const QStringList files = SourceAdding::CollectSourceFiles(paths, &notAdded);
+    for (const SourceAdding::NotAdded &refused : notAdded)
+        m_report.Refused(refused.path, SourceAdding::ReasonText(refused.reason));
+
+    SourceListModel &list = m_proc.dxTreeSourceFileInfo();
+    SourceAdding::Services services;
+    services.probe = &m_probe;
+    QString unreadable;
+    services.showCodecErrorDialog = [&unreadable](const QString &path) { unreadable = path; };
+    int added = 0;
+    for (const QString &file : files) {
+        unreadable.clear();
+        const int before = list.count();
+        try {
+            SourceAdding::AddSourceFiles(list, {file}, services);
+        } catch (const std::exception &error) {
+            m_report.Refused(file, QString::fromUtf8(error.what()));
+            continue;
+        }
+        if (!unreadable.isEmpty()) {
+            m_report.Refused(file, QStringLiteral("no playable audio or video, or no duration"));
+            continue;
+        }
+        if (list.count() == before)
+            continue; // given twice: converted once, as in the window
+        const int row = list.count() - 1;
+        if (options.startSeconds || options.endSeconds) {
+            // Typed into the Start and End cells and checked as the window checks them.
+            const SourceRow &r = list.row(row);
+            const TrimMath::TypedTimes times = TrimMath::CheckTypedTimes(
+                r.cell(SourceRow::dxtrlSourceFileDuration),
+                options.startSeconds ? TrimMath::FormatDuration(*options.startSeconds)
+                                     : r.startTime(),
+                options.endSeconds ? TrimMath::FormatDuration(*options.endSeconds) : r.endTime(),
+                r.cell(SourceRow::dxtrlstclConvertDuration));
+            list.setCell(row, SourceRow::dxtrlSourceFileStartTime, times.start);
+            list.setCell(row, SourceRow::dxtrlSourceFileEndTime, times.end);
+            list.setCell(row, SourceRow::dxtrlstclConvertDuration, times.cut);
+        }
+        ++added;
+    }
+    return added;
+}
+
+int CliConversion::ConvertAll(const std::atomic<int> &stopSignal)
+{
+    SourceListModel &list = m_proc.dxTreeSourceFileInfo();
+    for (int row = 0; row < list.count(); ++row) {
+        if (stopSignal.load() != 0)
+            break;
+        if (!convert(list.row(row).fileName(), stopSignal))
+            break;
+    }
+    return stopSignal.load();
+}
+
+bool CliConversion::convert(const QString &source, const std::atomic<int> &stopSignal)
+{
+    QString commandLine;
+    try {
+        commandLine = m_proc.BuildConvertParameter(source);
+        if (!commandLine.isEmpty())
+            m_lib.WriteLog(QStringLiteral("parameter: ") + commandLine);
+    } catch (const std::exception &error) {
+        m_proc.ClaimedOutput.Release();
+        m_report.Failed(source, QString::fromUtf8(error.what()));
+        return true;
+    }
+    if (commandLine.isEmpty()) {
+        m_proc.ClaimedOutput.Release();
+        m_report.Failed(source, QStringLiteral("the output type gives no encoder command line"));
+        return true;
+    }
+    const TConvertParameterStruct job = m_lib.ConvertParameter;
+    const QString output = m_proc.ClaimedOutput.IsHeld() ? m_proc.ClaimedOutput.Path() : QString();
+    const QString cutSeconds = m_proc.CutSeconds;
+
+    QElapsedTimer clock;
+    clock.start();
+    LatestChunk latest;
+    EventPump::Waiter jobEnd;
+    TAdvanceSystem runner(job.EncoderFile, commandLine,
+                          [&latest](const QString &chunk) { latest.Set(chunk); });
+    runner.SetWorkDir(m_lib.AppDir);
+    runner.SetFinishedCallback([&jobEnd] { jobEnd.Wake(); });
+    runner.Resume();
+
+    bool stopped = false;
+    while (!runner.Finished()) {
+        jobEnd.WaitFor(kLookMs);
+        if (stopSignal.load() != 0 && !stopped) {
+            stopped = true;
+            // As the window stops a job: the encoders this program started end.
+            m_lib.StopEncoder(job.EncoderFile);
+        }
+        const QString chunk = latest.Take();
+        const int percent = chunk.isEmpty() ? -1 : percentOf(chunk, cutSeconds, job);
+        if (percent >= 0 && !stopped)
+            m_report.Progress(source, percent);
+    }
+    const TRunResult result = runner.Result();
+    const double seconds = double(clock.elapsed()) / 1000.0;
+
+    // A killed encoder could not remove its partial output.
+    if (result.started && result.exitCode != 0)
+        PartialOutput::RemoveFor(job.OutputDir, result.pid);
+    m_proc.ClaimedOutput.Release();
+
+    const QString failure = JobFailure::LogLine(source, result, stopped);
+    if (stopped) {
+        logQuietly(m_lib, QStringLiteral("Conversion stopped: %1").arg(source));
+        return false;
+    }
+    if (!failure.isEmpty()) {
+        logQuietly(m_lib, failure);
+        const QString reason = !result.started ? result.errorText
+                                               : JobFailure::LastLine(result.lastOutput);
+        m_report.Failed(source, reason.isEmpty()
+                                    ? QStringLiteral("exit code %1").arg(result.exitCode)
+                                    : reason);
+        return true;
+    }
+    const QFileInfo written(output);
+    if (output.isEmpty() || !written.isFile() || written.size() == 0) {
+        m_report.Failed(source, QStringLiteral("the encoder wrote no output"));
+        return true;
+    }
+    m_report.Done(source, output, written.size(), seconds);
+    return true;
+}

@@ -1,0 +1,46 @@
+#pragma once
+
+#include "CliOptions.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <atomic>
+
+class CliReport;
+class IMediaProbe;
+class TCommonLib;
+class TCustomProc;
+
+// The window's conversions without a window: the output type, quality and output folder
+// are chosen on the core's option lists as a user chooses them in the window, the sources
+// become rows of the source list as the window adds them, and each job is built by the
+// core's job builder, run by its runner and logged to its log.txt.
+class CliConversion
+{
+public:
+    CliConversion(TCustomProc &proc, TCommonLib &lib, IMediaProbe &probe, CliReport &report);
+
+    // Fills the option lists and applies the user settings, then the type, quality and
+    // output folder of options. False and the reason in error for an unknown type or
+    // profile.
+    bool Choose(const CliOptions &options, QString *error);
+    // Adds the files (folders: the supported files inside them) as rows, with the cut of
+    // options; what is refused goes to the report. Gives the number of rows added.
+    int AddSources(const CliOptions &options);
+    // Converts every row, one at a time, until all are done or stopSignal (set from a
+    // signal handler) is no longer 0. Gives that signal's number, or 0.
+    int ConvertAll(const std::atomic<int> &stopSignal);
+
+    // The five quality level names of -q, in the order of the profile list.
+    static QStringList LevelNames();
+
+private:
+    // Converts one row; false when stopSignal ended it.
+    bool convert(const QString &source, const std::atomic<int> &stopSignal);
+
+    TCustomProc &m_proc;
+    TCommonLib &m_lib;
+    IMediaProbe &m_probe;
+    CliReport &m_report;
+};

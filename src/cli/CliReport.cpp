@@ -1,0 +1,114 @@
+#include "CliReport.h"
+
+#include "shell/TCommonLib.h"
+
+#include <QDateTime>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+namespace {
+
+// Least time between two progress events.
+constexpr qint64 kProgressPauseMs = 500;
+
+} // namespace
+
+CliReport::CliReport(bool json, bool liveProgress, std::FILE *out, std::FILE *err)
+    : m_json(json), m_live(liveProgress && !json), m_out(out), m_err(err)
+{
+}
+
+void CliReport::line(const QByteArray &text)
+{
+    clearProgressLine();
+    std::fwrite(text.constData(), 1, size_t(text.size()), m_out);
+    std::fputc('\n', m_out);
+    std::fflush(m_out);
+}
+
+void CliReport::clearProgressLine()
+{
+    if (!m_progressShown)
+        return;
+    std::fputs("\r\033[K", m_out);
+    m_progressShown = false;
+}
+
+void CliReport::Refused(const QString &file, const QString &reason)
+{
+    std::fprintf(m_err, "clipwright-cli: %s: %s\n", file.toLocal8Bit().constData(),
+                 reason.toLocal8Bit().constData());
+    std::fflush(m_err);
+    if (m_json) {
+        Failed(file, reason);
+    } else {
+        ++m_failed;
+    }
+}
+
+void CliReport::Progress(const QString &file, int percent)
+{
+    const qint64 now = QDateTime::currentMSecsSinceEpoch();
+    if (percent == m_lastPercent ||
+        (m_lastProgressMs >= 0 && now - m_lastProgressMs < kProgressPauseMs))
+        return;
+    if (m_json) {
+        m_lastProgressMs = now;
+        m_lastPercent = percent;
+        line(QJsonDocument(QJsonObject{{"event", "progress"},
+                                       {"file", file},
+                                       {"percent", percent},
+                                       {"speed", QJsonValue::Null},
+                                       {"eta_seconds", QJsonValue::Null}})
+                 .toJson(QJsonDocument::Compact));
+    } else if (m_live) {
+        m_lastProgressMs = now;
+        m_lastPercent = percent;
+        std::fprintf(m_out, "\r\033[K%3d%%  %s", percent, file.toLocal8Bit().constData());
+        std::fflush(m_out);
+        m_progressShown = true;
+    }
+}
+
+void CliReport::Done(const QString &file, const QString &output, qint64 bytes, double seconds)
+{
+    ++m_converted;
+    m_lastPercent = -1;
+    m_lastProgressMs = -1;
+    if (m_json) {
+        line(QJsonDocument(QJsonObject{{"event", "done"},
+                                       {"file", file},
+                                       {"output", output},
+                                       {"bytes", bytes}})
+                 .toJson(QJsonDocument::Compact));
+    } else {
+        line(QStringLiteral("ok  %1 -> %2 (%3, %4 s)")
+                 .arg(file, output, TCommonLib::FormatSize(bytes),
+                      QString::number(seconds, 'f', 1))
+                 .toLocal8Bit());
+    }
+}
+
+void CliReport::Failed(const QString &file, const QString &reason)
+{
+    ++m_failed;
+    m_lastPercent = -1;
+    m_lastProgressMs = -1;
+    if (m_json) {
+        line(QJsonDocument(QJsonObject{{"event", "failed"}, {"file", file}, {"reason", reason}})
+                 .toJson(QJsonDocument::Compact));
+    } else {
+        line(QStringLiteral("failed  %1: %2").arg(file, reason).toLocal8Bit());
+    }
+}
+
+void CliReport::Summary()
+{
+    clearProgressLine();
+    if (m_json) {
+        line(QJsonDocument(QJsonObject{{"event", "summary"},
+                                       {"converted", m_converted},
+                                       {"failed", m_failed}})
+                 .toJson(QJsonDocument::Compact));
+    }
+}

@@ -1,0 +1,135 @@
+// clipwright-cli: the window's conversions from scripts, on the same core, without a display.
+#include "CliConversion.h"
+#include "CliOptions.h"
+#include "CliReport.h"
+#include "platform/MediaProbe.h"
+#include "profiles/ConfigInfo.h"
+#include "shell/AppPaths.h"
+#include "shell/TCommonLib.h"
+#include "shell/TCustomProc.h"
+
+#include <QCoreApplication>
+#include <QProcessEnvironment>
+
+#include <atomic>
+#include <csignal>
+#include <cstdio>
+#include <unistd.h>
+
+namespace {
+
+enum ExitStatus { kAllConverted = 0, kSomeFailed = 1, kUsageError = 2 };
+
+std::atomic<int> g_stopSignal{0};
+
+void onStopSignal(int signal)
+{
+    g_stopSignal.store(signal);
+}
+
+// SIGINT and SIGTERM stop the running job; the loop that waits for it sees the flag.
+void installStopHandlers()
+{
+    struct sigaction action
+    {
+    };
+    action.sa_handler = onStopSignal;
+    sigemptyset(&action.sa_mask);
+    sigaction(SIGINT, &action, nullptr);
+    sigaction(SIGTERM, &action, nullptr);
+}
+
+void print(std::FILE *stream, const QString &text)
+{
+    std::fputs(text.toLocal8Bit().constData(), stream);
+}
+
+int usageError(const QString &message)
+{
+    print(stderr, QStringLiteral("clipwright-cli: %1\nTry 'clipwright-cli --help'.\n").arg(message));
+    return kUsageError;
+}
+
+void listTypes()
+{
+    const QStringList names = ConfigInfo::ShortNames();
+    QStringList captions = ConfigInfo::OutputTypes();
+    captions.removeLast();
+    for (int i = 0; i < captions.size() && i < names.size(); ++i)
+        print(stdout, QStringLiteral("%1  %2  %3\n")
+                          .arg(i + 1, 2)
+                          .arg(names.at(i), -8)
+                          .arg(captions.at(i)));
+}
+
+void listProfiles(TCommonLib &lib)
+{
+    QStringList captions = ConfigInfo::QualityNames();
+    captions.removeLast();
+    const QStringList levels = CliConversion::LevelNames();
+    for (int i = 0; i < levels.size(); ++i)
+        print(stdout, QStringLiteral("%1  %2\n").arg(levels.at(i), -10).arg(captions.at(i)));
+    for (const QString &name : lib.ReadConfigSections(QStringLiteral("UserProfileInfo.ini")))
+        print(stdout, QStringLiteral("%1  custom profile\n").arg(name, -10));
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("Clipwright"));
+    installStopHandlers();
+    // The window's settings, custom profiles, log and mode: the same program folder decides.
+    AppPaths::SetCurrent(
+        AppPaths::Decide(AppPaths::ExecutableDir(), QProcessEnvironment::systemEnvironment()));
+
+    QString error;
+    const std::optional<CliOptions> options =
+        CliOptions::Parse(QCoreApplication::arguments().mid(1), &error);
+    if (!options)
+        return usageError(error);
+
+    TCommonLib lib;
+    lib.AppDir = AppPaths::Current().ProgramDir();
+    switch (options->action) {
+    case CliOptions::Action::Help:
+        print(stdout, CliOptions::HelpText());
+        return kAllConverted;
+    case CliOptions::Action::Version:
+        print(stdout, QStringLiteral("clipwright-cli " CLIPWRIGHT_VERSION "\n"));
+        return kAllConverted;
+    case CliOptions::Action::ListTypes:
+        listTypes();
+        return kAllConverted;
+    case CliOptions::Action::ListProfiles:
+        listProfiles(lib);
+        return kAllConverted;
+    case CliOptions::Action::Convert:
+        break;
+    }
+
+    TCustomProc proc;
+    proc.SetCommonLib(&lib);
+    MediaProbe probe;
+    CliReport report(options->json, ::isatty(STDOUT_FILENO) == 1);
+    CliConversion conversion(proc, lib, probe, report);
+    try {
+        if (!conversion.Choose(*options, &error))
+            return usageError(error);
+    } catch (const std::exception &failure) {
+        // A custom profile that cannot be read, as the window would show it.
+        return usageError(QString::fromUtf8(failure.what()));
+    }
+    if (conversion.AddSources(*options) == 0) {
+        report.Summary();
+        print(stderr, QStringLiteral("clipwright-cli: no file to convert\n"));
+        return kUsageError;
+    }
+
+    const int signal = conversion.ConvertAll(g_stopSignal);
+    report.Summary();
+    if (signal != 0)
+        return 128 + signal;
+    return report.FailedCount() == 0 ? kAllConverted : kSomeFailed;
+}
