@@ -1,7 +1,8 @@
 # Installing and packaging: `cmake --install` and the Debian package (cpack -G DEB).
 #
-#   <prefix>/lib/clipwright/   the program folder: clipwright, tcore, mcore, Res.rcc, Help.html
-#   <prefix>/bin/clipwright    a symbolic link to the program in it
+#   <prefix>/lib/clipwright/   the program folder: clipwright, clipwright-cli, tcore, mcore,
+#                              Res.rcc, Help.html
+#   <prefix>/bin/clipwright, <prefix>/bin/clipwright-cli   symbolic links to the programs in it
 #
 # The installed folder has no Config/, so the program runs in installed mode there and keeps
 # its settings and log in the user's XDG folders.
@@ -9,18 +10,20 @@ include(GNUInstallDirs)
 set(CLIPWRIGHT_INSTALL_APPDIR lib/clipwright CACHE STRING
   "The program folder, relative to the installation prefix")
 
-install(TARGETS clipwright tcore mcore RUNTIME DESTINATION ${CLIPWRIGHT_INSTALL_APPDIR})
+install(TARGETS clipwright clipwright-cli tcore mcore RUNTIME DESTINATION ${CLIPWRIGHT_INSTALL_APPDIR})
 install(FILES ${CLIPWRIGHT_APP_DIR}/Res.rcc ${CLIPWRIGHT_APP_DIR}/Help.html
   DESTINATION ${CLIPWRIGHT_INSTALL_APPDIR})
 
-# bin/clipwright: a relative link made in the build tree and installed as a link, so it
-# holds under any prefix and in a package's staging folder.
-file(RELATIVE_PATH _link_target /p/${CMAKE_INSTALL_BINDIR}
-  /p/${CLIPWRIGHT_INSTALL_APPDIR}/clipwright)
-set(_link ${CMAKE_BINARY_DIR}/install-bin/clipwright)
+# bin/clipwright and bin/clipwright-cli: relative links made in the build tree and installed
+# as links, so they hold under any prefix and in a package's staging folder.
 file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/install-bin)
-file(CREATE_LINK ${_link_target} ${_link} SYMBOLIC)
-install(FILES ${_link} DESTINATION ${CMAKE_INSTALL_BINDIR})
+foreach(_program clipwright clipwright-cli)
+  file(RELATIVE_PATH _link_target /p/${CMAKE_INSTALL_BINDIR}
+    /p/${CLIPWRIGHT_INSTALL_APPDIR}/${_program})
+  set(_link ${CMAKE_BINARY_DIR}/install-bin/${_program})
+  file(CREATE_LINK ${_link_target} ${_link} SYMBOLIC)
+  install(FILES ${_link} DESTINATION ${CMAKE_INSTALL_BINDIR})
+endforeach()
 
 # The package's Depends. The package tools find the libraries the executables link to;
 # the program also opens libavformat and libmpv with dlopen, which they cannot see, so those

@@ -28,6 +28,7 @@ for package in libavformat59 libmpv2 libavcodec59 libavfilter8 libavutil57 libop
 done
 contents=$(dpkg-deb -c "$deb")
 for path in ./usr/bin/clipwright ./usr/lib/clipwright/clipwright ./usr/lib/clipwright/tcore \
+  ./usr/bin/clipwright-cli ./usr/lib/clipwright/clipwright-cli ./usr/share/man/man1/clipwright-cli.1 \
   ./usr/share/applications/org.example.clipwright.desktop ./usr/share/man/man1/clipwright.1; do
   if grep -q " $path\( \|$\)" <<<"$contents"; then echo "ok: $path"; else
     echo "FAILED: $path is not in the package" >&2

@@ -49,7 +49,7 @@ check() { # description, command...
 prefix="$work/prefix"
 cmake --install "$build" --prefix "$prefix" >/dev/null
 app="$prefix/lib/clipwright"
-for f in clipwright tcore mcore Res.rcc Help.html; do
+for f in clipwright clipwright-cli tcore mcore Res.rcc Help.html; do
   check "lib/clipwright/$f installed" test -f "$app/$f"
 done
 check "no Config folder in the installed program folder" test ! -e "$app/Config"
@@ -65,7 +65,10 @@ for size in 16 22 24 32 48 64 128 256; do
   png="$prefix/share/icons/hicolor/${size}x${size}/apps/org.example.clipwright.png"
   check "${size}px icon" test "$(identify -format '%wx%h' "$png" 2>/dev/null)" = "${size}x${size}"
 done
+check "bin/clipwright-cli is a relative link to the command-line program" \
+  test "$(readlink "$prefix/bin/clipwright-cli")" = "../lib/clipwright/clipwright-cli"
 check "man page" test -s "$prefix/share/man/man1/clipwright.1"
+check "clipwright-cli man page" test -s "$prefix/share/man/man1/clipwright-cli.1"
 
 chmod -R a-w "$prefix"
 find "$prefix" -printf '%p %s %m %T@\n' | sort > "$work/prefix-before"
@@ -156,6 +159,21 @@ check "settings saved in ~/.config/Clipwright" grep -q "^OutDir=$out" "$settings
 check "log in ~/.local/state/Clipwright, one line per job" test "$(grep -c 'parameter: ' "$log")" -eq 2
 check "the settings and state folders are private" \
   test "$(stat -c %a "$home/.config/Clipwright")$(stat -c %a "$home/.local/state/Clipwright")" = 700700
+
+# clipwright-cli as the same user without a display: the window's saved output folder and
+# log, the settings only read.
+cp "$settings" "$work/settings-before"
+status=0
+runuser -u "$user" -- env -i HOME="$home" XDG_RUNTIME_DIR="$home/run" \
+  PATH="$prefix/bin:/usr/bin:/bin" LANG=C.UTF-8 \
+  clipwright-cli --json -t mp3 "$home/in/second.avi" > "$work/cli.log" 2>&1 || status=$?
+check "clipwright-cli converts without a display" test "$status" -eq 0
+# second.3gp holds the name second: the output is second_1.mp3, as the window names it.
+check "clipwright-cli reports the output" \
+  grep -q "\"output\":\"$out/second_1.mp3\"" "$work/cli.log"
+check "second_1.mp3 is MP3" test "$(probe "$out/second_1.mp3" stream=codec_name)" = "mp3 "
+check "clipwright-cli logs to the same log" test "$(grep -c 'parameter: ' "$log")" -eq 3
+check "clipwright-cli leaves the settings as they were" cmp -s "$settings" "$work/settings-before"
 find "$prefix" -printf '%p %s %m %T@\n' | sort > "$work/prefix-after"
 check "nothing written into the prefix" cmp -s "$work/prefix-before" "$work/prefix-after"
 check "no error on the program's output" test ! -s "$work/second.log"
