@@ -27,7 +27,9 @@ void onStopSignal(int signal)
     g_stopSignal.store(signal);
 }
 
-// SIGINT and SIGTERM stop the running job; the loop that waits for it sees the flag.
+// SIGINT and SIGTERM stop the running job; the loop that waits for it sees the flag. A
+// hang-up (a lost ssh connection) stops it the same way rather than leaving the encoder
+// behind, and a reader that went away makes writes fail rather than end the program.
 void installStopHandlers()
 {
     struct sigaction action
@@ -35,8 +37,9 @@ void installStopHandlers()
     };
     action.sa_handler = onStopSignal;
     sigemptyset(&action.sa_mask);
-    sigaction(SIGINT, &action, nullptr);
-    sigaction(SIGTERM, &action, nullptr);
+    for (int signal : {SIGINT, SIGTERM, SIGHUP})
+        sigaction(signal, &action, nullptr);
+    std::signal(SIGPIPE, SIG_IGN);
 }
 
 void print(std::FILE *stream, const QString &text)

@@ -343,7 +343,7 @@ TEST_F(CliTest, JsonLinesTellProgressResultsAndSummary)
 
 TEST_F(CliTest, AStopSignalEndsTheJobAndLeavesNoPartialOutput)
 {
-    const std::pair<int, int> cases[] = {{SIGTERM, 143}, {SIGINT, 130}};
+    const std::pair<int, int> cases[] = {{SIGTERM, 143}, {SIGINT, 130}, {SIGHUP, 129}};
     for (const auto &[signal, status] : cases) {
         SCOPED_TRACE(signal);
         const QString out = dir() + "/stopped" + QString::number(signal);
@@ -384,6 +384,28 @@ TEST_F(CliTest, TwoProgramsIntoOneFolderNeverOverwriteEachOther)
     for (const QString &output : outputs)
         EXPECT_NEAR(durationOf(output), 3.0, 0.3) << output.toStdString();
     EXPECT_EQ(QDir(out).entryList(QDir::Files | QDir::Hidden).size(), 2);
+}
+
+TEST_F(CliTest, NeedsNoDisplayAndNoWindowLibraries)
+{
+    QProcess ldd;
+    ldd.start("ldd", {cli()});
+    ldd.waitForFinished();
+    const QString libraries = QString::fromUtf8(ldd.readAllStandardOutput());
+    EXPECT_TRUE(libraries.contains("libQt6Core")) << libraries.toStdString();
+    for (const char *window : {"libQt6Gui", "libQt6Widgets", "libQt6DBus", "libmpv", "libX11"})
+        EXPECT_FALSE(libraries.contains(window)) << window;
+
+    // No display of any kind in the environment.
+    QProcess process;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "XDG_RUNTIME_DIR"})
+        env.remove(name);
+    process.setProcessEnvironment(env);
+    process.start(cli(), {"-t", "3gp-amr", "-o", dir() + "/headless", clip()});
+    ASSERT_TRUE(process.waitForFinished(60000));
+    EXPECT_EQ(process.exitCode(), 0) << process.readAllStandardError().toStdString();
+    EXPECT_TRUE(probe(dir() + "/headless/Clip one.3gp").contains("amr_nb audio"));
 }
 
 TEST_F(CliTest, SettingsAreReadNeverWritten)
