@@ -3,13 +3,34 @@
 #include "shell/TCommonLib.h"
 
 #include <QDateTime>
+#include <QJsonArray>
 #include <QJsonDocument>
-#include <QJsonObject>
+
+#include <initializer_list>
+#include <utility>
 
 namespace {
 
 // Least time between two progress events.
 constexpr qint64 kProgressPauseMs = 500;
+
+// One JSON object on one line, its members in the order given ("event" first, as readers
+// of the lines by eye expect).
+QByteArray jsonLine(std::initializer_list<std::pair<const char *, QJsonValue>> members)
+{
+    QByteArray line = "{";
+    for (const auto &[name, value] : members) {
+        if (line.size() > 1)
+            line += ',';
+        line += '"';
+        line += name;
+        line += "\":";
+        // A value's JSON text: the one element of an array, without the brackets.
+        const QByteArray array = QJsonDocument(QJsonArray{value}).toJson(QJsonDocument::Compact);
+        line += array.mid(1, array.size() - 2);
+    }
+    return line + '}';
+}
 
 } // namespace
 
@@ -55,12 +76,11 @@ void CliReport::Progress(const QString &file, int percent)
     if (m_json) {
         m_lastProgressMs = now;
         m_lastPercent = percent;
-        line(QJsonDocument(QJsonObject{{"event", "progress"},
-                                       {"file", file},
-                                       {"percent", percent},
-                                       {"speed", QJsonValue::Null},
-                                       {"eta_seconds", QJsonValue::Null}})
-                 .toJson(QJsonDocument::Compact));
+        line(jsonLine({{"event", "progress"},
+                       {"file", file},
+                       {"percent", percent},
+                       {"speed", QJsonValue::Null},
+                       {"eta_seconds", QJsonValue::Null}}));
     } else if (m_live) {
         m_lastProgressMs = now;
         m_lastPercent = percent;
@@ -76,11 +96,7 @@ void CliReport::Done(const QString &file, const QString &output, qint64 bytes, d
     m_lastPercent = -1;
     m_lastProgressMs = -1;
     if (m_json) {
-        line(QJsonDocument(QJsonObject{{"event", "done"},
-                                       {"file", file},
-                                       {"output", output},
-                                       {"bytes", bytes}})
-                 .toJson(QJsonDocument::Compact));
+        line(jsonLine({{"event", "done"}, {"file", file}, {"output", output}, {"bytes", bytes}}));
     } else {
         line(QStringLiteral("ok  %1 -> %2 (%3, %4 s)")
                  .arg(file, output, TCommonLib::FormatSize(bytes),
@@ -95,8 +111,7 @@ void CliReport::Failed(const QString &file, const QString &reason)
     m_lastPercent = -1;
     m_lastProgressMs = -1;
     if (m_json) {
-        line(QJsonDocument(QJsonObject{{"event", "failed"}, {"file", file}, {"reason", reason}})
-                 .toJson(QJsonDocument::Compact));
+        line(jsonLine({{"event", "failed"}, {"file", file}, {"reason", reason}}));
     } else {
         line(QStringLiteral("failed  %1: %2").arg(file, reason).toLocal8Bit());
     }
@@ -106,9 +121,6 @@ void CliReport::Summary()
 {
     clearProgressLine();
     if (m_json) {
-        line(QJsonDocument(QJsonObject{{"event", "summary"},
-                                       {"converted", m_converted},
-                                       {"failed", m_failed}})
-                 .toJson(QJsonDocument::Compact));
+        line(jsonLine({{"event", "summary"}, {"converted", m_converted}, {"failed", m_failed}}));
     }
 }

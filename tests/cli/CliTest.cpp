@@ -314,6 +314,7 @@ TEST_F(CliTest, JsonLinesTellProgressResultsAndSummary)
         QJsonParseError error;
         const QJsonDocument doc = QJsonDocument::fromJson(line.toUtf8(), &error);
         ASSERT_EQ(error.error, QJsonParseError::NoError) << line.toStdString();
+        EXPECT_TRUE(line.startsWith("{\"event\":\"")) << line.toStdString();
         events << doc.object();
     }
     ASSERT_GE(events.size(), 3);
