@@ -6,6 +6,7 @@
 #include <QJsonObject>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -407,6 +408,32 @@ TEST_F(CliTest, NeedsNoDisplayAndNoWindowLibraries)
     ASSERT_TRUE(process.waitForFinished(60000));
     EXPECT_EQ(process.exitCode(), 0) << process.readAllStandardError().toStdString();
     EXPECT_TRUE(probe(dir() + "/headless/Clip one.3gp").contains("amr_nb audio"));
+}
+
+TEST_F(CliTest, AProgressLineOnATerminalOnly)
+{
+    if (QStandardPaths::findExecutable("script").isEmpty())
+        GTEST_SKIP() << "script is missing";
+    // On a terminal (script gives it one): the percentage rewritten in place, then the line
+    // of the file.
+    QProcess terminal;
+    terminal.start("script", {"-qec",
+                              "'" + cli() + "' -t mp4 -q superb -o '" + dir() + "/tty' '" +
+                                  longClip() + "'",
+                              "/dev/null"});
+    ASSERT_TRUE(terminal.waitForFinished(120000));
+    const QString shown = QString::fromUtf8(terminal.readAllStandardOutput());
+    EXPECT_TRUE(QRegularExpression("\r\\x1b\\[K +\\d+%  " + QRegularExpression::escape(longClip()))
+                    .match(shown)
+                    .hasMatch())
+        << shown.toStdString();
+    EXPECT_TRUE(shown.contains("\r\x1b[Kok  " + longClip() + " -> ")) << shown.toStdString();
+
+    // Into a pipe: the lines of the files only.
+    const CliRun piped = cliRun({"-t", "mp4", "-q", "superb", "-o", dir() + "/tty", longClip()});
+    EXPECT_EQ(piped.exitCode, 0);
+    EXPECT_TRUE(piped.out.startsWith("ok  ")) << piped.out.toStdString();
+    EXPECT_FALSE(piped.out.contains('\r'));
 }
 
 TEST_F(CliTest, SettingsAreReadNeverWritten)
