@@ -26,6 +26,10 @@ namespace {
 
 // How often the wait for the encoder looks for a stop and new progress.
 constexpr int kLookMs = 100;
+// The runner's pauses: the window spaces its deliveries for the dialog's eye, which also
+// holds the end of a job up to half a second; a script's many short files need not wait.
+// The report still gives at most two progress events a second.
+constexpr TRunnerTimings kRunnerTimings{100, 100};
 
 // The latest chunk of encoder output, handed from the runner's thread.
 class LatestChunk
@@ -232,6 +236,7 @@ bool CliConversion::convert(const QString &source, const std::atomic<int> &stopS
     TAdvanceSystem runner(job.EncoderFile, commandLine,
                           [&latest](const QString &chunk) { latest.Set(chunk); });
     runner.SetWorkDir(m_lib.AppDir);
+    runner.SetTimings(kRunnerTimings);
     runner.SetFinishedCallback([&jobEnd] { jobEnd.Wake(); });
     runner.Resume();
 
