@@ -25,39 +25,34 @@ foreach(_program clipwright clipwright-cli)
   install(FILES ${_link} DESTINATION ${CMAKE_INSTALL_BINDIR})
 endforeach()
 
-# The package's Depends. The package tools find the libraries the executables link to;
-# the program also opens libavformat and libmpv with dlopen, which they cannot see, so those
-# are named here with the dependency their own package declares for its users.
-function(clipwright_dlopen_dependency out soname)
-  find_library(_lib_${soname} NAMES ${soname} NO_CACHE)
-  set(dep "")
-  if(_lib_${soname})
-    file(REAL_PATH ${_lib_${soname}} real)
-    execute_process(COMMAND dpkg-query -S ${real} OUTPUT_VARIABLE owner
-      RESULT_VARIABLE rc ERROR_QUIET OUTPUT_STRIP_TRAILING_WHITESPACE)
-    if(rc EQUAL 0 AND owner MATCHES "^([^:, ]+)")
-      set(package ${CMAKE_MATCH_1})
-      set(dep ${package})
-      string(REGEX MATCH "^(.+)\\.so\\.([0-9]+)$" _ ${soname})
-      set(name ${CMAKE_MATCH_1})
-      set(major ${CMAKE_MATCH_2})
-      execute_process(COMMAND dpkg-query --control-show ${package} shlibs
-        OUTPUT_VARIABLE shlibs RESULT_VARIABLE rc ERROR_QUIET)
-      string(REGEX MATCH "(^|\n)${name} ${major} ([^\n]+)" _ "${shlibs}")
-      if(rc EQUAL 0 AND CMAKE_MATCH_2)
-        set(dep ${CMAKE_MATCH_2})
-      endif()
-    endif()
-  endif()
-  if(NOT dep)
-    # Debian names a library's package after its soname: libmpv.so.2 is in libmpv2.
-    string(REGEX REPLACE "^(.+)\\.so\\.([0-9]+)$" "\\1\\2" dep ${soname})
-  endif()
-  set(${out} ${dep} PARENT_SCOPE)
-endfunction()
+# The package's Depends. The package tools find the libraries the executables link to
+# (libavformat among them, through the encoder) with the floors their symbols need; the program
+# also opens libmpv with dlopen, which they cannot see, so it is named here by its package,
+# which Debian names after the soname (libmpv.so.2 is in libmpv2). Its soname already fixes
+# the interface we use, so no version floor is added.
+string(REGEX REPLACE "^(.+)\\.so\\.([0-9]+)$" "\\1\\2" _mpv_dep ${CLIPWRIGHT_LIBMPV_SONAME})
 
-clipwright_dlopen_dependency(_avformat_dep ${CLIPWRIGHT_LIBAVFORMAT_SONAME})
-clipwright_dlopen_dependency(_mpv_dep ${CLIPWRIGHT_LIBMPV_SONAME})
+# The documents Debian expects of a package: the machine-readable copyright file, the
+# changelog and the man pages, compressed as the policy asks (gzip -n: no time stamp).
+set(_package_doc ${CMAKE_BINARY_DIR}/package-doc)
+file(MAKE_DIRECTORY ${_package_doc})
+set(_man_pages clipwright.1 clipwright-cli.1)
+set(_compressed ${_package_doc}/changelog.gz)
+add_custom_command(OUTPUT ${_package_doc}/changelog.gz
+  COMMAND gzip -9nc ${CMAKE_SOURCE_DIR}/resources/package/changelog > ${_package_doc}/changelog.gz
+  DEPENDS ${CMAKE_SOURCE_DIR}/resources/package/changelog VERBATIM)
+foreach(_page ${_man_pages})
+  add_custom_command(OUTPUT ${_package_doc}/${_page}.gz
+    COMMAND gzip -9nc ${CMAKE_SOURCE_DIR}/resources/desktop/${_page} > ${_package_doc}/${_page}.gz
+    DEPENDS ${CMAKE_SOURCE_DIR}/resources/desktop/${_page} VERBATIM)
+  list(APPEND _compressed ${_package_doc}/${_page}.gz)
+  install(FILES ${_package_doc}/${_page}.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+endforeach()
+add_custom_target(clipwright_package_docs ALL DEPENDS ${_compressed})
+install(FILES ${CMAKE_SOURCE_DIR}/resources/package/copyright ${_package_doc}/changelog.gz
+  DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/clipwright)
+install(FILES ${CMAKE_SOURCE_DIR}/resources/package/lintian-overrides
+  DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides RENAME clipwright)
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME clipwright)
@@ -65,14 +60,15 @@ set(CPACK_PACKAGE_VENDOR "The Clipwright developers")
 set(CPACK_PACKAGE_CONTACT "Clipwright <support@clipwright.example.org>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "convert video and audio for phones and portable players")
 set(CPACK_PACKAGE_DESCRIPTION
-  "Clipwright converts video and audio files into formats for mobile phones and portable\n\
-players: 3GP and 3G2, MP4, AMR, AAC and MP3. Files can be trimmed while watching them\n\
-in a built-in preview and converted in one batch with built-in or own quality profiles.")
+  "Clipwright converts video and audio files into formats for mobile phones\n\
+and portable players: 3GP and 3G2, MP4, AMR, AAC and MP3. Files can be\n\
+trimmed while watching them in a built-in preview and converted in one\n\
+batch with built-in or own quality profiles.")
 set(CPACK_PACKAGE_HOMEPAGE_URL https://clipwright.example.org)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION video)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_STRIP_FILES ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "${_avformat_dep}, ${_mpv_dep}, fonts-liberation, xdg-utils")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "${_mpv_dep}, fonts-liberation, xdg-utils")
 include(CPack)

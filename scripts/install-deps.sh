@@ -9,7 +9,7 @@ packages=(
   fonts-liberation
   googletest libgtest-dev
   ffmpeg xvfb xauth x11-apps x11-utils libx11-dev imagemagick xdotool openbox dbus time
-  desktop-file-utils appstream dpkg-dev file procps passwd parallel
+  desktop-file-utils appstream dpkg-dev file procps passwd lintian parallel
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -16,7 +16,7 @@ if [ "$(id -u)" -ne 0 ]; then
   echo "skipped: creating a user needs root"
   exit 77
 fi
-for tool in useradd userdel runuser pgrep Xvfb xdotool ffmpeg ffprobe desktop-file-validate appstreamcli; do
+for tool in useradd userdel runuser pgrep Xvfb xdotool xprop ffmpeg ffprobe desktop-file-validate appstreamcli; do
   command -v "$tool" >/dev/null || { echo "skipped: $tool is missing"; exit 77; }
 done
 
@@ -67,8 +67,8 @@ for size in 16 22 24 32 48 64 128 256; do
 done
 check "bin/clipwright-cli is a relative link to the command-line program" \
   test "$(readlink "$prefix/bin/clipwright-cli")" = "../lib/clipwright/clipwright-cli"
-check "man page" test -s "$prefix/share/man/man1/clipwright.1"
-check "clipwright-cli man page" test -s "$prefix/share/man/man1/clipwright-cli.1"
+check "man page" test -s "$prefix/share/man/man1/clipwright.1.gz"
+check "clipwright-cli man page" test -s "$prefix/share/man/man1/clipwright-cli.1.gz"
 
 chmod -R a-w "$prefix"
 find "$prefix" -printf '%p %s %m %T@\n' | sort > "$work/prefix-before"
@@ -109,6 +109,12 @@ for _ in $(seq 300); do
 done
 [ -n "$program" ] || fail "the program did not start"
 main=$(xd_wait_ready "$program" 120) || fail "the main window did not get ready"
+
+# Docks match the window to its launcher by the desktop entry's StartupWMClass.
+wm_class=$(xprop -id "$main" WM_CLASS | sed -n 's/.*, "\(.*\)"$/\1/p')
+entry_class=$(sed -n 's/^StartupWMClass=//p' "$prefix/share/applications/org.example.clipwright.desktop")
+check "the desktop entry's StartupWMClass ($entry_class) is the window's class ($wm_class)" \
+  test -n "$wm_class" -a "$wm_class" = "$entry_class"
 
 # The second start hands its file over and ends with 0, while the first goes on.
 status=0
