@@ -243,7 +243,7 @@ private Q_SLOTS:
         QCOMPARE(m_form->size(), QSize(692, 456));
 
         const std::pair<const char *, const char *> hints[] = {
-            {"btnOptions", "Ctrl + N"}, {"RzBmpButton1", "Ctrl + N"}, {"btnPlay", "Ctrl + P"},
+            {"btnOptions", "Ctrl + I"}, {"RzBmpButton1", "Ctrl + B"}, {"btnPlay", "Ctrl + P"},
             {"btnPause", "Ctrl + U"},   {"btnStop", "Ctrl + T"},      {"btnOpenFile", "Ctrl + O"},
             {"btnRemoveFile", "Ctrl + R"}, {"btnClearFile", "Ctrl + L"},
             {"btnConvert", "Ctrl + S"}, {"btnSelectOutputFolder", "Ctrl + B"},
@@ -434,6 +434,11 @@ private Q_SLOTS:
         QTest::mouseClick(m_form->btnEMail, Qt::LeftButton);
         QTest::mouseClick(m_form->btnHelp, Qt::LeftButton);
         QTest::mouseClick(m_form->Label3, Qt::LeftButton);
+        // The link is a Tab stop of its own and follows Return and Space like a click.
+        QVERIFY(m_form->Label3->focusPolicy() & Qt::TabFocus);
+        m_form->Label3->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
         RecSoftInfo.SupportMail.clear();
         QTest::mouseClick(m_form->btnEMail, Qt::LeftButton);
         RecSoftInfo = saved;
@@ -442,6 +447,8 @@ private Q_SLOTS:
             {QStringLiteral("address"), QStringLiteral("https://clipwright.example.org")},
             {QStringLiteral("address"), QStringLiteral("mailto:support@clipwright.example.org")},
             {QStringLiteral("path"), appDir() + QStringLiteral("Help.html")},
+            {QStringLiteral("address"), RecSoftInfo.CodecAddress},
+            {QStringLiteral("address"), RecSoftInfo.CodecAddress},
             {QStringLiteral("address"), RecSoftInfo.CodecAddress},
             {QStringLiteral("address"), QStringLiteral("mailto:")},
         };

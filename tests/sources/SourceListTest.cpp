@@ -164,6 +164,52 @@ private Q_SLOTS:
         QCOMPARE(f.calls, QStringList({"LoadSelectedRow", "LoadSelectedRow"}));
     }
 
+    // Space, Return and F2 on the tick or the name cell tick the selected rows together;
+    // on a cut time F2 still opens the time editor.
+    void tickKeysToggleTheSelectedRows_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("column");
+        QTest::newRow("Space on the name") << int(Qt::Key_Space) << 1;
+        QTest::newRow("Space on the tick") << int(Qt::Key_Space) << 0;
+        QTest::newRow("Return on the name") << int(Qt::Key_Return) << 1;
+        QTest::newRow("F2 on the tick") << int(Qt::Key_F2) << 0;
+    }
+    void tickKeysToggleTheSelectedRows()
+    {
+        QFETCH(int, key);
+        QFETCH(int, column);
+        Fixture f;
+        f.view.setFocus();
+        const int y1 = f.view.rowViewportPosition(1) + 2;
+        const int y3 = f.view.rowViewportPosition(3) + 2;
+        const int x = f.view.columnViewportPosition(column) + 3;
+        QTest::mouseClick(f.view.viewport(), Qt::LeftButton, {}, QPoint(x + 40 * column, y1));
+        QTest::mouseClick(f.view.viewport(), Qt::LeftButton, Qt::ShiftModifier,
+                          QPoint(x + 40 * column, y3));
+        // A click on the tick cell toggles it: start from the state the clicks left.
+        for (int row = 0; row < 4; ++row)
+            f.list.setCell(row, 0, "True");
+        QCOMPARE(f.list.selectedRows(), QList<int>({1, 2, 3}));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
+        QCOMPARE(f.list.checkedCount(), 1);
+        QCOMPARE(f.list.cell(0, 0), QString("True"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
+        QCOMPARE(f.list.checkedCount(), 4);
+        QVERIFY(f.viewAgrees());
+    }
+
+    void f2OnACutTimeStillOpensTheEditor()
+    {
+        Fixture f;
+        f.view.setFocus();
+        const QRect cell = f.view.visualRect(f.list.index(1, SourceRow::dxtrlSourceFileStartTime));
+        QTest::mouseClick(f.view.viewport(), Qt::LeftButton, {}, cell.center());
+        QTest::keyClick(&f.view, Qt::Key_F2);
+        QVERIFY(qobject_cast<QLineEdit *>(QApplication::focusWidget()));
+        QCOMPARE(f.list.checkedCount(), 4);
+    }
+
     void clickOnTheCheckCellTogglesIt()
     {
         Fixture f;

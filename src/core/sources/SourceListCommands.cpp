@@ -4,6 +4,7 @@
 #include <QEventLoop>
 
 #include "sources/SourceListModel.h"
+#include "sources/SourceRow.h"
 
 namespace SourceListCommands {
 
@@ -60,6 +61,19 @@ bool ClearSourceList(SourceListModel &list)
     } catch (...) {
         return false;
     }
+}
+
+void ToggleSelectedTicks(SourceListModel &list)
+{
+    const QList<int> selected = list.selectedRows();
+    if (selected.isEmpty())
+        return;
+    const int focused = list.focusedRow();
+    const int leading = selected.contains(focused) ? focused : selected.first();
+    const bool ticked = !list.row(leading).isChecked();
+    for (int index : selected)
+        list.setCell(index, SourceRow::dxtrlchkCheckStatus,
+                     ticked ? QStringLiteral("True") : QStringLiteral("False"));
 }
 
 } // namespace SourceListCommands

@@ -189,7 +189,7 @@ void TFrmMainForm::createControls()
     cbbProfile = new QComboBox(this);
     cbbProfile->setObjectName(QStringLiteral("cbbProfile"));
     cbbProfile->setGeometry(368, 160, 217, 21);
-    btnOptions = pictureButton(this, "btnOptions", {595, 160, 70, 20}, QStringLiteral("Ctrl + N"));
+    btnOptions = pictureButton(this, "btnOptions", {595, 160, 70, 20}, QStringLiteral("Ctrl + I"));
     connect(btnOptions, &QAbstractButton::clicked, this, &TFrmMainForm::btnOptionsClick);
 
     lblOutputFolderInfo =
@@ -198,7 +198,7 @@ void TFrmMainForm::createControls()
     edtOutputFolder->setObjectName(QStringLiteral("edtOutputFolder"));
     edtOutputFolder->setReadOnly(true);
     edtOutputFolder->setGeometry(368, 188, 217, 21);
-    RzBmpButton1 = pictureButton(this, "RzBmpButton1", {595, 188, 70, 20}, QStringLiteral("Ctrl + N"));
+    RzBmpButton1 = pictureButton(this, "RzBmpButton1", {595, 188, 70, 20}, QStringLiteral("Ctrl + B"));
     connect(RzBmpButton1, &QAbstractButton::clicked, this, &TFrmMainForm::btnSelectOutputFolderClick);
     btnSelectOutputFolder = new TPictureButton(this);
     btnSelectOutputFolder->setObjectName(QStringLiteral("btnSelectOutputFolder"));
@@ -251,7 +251,13 @@ void TFrmMainForm::createControls()
     QFont underlined = arial(11);
     underlined.setUnderline(true);
     Label3->setFont(underlined);
-    Label3->setStyleSheet(QStringLiteral("color: white; background: transparent;"));
+    // A link reached with Tab as well: it shows a frame while it has the focus, and Return
+    // or Space follows it.
+    Label3->setStyleSheet(QStringLiteral(
+        "QLabel { color: white; background: transparent; border: 1px solid transparent; }"
+        "QLabel:focus { border: 1px dotted white; }"));
+    Label3->setFocusPolicy(Qt::StrongFocus);
+    Label3->setAccessibleName(QStringLiteral("Click here to download the coder"));
     Label3->setCursor(Qt::PointingHandCursor);
     Label3->adjustSize();
     Label3->move(296, 272);
@@ -468,6 +474,13 @@ void TFrmMainForm::FormResize()
 bool TFrmMainForm::eventFilter(QObject *watched, QEvent *event)
 {
     const QEvent::Type type = event->type();
+    if (watched == Label3 && type == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) {
+            Label3Click();
+            return true;
+        }
+    }
     if (type == QEvent::KeyPress && watched->isWidgetType()) {
         // A key reaches the focused control first, then its parents while they pass it on:
         // the shortcut belongs to that first delivery only. Its command runs once the key

@@ -13,6 +13,7 @@
 #include <QUrl>
 
 #include "sources/SourceCellDelegate.h"
+#include "sources/SourceListCommands.h"
 #include "sources/SourceListModel.h"
 #include "sources/SourceRow.h"
 
@@ -214,9 +215,25 @@ void TSourceListView::resizeEvent(QResizeEvent *event)
     fitColumns(-1);
 }
 
+// Space, Return and F2 on the tick or the name of a row tick or untick the selected rows;
+// on the cut times they keep opening the time editor.
+static bool isTickKey(const QKeyEvent *event, int column)
+{
+    const int key = event->key();
+    const bool tickKey = key == Qt::Key_Space || key == Qt::Key_Return ||
+                         key == Qt::Key_Enter || key == Qt::Key_F2;
+    return tickKey && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier &&
+           (column == SourceRow::dxtrlchkCheckStatus || column == SourceRow::dxtrlSourceFileName);
+}
+
 void TSourceListView::keyPressEvent(QKeyEvent *event)
 {
     Q_EMIT dxTreeSourceFileInfoKeyDown(event->key(), event->modifiers());
+    if (m_model && isTickKey(event, currentIndex().column())) {
+        SourceListCommands::ToggleSelectedTicks(*m_model);
+        event->accept();
+        return;
+    }
     if (event->key() == Qt::Key_Delete) {
         event->accept();
         return;
