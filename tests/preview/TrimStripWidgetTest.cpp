@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QTest>
+#include <QTime>
 
 #include <gtest/gtest.h>
 
@@ -168,4 +169,57 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
+}
+
+// With the focus (Tab reaches the handles), the keyboard moves a handle as a drag does:
+// Left and Right by a second of the file, Shift by ten, Home and End to the ends.
+TEST_F(StripWidget, KeysMoveTheFocusedHandle)
+{
+    auto seconds = [](const QString &hhmmss) { return QTime(0, 0).secsTo(QTime::fromString(hhmmss)); };
+    ASSERT_TRUE(strip.Splitter1()->focusPolicy() & Qt::TabFocus);
+    ASSERT_TRUE(strip.Splitter2()->focusPolicy() & Qt::TabFocus);
+
+    strip.Splitter1()->setFocus();
+    QTest::keyClick(strip.Splitter1(), Qt::Key_Right, Qt::ShiftModifier);
+    EXPECT_EQ(start(), "00:00:10");
+    // The strip shows a 200 s file in steps of 2 s: each press moves to the next one.
+    QTest::keyClick(strip.Splitter1(), Qt::Key_Right);
+    EXPECT_EQ(start(), "00:00:12");
+    QTest::keyClick(strip.Splitter1(), Qt::Key_Right);
+    EXPECT_EQ(start(), "00:00:14");
+    QTest::keyClick(strip.Splitter1(), Qt::Key_Left);
+    EXPECT_EQ(start(), "00:00:12");
+    QTest::keyClick(strip.Splitter1(), Qt::Key_Left, Qt::ShiftModifier);
+    EXPECT_EQ(start(), "00:00:02");
+    QTest::keyClick(strip.Splitter1(), Qt::Key_End);
+    EXPECT_LE(model.Middle(), 1); // up to the end handle, as far as a drag goes
+    QTest::keyClick(strip.Splitter1(), Qt::Key_Home);
+    EXPECT_EQ(model.Left(), 1);
+    EXPECT_EQ(start(), "00:00:00");
+
+    strip.Splitter2()->setFocus();
+    QTest::keyClick(strip.Splitter2(), Qt::Key_Left, Qt::ShiftModifier);
+    const int shortened = seconds(end());
+    EXPECT_NEAR(shortened, 190, 2);
+    QTest::keyClick(strip.Splitter2(), Qt::Key_Left);
+    EXPECT_LT(seconds(end()), shortened);
+    QTest::keyClick(strip.Splitter2(), Qt::Key_Right, Qt::ShiftModifier);
+    EXPECT_GE(seconds(end()), shortened + 8);
+    QTest::keyClick(strip.Splitter2(), Qt::Key_Home);
+    EXPECT_LE(model.Middle(), 1);
+    QTest::keyClick(strip.Splitter2(), Qt::Key_End);
+    EXPECT_EQ(model.Right(), 1);
+}
+
+// Without a loaded row the keys do nothing.
+TEST(StripWidgetEmpty, KeysWithoutARowDoNothing)
+{
+    SourceListModel list;
+    PreviewPlayer player;
+    TrimStripModel model{list, player};
+    TrimStrip strip{model};
+    const int left = model.Left();
+    QTest::keyClick(strip.Splitter1(), Qt::Key_Right);
+    QTest::keyClick(strip.Splitter1(), Qt::Key_End);
+    EXPECT_EQ(model.Left(), left);
 }

@@ -2,6 +2,8 @@
 
 #include "preview/PreviewPlayer.h"
 #include "preview/TrimMath.h"
+
+#include <functional>
 #include "sources/SourceListModel.h"
 
 #include <QCoreApplication>
@@ -133,6 +135,48 @@ void TrimStripModel::EndStartHandleDrag()
 void TrimStripModel::EndEndHandleDrag()
 {
     Splitter2Moved();
+}
+
+namespace {
+
+// The outer image's width after a move by `seconds`: the nearest width the asked way whose
+// time is at least that far from the time shown now, or the end of the strip. Times come in
+// whole percents of the file, so a step always changes the time shown, by a second or more.
+int SteppedWidth(int width, int seconds, bool growsRight, const std::function<qint64(int)> &timeAt)
+{
+    const int direction = (seconds > 0) == growsRight ? 1 : -1;
+    if (qAbs(seconds) >= TrimStripModel::kToEnd)
+        return direction > 0 ? kStripWidth : 1;
+    const qint64 target = timeAt(width) + seconds;
+    int w = width + direction;
+    while (w > 1 && w < kStripWidth &&
+           (seconds > 0 ? timeAt(w) < target : timeAt(w) > target))
+        w += direction;
+    return w;
+}
+
+} // namespace
+
+void TrimStripModel::StepStartHandle(int seconds)
+{
+    const int d = Marks.DurationSeconds;
+    if (d <= 0 || seconds == 0)
+        return;
+    DragStartHandle(SteppedWidth(m_left, seconds, true, [d](int left) {
+        return qint64(SecondsAtPercent(StartPercent(left), d));
+    }));
+    EndStartHandleDrag();
+}
+
+void TrimStripModel::StepEndHandle(int seconds)
+{
+    const int d = Marks.DurationSeconds;
+    if (d <= 0 || seconds == 0)
+        return;
+    DragEndHandle(SteppedWidth(m_right, seconds, false, [d](int right) {
+        return qint64(SecondsAtPercent(EndPercent(right), d));
+    }));
+    EndEndHandleDrag();
 }
 
 void TrimStripModel::Panel2MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers)

@@ -52,6 +52,13 @@ public:
     void EndStartHandleDrag();
     void EndEndHandleDrag();
 
+    // The keyboard on a handle: moves it by that many seconds of the file (at least one
+    // step of the strip, so that it always moves), or to its far end with kToEnd or
+    // -kToEnd, then ends the move as a drag does. Nothing happens without a loaded row.
+    static constexpr int kToEnd = 1 << 30;
+    void StepStartHandle(int seconds);
+    void StepEndHandle(int seconds);
+
     // Clicks on the outer images step the handle toward the click; only the left button
     // acts. The middle image ignores clicks.
     void Panel2MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers);

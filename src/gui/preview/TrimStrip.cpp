@@ -72,17 +72,18 @@ class Handle : public QWidget
 {
 public:
     Handle(const QString &name, const QImage &face, std::function<int()> width,
-           std::function<void(int)> drag, std::function<void()> done, bool growsRight,
-           QWidget *parent)
+           std::function<void(int)> drag, std::function<void()> done,
+           std::function<void(int)> step, bool growsRight, QWidget *parent)
         : QWidget(parent)
         , m_width(std::move(width))
         , m_drag(std::move(drag))
         , m_done(std::move(done))
+        , m_step(std::move(step))
         , m_growsRight(growsRight)
     {
         setObjectName(name);
         setCursor(Qt::PointingHandCursor);
-        setFocusPolicy(Qt::ClickFocus);
+        setFocusPolicy(Qt::StrongFocus);
         // The face fills the handle; at a scale above 100% the 200% picture fills it at the
         // screen's own pixels, so its edges stay sharp.
         const qreal ratio = face.devicePixelRatio();
@@ -109,6 +110,10 @@ protected:
         QPainter p(this);
         p.fillRect(rect(), palette().color(QPalette::Button));
         p.drawPixmap(rect(), m_face);
+        if (hasFocus()) {
+            p.setPen(QPen(Qt::black, 1, Qt::DotLine));
+            p.drawRect(rect().adjusted(0, 0, -1, -1));
+        }
     }
     void mousePressEvent(QMouseEvent *e) override
     {
@@ -130,13 +135,28 @@ protected:
         if (e->button() == Qt::LeftButton)
             finish();
     }
+    // With the focus, Left and Right move the handle by a second of the file (ten with
+    // Shift), Home and End to the ends of the strip.
     void keyPressEvent(QKeyEvent *e) override
     {
-        if (e->key() == Qt::Key_Escape && m_dragging)
+        const int by = e->modifiers() & Qt::ShiftModifier ? 10 : 1;
+        switch (e->key()) {
+        case Qt::Key_Escape:
+            if (!m_dragging)
+                break;
             finish();
-        else
-            QWidget::keyPressEvent(e);
+            return;
+        case Qt::Key_Left: m_step(-by); return;
+        case Qt::Key_Right: m_step(by); return;
+        case Qt::Key_Home: m_step(-TrimStripModel::kToEnd); return;
+        case Qt::Key_End: m_step(TrimStripModel::kToEnd); return;
+        default: break;
+        }
+        QWidget::keyPressEvent(e);
     }
+    // The focused handle carries a dotted frame in the strip's contrast colour.
+    void focusInEvent(QFocusEvent *e) override { QWidget::focusInEvent(e); update(); }
+    void focusOutEvent(QFocusEvent *e) override { QWidget::focusOutEvent(e); update(); }
 
 private:
     // What a painted face depends on besides its fixed picture: its size and the
@@ -163,6 +183,7 @@ private:
     std::function<int()> m_width;
     std::function<void(int)> m_drag;
     std::function<void()> m_done;
+    std::function<void(int)> m_step;
     bool m_growsRight;
     bool m_dragging = false;
     qreal m_pressX = 0;
@@ -200,11 +221,13 @@ TrimStrip::TrimStrip(QWidget *parent)
         QStringLiteral("Splitter1"), imgL(), [this] { return m_model ? m_model->Left() : 1; },
         [this](int w) { if (m_model) m_model->DragStartHandle(w); },
         [this] { if (m_model) m_model->EndStartHandleDrag(); },
+        [this](int seconds) { if (m_model) m_model->StepStartHandle(seconds); },
         true, this);
     m_splitter2 = new Handle(
         QStringLiteral("Splitter2"), imgR(), [this] { return m_model ? m_model->Right() : 1; },
         [this](int w) { if (m_model) m_model->DragEndHandle(w); },
         [this] { if (m_model) m_model->EndEndHandleDrag(); },
+        [this](int seconds) { if (m_model) m_model->StepEndHandle(seconds); },
         false, this);
 
     layoutParts();
