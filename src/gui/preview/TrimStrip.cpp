@@ -230,6 +230,9 @@ TrimStrip::TrimStrip(QWidget *parent)
         [this](int seconds) { if (m_model) m_model->StepEndHandle(seconds); },
         false, this);
 
+    // Screen readers name the handles after the times they set.
+    m_splitter1->setAccessibleName(QStringLiteral("Start Time"));
+    m_splitter2->setAccessibleName(QStringLiteral("End Time"));
     layoutParts();
 
     m_tmrPaintSP.setInterval(kPaintIntervalMs);
