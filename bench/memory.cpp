@@ -164,7 +164,7 @@ int main(int argc, char *argv[])
     idleAndReport("preview playing again", previewSeconds);
     mainForm.btnStop->click();
     idleAndReport("preview stopped", idleSeconds);
-    // Long enough for the preview's library to be unloaded.
+    // A stopped preview for as long: nothing more is let go, libmpv stays loaded.
     runFor(MpvPreviewGraph::kReleaseIdleMs);
     idleAndReport("stopped for a while", idleSeconds);
 

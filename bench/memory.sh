@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # Memory benchmark: the resident memory of the idle program after start, after 100 sources
 # were dropped on it (50 1080p H.264 phone clips and 50 files of ten other formats), while
-# the first one plays in the preview, paused, paused for a while (the player and libmpv are
-# let go after 30 s), played on, and after the preview was stopped, also a while later
-# (libmpv is unloaded after 30 s); with the CPU the program used in each phase. Budget:
+# the first one plays in the preview, paused, paused for a while (the player is let go
+# after 30 s; libmpv stays loaded), played on, and after the preview was stopped, also a
+# while later; with the CPU the program used in each phase. Budget:
 # idle under 80 MB, also after adding sources and after a preview; idle CPU under 1 % of a
 # core.
 #

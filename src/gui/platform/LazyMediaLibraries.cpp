@@ -41,8 +41,9 @@ void *libav()
     return handle;
 }
 
-// libmpv can be unloaded again (MpvLibrary::Unload), so its entry points are looked up
-// anew after each load. The GUI thread makes every libmpv call.
+// libmpv is loaded on the first preview and stays loaded: it registers libavdevice's
+// formats with libavformat, which the media probe keeps using, so unloading it would leave
+// libavformat pointing into freed code. The GUI thread makes every libmpv call.
 struct Mpv
 {
     void *handle = nullptr;
@@ -211,16 +212,6 @@ CW_FORWARD_MPV(uint64_t, mpv_render_context_update, (mpv_render_context * ctx), 
 CW_FORWARD_MPV_VOID(mpv_render_context_free, (mpv_render_context * ctx), (ctx))
 
 } // extern "C"
-
-bool MpvLibrary::Unload()
-{
-    Mpv &m = mpvLibrary();
-    if (!m.handle || m.players > 0)
-        return false;
-    dlclose(m.handle);
-    m.handle = nullptr;
-    return true;
-}
 
 bool MpvLibrary::IsLoaded()
 {

@@ -5,8 +5,6 @@
 // player has existed for a while; the next player loads it anew.
 namespace MpvLibrary {
 
-// Unloads libmpv when it is loaded and no player exists; returns whether it did.
-bool Unload();
 // Whether libmpv is loaded now.
 bool IsLoaded();
 

@@ -62,9 +62,6 @@ MpvPreviewGraph::MpvPreviewGraph(Outputs outputs, QObject *parent)
     m_releaseTimer.setSingleShot(true);
     m_releaseTimer.setInterval(kReleaseIdleMs);
     connect(&m_releaseTimer, &QTimer::timeout, this, &MpvPreviewGraph::releasePlayer);
-    m_unloadTimer.setSingleShot(true);
-    m_unloadTimer.setInterval(kReleaseIdleMs);
-    connect(&m_unloadTimer, &QTimer::timeout, this, [] { MpvLibrary::Unload(); });
 }
 
 MpvPreviewGraph::~MpvPreviewGraph()
@@ -101,7 +98,6 @@ void MpvPreviewGraph::makeActive()
 
 bool MpvPreviewGraph::createPlayer()
 {
-    m_unloadTimer.stop();
     // libmpv refuses to start unless numbers are read the C way; Qt set the user's locale.
     std::setlocale(LC_NUMERIC, "C");
     mpv_handle *mpv = mpv_create();
@@ -171,7 +167,6 @@ void MpvPreviewGraph::destroyPlayer(bool keepPicture)
     m_running = false;
     mpv_set_wakeup_callback(mpv, nullptr, nullptr);
     mpv_terminate_destroy(mpv);
-    m_unloadTimer.start();
 }
 
 void MpvPreviewGraph::makeInactive()
@@ -285,9 +280,6 @@ void MpvPreviewGraph::releasePlayer()
     m_heldPosition = currentPosition();
     destroyPlayer(true);
     m_released = true;
-    // The file has rested long enough already: the library goes too.
-    m_unloadTimer.stop();
-    MpvLibrary::Unload();
 }
 
 bool MpvPreviewGraph::restorePlayer()

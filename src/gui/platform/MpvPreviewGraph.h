@@ -18,8 +18,7 @@ class IMpvVideoSink;
 // mark) has its libmpv player released, which gives back the memory of its decoders and
 // threads. The graph stays active and keeps the file, its position, its duration and the
 // picture in the video window; run() loads the file again at that position first. libmpv
-// and its libraries are unloaded with a resting player, and once the graph has been without
-// a player for as long (after a stop).
+// itself stays loaded: other libraries keep pointers into what it registered.
 class MpvPreviewGraph : public QObject, public IPreviewGraph
 {
     Q_OBJECT
@@ -43,14 +42,9 @@ public:
     // How long renderFile() waits for a file to load before giving up.
     void setLoadTimeoutMs(int ms) { m_loadTimeoutMs = ms; }
 
-    // How long a loaded file may rest before its player is released, and how long the graph
-    // may be without a player before libmpv itself is unloaded.
+    // How long a loaded file may rest before its player is released.
     static constexpr int kReleaseIdleMs = 30000;
-    void setReleaseIdleMs(int ms)
-    {
-        m_releaseTimer.setInterval(ms);
-        m_unloadTimer.setInterval(ms);
-    }
+    void setReleaseIdleMs(int ms) { m_releaseTimer.setInterval(ms); }
     // Whether a libmpv player exists now; an active graph may be without one.
     bool holdsPlayer() const { return m_mpv != nullptr; }
 
@@ -100,5 +94,4 @@ private:
     qint64 m_heldPosition = 0;
     qint64 m_heldDuration = 0;
     QTimer m_releaseTimer;
-    QTimer m_unloadTimer;
 };
