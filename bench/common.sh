@@ -2,19 +2,20 @@
 
 # Compiles a benchmark driver against a build's libraries into a file outside the build:
 #   build_driver <build folder> <driver source> <output file>
-# The driver may use the core and windows libraries and the skin pictures.
+# The driver may use the core, media and windows libraries and the skin pictures.
 build_driver() {
   local build=$1 source=$2 output=$3
   local core="$build/src/core/libclipwright_core.a" gui="$build/src/gui/libclipwright_gui.a"
+  local media="$build/src/gui/platform/libclipwright_media.a"
   local skins
   skins=$(find "$build/src/gui" -name 'qrc_clipwright_skins.cpp.o' 2>/dev/null | head -1)
-  if [ ! -f "$core" ] || [ ! -f "$gui" ] || [ -z "$skins" ]; then
+  if [ ! -f "$core" ] || [ ! -f "$gui" ] || [ ! -f "$media" ] || [ -z "$skins" ]; then
     echo "no libraries in $build/src; build the program first" >&2
     return 1
   fi
   g++ -std=c++20 -O2 -fPIC -DQT_NO_KEYWORDS -Isrc/core -Isrc/gui \
     $(pkg-config --cflags Qt6Widgets Qt6DBus Qt6Network libavformat mpv) \
-    "$source" "$skins" "$gui" "$core" \
+    "$source" "$skins" "$gui" "$media" "$core" \
     $(pkg-config --libs Qt6Widgets Qt6DBus Qt6Network) -ldl -o "$output"
 }
 

@@ -4,6 +4,7 @@
 #include "platform/MpvPreviewGraph.h"
 #include "platform/MediaProbe.h"
 #include "platform/MpvLibrary.h"
+#include "platform/VideoOrientation.h"
 
 #include "PreviewFixtures.h"
 
@@ -173,6 +174,33 @@ TEST(MpvPreviewGraph, ReleasesARestingPlayerAndGoesOnWhereItRested)
     graph.makeInactive();
     EXPECT_FALSE(graph.isActive());
     EXPECT_EQ(graph.currentPosition(), 0);
+}
+
+// Display matrices of each turn and mirroring, in libavutil's 16.16 layout, and the filter
+// that shows the picture upright (played for real in PreviewWindow.PlaysEveryRotationUpright).
+TEST(VideoOrientation, FilterForEachMatrix)
+{
+    constexpr qint32 one = 1 << 16;
+    struct Case
+    {
+        qint32 a, b, c, d;
+        const char *filter;
+    };
+    const Case cases[] = {
+        {one, 0, 0, one, ""},                         // upright
+        {-one, 0, 0, one, "hflip"},                   // mirrored
+        {one, 0, 0, -one, "vflip"},                   // mirrored top to bottom
+        {-one, 0, 0, -one, "hflip,vflip"},            // half a turn
+        {0, one, -one, 0, "transpose=clock"},         // a quarter turn
+        {0, -one, one, 0, "transpose=cclock"},        // the other quarter turn
+        {0, one, one, 0, "transpose=cclock_flip"},    // a quarter turn, mirrored
+        {0, -one, -one, 0, "transpose=clock_flip"},   // the other, mirrored
+    };
+    for (const Case &c : cases) {
+        const qint32 matrix[9] = {c.a, c.b, 0, c.c, c.d, 0, 0, 0, 1 << 30};
+        EXPECT_EQ(VideoOrientation::FilterForMatrix(matrix), QByteArray(c.filter)) << c.filter;
+    }
+    EXPECT_TRUE(VideoOrientation::FilterForMatrix(nullptr).isEmpty());
 }
 
 // Play, stop, let the preview rest until its player is released, then add a file: libmpv

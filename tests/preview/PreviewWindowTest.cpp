@@ -14,6 +14,7 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QThread>
@@ -126,6 +127,70 @@ TEST(PreviewWindow, PlaysAClipLetterBoxedAndShowsTheLogoWhenStopped)
     QCoreApplication::processEvents();
     const QImage logo = shot(&window).copy(QRect(origin, video->size()));
     EXPECT_FALSE(isBlack(logo.pixel(5, 76))); // the logo covers the whole window
+}
+
+// A phone's clip stores its pictures turned and says in its display matrix how to show them.
+// Each rotation plays upright: the quadrants of the picture (red, green / blue, white) are
+// where they belong, whatever the stored turn.
+TEST(PreviewWindow, PlaysEveryRotationUpright)
+{
+    previewtest::Clips clips;
+    const QString dir = QFileInfo(clips.video(1)).absolutePath();
+    const QString quadrants = QStringLiteral(
+        "nullsrc=s=160x120:d=2:r=25,format=rgb24,"
+        "geq=r='255*lt(X\\,W/2)*lt(Y\\,H/2)+255*gte(X\\,W/2)*gte(Y\\,H/2)'"
+        ":g='255*gte(X\\,W/2)*lt(Y\\,H/2)+255*gte(X\\,W/2)*gte(Y\\,H/2)'"
+        ":b='255*lt(X\\,W/2)*gte(Y\\,H/2)+255*gte(X\\,W/2)*gte(Y\\,H/2)'");
+    // The rotate tag, and the turn that stores the upright picture for it (the ffmpeg tool
+    // and the encoder turn such a clip back upright).
+    const std::pair<const char *, const char *> turns[] = {
+        {"0", nullptr}, {"90", "transpose=clock"}, {"180", "hflip,vflip"}, {"270", "transpose=cclock"}};
+
+    QWidget window;
+    window.setFixedSize(310, 280);
+    auto *video = new VideoWindow(&window);
+    video->setGeometry(26, 76, 253, 152);
+    MpvPreviewGraph::Outputs outputs;
+    outputs.nullAudio = true;
+    MpvPreviewGraph graph(outputs);
+    graph.setVideoSink(video, video);
+    window.move(0, 0);
+    window.show();
+    ASSERT_TRUE(waitFor([&] { return video->isVisible(); }, 3000));
+    video->setLogoVisible(false);
+
+    for (const auto &[rotate, stored] : turns) {
+        SCOPED_TRACE(rotate);
+        const QString plain = dir + QStringLiteral("/turn%1.plain.mp4").arg(rotate);
+        const QString clip = dir + QStringLiteral("/turn%1.mp4").arg(rotate);
+        ASSERT_TRUE(previewtest::ffmpeg({"-f", "lavfi", "-i",
+                                         stored ? quadrants + "," + stored : quadrants,
+                                         "-c:v", "mpeg4", "-q:v", "2", plain}));
+        ASSERT_TRUE(previewtest::ffmpeg(
+            {"-i", plain, "-c", "copy", "-metadata:s:v:0", QStringLiteral("rotate=%1").arg(rotate), clip}));
+
+        graph.makeActive();
+        ASSERT_EQ(graph.renderFile(clip), IPreviewGraph::RenderResult::Full);
+        const quint64 before = video->framesDrawn();
+        ASSERT_TRUE(graph.run());
+        ASSERT_TRUE(waitFor([&] { return video->framesDrawn() >= before + 5; }, 5000));
+        QCoreApplication::processEvents();
+        const QPoint origin = QGuiApplication::platformName() == QLatin1String("xcb")
+                                  ? video->mapToGlobal(QPoint(0, 0))
+                                  : video->mapTo(&window, QPoint(0, 0));
+        const QImage view = shot(&window).copy(QRect(origin, video->size()));
+        const QPoint centre(view.width() / 2, view.height() / 2);
+        auto near = [&](int dx, int dy, QRgb want) {
+            const QRgb c = view.pixel(centre + QPoint(dx, dy));
+            return qAbs(qRed(c) - qRed(want)) < 80 && qAbs(qGreen(c) - qGreen(want)) < 80 &&
+                   qAbs(qBlue(c) - qBlue(want)) < 80;
+        };
+        EXPECT_TRUE(near(-45, -35, qRgb(255, 0, 0))) << "top left is red";
+        EXPECT_TRUE(near(45, -35, qRgb(0, 255, 0))) << "top right is green";
+        EXPECT_TRUE(near(-45, 35, qRgb(0, 0, 255))) << "bottom left is blue";
+        EXPECT_TRUE(near(45, 35, qRgb(255, 255, 255))) << "bottom right is white";
+        graph.makeInactive();
+    }
 }
 
 } // namespace

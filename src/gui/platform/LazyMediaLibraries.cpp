@@ -140,6 +140,9 @@ CW_FORWARD(libav, int, av_dict_set,
            (AVDictionary * *pm, const char *key, const char *value, int flags),
            (pm, key, value, flags), AVERROR(ENOSYS))
 CW_FORWARD_VOID(libav, av_dict_free, (AVDictionary * *m), (m))
+CW_FORWARD(libav, uint8_t *, av_stream_get_side_data,
+           (const AVStream *stream, enum AVPacketSideDataType type, size_t *size),
+           (stream, type, size), nullptr)
 CW_FORWARD(libav, int, av_strerror, (int errnum, char *errbuf, size_t errbuf_size),
            (errnum, errbuf, errbuf_size), -1)
 

@@ -2,6 +2,7 @@
 
 #include "platform/IMpvVideoSink.h"
 #include "platform/MpvLibrary.h"
+#include "platform/VideoOrientation.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -120,6 +121,9 @@ bool MpvPreviewGraph::createPlayer()
     setOption(mpv, "sid", "no");
     setOption(mpv, "audio-display", "no");
     setOption(mpv, "hwdec", "no");
+    // libmpv's own rotation fails in its software renderer on quarter turns (an assertion
+    // ends the program); loadAndWait() sets a filter that turns the picture instead.
+    setOption(mpv, "video-rotate", "no");
     setOption(mpv, "idle", "yes");
     setOption(mpv, "keep-open", "yes");
     setOption(mpv, "pause", "yes");
@@ -243,6 +247,10 @@ MpvPreviewGraph::LoadState MpvPreviewGraph::loadAndWait(const QString &path)
     // still be taken as a local file.
     const QByteArray target = path.startsWith(QLatin1Char('/')) ? file : QByteArray("./") + file;
     const char *cmd[] = {"loadfile", target.constData(), "replace", nullptr};
+    // The picture is turned upright by a filter of ours, libmpv's own rotation being off.
+    const QByteArray upright = VideoOrientation::UprightFilter(path);
+    mpv_set_property_string(m_mpv, "vf",
+                            upright.isEmpty() ? "" : ("lavfi=[" + upright + "]").constData());
     m_load = LoadState::Loading;
     if (mpv_command_async(m_mpv, 0, cmd) < 0) {
         m_load = LoadState::Failed;
