@@ -262,6 +262,11 @@ void TfrmConverting::btnStop1Click()
 {
     if (!confirm(QStringLiteral("Are you sure you want to stop the work ? ")))
         return;
+    StopBatch();
+}
+
+void TfrmConverting::StopBatch()
+{
     if (m_proc)
         m_proc->StopRequested = true;
     endBatchFromDialog();

@@ -70,6 +70,9 @@ public Q_SLOTS:
     void actRefreshProgressExecute();
     // Stop button: asks, then stops the batch and skips its completion actions.
     void btnStop1Click();
+    // Stops the batch as Stop does, without asking: the running encoder is stopped and its
+    // partial output removed, and no further job starts.
+    void StopBatch();
 
 Q_SIGNALS:
     // Carries a chunk from the runner's thread to the GUI thread (queued, in order).

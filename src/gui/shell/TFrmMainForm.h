@@ -100,6 +100,9 @@ public:
 
     // What closing does last: ends the program. Tests replace it.
     void SetEndProgram(std::function<void()> endProgram) { m_endProgram = std::move(endProgram); }
+    // The session ends the program (a signal): a running batch is stopped without asking,
+    // then the program ends as closing the window does.
+    void EndSession();
 
     // The About box's text: the product name and version, the home page and support address.
     QString AboutText() const;
@@ -186,6 +189,7 @@ private:
     bool m_outlineApplied = false;
     bool m_ready = false;
     bool m_closing = false;
+    class TfrmConverting *m_converting = nullptr;
     bool m_outputSettingsBound = false;
     bool m_formEnabled = true;
 };

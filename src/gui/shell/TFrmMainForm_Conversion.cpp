@@ -18,6 +18,7 @@ void TFrmMainForm::BindConversion()
     if (!proc || !lib)
         return;
     auto *frmConverting = TfrmConverting::CreateForMainWindow(this);
+    m_converting = frmConverting;
     frmConverting->Bind(proc, lib, this);
     static LogindPowerOff powerOff;
     lib->SetPowerOff(&powerOff);
@@ -36,6 +37,16 @@ void TFrmMainForm::BindConversion()
     env.IsProgramActive = [] {
         return QGuiApplication::applicationState() == Qt::ApplicationActive;
     };
+}
+
+void TFrmMainForm::EndSession()
+{
+    if (m_closing)
+        return;
+    if (m_converting && Globals::customProc && Globals::customProc->CurrentRunner)
+        m_converting->StopBatch();
+    m_closing = true;
+    FormClose();
 }
 
 void TFrmMainForm::btnConvertClick()

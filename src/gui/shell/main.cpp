@@ -2,6 +2,7 @@
 #include "platform/QtUserDialogs.h"
 #include "shell/AppPaths.h"
 #include "shell/DesktopSession.h"
+#include "shell/EndSignals.h"
 #include "shell/Globals.h"
 #include "shell/SingleInstance.h"
 #include "shell/TApplication.h"
@@ -39,6 +40,10 @@ int main(int argc, char *argv[])
     Globals::userDialogs = &dialogs;
 
     TFrmMainForm mainForm;
+    // A logout, `kill` or Ctrl+C ends the program as closing its window does.
+    EndSignals endSignals;
+    QObject::connect(&endSignals, &EndSignals::endRequested, &mainForm,
+                     [&mainForm](int) { mainForm.EndSession(); });
     mainForm.show();
     session.Serve(mainForm);
     const int code = app.exec();
