@@ -550,6 +550,9 @@ private Q_SLOTS:
         // The user ticks "Show output directory when done" by its label.
         QTest::mouseClick(m_form->Label2, Qt::LeftButton);
         QVERIFY(m_form->chkShowOutputDirectory->isChecked());
+        // Saved at once, before any close: a crash now would not lose it.
+        QVERIFY(readFile(appDir() + QStringLiteral("Config/UserSettings.ini"))
+                    .contains(QStringLiteral("SHWDDir=1")));
         QTest::mouseClick(m_form->btnWindowClose, Qt::LeftButton);
         QCOMPARE(ends, 1);
         QVERIFY(!m_form->isVisible());

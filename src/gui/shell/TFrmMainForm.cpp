@@ -402,8 +402,36 @@ void TFrmMainForm::bindOutputSettings()
 
 void TFrmMainForm::FillOptionBoxesAndSettings()
 {
-    if (Globals::customProc)
-        RunGuarded([] { Globals::customProc->FillOptionBoxes(); });
+    TCustomProc *proc = Globals::customProc;
+    if (!proc)
+        return;
+    RunGuarded([proc] { proc->FillOptionBoxes(); });
+    if (m_savesOnChange)
+        return;
+    // What the user sets is saved at once, not only at close, so a crash or a killed
+    // session loses nothing that was set.
+    m_savesOnChange = true;
+    connect(&proc->chkShowOutputDirectory(), &CheckBoxModel::checkedChanged, this,
+            &TFrmMainForm::SaveSettingsOnChange);
+    connect(&proc->chkShutdown(), &CheckBoxModel::checkedChanged, this,
+            &TFrmMainForm::SaveSettingsOnChange);
+    connect(&proc->edtOutputFolder(), &TextFieldModel::textChanged, this,
+            &TFrmMainForm::SaveSettingsOnChange);
+}
+
+void TFrmMainForm::SaveSettingsOnChange()
+{
+    if (!Globals::customProc || m_closing)
+        return;
+    try {
+        Globals::customProc->SaveUserSettings();
+        m_settingsSaveFailed = false;
+    } catch (const std::exception &error) {
+        // Told once until a save works again, not at every click; closing tells again.
+        if (!m_settingsSaveFailed)
+            ShowGeneralError(QString::fromUtf8(error.what()));
+        m_settingsSaveFailed = true;
+    }
 }
 
 void TFrmMainForm::ApplySelectedProfile()

@@ -180,6 +180,7 @@ private:
     void RunGuarded(const std::function<void()> &step);
     void FormShow();
     void FormClose();
+    void SaveSettingsOnChange();
     void FormResize();
     void applyWindowOutline();
 
@@ -189,6 +190,8 @@ private:
     bool m_outlineApplied = false;
     bool m_ready = false;
     bool m_closing = false;
+    bool m_savesOnChange = false;
+    bool m_settingsSaveFailed = false;
     class TfrmConverting *m_converting = nullptr;
     bool m_outputSettingsBound = false;
     bool m_formEnabled = true;
