@@ -202,17 +202,17 @@ int CliConversion::ConvertAll(const std::atomic<int> &stopSignal)
     for (int row = 0; row < list.count(); ++row) {
         if (stopSignal.load() != 0)
             break;
-        if (!convert(list.row(row).fileName(), stopSignal))
+        if (!convert(list.row(row).fileName(), row, stopSignal))
             break;
     }
     return stopSignal.load();
 }
 
-bool CliConversion::convert(const QString &source, const std::atomic<int> &stopSignal)
+bool CliConversion::convert(const QString &source, int row, const std::atomic<int> &stopSignal)
 {
     QString commandLine;
     try {
-        commandLine = m_proc.BuildConvertParameter(source);
+        commandLine = m_proc.BuildConvertParameter(source, row);
         if (!commandLine.isEmpty())
             m_lib.WriteLog(QStringLiteral("parameter: ") + commandLine);
     } catch (const std::exception &error) {

@@ -37,7 +37,7 @@ public:
 
 private:
     // Converts one row; false when stopSignal ended it.
-    bool convert(const QString &source, const std::atomic<int> &stopSignal);
+    bool convert(const QString &source, int row, const std::atomic<int> &stopSignal);
 
     TCustomProc &m_proc;
     TCommonLib &m_lib;

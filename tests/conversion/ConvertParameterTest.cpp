@@ -246,14 +246,29 @@ TEST_F(ConvertParameterTest, CutOptionsComeFromTheLastMatchingRow)
         EXPECT_EQ(m_lib.ConvertParameter.CutArg, c.cut) << c.start << " " << c.end;
     }
 
-    // Two rows for the same file, letter case aside: the later row's times win.
+    // Names that differ by letter case are two files, and the same file added twice keeps
+    // two cuts: each job takes the cut of its own row.
     m_proc.dxTreeSourceFileInfo().clear();
-    addRow("/v/clip.avi", "00:00:01", "00:00:05");
-    addRow("/v/other.avi", "00:00:02", "00:00:09");
-    addRow("/v/CLIP.avi", "00:00:03", "00:00:10");
-    m_proc.BuildConvertParameter("/v/clip.avi");
-    EXPECT_EQ(m_proc.CutStart, "00:00:03");
-    EXPECT_EQ(m_proc.CutSeconds, "7");
+    addRow("/v/Clip.avi", "00:00:00", "00:00:30");
+    addRow("/v/clip.avi", "00:00:00", "00:00:02");
+    addRow("/v/clip.avi", "00:00:05", "00:00:09");
+    const struct
+    {
+        const char *source;
+        int row;
+        const char *start, *seconds;
+    } own[] = {
+        {"/v/Clip.avi", 0, "00:00:00", "30"},
+        {"/v/clip.avi", 1, "00:00:00", "2"},
+        {"/v/clip.avi", 2, "00:00:05", "4"},
+        {"/v/Clip.avi", -1, "00:00:00", "30"}, // no row given: the last of that very name
+        {"/v/clip.avi", -1, "00:00:05", "4"},
+    };
+    for (const auto &c : own) {
+        m_proc.BuildConvertParameter(c.source, c.row);
+        EXPECT_EQ(m_proc.CutStart, c.start) << c.source << " row " << c.row;
+        EXPECT_EQ(m_proc.CutSeconds, c.seconds) << c.source << " row " << c.row;
+    }
 
     // No row at all: no cut.
     EXPECT_EQ(m_proc.GetCutStart("/v/none.avi"), "");

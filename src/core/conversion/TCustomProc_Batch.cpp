@@ -61,7 +61,7 @@ void TCustomProc::ConvertAll(SourceListModel &list)
         if (list.row(RowIndex).isChecked()) {
             const QString source = list.row(RowIndex).fileName();
             try {
-                CommandLine = BuildConvertParameter(source);
+                CommandLine = BuildConvertParameter(source, RowIndex);
                 lib.WriteLog(QStringLiteral("parameter: ") + CommandLine);
             } catch (...) {
                 // The batch ends here; the error goes on to the general error handler, and

@@ -71,32 +71,36 @@ QString TCustomProc::DefaultOutputFolder()
     return QDir::homePath() + QStringLiteral("/Clipwright");
 }
 
-QString TCustomProc::GetCutStart(const QString &s)
+int TCustomProc::CutRowFor(const QString &s, int row)
 {
-    QString start;
     SourceListModel &rows = m_sourceList;
-    for (int i = 0; i < rows.count(); ++i) {
-        if (rows.row(i).fileName().compare(s, Qt::CaseInsensitive) != 0)
-            continue;
-        start = rows.row(i).startTime();
-        ApplyCustomProfile();
+    // The job's own row; without one, the last row of that file. File names differ by
+    // letter case here: Clip.avi and clip.avi are two files with two cuts.
+    if (row >= 0 && row < rows.count() && rows.row(row).fileName() == s)
+        return row;
+    for (int i = rows.count() - 1; i >= 0; --i) {
+        if (rows.row(i).fileName() == s)
+            return i;
     }
-    return start;
+    return -1;
 }
 
-QString TCustomProc::GetCutSeconds(const QString &s)
+QString TCustomProc::GetCutStart(const QString &s, int row)
 {
-    QString seconds;
-    SourceListModel &rows = m_sourceList;
-    for (int i = 0; i < rows.count(); ++i) {
-        const SourceRow &row = rows.row(i);
-        if (row.fileName().compare(s, Qt::CaseInsensitive) != 0)
-            continue;
-        const qint64 start = timeToSeconds(row.startTime());
-        const qint64 end = timeToSeconds(row.endTime());
-        seconds = QString::number(end - start);
-    }
-    return seconds;
+    const int index = CutRowFor(s, row);
+    if (index < 0)
+        return QString();
+    ApplyCustomProfile();
+    return m_sourceList.row(index).startTime();
+}
+
+QString TCustomProc::GetCutSeconds(const QString &s, int row)
+{
+    const int index = CutRowFor(s, row);
+    if (index < 0)
+        return QString();
+    const SourceRow &r = m_sourceList.row(index);
+    return QString::number(timeToSeconds(r.endTime()) - timeToSeconds(r.startTime()));
 }
 
 QString TCustomProc::GetOutputFolder()
@@ -115,7 +119,7 @@ QString TCustomProc::GetOutputFolder()
     return folder;
 }
 
-QString TCustomProc::BuildConvertParameter(const QString &s)
+QString TCustomProc::BuildConvertParameter(const QString &s, int row)
 {
     TCommonLib &lib = commonLibOf(m_commonLib);
     TConvertParameterStruct &job = lib.ConvertParameter;
@@ -123,8 +127,8 @@ QString TCustomProc::BuildConvertParameter(const QString &s)
     OptionListModel &types = boxes.cbbOutputFiletype();
     const int t = types.selectedIndex();
 
-    CutStart = GetCutStart(s);
-    CutSeconds = GetCutSeconds(s);
+    CutStart = GetCutStart(s, row);
+    CutSeconds = GetCutSeconds(s, row);
     job.CutArg = (!CutStart.isEmpty() && !CutSeconds.isEmpty())
                      ? QStringLiteral(" -ss ") + CutStart + QStringLiteral(" -t ") + CutSeconds
                      : QString();

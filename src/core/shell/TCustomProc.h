@@ -64,14 +64,17 @@ public:
     // the enabled states; a custom profile is applied through the custom profile list.
     void ApplyProfile();
 
-    // Builds the job for source path s: fills the job record, CutStart and CutSeconds,
-    // rewrites VideoFile.avs, makes sure the output folder exists. Returns the encoder
-    // command line, or empty text when the output type gives none.
-    QString BuildConvertParameter(const QString &s);
-    // The Start Time of the last row for s (letter case ignored), or empty text.
-    QString GetCutStart(const QString &s);
-    // End minus start of the last row for s in whole seconds, or empty text.
-    QString GetCutSeconds(const QString &s);
+    // Builds the job for source path s of list row `row`: fills the job record, CutStart and
+    // CutSeconds, rewrites VideoFile.avs, makes sure the output folder exists. Returns the
+    // encoder command line, or empty text when the output type gives none.
+    QString BuildConvertParameter(const QString &s, int row = -1);
+    // The cut comes from the job's own row when it holds s, else from the last row for s
+    // (the same name, letter case counting); -1 when there is none.
+    int CutRowFor(const QString &s, int row);
+    // The Start Time of that row, or empty text.
+    QString GetCutStart(const QString &s, int row = -1);
+    // End minus start of that row in whole seconds, or empty text.
+    QString GetCutSeconds(const QString &s, int row = -1);
     // The output folder field's text with trailing "/"; the folder is created if missing.
     QString GetOutputFolder();
 
