@@ -7,6 +7,11 @@
 #include <QLocalSocket>
 #include <QLockFile>
 
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include "platform/PrivateFolder.h"
+
 namespace {
 
 constexpr quint32 kMagic = 0x434c5057; // "CLPW"
@@ -24,6 +29,18 @@ QString fileNamePiece(const QString &text)
                      ? c
                      : QLatin1Char('_');
     return piece;
+}
+
+// Whether the process at the other end of a connected socket runs as this user. Anyone
+// else listening or connecting is never handed a file name, nor taken files from.
+bool peerIsThisUser(const QLocalSocket &socket)
+{
+    ucred credentials{};
+    socklen_t size = sizeof credentials;
+    const auto fd = static_cast<int>(socket.socketDescriptor());
+    return fd >= 0 &&
+           ::getsockopt(fd, SOL_SOCKET, SO_PEERCRED, &credentials, &size) == 0 &&
+           credentials.uid == ::getuid();
 }
 
 } // namespace
@@ -48,16 +65,19 @@ QString SingleInstance::SocketPathFor(const QProcessEnvironment &env, uint userI
         display = env.value(QStringLiteral("DISPLAY"));
     if (display.isEmpty())
         display = QStringLiteral("none");
-    QString folder = env.value(QStringLiteral("XDG_RUNTIME_DIR"));
-    if (folder.isEmpty() || !QDir::isAbsolutePath(folder) || !QFileInfo(folder).isDir())
-        folder = QDir::tempPath();
-    return QDir::cleanPath(folder) + QStringLiteral("/clipwright-%1-%2.socket")
-                                         .arg(userId)
-                                         .arg(fileNamePiece(display));
+    // Only a folder of the user's own holds the socket and its lock: a name anyone else
+    // can take would let them receive the files or hold every start up.
+    const QString folder = PrivateFolder::ForUser(env, userId);
+    if (folder.isEmpty())
+        return QString();
+    return folder + QStringLiteral("instance-%1.socket").arg(fileNamePiece(display));
 }
 
 SingleInstance::Outcome SingleInstance::Start(const QStringList &files)
 {
+    // Without a safe place for the socket every start runs on its own.
+    if (m_socketPath.isEmpty())
+        return Outcome::First;
     // The lock keeps two starts at the same moment from both becoming the first.
     QLockFile lock(m_socketPath + QStringLiteral(".lock"));
     lock.setStaleLockTime(m_timings.lockMs + m_timings.connectMs + m_timings.answerMs);
@@ -83,6 +103,8 @@ SingleInstance::HandOver SingleInstance::handOver(const QStringList &files)
     if (!socket.waitForConnected(m_timings.connectMs))
         return socket.error() == QLocalSocket::SocketTimeoutError ? HandOver::NoAnswer
                                                                   : HandOver::NoServer;
+    if (!peerIsThisUser(socket))
+        return HandOver::NoServer;
     QByteArray message;
     QDataStream out(&message, QIODevice::WriteOnly);
     out << kMagic << kVersion << files;
@@ -128,6 +150,11 @@ void SingleInstance::listen()
 void SingleInstance::serve(QLocalSocket *socket)
 {
     connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
+    if (!peerIsThisUser(*socket)) {
+        socket->abort();
+        socket->deleteLater();
+        return;
+    }
     auto files = std::make_shared<QStringList>();
     auto accepted = std::make_shared<bool>(false);
     connect(socket, &QLocalSocket::readyRead, this, [this, socket, files, accepted] {

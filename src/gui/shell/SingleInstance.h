@@ -11,7 +11,8 @@ class QLocalSocket;
 // One Clipwright per user session. The first program listens on a local socket private to
 // the user and the display; a later start connects, hands over its files and ends. A socket
 // left by a program that crashed is removed, and a first program that does not answer
-// within a few seconds is given up: the new start then runs on its own and takes over.
+// within a few seconds is given up: the new start then runs on its own and takes over. Both
+// ends check that the other runs as the same user before anything is handed over.
 //
 // The hand-over is two-phase, so a program that was only slow never adds files that the
 // new start went on to open itself: the server acknowledges the file list, the client
@@ -34,8 +35,8 @@ public:
 
     void SetTimings(const Timings &timings) { m_timings = timings; }
 
-    // The socket file for this user and display: in $XDG_RUNTIME_DIR when it is a folder,
-    // else in the temporary folder.
+    // The socket file for this user and display, in the user's private folder (see
+    // PrivateFolder); empty when there is none, and then every start runs on its own.
     static QString SocketPathFor(const QProcessEnvironment &env, uint userId);
 
     enum class Outcome { HandedOver, First };
