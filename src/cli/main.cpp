@@ -2,6 +2,7 @@
 #include "CliConversion.h"
 #include "CliOptions.h"
 #include "CliReport.h"
+#include "conversion/ProgramRunFolder.h"
 #include "platform/MediaProbe.h"
 #include "profiles/ConfigInfo.h"
 #include "shell/AppPaths.h"
@@ -112,6 +113,9 @@ int main(int argc, char *argv[])
         break;
     }
 
+    // Output names and run folders that a killed Clipwright left behind are given back
+    // before this run claims names of its own.
+    ProgramRunFolder::RemoveLeftovers();
     TCustomProc proc;
     proc.SetCommonLib(&lib);
     MediaProbe probe;

@@ -4,10 +4,15 @@
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QThread>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <gtest/gtest.h>
 
 #include "conversion/CommandLineSplitter.h"
+#include "conversion/ProgramRunFolder.h"
 
 namespace {
 
@@ -99,4 +104,70 @@ TEST(TwoPrograms, EachConvertsItsOwnSourceAndNeitherOverwritesTheOther)
     EXPECT_TRUE(looksLike(middlePixel(outputs[0]), 0)) << outputs[0].toStdString();
     EXPECT_TRUE(looksLike(middlePixel(outputs[1]), 2)) << outputs[1].toStdString();
     EXPECT_EQ(QDir(outDir).entryList(QDir::Files | QDir::Hidden).size(), 2);
+}
+
+// A program killed while its job holds the output name leaves that empty name and its run
+// folder; the next start gives both back, so the next batch writes A.3gp and not A_1.3gp.
+// A program that still runs keeps its own, and so does one whose id was used again only
+// if the process under it is the same.
+TEST(TwoPrograms, AKilledProgramsOutputNameAndRunFolderAreGivenBackAtTheNextStart)
+{
+    const QString built = qEnvironmentVariable("CLIPWRIGHT_APP_DIR") + "/";
+    if (!QFile::exists(built + "mcore"))
+        GTEST_SKIP() << "the encoders are not built";
+    QTemporaryDir dir;
+    const QString appDir = dir.path() + "/Program Folder/";
+    const QString outDir = dir.path() + "/Out";
+    const QString runtime = dir.path() + "/runtime";
+    ASSERT_TRUE(QDir().mkpath(appDir + "Config"));
+    ASSERT_TRUE(QDir().mkpath(runtime));
+    ASSERT_TRUE(QFile::setPermissions(runtime, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                                   QFileDevice::ExeOwner));
+    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime));
+    for (const char *encoder : {"tcore", "mcore"})
+        ASSERT_TRUE(QFile::copy(built + encoder, appDir + encoder));
+    const QString source = dir.path() + "/red/A.rm";
+    ASSERT_TRUE(makeClip("red", source));
+    const QString userFolder = runtime + QStringLiteral("/clipwright-%1/").arg(::getuid());
+    const auto runFolders = [&] {
+        return QDir(userFolder).entryList({"run-*"}, QDir::Dirs);
+    };
+
+    // The killed program, and one that is still in its pause before the encoder.
+    QProcess killed, running;
+    killed.start(kDriver, {appDir, outDir, source, "60000"});
+    ASSERT_TRUE(killed.waitForStarted());
+    for (int i = 0; i < 200 && !QFile::exists(outDir + "/A.3gp"); ++i)
+        QThread::msleep(50);
+    ASSERT_TRUE(QFile::exists(outDir + "/A.3gp"));
+    running.start(kDriver, {appDir, outDir, source, "60000"});
+    for (int i = 0; i < 200 && !QFile::exists(outDir + "/A_1.3gp"); ++i)
+        QThread::msleep(50);
+    ASSERT_TRUE(QFile::exists(outDir + "/A_1.3gp"));
+    killed.kill();
+    ASSERT_TRUE(killed.waitForFinished());
+    ASSERT_EQ(runFolders().size(), 2);
+    // A folder named for a running process that started at another time: its program is
+    // gone and the id was used again.
+    ASSERT_EQ(::mkdir(QFile::encodeName(userFolder + QStringLiteral("run-%1-1-abcdef")
+                                                          .arg(running.processId()))
+                          .constData(),
+                      0700),
+              0);
+
+    const QStringList removed = ProgramRunFolder::RemoveLeftovers();
+    EXPECT_EQ(removed.size(), 2) << removed.join(' ').toStdString();
+    EXPECT_FALSE(QFile::exists(outDir + "/A.3gp"));
+    EXPECT_TRUE(QFile::exists(outDir + "/A_1.3gp"));
+    ASSERT_EQ(runFolders().size(), 1);
+    EXPECT_TRUE(runFolders().first().startsWith(QStringLiteral("run-%1-").arg(running.processId())));
+    running.kill();
+    running.waitForFinished();
+
+    // The next batch takes the name back.
+    QProcess next;
+    next.start(kDriver, {appDir, outDir, source, "0"});
+    ASSERT_TRUE(next.waitForFinished(120000));
+    EXPECT_EQ(next.exitCode(), 0) << next.readAllStandardError().toStdString();
+    EXPECT_TRUE(looksLike(middlePixel(outDir + "/A.3gp"), 0));
 }

@@ -7,9 +7,12 @@
 
 #include <QFile>
 
+#include "conversion/ProgramRunFolder.h"
+
 int OutputClaim::Claim(const QString &path)
 {
     m_held = false;
+    ProgramRunFolder::ForgetClaim(m_device, m_inode);
     const QByteArray name = QFile::encodeName(path);
     const int fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     if (fd < 0)
@@ -28,6 +31,8 @@ int OutputClaim::Claim(const QString &path)
     m_device = info.st_dev;
     m_inode = info.st_ino;
     m_held = true;
+    // Should this program die while holding the name, the next start gives it back.
+    ProgramRunFolder::NoteClaim(path, m_device, m_inode);
     return 0;
 }
 
@@ -36,6 +41,7 @@ void OutputClaim::Release()
     if (!m_held)
         return;
     m_held = false;
+    ProgramRunFolder::ForgetClaim(m_device, m_inode);
     const QByteArray name = QFile::encodeName(m_path);
     struct stat info
     {

@@ -6,38 +6,68 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QProcessEnvironment>
+#include <QRegularExpression>
+
+#include "platform/PrivateFolder.h"
+#include "platform/ProcessTable.h"
 
 namespace {
 
-// A folder of this user's own that no one else can enter or write.
-bool isPrivateFolder(const QByteArray &path)
+const QString kClaims = QStringLiteral("claims/");
+
+QString userFolder()
 {
+    return PrivateFolder::ForUser(QProcessEnvironment::systemEnvironment(), ::getuid());
+}
+
+QString claimNote(dev_t device, ino_t inode)
+{
+    return QStringLiteral("%1-%2").arg(qulonglong(device)).arg(qulonglong(inode));
+}
+
+// Removes the output name a dead program held, if it is still that program's empty file.
+void giveBackClaim(const QString &note)
+{
+    QFile file(note);
+    const QStringList id = QFileInfo(note).fileName().split(QLatin1Char('-'));
+    if (id.size() != 2 || !file.open(QIODevice::ReadOnly))
+        return;
+    const QByteArray path = file.read(4097);
     struct stat info
     {
     };
-    return ::lstat(path.constData(), &info) == 0 && S_ISDIR(info.st_mode) &&
-           info.st_uid == ::getuid() && (info.st_mode & 077) == 0;
+    if (::lstat(path.constData(), &info) == 0 && S_ISREG(info.st_mode) && info.st_size == 0 &&
+        info.st_uid == ::getuid() && qulonglong(info.st_dev) == id[0].toULongLong() &&
+        qulonglong(info.st_ino) == id[1].toULongLong())
+        ::unlink(path.constData());
 }
 
 } // namespace
 
 ProgramRunFolder::ProgramRunFolder()
 {
-    QByteArray base = qgetenv("XDG_RUNTIME_DIR");
-    if (base.isEmpty() || !isPrivateFolder(base))
-        base = QFile::encodeName(QDir::tempPath());
-    // One folder per user gathers the programs' folders; where it cannot be had privately,
-    // each program's folder stands on its own in the base folder.
-    QByteArray parent = base + "/clipwright-" + QByteArray::number(qint64(::getuid()));
-    ::mkdir(parent.constData(), 0700);
+    make();
+}
+
+void ProgramRunFolder::make()
+{
+    m_made = false;
+    const QString parent = userFolder();
+    // The process's id and start time name its owner, so that a later start can tell a
+    // folder whose program died from one whose program still runs.
+    const qint64 pid = ProcessTable::CurrentProcessId();
     QByteArray pattern =
-        isPrivateFolder(parent) ? parent + "/run-XXXXXX" : base + "/clipwright-run-XXXXXX";
+        QFile::encodeName(parent + QStringLiteral("run-%1-%2-XXXXXX")
+                                       .arg(pid)
+                                       .arg(ProcessTable::StartTime(pid)));
     // mkdtemp makes the folder with a name no other program has, readable by us alone.
-    if (::mkdtemp(pattern.data())) {
+    if (!parent.isEmpty() && ::mkdtemp(pattern.data())) {
         m_path = QFile::decodeName(pattern) + QLatin1Char('/');
         m_made = true;
     } else {
-        m_path = QFile::decodeName(base) + QStringLiteral("/clipwright-unavailable/");
+        m_path = QDir::tempPath() + QStringLiteral("/clipwright-unavailable/");
     }
 }
 
@@ -56,5 +86,51 @@ ProgramRunFolder &ProgramRunFolder::instance()
 
 QString ProgramRunFolder::Path()
 {
-    return instance().m_path;
+    ProgramRunFolder &folder = instance();
+    // A cleaner that empties the runtime or temporary folder takes ours with it.
+    if (!folder.m_made || !PrivateFolder::IsPrivate(folder.m_path, ::getuid()))
+        folder.make();
+    return folder.m_path;
+}
+
+void ProgramRunFolder::NoteClaim(const QString &path, dev_t device, ino_t inode)
+{
+    const QString folder = Path() + kClaims;
+    ::mkdir(QFile::encodeName(folder).constData(), 0700);
+    QFile note(folder + claimNote(device, inode));
+    if (note.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        note.write(QFile::encodeName(path));
+}
+
+void ProgramRunFolder::ForgetClaim(dev_t device, ino_t inode)
+{
+    QFile::remove(instance().m_path + kClaims + claimNote(device, inode));
+}
+
+QStringList ProgramRunFolder::RemoveLeftovers()
+{
+    QStringList removed;
+    const QString parent = userFolder();
+    if (parent.isEmpty())
+        return removed;
+    static const QRegularExpression name(QStringLiteral("^run-(\\d+)-(\\d+)-.{6}$"));
+    for (const QString &entry : QDir(parent).entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden)) {
+        const QRegularExpressionMatch match = name.match(entry);
+        if (!match.hasMatch())
+            continue;
+        const qint64 pid = match.captured(1).toLongLong();
+        const qint64 started = match.captured(2).toLongLong();
+        const qint64 now = ProcessTable::StartTime(pid);
+        // A folder whose start time could not be read is kept while its id runs at all.
+        if (pid == ProcessTable::CurrentProcessId() || (now != 0 && (started == 0 || now == started)))
+            continue;
+        const QString folder = parent + entry + QLatin1Char('/');
+        if (!PrivateFolder::IsPrivate(folder, ::getuid()))
+            continue;
+        for (const QString &note : QDir(folder + kClaims).entryList(QDir::Files))
+            giveBackClaim(folder + kClaims + note);
+        QDir(folder).removeRecursively();
+        removed << folder;
+    }
+    return removed;
 }

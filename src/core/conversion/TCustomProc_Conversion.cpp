@@ -157,14 +157,13 @@ QString TCustomProc::BuildConvertParameter(const QString &s, int row)
     job.OutputBaseName = lib.BaseNameOf(s);
     job.OutputExt = lib.GetOutputExt(types, t);
 
-    // Each running program has its own script: a second program never reads this job's.
-    const QString script = ProgramRunFolder::Path() + kScriptName;
-    writeScript(script, s);
-
-    // RealMedia goes through the script; the extension is compared exactly.
+    // RealMedia goes through the script; the extension is compared exactly. Each running
+    // program has its own script: a second program never reads this job's.
     const int dot = s.lastIndexOf('.');
     const QString sourceExt = dot >= 0 ? s.mid(dot) : QString();
     if (sourceExt == QLatin1String(".rm") || sourceExt == QLatin1String(".rmvb")) {
+        const QString script = ProgramRunFolder::Path() + kScriptName;
+        writeScript(script, s);
         job.EncoderFile = lib.AppDir + QStringLiteral("mcore");
         job.InputFile = script;
     } else {

@@ -15,6 +15,7 @@ struct StatLine
 {
     qint64 parentPid = 0;
     qint64 processGroup = 0;
+    qint64 startTime = 0; // clock ticks after boot
     bool finished = false;
 };
 
@@ -38,6 +39,7 @@ bool readStat(qint64 pid, StatLine &line)
     if (!ok)
         return false;
     line.processGroup = fields[2].toLongLong();
+    line.startTime = fields.size() > 19 ? fields[19].toLongLong() : 0;
     return true;
 }
 
@@ -55,6 +57,12 @@ QString executableName(qint64 pid)
 }
 
 } // namespace
+
+qint64 ProcessTable::StartTime(qint64 pid)
+{
+    StatLine stat;
+    return pid > 0 && readStat(pid, stat) && !stat.finished ? stat.startTime : 0;
+}
 
 qint64 ProcessTable::CurrentProcessId()
 {

@@ -34,4 +34,8 @@ public:
     static qint64 FindLastByName(const QList<ProcessEntry> &entries, const QString &name);
 
     static qint64 CurrentProcessId();
+
+    // When the process with that id started (clock ticks after boot): with its id it names
+    // one process for good, as ids are used again. 0 when no such process runs.
+    static qint64 StartTime(qint64 pid);
 };

@@ -1,3 +1,4 @@
+#include "conversion/ProgramRunFolder.h"
 #include "platform/DesktopOpener.h"
 #include "platform/QtUserDialogs.h"
 #include "shell/AppPaths.h"
@@ -25,6 +26,9 @@ int main(int argc, char *argv[])
     if (session.HandOverToRunningProgram(SingleInstance::SocketPathFor(
             QProcessEnvironment::systemEnvironment(), ::getuid())))
         return 0;
+    // What a Clipwright that was killed or crashed left behind: its run folder, and the
+    // empty output names its jobs held, so the next batch writes "name", not "name_1".
+    ProgramRunFolder::RemoveLeftovers();
     QApplication::setApplicationName(QStringLiteral("Clipwright"));
     QApplication::setDesktopFileName(QStringLiteral("org.example.clipwright"));
     QApplication::setStyle(QStringLiteral("Fusion"));
