@@ -59,8 +59,9 @@ int runEncoder(int argc, char **argv, EncoderKind kind)
         ProgressReporter progress(STDERR_FILENO, transcoder.reportsVideo());
         transcoder.run(out.tempPath(), progress);
         out.commit();
-        static const char kEnd[] = "\n";
-        ssize_t ignored = ::write(STDERR_FILENO, kEnd, 1);
+        // A note, when there is one, is the last line the program reads.
+        const std::string end = out.note().empty() ? "\n" : "\n" + out.note() + "\n";
+        ssize_t ignored = ::write(STDERR_FILENO, end.data(), end.size());
         (void)ignored;
         return 0;
     } catch (const EncoderError &e) {

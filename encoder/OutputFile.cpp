@@ -10,6 +10,7 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <fstream>
+#include <functional>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -71,15 +72,46 @@ void removeStaleParts(const std::string &folder, const std::string &name, size_t
         if (digits.find_first_not_of("0123456789") != std::string::npos)
             continue;
         std::string middle = stem.substr(0, dot);
+        // A name that was taken got "~<n>" after the output's name.
+        size_t tilde = middle.find_last_of('~');
+        if (tilde != std::string::npos && tilde > 0 && tilde + 1 < middle.size() &&
+            middle.find_first_not_of("0123456789", tilde + 1) == std::string::npos)
+            middle.resize(tilde);
         // A long name's middle was shortened to make the whole fit the folder's limit.
         bool sameOutput = middle == name || (entryName.size() + 3 >= nameMax &&
                                              name.compare(0, middle.size(), middle) == 0);
         long pid = std::atol(digits.c_str());
         if (!sameOutput || pid <= 0 || pid == self || encoderRuns(pid))
             continue;
+        // Only a file of this user's own: never a link, never another user's file.
+        struct stat info{};
+        if (::fstatat(::dirfd(dir), entry->d_name, &info, AT_SYMLINK_NOFOLLOW) != 0 ||
+            !S_ISREG(info.st_mode) || info.st_uid != ::geteuid())
+            continue;
         ::unlinkat(::dirfd(dir), entry->d_name, 0);
     }
     ::closedir(dir);
+}
+
+// Another name for the hidden file when the usual one is taken: "~<n>" after the output's
+// name, the name cut (at a character boundary) to keep the whole within maxBytes.
+std::string alternativePartName(const std::string &usual, int n, size_t maxBytes)
+{
+    const size_t dot = usual.rfind('.', usual.size() - sizeof kPartSuffix);
+    const std::string tail = usual.substr(dot);
+    const std::string mark = "~" + std::to_string(n);
+    size_t cut = dot;
+    while (cut > 2 && cut + mark.size() + tail.size() > maxBytes) {
+        --cut;
+        while (cut > 2 && (static_cast<unsigned char>(usual[cut]) & 0xC0) == 0x80)
+            --cut;
+    }
+    return usual.substr(0, cut) + mark + tail;
+}
+
+bool sameFile(const struct stat &a, const struct stat &b)
+{
+    return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
 }
 
 } // namespace
@@ -104,6 +136,14 @@ OutputFile::OutputFile(const std::string &finalPath, bool overwrite) : m_finalPa
         if (!overwrite)
             throw EncoderError("the output \"" + finalPath + "\" exists (-y not given)");
     }
+    // An empty file of ours under the name is the claim the program took for this job: the
+    // finished output replaces it, and nothing else that appears there meanwhile.
+    struct stat claim{};
+    if (::lstat(finalPath.c_str(), &claim) == 0 && S_ISREG(claim.st_mode) && claim.st_size == 0 &&
+        claim.st_uid == ::geteuid()) {
+        m_claim = claim;
+        m_hasClaim = true;
+    }
     size_t slash = finalPath.find_last_of('/');
     std::string folder = slash == std::string::npos ? std::string() : finalPath.substr(0, slash + 1);
     m_name = slash == std::string::npos ? finalPath : finalPath.substr(slash + 1);
@@ -123,7 +163,8 @@ OutputFile::OutputFile(const std::string &finalPath, bool overwrite) : m_finalPa
     long nameMax = ::pathconf(folderToCheck.c_str(), _PC_NAME_MAX);
     if (nameMax <= 0 || nameMax > 255)
         nameMax = 255;
-    m_partName = partName(m_name, ::getpid(), static_cast<size_t>(nameMax));
+    m_nameMax = static_cast<size_t>(nameMax);
+    m_partName = partName(m_name, ::getpid(), m_nameMax);
     removeStaleParts(folderToCheck, m_name, static_cast<size_t>(nameMax));
 
     m_unnamedFd = ::openat(m_folderFd, ".", O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
@@ -134,7 +175,20 @@ OutputFile::OutputFile(const std::string &finalPath, bool overwrite) : m_finalPa
         if (m_unnamedFd >= 0)
             ::close(m_unnamedFd);
         m_unnamedFd = -1;
-        m_writePath = folder + m_partName;
+        // The hidden file is made new, never opened through a link or a file someone else
+        // put under its name beforehand; the muxer writes through this very file.
+        const std::string usual = m_partName;
+        for (int n = 1; n <= 100; ++n) {
+            m_partFd = ::openat(m_folderFd, m_partName.c_str(),
+                                O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+            if (m_partFd >= 0 || errno != EEXIST)
+                break;
+            m_partName = alternativePartName(usual, n, m_nameMax);
+        }
+        if (m_partFd < 0)
+            throw EncoderError("cannot write to the output folder \"" + folderToCheck +
+                               "\": " + std::strerror(errno));
+        m_writePath = "/proc/self/fd/" + std::to_string(m_partFd);
     }
     g_folderFd = m_folderFd;
     std::memcpy(g_partName, m_partName.c_str(), m_partName.size() + 1);
@@ -150,6 +204,8 @@ OutputFile::~OutputFile()
     }
     if (m_unnamedFd >= 0)
         ::close(m_unnamedFd);
+    if (m_partFd >= 0)
+        ::close(m_partFd);
     g_folderFd = -1;
     ::close(m_folderFd);
 }
@@ -163,20 +219,96 @@ void OutputFile::commit()
     };
     if (m_unnamedFd >= 0) {
         // Named only once complete, under the hidden name first: a file that exists under
-        // the real name is replaced in one step.
+        // the real name is replaced in one step. A name someone else took meanwhile gives
+        // way to another.
         g_pending.store(true);
-        if (::linkat(AT_FDCWD, m_writePath.c_str(), m_folderFd, m_partName.c_str(),
-                     AT_SYMLINK_FOLLOW) != 0) {
-            int error = errno;
+        const std::string usual = m_partName;
+        int error = 0;
+        for (int n = 1; n <= 100; ++n) {
+            if (::linkat(AT_FDCWD, m_writePath.c_str(), m_folderFd, m_partName.c_str(),
+                         AT_SYMLINK_FOLLOW) == 0) {
+                error = 0;
+                break;
+            }
+            error = errno;
+            if (error != EEXIST)
+                break;
+            m_partName = alternativePartName(usual, n, m_nameMax);
+            std::memcpy(g_partName, m_partName.c_str(), m_partName.size() + 1);
+        }
+        if (error != 0) {
             g_pending.store(false);
             throw EncoderError("cannot write the output \"" + m_finalPath + "\": " +
                                std::strerror(error));
         }
+    } else {
+        // The hidden name must still be the file written: a link or another file put in its
+        // place would otherwise become the output.
+        struct stat written{}, named{};
+        if (::fstat(m_partFd, &written) != 0 ||
+            ::fstatat(m_folderFd, m_partName.c_str(), &named, AT_SYMLINK_NOFOLLOW) != 0 ||
+            !sameFile(written, named)) {
+            g_pending.store(false);
+            throw EncoderError("cannot write the output \"" + m_finalPath +
+                               "\": its partial file was replaced by another program");
+        }
     }
-    if (::renameat(m_folderFd, m_partName.c_str(), m_folderFd, m_name.c_str()) != 0)
+    if (m_hasClaim)
+        commitOverClaim(fail);
+    else if (::renameat(m_folderFd, m_partName.c_str(), m_folderFd, m_name.c_str()) != 0)
         fail(errno);
     g_pending.store(false);
     m_committed = true;
+}
+
+void OutputFile::commitOverClaim(const std::function<void(int)> &fail)
+{
+    // The hidden file and the name swap places in one step; what then stands under the
+    // hidden name is what the name held. Only the empty claim is thrown away: a file that
+    // another program wrote meanwhile is put back, and the output takes the next free name.
+    if (::renameat2(m_folderFd, m_partName.c_str(), m_folderFd, m_name.c_str(), RENAME_EXCHANGE) == 0) {
+        struct stat was{};
+        if (::fstatat(m_folderFd, m_partName.c_str(), &was, AT_SYMLINK_NOFOLLOW) == 0 &&
+            S_ISREG(was.st_mode) && sameFile(was, m_claim) && was.st_size == 0) {
+            ::unlinkat(m_folderFd, m_partName.c_str(), 0);
+            return;
+        }
+        if (::renameat2(m_folderFd, m_partName.c_str(), m_folderFd, m_name.c_str(), RENAME_EXCHANGE) != 0)
+            fail(errno);
+    } else if (errno == ENOENT) {
+        // The claim is gone: the name is taken only while still free.
+        if (::renameat2(m_folderFd, m_partName.c_str(), m_folderFd, m_name.c_str(), RENAME_NOREPLACE) == 0)
+            return;
+        if (errno != EEXIST)
+            fail(errno);
+    } else if (errno == EINVAL || errno == ENOSYS || errno == EOPNOTSUPP) {
+        // A file system that cannot swap names: the claim is looked at just before.
+        struct stat now{};
+        if (::fstatat(m_folderFd, m_name.c_str(), &now, AT_SYMLINK_NOFOLLOW) != 0 ||
+            (S_ISREG(now.st_mode) && sameFile(now, m_claim) && now.st_size == 0)) {
+            if (::renameat(m_folderFd, m_partName.c_str(), m_folderFd, m_name.c_str()) != 0)
+                fail(errno);
+            return;
+        }
+    } else {
+        fail(errno);
+    }
+    // Someone else's file holds the name now: ours goes under the next free one.
+    size_t dot = m_name.find_last_of('.');
+    std::string stem = dot == std::string::npos || dot == 0 ? m_name : m_name.substr(0, dot);
+    std::string ext = dot == std::string::npos || dot == 0 ? std::string() : m_name.substr(dot);
+    for (int n = 1; n <= 10000; ++n) {
+        std::string name = stem + "_" + std::to_string(n) + ext;
+        if (::renameat2(m_folderFd, m_partName.c_str(), m_folderFd, name.c_str(), RENAME_NOREPLACE) == 0) {
+            std::string folder = m_finalPath.substr(0, m_finalPath.size() - m_name.size());
+            m_note = "Note: \"" + m_finalPath + "\" was written by another program meanwhile; the output is \"" +
+                     folder + name + "\"";
+            return;
+        }
+        if (errno != EEXIST)
+            fail(errno);
+    }
+    fail(EEXIST);
 }
 
 void OutputFile::installSignalHandlers()

@@ -3,6 +3,7 @@
 #include "CliReport.h"
 #include "conversion/EventPump.h"
 #include "conversion/JobFailure.h"
+#include "conversion/EncoderNote.h"
 #include "conversion/PartialOutput.h"
 #include "conversion/ProgressRefresh.h"
 #include "conversion/TAdvanceSystem.h"
@@ -226,7 +227,7 @@ bool CliConversion::convert(const QString &source, int row, const std::atomic<in
         return true;
     }
     const TConvertParameterStruct job = m_lib.ConvertParameter;
-    const QString output = m_proc.ClaimedOutput.IsHeld() ? m_proc.ClaimedOutput.Path() : QString();
+    QString output = m_proc.ClaimedOutput.IsHeld() ? m_proc.ClaimedOutput.Path() : QString();
     const QString cutSeconds = m_proc.CutSeconds;
 
     QElapsedTimer clock;
@@ -268,13 +269,21 @@ bool CliConversion::convert(const QString &source, int row, const std::atomic<in
     }
     if (!failure.isEmpty()) {
         logQuietly(m_lib, failure);
-        const QString reason = !result.started ? result.errorText
-                                               : JobFailure::LastLine(result.lastOutput);
+        QString reason = JobFailure::UserReason(result);
+        if (reason.isEmpty())
+            reason = !result.started ? result.errorText : JobFailure::LastLine(result.lastOutput);
         m_report.Failed(source, reason.isEmpty()
                                     ? QStringLiteral("exit code %1").arg(result.exitCode)
                                     : reason);
         return true;
     }
+    // Another program wrote under the claimed name meanwhile: the output took the next one.
+    const QString note = EncoderNote::FromOutput(result.lastOutput);
+    if (!note.isEmpty())
+        logQuietly(m_lib, note);
+    const QString moved = EncoderNote::MovedOutput(note);
+    if (!moved.isEmpty())
+        output = moved;
     const QFileInfo written(output);
     if (output.isEmpty() || !written.isFile() || written.size() == 0) {
         m_report.Failed(source, QStringLiteral("the encoder wrote no output"));

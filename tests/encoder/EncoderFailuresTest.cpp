@@ -513,3 +513,121 @@ TEST_F(EncoderFailures, ProgressReportsArriveWhole)
 }
 
 } // namespace
+
+// The empty file the program claims the output's name with is replaced by the output; a
+// file another program writes under that name meanwhile (by replacing it, or rewriting it
+// in place) is kept, the output takes the next free name, and the encoder's last line says
+// so. The same holds where the partial file has a hidden name instead of none.
+TEST_F(EncoderFailures, AFileWrittenUnderTheClaimedNameMeanwhileIsKept)
+{
+    std::string source = longMpeg(*s_dir);
+    ASSERT_FALSE(HasFatalFailure());
+    enum class Other { None, Replaces, Rewrites };
+    for (bool unnamed : {true, false}) {
+        for (Other other : {Other::None, Other::Replaces, Other::Rewrites}) {
+            SCOPED_TRACE(std::string(unnamed ? "unnamed" : "hidden") + " " +
+                         std::to_string(static_cast<int>(other)));
+            TempDir work;
+            TempDir out;
+            writeFile(out.file("clip.3gp"), ""); // the program's claim
+            if (!unnamed)
+                ::setenv("LD_PRELOAD", NO_UNNAMED_FILE_SHIM, 1);
+            FedConversion conversion(work, out.path());
+            ::unsetenv("LD_PRELOAD");
+            ASSERT_GT(conversion.pid(), 0);
+            ASSERT_TRUE(conversion.feed(source.substr(0, source.size() / 2)));
+            auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+            while (!writesInto(conversion.pid(), out.path()) && std::chrono::steady_clock::now() < deadline)
+                std::this_thread::sleep_for(std::chrono::milliseconds(20));
+            ASSERT_TRUE(writesInto(conversion.pid(), out.path()));
+            const std::string theirs = "written by another program";
+            if (other == Other::Replaces) {
+                writeFile(out.file("theirs.tmp"), theirs);
+                ASSERT_EQ(::rename(out.file("theirs.tmp").c_str(), out.file("clip.3gp").c_str()), 0);
+            } else if (other == Other::Rewrites) {
+                writeFile(out.file("clip.3gp"), theirs);
+            }
+            ASSERT_TRUE(conversion.feed(source.substr(source.size() / 2)));
+            conversion.endFeed();
+            std::string text;
+            int status = 0;
+            std::thread reader([&] {
+                for (auto chunks = conversion.readChunks(60000); !chunks.empty();
+                     chunks = conversion.readChunks(60000))
+                    for (const std::string &chunk : chunks)
+                        text += chunk;
+            });
+            status = conversion.wait();
+            reader.join();
+            ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << text;
+            std::vector<std::string> entries = out.entries();
+            std::sort(entries.begin(), entries.end());
+            if (other == Other::None) {
+                EXPECT_EQ(entries, std::vector<std::string>{"clip.3gp"});
+                EXPECT_GT(readFile(out.file("clip.3gp")).size(), 1000u);
+                continue;
+            }
+            EXPECT_EQ(entries, (std::vector<std::string>{"clip.3gp", "clip_1.3gp"}));
+            EXPECT_EQ(readFile(out.file("clip.3gp")), theirs);
+            EXPECT_GT(readFile(out.file("clip_1.3gp")).size(), 1000u);
+            EXPECT_NE(text.find("\nNote: \"" + out.file("clip.3gp") +
+                                "\" was written by another program meanwhile; the output is \"" +
+                                out.file("clip_1.3gp") + "\"\n"),
+                      std::string::npos)
+                << text;
+        }
+    }
+}
+
+// Where there are no unnamed files, the hidden partial file has a name that another user
+// of a shared output folder can guess. Links planted under every name it could take never
+// lead the output into another file, and neither they nor another user's partial file are
+// removed as stale.
+TEST_F(EncoderFailures, PlantedLinksAtThePartialFileNamesAreNeverFollowed)
+{
+    TempDir work;
+    TempDir out;
+    ::chmod(out.path().c_str(), 01777);
+    const std::string text = "a letter of the user's\n";
+    writeFile(work.file("letter.txt"), text);
+    const bool root = ::geteuid() == 0;
+    const uid_t nobody = 65534;
+    pid_t dead = spawn({"/bin/true"}, STDERR_FILENO);
+    ::waitpid(dead, nullptr, 0);
+    const std::string othersPart = out.file(".clip.mp3." + std::to_string(dead) + ".part");
+    writeFile(othersPart, "another user's partial file");
+    if (root)
+        ASSERT_EQ(::chown(othersPart.c_str(), nobody, nobody), 0);
+    long last = std::stol(readFile("/proc/sys/kernel/ns_last_pid"));
+    const long first = last + 1, end = last + 4000;
+    for (long pid = first; pid < end; ++pid) {
+        const std::string link = out.file(".clip.mp3." + std::to_string(pid) + ".part");
+        ASSERT_EQ(::symlink(work.file("letter.txt").c_str(), link.c_str()), 0);
+        if (root)
+            ::lchown(link.c_str(), nobody, nobody);
+    }
+
+    ::setenv("LD_PRELOAD", NO_UNNAMED_FILE_SHIM, 1);
+    int fds[2];
+    ASSERT_EQ(::pipe(fds), 0);
+    pid_t encoder = spawn({tcorePath(), "-y", "-i", s_dir->file("good.avi"), "-acodec", "mp3", "-vn",
+                           "-ab", "64", "-ac", "1", "-ar", "22050", out.file("clip.mp3")},
+                          fds[1]);
+    ::unsetenv("LD_PRELOAD");
+    ::close(fds[1]);
+    std::string output;
+    char buffer[4096];
+    for (ssize_t n; (n = ::read(fds[0], buffer, sizeof buffer)) > 0;)
+        output.append(buffer, static_cast<size_t>(n));
+    ::close(fds[0]);
+    int status = 0;
+    ::waitpid(encoder, &status, 0);
+    ASSERT_TRUE(encoder >= first && encoder < end) << "the test planted no link for pid " << encoder;
+    ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << output;
+    EXPECT_EQ(readFile(work.file("letter.txt")), text);
+    RunResult probe = run({"/usr/bin/ffprobe", "-v", "error", "-show_entries", "stream=codec_name",
+                           "-of", "csv=p=0", out.file("clip.mp3")});
+    EXPECT_EQ(probe.output, "mp3\n");
+    EXPECT_EQ(out.entries().size(), size_t(end - first) + 2);
+    EXPECT_TRUE(std::filesystem::exists(othersPart));
+}

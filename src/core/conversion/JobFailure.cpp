@@ -27,4 +27,13 @@ QString LogLine(const QString &source, const TRunResult &result, bool stoppedByU
     return QString();
 }
 
+QString UserReason(const TRunResult &result)
+{
+    // RealMedia is read through a one-line script, which a line break in the name breaks.
+    if (result.started && result.exitCode != 0 &&
+        LastLine(result.lastOutput) == QLatin1String("Error: malformed script: more than one line"))
+        return QStringLiteral("the file's name cannot be passed to the RealMedia reader; rename it");
+    return QString();
+}
+
 } // namespace JobFailure

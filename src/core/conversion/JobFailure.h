@@ -13,6 +13,10 @@ namespace JobFailure {
 // unless the user stopped it.
 QString LogLine(const QString &source, const TRunResult &result, bool stoppedByUser);
 
+// Why a failed job failed, in words that tell the user what to do, where the encoder's
+// own line would not; else empty text.
+QString UserReason(const TRunResult &result);
+
 // The last line the encoder wrote (progress reports end in a carriage return).
 QString LastLine(const QString &output);
 

@@ -2,6 +2,7 @@
 #include "conversion/BatchDesktopNotice.h"
 #include "conversion/EventPump.h"
 #include "conversion/JobFailure.h"
+#include "conversion/EncoderNote.h"
 #include "conversion/PartialOutput.h"
 #include "shell/TCommonLib.h"
 #include "shell/TCustomProc.h"
@@ -132,8 +133,12 @@ void TCustomProc::ConvertAll(SourceListModel &list)
             const bool stoppedDuringJob = RowIndex > list.count();
             const QString failure = JobFailure::LogLine(source, result, stoppedDuringJob);
             if (!failure.isEmpty()) {
-                FailedSources << source;
+                const QString reason = JobFailure::UserReason(result);
+                FailedSources << (reason.isEmpty() ? source : source + QStringLiteral(" (") + reason + QLatin1Char(')'));
                 logQuietly(lib, failure);
+            } else if (const QString note = EncoderNote::FromOutput(result.lastOutput); !note.isEmpty()) {
+                // The output took another name: somebody else's file held the claimed one.
+                logQuietly(lib, note);
             }
             ConvertedCount += 1;
         }
