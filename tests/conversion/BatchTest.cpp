@@ -480,7 +480,11 @@ void BatchTest::stopAnsweredNoChangesNothing()
 void BatchTest::failingSourceIsReportedAfterOpeningTheFolder()
 {
     const QString broken = writeBrokenSource();
+    // A RealMedia name with a line break cannot go through the reader's one-line script.
+    const QString twoLines = m_dir->path() + "/two\nlines.rm";
+    QVERIFY(QFile::copy(m_clips[1], twoLines));
     addRow(broken);
+    addRow(twoLines);
     addRow(m_clips[0]);
     m_proc->btnConvertClick();
 
@@ -488,10 +492,13 @@ void BatchTest::failingSourceIsReportedAfterOpeningTheFolder()
     QCOMPARE(g_events.size(), 2);
     QCOMPARE(g_events[0], "open " + m_outDir + "/");
     QVERIFY(g_events[1].startsWith("box These files could not be converted:"));
-    QVERIFY(g_events[1].contains(broken));
+    QVERIFY(g_events[1].contains(broken + "\n"));
+    QVERIFY2(g_events[1].contains(twoLines + " (the file's name cannot be passed to the RealMedia "
+                                             "reader; rename it)"),
+             qPrintable(g_events[1]));
     QVERIFY(!g_events[1].contains(m_clips[0]));
     const QStringList failed = logLines("Conversion failed: ");
-    QCOMPARE(failed.size(), 1);
+    QCOMPARE(failed.size(), 2);
     QVERIFY(failed[0].contains(broken));
     QVERIFY(failed[0].contains("exit code"));
 }
