@@ -160,6 +160,7 @@ private Q_SLOTS:
     void stopAnsweredNoChangesNothing();
     void failingSourceIsReportedAfterOpeningTheFolder();
     void failingSourceIsNotReportedWhenPoweringOff();
+    void aFullDiskUnderThePortableLogStopsNoConversion();
     void missingEncoderIsReported();
     void unrelatedEncoderIsNeitherWaitedForNorKilled();
     void aBlankInTheProgramFolderRunsOnlyTheEncoder();
@@ -501,6 +502,21 @@ void BatchTest::failingSourceIsReportedAfterOpeningTheFolder()
     QCOMPARE(failed.size(), 2);
     QVERIFY(failed[0].contains(broken));
     QVERIFY(failed[0].contains("exit code"));
+}
+
+void BatchTest::aFullDiskUnderThePortableLogStopsNoConversion()
+{
+    // Every write to the portable program's log fails as on a full disk (I/O error 28); the
+    // output folder has room.
+    QVERIFY(QFile::link("/dev/full", m_appDir + "log.txt"));
+    addRow(m_clips[0]);
+    addRow(m_clips[1]);
+    m_proc->btnConvertClick();
+    QCOMPARE(outputs(), QStringList({"clip1.3gp", "clip2.3gp"}));
+    QCOMPARE(g_events.size(), 2);
+    QVERIFY2(g_events[0].startsWith("box I/O error 28. Cannot write the log \"" + m_appDir + "log.txt\""),
+             qPrintable(g_events[0]));
+    QCOMPARE(g_events[1], "open " + m_outDir + "/");
 }
 
 void BatchTest::failingSourceIsNotReportedWhenPoweringOff()

@@ -114,9 +114,9 @@ public:
     static QString PadQuotient(qint64 width, qint64 divisor, qint64 value);
 
     // Appends the line to log.txt in the log's folder (AppPaths; TAppFunc's format). When
-    // the log cannot be written: a portable program throws EInOutError; an installed one
-    // shows that error once with the error icon and goes on, as the log of a per-user
-    // folder must not stop the conversions.
+    // the log cannot be written (a full disk, a folder that cannot be made), the error is
+    // shown once with the error icon and the program goes on: a log must not stop the
+    // conversions.
     void WriteLog(const QString &message);
     // The file name helpers of TFileFunc (see TFileFunc.h), through the program's one
     // TFileFunc when it exists.

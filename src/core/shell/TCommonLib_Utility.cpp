@@ -154,8 +154,8 @@ void TCommonLib::WriteLog(const QString &message)
     try {
         TAppFunc::WriteLogIn(paths.PreparedLogDir(), message);
     } catch (const EInOutError &error) {
-        if (paths.IsPortable())
-            throw;
+        // A log that cannot be written (a full disk, a folder that cannot be made) is told
+        // once; the conversions go on, portable or installed.
         if (!m_logFailureShown) {
             m_logFailureShown = true;
             ShowMsg(QString::fromUtf8(error.what()), 0);
