@@ -400,3 +400,16 @@ TEST_F(ConvertParameterTest, UnwritableScriptEndsTheJobWithAnError)
     }
     QDir(script).removeRecursively();
 }
+
+TEST_F(ConvertParameterTest, ARunFolderRemovedByACleanerIsMadeAgain)
+{
+    addRow("/v/clip.rm", "00:00:00", "00:00:10");
+    m_proc.BuildConvertParameter("/v/clip.rm");
+    m_proc.ClaimedOutput.Release();
+    ASSERT_TRUE(QDir(ProgramRunFolder::Path()).removeRecursively());
+    // The next job of the same program writes its script as if nothing had happened.
+    const QString line = m_proc.BuildConvertParameter("/v/clip.rm");
+    EXPECT_TRUE(line.contains("\"" + ProgramRunFolder::Path() + "VideoFile.avs\"")) << line.toStdString();
+    EXPECT_EQ(script(), "DirectShowSource(\"/v/clip.rm\", fps=29.9700898503294, convertfps=true)\r\n");
+    EXPECT_EQ(QFileInfo(ProgramRunFolder::Path()).permissions() & 0x0077, 0);
+}
