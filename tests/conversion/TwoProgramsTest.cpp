@@ -6,6 +6,7 @@
 #include <QTemporaryDir>
 #include <QThread>
 
+#include <csignal>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -13,6 +14,7 @@
 
 #include "conversion/CommandLineSplitter.h"
 #include "conversion/ProgramRunFolder.h"
+#include "platform/ProcessTable.h"
 
 namespace {
 
@@ -170,4 +172,44 @@ TEST(TwoPrograms, AKilledProgramsOutputNameAndRunFolderAreGivenBackAtTheNextStar
     ASSERT_TRUE(next.waitForFinished(120000));
     EXPECT_EQ(next.exitCode(), 0) << next.readAllStandardError().toStdString();
     EXPECT_TRUE(looksLike(middlePixel(outDir + "/A.3gp"), 0));
+}
+
+// An encoder whose program is killed ends with it instead of converting on as an orphan,
+// and leaves no partial file.
+TEST(TwoPrograms, AKilledProgramsEncoderEndsWithIt)
+{
+    const QString built = qEnvironmentVariable("CLIPWRIGHT_APP_DIR") + "/";
+    if (!QFile::exists(built + "tcore"))
+        GTEST_SKIP() << "the encoders are not built";
+    QTemporaryDir dir;
+    const QString appDir = dir.path() + "/Program Folder/";
+    const QString outDir = dir.path() + "/Out";
+    ASSERT_TRUE(QDir().mkpath(appDir + "Config"));
+    ASSERT_TRUE(QDir().mkpath(outDir));
+    ASSERT_TRUE(QFile::copy(built + "tcore", appDir + "tcore"));
+    // A source that never ends: the encoder waits on it for as long as the test wants.
+    const QString source = dir.path() + "/endless.mpg";
+    ASSERT_EQ(::mkfifo(QFile::encodeName(source).constData(), 0600), 0);
+
+    QProcess program;
+    program.start(kDriver, {appDir, outDir, source, "0"});
+    ASSERT_TRUE(program.waitForStarted());
+    qint64 encoder = 0;
+    for (int i = 0; i < 200 && encoder == 0; ++i) {
+        QThread::msleep(50);
+        encoder = ProcessTable::FindLastByName(ProcessTable::Descendants(program.processId()), "tcore");
+    }
+    ASSERT_NE(encoder, 0);
+    program.kill();
+    ASSERT_TRUE(program.waitForFinished());
+    bool ended = false;
+    for (int i = 0; i < 200 && !ended; ++i) {
+        QThread::msleep(50);
+        ended = ProcessTable::StartTime(encoder) == 0;
+    }
+    if (!ended)
+        ::kill(pid_t(encoder), SIGKILL);
+    EXPECT_TRUE(ended);
+    const QStringList left = QDir(outDir).entryList(QDir::Files | QDir::Hidden);
+    EXPECT_TRUE(left.isEmpty() || left == QStringList{"endless.3gp"}) << left.join(' ').toStdString();
 }

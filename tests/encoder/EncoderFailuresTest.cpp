@@ -596,15 +596,17 @@ TEST_F(EncoderFailures, PlantedLinksAtThePartialFileNamesAreNeverFollowed)
     ::waitpid(dead, nullptr, 0);
     const std::string othersPart = out.file(".clip.mp3." + std::to_string(dead) + ".part");
     writeFile(othersPart, "another user's partial file");
-    if (root)
+    if (root) {
         ASSERT_EQ(::chown(othersPart.c_str(), nobody, nobody), 0);
+    }
     long last = std::stol(readFile("/proc/sys/kernel/ns_last_pid"));
     const long first = last + 1, end = last + 4000;
     for (long pid = first; pid < end; ++pid) {
         const std::string link = out.file(".clip.mp3." + std::to_string(pid) + ".part");
         ASSERT_EQ(::symlink(work.file("letter.txt").c_str(), link.c_str()), 0);
-        if (root)
-            ::lchown(link.c_str(), nobody, nobody);
+        if (root) {
+            ASSERT_EQ(::lchown(link.c_str(), nobody, nobody), 0);
+        }
     }
 
     ::setenv("LD_PRELOAD", NO_UNNAMED_FILE_SHIM, 1);

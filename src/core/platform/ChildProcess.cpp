@@ -6,7 +6,7 @@
 #include <cstring>
 #include <fcntl.h>
 #include <poll.h>
-#include <spawn.h>
+#include <sys/prctl.h>
 #include <sys/ioctl.h>
 #include <sys/syscall.h>
 #include <sys/wait.h>
@@ -72,39 +72,66 @@ bool ChildProcess::start(const std::vector<std::string> &argv, const std::string
         return false;
     }
 
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    // dup2 clears close-on-exec on the copies, so the child keeps exactly fds 0, 1 and 2.
-    posix_spawn_file_actions_adddup2(&actions, inPipe[0], STDIN_FILENO);
-    posix_spawn_file_actions_adddup2(&actions, outPipe[1], STDOUT_FILENO);
-    posix_spawn_file_actions_adddup2(&actions, outPipe[1], STDERR_FILENO);
-    if (!workDir.empty())
-        posix_spawn_file_actions_addchdir_np(&actions, workDir.c_str());
-
-    posix_spawnattr_t attr;
-    posix_spawnattr_init(&attr);
-    sigset_t none;
-    sigemptyset(&none);
-    sigset_t defaults;
-    sigemptyset(&defaults);
-    for (int sig : {SIGPIPE, SIGINT, SIGTERM, SIGHUP, SIGQUIT, SIGCHLD})
-        sigaddset(&defaults, sig);
-    posix_spawnattr_setsigmask(&attr, &none);
-    posix_spawnattr_setsigdefault(&attr, &defaults);
-    posix_spawnattr_setpgroup(&attr, 0);
-    posix_spawnattr_setflags(&attr, POSIX_SPAWN_SETPGROUP | POSIX_SPAWN_SETSIGMASK |
-                                        POSIX_SPAWN_SETSIGDEF);
-
     std::vector<char *> args;
     args.reserve(argv.size() + 1);
     for (const std::string &a : argv)
         args.push_back(const_cast<char *>(a.c_str()));
     args.push_back(nullptr);
 
-    pid_t pid = -1;
-    const int rc = ::posix_spawn(&pid, args[0], &actions, &attr, args.data(), environ);
-    posix_spawn_file_actions_destroy(&actions);
-    posix_spawnattr_destroy(&attr);
+    // The child reports a failed exec through this pipe; a successful exec closes it.
+    int execPipe[2] = {-1, -1};
+    if (::pipe2(execPipe, O_CLOEXEC) != 0) {
+        m_error = std::strerror(errno);
+        closeFd(inPipe[0]);
+        closeFd(inPipe[1]);
+        closeFd(outPipe[0]);
+        closeFd(outPipe[1]);
+        return false;
+    }
+    const pid_t parent = ::getpid();
+    const char *folder = workDir.empty() ? nullptr : workDir.c_str();
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        // Only calls that are safe after fork in a program with threads, until exec.
+        ::setpgid(0, 0);
+        // The child ends with this program, however this program ends (a crash or a kill
+        // included), instead of converting on as an orphan.
+        ::prctl(PR_SET_PDEATHSIG, SIGTERM);
+        if (::getppid() != parent)
+            ::_exit(127);
+        ::dup2(inPipe[0], STDIN_FILENO);
+        ::dup2(outPipe[1], STDOUT_FILENO);
+        ::dup2(outPipe[1], STDERR_FILENO);
+        for (int sig : {SIGPIPE, SIGINT, SIGTERM, SIGHUP, SIGQUIT, SIGCHLD})
+            ::signal(sig, SIG_DFL);
+        sigset_t none;
+        sigemptyset(&none);
+        ::sigprocmask(SIG_SETMASK, &none, nullptr);
+        int error = 0;
+        if (folder && ::chdir(folder) != 0)
+            error = errno;
+        if (error == 0) {
+            ::execve(args[0], args.data(), environ);
+            error = errno;
+        }
+        ssize_t ignored = ::write(execPipe[1], &error, sizeof error);
+        (void)ignored;
+        ::_exit(127);
+    }
+    closeFd(execPipe[1]);
+    int rc = pid < 0 ? errno : 0;
+    if (pid > 0) {
+        int error = 0;
+        ssize_t got;
+        do {
+            got = ::read(execPipe[0], &error, sizeof error);
+        } while (got < 0 && errno == EINTR);
+        if (got == sizeof error) {
+            rc = error;
+            ::waitpid(pid, nullptr, 0);
+        }
+    }
+    closeFd(execPipe[0]);
 
     // The child's ends belong to the child alone: holding them here would keep the pipe
     // open after the child ends.
