@@ -168,20 +168,33 @@ TEST_F(Player, TheEndOfTheFileStops)
     EXPECT_EQ(player.PositionText(), "00:00:00");
 }
 
-TEST_F(Player, FilesThatDoNotFullyPlayOnlyWriteTheLog)
+TEST_F(Player, FilesThatDoNotFullyPlayWriteTheLogAndSayWhyUnderTheLogo)
 {
     const QString deleted = clips().copyOf(clips().video(2), "deleted.mp4");
     selectFile(deleted);
     QFile::remove(deleted);
-    const QString files[] = {clips().undecodableAudio(), clips().damaged(), deleted,
-                             clips().path("never-there.mp4")};
-    for (const QString &file : files) {
+    const struct
+    {
+        QString file;
+        QString notice;
+    } cases[] = {
+        {clips().undecodableAudio(), "Part of this file cannot be decoded, so it is not previewed."},
+        {clips().damaged(), "This file cannot be previewed (unrecognized file format)."},
+        {deleted, "This file cannot be previewed (loading failed)."},
+        {clips().path("never-there.mp4"), "This file cannot be previewed (loading failed)."},
+    };
+    for (const auto &c : cases) {
         log.clear();
-        player.OpenAndPlay(file);
-        SCOPED_TRACE(qPrintable(file));
+        player.OpenAndPlay(c.file);
+        SCOPED_TRACE(qPrintable(c.file));
         expectStopped();
         EXPECT_EQ(log, QStringList{"Playing Video error."});
+        EXPECT_EQ(player.Notice(), c.notice);
     }
+    // A file that plays takes the notice away.
+    player.OpenAndPlay(clips().video(2));
+    EXPECT_EQ(player.Notice(), QString());
+    player.btnStopClick();
     // The deleted file's row stays playable-looking; Play only logs again.
     log.clear();
     player.btnPlayClick(list);

@@ -41,4 +41,8 @@ public:
     // The current position; equal to the duration once the end of the file is reached.
     virtual qint64 currentPosition() const = 0;
     virtual qint64 duration() const = 0;
+
+    // One line that tells the user why the last renderFile() did not give a full preview
+    // (the player library missing, the file unreadable); empty when nothing is known.
+    virtual QString failureReason() const { return QString(); }
 };

@@ -76,13 +76,18 @@ void PreviewPlayer::OpenAndPlay(const QString &path)
         m_graph->isActive() ? m_graph->renderFile(path) : IPreviewGraph::RenderResult::Failed;
     LoadedFile = result == IPreviewGraph::RenderResult::Failed ? QString() : path;
     if (result != IPreviewGraph::RenderResult::Full) {
-        // A file that plays only in part is not previewed either.
+        // A file that plays only in part is not previewed either. The logo stays, with the
+        // reason under it; the list and everything else go on as before.
         if (m_log)
             m_log(QStringLiteral("Playing Video error."));
+        const QString reason = m_graph->failureReason();
+        setNotice(reason.isEmpty() ? QStringLiteral("This file cannot be previewed.") : reason);
         m_graph->clear();
         LoadedFile.clear();
+        setLogoVisible(true);
         return;
     }
+    setNotice(QString());
 
     PausePreview();
     PlayPreview();
@@ -204,6 +209,14 @@ void PreviewPlayer::setLogoVisible(bool visible)
         return;
     m_logoVisible = visible;
     Q_EMIT logoVisibleChanged(visible);
+}
+
+void PreviewPlayer::setNotice(const QString &text)
+{
+    if (m_notice == text)
+        return;
+    m_notice = text;
+    Q_EMIT noticeChanged(text);
 }
 
 void PreviewPlayer::setPositionText(const QString &text)

@@ -42,6 +42,8 @@ public:
     bool LogoVisible() const { return m_logoVisible; }
     // The position display's text, hh:mm:ss.
     QString PositionText() const { return m_positionText; }
+    // Why the last file opened is not previewed, in one line; empty while it is.
+    QString Notice() const { return m_notice; }
     // Whether the graph exists (files can be seeked and stopped).
     bool GraphActive() const;
     // The position source: ticks every 1000 ms while the graph runs, never otherwise.
@@ -75,10 +77,12 @@ public:
 Q_SIGNALS:
     void logoVisibleChanged(bool visible);
     void positionTextChanged(const QString &text);
+    void noticeChanged(const QString &text);
 
 private:
     void setLogoVisible(bool visible);
     void setPositionText(const QString &text);
+    void setNotice(const QString &text);
     // Starts or stops the position source with the graph's running state.
     void syncPositionSource();
     void positionSourceTick();
@@ -89,5 +93,6 @@ private:
     std::function<void(const QString &)> m_log;
     bool m_logoVisible = true;
     QString m_positionText = QStringLiteral("00:00:00");
+    QString m_notice;
     QTimer m_positionSource;
 };

@@ -92,9 +92,21 @@ QByteArray MpvPreviewGraph::desktopAudioOutputs()
 
 void MpvPreviewGraph::makeActive()
 {
-    if (m_active || !createPlayer())
+    if (m_active)
         return;
+    if (!createPlayer()) {
+        m_failure = noPlayerReason();
+        return;
+    }
+    m_failure.clear();
     m_active = true;
+}
+
+QString MpvPreviewGraph::noPlayerReason()
+{
+    return MpvLibrary::IsLoaded()
+               ? QStringLiteral("No preview: the player could not be started.")
+               : QStringLiteral("No preview: the libmpv library cannot be loaded.");
 }
 
 bool MpvPreviewGraph::createPlayer()
@@ -222,20 +234,30 @@ IPreviewGraph::RenderResult MpvPreviewGraph::renderFile(const QString &path)
         if (m_sink && m_sinkObject)
             m_sink->detachMpv();
     }
+    m_failure.clear();
     if (!m_mpv && !createPlayer()) {
         m_load = LoadState::Failed;
+        m_failure = noPlayerReason();
         return RenderResult::Failed;
     }
+    m_endError = 0;
     if (loadAndWait(path) != LoadState::Loaded) {
         if (m_mpv) {
             const char *stopCmd[] = {"stop", nullptr};
             mpv_command_async(m_mpv, 0, stopCmd);
         }
         m_load = LoadState::Failed;
+        m_failure = m_endError < 0 ? QStringLiteral("This file cannot be previewed (%1).")
+                                         .arg(QString::fromUtf8(mpv_error_string(m_endError)))
+                                   : QStringLiteral("This file cannot be previewed.");
         return RenderResult::Failed;
     }
     m_file = path;
     const RenderResult result = trackOutcome();
+    if (result == RenderResult::Partial)
+        m_failure = QStringLiteral("Part of this file cannot be decoded, so it is not previewed.");
+    else if (result == RenderResult::Failed)
+        m_failure = QStringLiteral("This file cannot be previewed: none of its tracks decodes.");
     updateReleaseTimer();
     return result;
 }
@@ -359,8 +381,10 @@ void MpvPreviewGraph::drainEvents()
             break;
         case MPV_EVENT_END_FILE: {
             const auto *end = static_cast<mpv_event_end_file *>(event->data);
-            if (m_load == LoadState::Loading && end->reason == MPV_END_FILE_REASON_ERROR)
+            if (m_load == LoadState::Loading && end->reason == MPV_END_FILE_REASON_ERROR) {
                 m_load = LoadState::Failed;
+                m_endError = end->error;
+            }
             break;
         }
         case MPV_EVENT_SHUTDOWN:

@@ -60,6 +60,7 @@ public:
     void setCurrentPosition(qint64 position) override;
     qint64 currentPosition() const override;
     qint64 duration() const override;
+    QString failureReason() const override { return m_failure; }
 
     // The libmpv audio output list for the desktop: its sound servers first, then ALSA.
     static QByteArray desktopAudioOutputs();
@@ -78,6 +79,7 @@ private:
     void drainEvents();
     RenderResult trackOutcome() const;
     bool setPaused(bool paused);
+    static QString noPlayerReason();
 
     Outputs m_outputs;
     mpv_handle *m_mpv = nullptr;
@@ -91,6 +93,8 @@ private:
     // The player was released; m_file rests at m_heldPosition.
     bool m_released = false;
     QString m_file;
+    QString m_failure;
+    int m_endError = 0; // libmpv's error for a file that failed to load
     qint64 m_heldPosition = 0;
     qint64 m_heldDuration = 0;
     QTimer m_releaseTimer;

@@ -57,6 +57,13 @@ VideoWindow::VideoWindow(QWidget *parent)
     m_screenSaver = new ScreenSaverInhibitor(this);
     m_panLogo = new LogoPanel(this);
     m_panLogo->setGeometry(rect());
+    m_notice = new QLabel(m_panLogo);
+    m_notice->setObjectName(QStringLiteral("lblPreviewNotice"));
+    m_notice->setAccessibleName(QStringLiteral("Preview"));
+    m_notice->setAlignment(Qt::AlignCenter);
+    m_notice->setStyleSheet(QStringLiteral(
+        "QLabel { color: white; background: rgba(0, 0, 0, 170); padding: 2px 4px; }"));
+    m_notice->hide();
     m_cursorTimer.setSingleShot(true);
     m_cursorTimer.setInterval(kCursorHideMs);
     connect(&m_cursorTimer, &QTimer::timeout, this, [this] {
@@ -121,6 +128,29 @@ void VideoWindow::setLogoVisible(bool visible)
     m_panLogo->setVisible(visible);
 }
 
+void VideoWindow::setNotice(const QString &text)
+{
+    m_notice->setToolTip(text);
+    m_notice->setProperty("fullText", text);
+    m_notice->setVisible(!text.isEmpty());
+    placeNotice();
+}
+
+void VideoWindow::placeNotice()
+{
+    // One line across the foot of the logo, cut with "..." where the window is too narrow;
+    // the whole text is in the tooltip.
+    const QString text = notice();
+    const int height = m_notice->fontMetrics().height() + 6;
+    m_notice->setGeometry(0, qMax(0, this->height() - height), width(), height);
+    m_notice->setText(m_notice->fontMetrics().elidedText(text, Qt::ElideRight, qMax(0, width() - 10)));
+}
+
+QString VideoWindow::notice() const
+{
+    return m_notice->property("fullText").toString();
+}
+
 bool VideoWindow::logoVisible() const
 {
     return !m_panLogo->isHidden();
@@ -176,6 +206,7 @@ void VideoWindow::paintEvent(QPaintEvent *)
 void VideoWindow::resizeEvent(QResizeEvent *)
 {
     m_panLogo->setGeometry(rect());
+    placeNotice();
     if (m_ctx && !m_frame.isNull()) {
         m_frame = QImage();
         m_buffer.reset();

@@ -8,6 +8,7 @@
 
 #include <memory>
 
+class QLabel;
 class ScreenSaverInhibitor;
 struct mpv_render_context;
 
@@ -30,6 +31,9 @@ public:
     // Shows or hides the logo panel over the video.
     void setLogoVisible(bool visible);
     bool logoVisible() const;
+    // One line over the foot of the logo that says why nothing is previewed; empty hides it.
+    void setNotice(const QString &text);
+    QString notice() const;
     QWidget *panLogo() const { return m_panLogo; }
 
     // The last frame drawn, letter-boxed to the window's size (null when none).
@@ -47,11 +51,13 @@ protected:
 
 private:
     void renderFrame(bool force);
+    void placeNotice();
 
     mpv_render_context *m_ctx = nullptr;
     std::unique_ptr<uchar, void (*)(void *)> m_buffer{nullptr, nullptr};
     QImage m_frame;
     QWidget *m_panLogo = nullptr;
+    QLabel *m_notice = nullptr;
     QTimer m_cursorTimer;
     quint64 m_framesDrawn = 0;
     ScreenSaverInhibitor *m_screenSaver = nullptr;

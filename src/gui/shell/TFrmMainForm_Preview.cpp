@@ -45,6 +45,8 @@ void TFrmMainForm::BindPreview()
     video->setLogoVisible(player.LogoVisible());
     pnlCurTime->setText(player.PositionText());
     connect(&player, &PreviewPlayer::logoVisibleChanged, video, &VideoWindow::setLogoVisible);
+    video->setNotice(player.Notice());
+    connect(&player, &PreviewPlayer::noticeChanged, video, &VideoWindow::setNotice);
     connect(&player, &PreviewPlayer::positionTextChanged, pnlCurTime, &QLabel::setText);
 
     if (auto *strip = qobject_cast<TrimStrip *>(Panel1))
