@@ -15,7 +15,7 @@ extern "C" {
 namespace encoder {
 namespace {
 
-const std::array<const char *, 8> kContainers = {"3gp", "3g2", "mp4", "mov",
+const std::array<const char *, 9> kContainers = {"3gp", "3g2", "mp4", "mov", "ipod",
                                                  "avi", "amr", "adts", "mp3"};
 
 [[noreturn]] void badValue(const std::string &option, const std::string &value)
@@ -96,9 +96,10 @@ EncoderOptions parseEncoderOptions(const std::vector<std::string> &args)
             o.noVideo = true;
             continue;
         }
-        static const std::array<const char *, 15> kValued = {
-            "-i", "-vcodec", "-acodec", "-b", "-ab", "-s", "-r", "-aspect",
-            "-vol", "-ac", "-ar", "-f", "-ss", "-t", "-b:v"};
+        static const std::array<const char *, 22> kValued = {
+            "-i",   "-vcodec", "-acodec", "-b",       "-ab",     "-s",    "-r",     "-aspect",
+            "-vol", "-ac",     "-ar",     "-f",       "-ss",     "-t",    "-b:v",   "-vprofile",
+            "-level", "-maxrate", "-bufsize", "-vtag", "-movflags", "-fpsmax"};
         if (std::find_if(kValued.begin(), kValued.end(),
                          [&](const char *name) { return arg == name; }) == kValued.end())
             throw EncoderError("unknown option " + arg);
@@ -116,6 +117,10 @@ EncoderOptions parseEncoderOptions(const std::vector<std::string> &args)
         } else if (arg == "-vcodec") {
             if (value == "mpeg4" || value == "h263")
                 o.videoCodec = value;
+            else if (value == "h264" || value == "libx264")
+                o.videoCodec = "h264";
+            else if (value == "hevc" || value == "h265" || value == "libx265")
+                o.videoCodec = "hevc";
             else if (value == "xvid" || value == "libxvid")
                 o.videoCodec = "xvid";
             else
@@ -147,6 +152,33 @@ EncoderOptions parseEncoderOptions(const std::vector<std::string> &args)
                 badValue(arg, value);
             o.frameRateNum = rate.num;
             o.frameRateDen = rate.den;
+        } else if (arg == "-fpsmax") {
+            o.maxFrameRate = parseInt(arg, value, 1, 120);
+        } else if (arg == "-vprofile") {
+            if (value != "baseline" && value != "main" && value != "high")
+                badValue(arg, value);
+            o.videoProfile = value;
+        } else if (arg == "-level") {
+            // "3", "3.1" or "31"
+            const bool dotted = value.size() == 3 && value[1] == '.';
+            if (value.empty() || value.size() > 3 ||
+                value.find_first_not_of(dotted ? "0123456789." : "0123456789") !=
+                    std::string::npos ||
+                (dotted && (value[0] == '.' || value[2] == '.')))
+                badValue(arg, value);
+            o.level = value;
+        } else if (arg == "-maxrate") {
+            o.maxRateK = parseKbits(arg, value, 100000);
+        } else if (arg == "-bufsize") {
+            o.bufSizeK = parseKbits(arg, value, 200000);
+        } else if (arg == "-vtag") {
+            if (value.size() != 4)
+                badValue(arg, value);
+            o.videoTag = value;
+        } else if (arg == "-movflags") {
+            if (value != "faststart" && value != "+faststart")
+                badValue(arg, value);
+            o.frontIndex = true;
         } else if (arg == "-aspect") {
             AVRational dar{0, 1};
             if (value.empty() ||
@@ -188,6 +220,13 @@ EncoderOptions parseEncoderOptions(const std::vector<std::string> &args)
         throw EncoderError("no input file (-i) given");
     if (!haveOutput)
         throw EncoderError("no output file given");
+    const bool h26x = o.videoCodec == "h264" || o.videoCodec == "hevc";
+    if (!h26x && (!o.videoProfile.empty() || !o.level.empty()))
+        throw EncoderError("-vprofile and -level apply to the h264 and hevc video codecs only");
+    if (o.videoCodec == "hevc" && !o.videoProfile.empty() && o.videoProfile != "main")
+        throw EncoderError("the hevc video codec has no profile \"" + o.videoProfile + "\"");
+    if (o.bufSizeK && !o.maxRateK)
+        throw EncoderError("-bufsize needs -maxrate");
     return o;
 }
 
@@ -198,14 +237,22 @@ std::string containerFor(const EncoderOptions &options)
     std::string ext = lowerExtension(options.output);
     if (ext == "aac")
         return "adts";
-    if (ext == "m4a" || ext == "m4v")
+    if (ext == "m4a")
+        return "ipod"; // MP4 branded as an audio file, as phones keep music and voice notes
+    if (ext == "m4v")
         return "mp4";
     if (std::find_if(kContainers.begin(), kContainers.end(),
                      [&](const char *name) { return ext == name; }) != kContainers.end() &&
-        ext != "adts")
+        ext != "adts" && ext != "ipod")
         return ext;
     throw EncoderError("cannot tell the output format from the file name \"" + options.output +
                        "\"");
+}
+
+bool isMp4Family(const std::string &container)
+{
+    return container == "3gp" || container == "3g2" || container == "mp4" ||
+           container == "mov" || container == "ipod";
 }
 
 bool containerHoldsVideo(const std::string &container)

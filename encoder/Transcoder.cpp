@@ -288,6 +288,8 @@ void Transcoder::Impl::planVideo()
             guessed = deliveredRate(*source.deliveredFps);
         if (guessed.num > 0 && guessed.den > 0 && av_q2d(guessed) <= 120.0)
             frameRate = guessed;
+        if (options.maxFrameRate && av_q2d(frameRate) > options.maxFrameRate)
+            frameRate = AVRational{options.maxFrameRate, 1};
     }
     // MPEG-4 Part 2 and H.263 keep the time base in 16 bits.
     av_reduce(&frameRate.num, &frameRate.den, frameRate.num, frameRate.den, 65535);
@@ -330,6 +332,32 @@ void Transcoder::Impl::planAudio()
         audio.limit = std::llround(*options.durationSeconds * sampleRate);
 }
 
+namespace {
+
+// The libx264 or libx265 encoder with the profile, level and rate control cap asked for.
+// Their own messages stay off the console, which carries only the progress reports.
+void setUpH26x(const EncoderOptions &options, AVCodecContext *ctx, AVDictionary **opts)
+{
+    const bool hevc = options.videoCodec == "hevc";
+    if (options.maxRateK) {
+        ctx->rc_max_rate = int64_t{*options.maxRateK} * 1000;
+        ctx->rc_buffer_size = static_cast<int>(
+            std::min<int64_t>(INT32_MAX, int64_t{options.bufSizeK.value_or(*options.maxRateK * 2)} * 1000));
+    }
+    if (!options.videoProfile.empty())
+        av_dict_set(opts, "profile", options.videoProfile.c_str(), 0);
+    if (hevc) {
+        std::string params = "log-level=error";
+        if (!options.level.empty())
+            params += ":level-idc=" + options.level;
+        av_dict_set(opts, "x265-params", params.c_str(), 0);
+    } else if (!options.level.empty()) {
+        av_dict_set(opts, "level", options.level.c_str(), 0);
+    }
+}
+
+} // namespace
+
 void Transcoder::Impl::openVideoEncoder()
 {
     std::string name = options.videoCodec;
@@ -340,7 +368,22 @@ void Transcoder::Impl::openVideoEncoder()
                            std::to_string(height));
     const AVCodec *codec = nullptr;
     bool xvidTag = false;
-    if (name == "xvid") {
+    const bool h26x = name == "h264" || name == "hevc";
+    if (h26x && container == "avi")
+        throw EncoderError("an .avi file cannot hold " + name + " video here; write .mp4");
+    CodecContextPtr ctx;
+    AVDictionary *opts = nullptr;
+    if (h26x) {
+        // Allocated for the codec first, so that its own defaults (the key frame interval,
+        // B-frames) stand unless the options say otherwise.
+        codec = avcodec_find_encoder_by_name(name == "hevc" ? "libx265" : "libx264");
+        if (!codec)
+            throw EncoderError("no encoder for the video codec " + name);
+        ctx.reset(avcodec_alloc_context3(codec));
+        if (!ctx)
+            throw EncoderError("out of memory");
+        setUpH26x(options, ctx.get(), &opts);
+    } else if (name == "xvid") {
         codec = avcodec_find_encoder_by_name("libxvid");
         if (!codec) {
             codec = avcodec_find_encoder(AV_CODEC_ID_MPEG4);
@@ -352,7 +395,8 @@ void Transcoder::Impl::openVideoEncoder()
     if (!codec)
         throw EncoderError("no encoder for the video codec " + name);
 
-    CodecContextPtr ctx(avcodec_alloc_context3(codec));
+    if (!ctx)
+        ctx.reset(avcodec_alloc_context3(codec));
     if (!ctx)
         throw EncoderError("out of memory");
     ctx->width = width;
@@ -362,11 +406,13 @@ void Transcoder::Impl::openVideoEncoder()
     ctx->framerate = frameRate;
     ctx->sample_aspect_ratio = sampleAspect;
     ctx->bit_rate = static_cast<int64_t>(options.videoBitrateK.value_or(512)) * 1000;
-    ctx->gop_size = 12;
+    if (!h26x)
+        ctx->gop_size = 12;
     ctx->thread_count = 0;
     if (output->oformat->flags & AVFMT_GLOBALHEADER)
         ctx->flags |= AV_CODEC_FLAG_GLOBAL_HEADER;
-    int ret = avcodec_open2(ctx.get(), codec, nullptr);
+    int ret = avcodec_open2(ctx.get(), codec, &opts);
+    av_dict_free(&opts);
     if (ret < 0)
         throw EncoderError("cannot start the " + name + " encoder at " + std::to_string(width) +
                            "x" + std::to_string(height) + ": " + avErrorText(ret));
@@ -380,6 +426,10 @@ void Transcoder::Impl::openVideoEncoder()
     stream->sample_aspect_ratio = sampleAspect;
     if (xvidTag && container == "avi")
         stream->codecpar->codec_tag = MKTAG('X', 'V', 'I', 'D');
+    if (!options.videoTag.empty()) {
+        const std::string &tag = options.videoTag;
+        stream->codecpar->codec_tag = MKTAG(tag[0], tag[1], tag[2], tag[3]);
+    }
     video.encoderTimeBase = ctx->time_base;
     video.outStream = stream;
     video.encoder = std::move(ctx);
@@ -451,8 +501,11 @@ void Transcoder::Impl::openAudioEncoder()
 
 void Transcoder::Impl::openOutput(const std::string &writePath)
 {
+    if (options.frontIndex && !isMp4Family(container))
+        throw EncoderError("-movflags faststart needs an MP4, 3GP, 3G2 or M4A output");
     AVFormatContext *oc = nullptr;
-    int ret = avformat_alloc_output_context2(&oc, nullptr, container.c_str(), nullptr);
+    // The name lets the muxer read the file back to move its index to the front.
+    int ret = avformat_alloc_output_context2(&oc, nullptr, container.c_str(), writePath.c_str());
     if (ret < 0 || !oc)
         throw EncoderError("cannot write the " + container + " format: " + avErrorText(ret));
     output.reset(oc);
@@ -472,7 +525,11 @@ void Transcoder::Impl::openOutput(const std::string &writePath)
     if (ret < 0)
         throw EncoderError("cannot create the output \"" + options.output + "\": " +
                            avErrorText(ret));
-    ret = avformat_write_header(oc, nullptr);
+    AVDictionary *muxerOptions = nullptr;
+    if (options.frontIndex)
+        av_dict_set(&muxerOptions, "movflags", "+faststart", 0);
+    ret = avformat_write_header(oc, &muxerOptions);
+    av_dict_free(&muxerOptions);
     if (ret < 0)
         throw EncoderError("cannot write the output \"" + options.output + "\": " +
                            avErrorText(ret));

@@ -259,7 +259,7 @@ TEST_F(CliTest, UsageErrorsExitTwoAndConvertNothing)
     };
     const Case cases[] = {
         {{"-t", "avi", clip()}, "unknown output type \"avi\""},
-        {{"-t", "9", clip()}, "unknown output type \"9\""},
+        {{"-t", "12", clip()}, "unknown output type \"12\""},
         {{"-q", "Nobody's", clip()}, "unknown quality or profile"},
         {{"--start", "1:75", clip()}, "--start: \"1:75\" is no time"},
         {{"--end", "soon", clip()}, "--end: \"soon\" is no time"},

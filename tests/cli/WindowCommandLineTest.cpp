@@ -142,7 +142,8 @@ private Q_SLOTS:
         QTest::addColumn<QString>("start");
         QTest::addColumn<QString>("end");
         QTest::addColumn<QStringList>("args");
-        const QStringList names = {"3gp", "3gp-amr", "3g2", "3g2-amr", "mp4", "amr", "aac", "mp3"};
+        const QStringList names = {"3gp", "3gp-amr", "3g2", "3g2-amr", "mp4", "amr",
+                                   "aac", "mp3", "h264",    "h265",    "m4a"};
         for (int t = 0; t < names.size(); ++t) {
             QTest::addRow("%s normal", qPrintable(names[t]))
                 << t << 2 << QString() << QString() << QStringList{"-t", names[t]};

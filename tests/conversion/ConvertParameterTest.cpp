@@ -1,5 +1,6 @@
 #include "conversion/CommandLineSplitter.h"
 #include "conversion/ProgramRunFolder.h"
+#include "profiles/ConfigInfo.h"
 #include "shell/AppErrors.h"
 #include "shell/AppPaths.h"
 #include "shell/TCommonLib.h"
@@ -324,8 +325,8 @@ TEST_F(ConvertParameterTest, FragmentsFallBackToTheirDefaults)
         EXPECT_EQ(m_lib.GetChannelsArg(*list, index), " -ac 2");
         EXPECT_EQ(m_lib.GetSampleRateArg(*list, index), " -ar 44100");
     }
-    EXPECT_EQ(m_lib.GetCodecArg(empty, 8), " -vcodec xvid -acodec mp3");
-    EXPECT_EQ(m_lib.GetFormatArg(empty, 8), "");
+    EXPECT_EQ(m_lib.GetCodecArg(empty, ConfigInfo::kOutputTypeCount), " -vcodec xvid -acodec mp3");
+    EXPECT_EQ(m_lib.GetFormatArg(empty, ConfigInfo::kOutputTypeCount), "");
     EXPECT_EQ(m_lib.GetFormatArg(empty, 4), ""); // "none"
     EXPECT_EQ(m_lib.GetFormatArg(empty, 0), " -f 3gp");
     EXPECT_EQ(m_lib.GetOutputExt(empty, -1), ".avi");

@@ -94,10 +94,11 @@ expect_no_message "the drop"
 
 # The first output type (3GP with MPEG-4 video) is chosen on a fresh start.
 convert 2
-# The last output type, MP3: the list opened with a click, End and Return pressed.
+# The last classic output type, MP3 (three above the end of the list): the list opened with
+# a click, End, Up three times and Return pressed.
 xd_click_control "$main" 368 133 297 21 # cbbOutputFiletype
 sleep 0.5
-xdotool key End Return
+xdotool key End Up Up Up Return
 sleep 0.5
 convert 4
 

@@ -77,13 +77,37 @@ TEST(EncoderOptions, ReadsTheProgramsCommandLines)
     EXPECT_EQ(o.videoCodec, "xvid");
     EXPECT_EQ(containerFor(o), "avi");
     EXPECT_FALSE(o.startSeconds.has_value());
+
+    o = parseEncoderOptions(split(
+        "-i a.mov -vcodec hevc -vtag hvc1 -acodec aac -movflags faststart -b 4000 -s 1920x1080 "
+        "-fpsmax 30 -aspect 16:9 -vprofile main -level 4.0 -maxrate 6000 -bufsize 8000 /o/a.mp4"));
+    EXPECT_EQ(o.videoCodec, "hevc");
+    EXPECT_EQ(o.videoTag, "hvc1");
+    EXPECT_TRUE(o.frontIndex);
+    EXPECT_EQ(o.frameRateNum, 0);
+    EXPECT_EQ(o.maxFrameRate, 30);
+    EXPECT_EQ(o.videoProfile, "main");
+    EXPECT_EQ(o.level, "4.0");
+    EXPECT_EQ(o.maxRateK, 6000);
+    EXPECT_EQ(o.bufSizeK, 8000);
+    EXPECT_EQ(containerFor(o), "mp4");
+    o = parseEncoderOptions(split("-i a.wav -acodec aac -vn -movflags faststart /o/a.M4A"));
+    EXPECT_EQ(containerFor(o), "ipod");
 }
 
 TEST(EncoderOptions, RefusesWhatItDoesNotKnow)
 {
     for (const char *line : {
              "-i a.avi -vcodec mpeg4 -acodec aac -q 3 o.mp4",
-             "-i a.avi -vcodec h264 o.mp4",
+             "-i a.avi -vcodec vp9 o.mp4",
+             "-i a.avi -vcodec mpeg4 -vprofile high o.mp4",
+             "-i a.avi -vcodec hevc -vprofile high o.mp4",
+             "-i a.avi -vcodec h264 -vprofile extended o.mp4",
+             "-i a.avi -vcodec h264 -level 3.x o.mp4",
+             "-i a.avi -vcodec h264 -bufsize 900 o.mp4",
+             "-i a.avi -vcodec hevc -vtag hvc o.mp4",
+             "-i a.avi -movflags frag_keyframe o.mp4",
+             "-i a.avi -fpsmax 0 o.mp4",
              "-i a.avi -acodec vorbis o.mp4",
              "-i a.avi -s 161x121 o.mp4",
              "-i a.avi -s big o.mp4",

@@ -73,10 +73,10 @@ TEST_F(ProfilesTest, FillingSelectsEachTablesDefault)
         const char *selected;
     };
     const Case cases[] = {
-        {&TCustomProc::FillOutputFiletype, 8, "3GPP - MP4 Codec (*.3gp)"},
-        {&TCustomProc::FillVideoSize, 10, "160x120"},
-        {&TCustomProc::FillVideoBitrate, 6, "128"},
-        {&TCustomProc::FillFramerate, 2, "15"},
+        {&TCustomProc::FillOutputFiletype, 11, "3GPP - MP4 Codec (*.3gp)"},
+        {&TCustomProc::FillVideoSize, 14, "160x120"},
+        {&TCustomProc::FillVideoBitrate, 13, "128"},
+        {&TCustomProc::FillFramerate, 6, "15"},
         {&TCustomProc::FillAspectratio, 2, "4:3"},
         {&TCustomProc::FillAudioBitrate, 9, "48"},
         {&TCustomProc::FillAudioSample, 4, "44100"},
@@ -100,7 +100,7 @@ TEST_F(ProfilesTest, FillingSelectsEachTablesDefault)
     EXPECT_EQ(volume.itemAt(20), "500");
 }
 
-TEST_F(ProfilesTest, OutputTypeListShowsTheEightDisplayNames)
+TEST_F(ProfilesTest, OutputTypeListShowsTheDisplayNames)
 {
     OptionListModel list;
     m_proc.FillOutputFiletype(list);
@@ -111,7 +111,10 @@ TEST_F(ProfilesTest, OutputTypeListShowsTheEightDisplayNames)
                                   "MPEG4 Video Files (*.mp4)",
                                   "AMR Audio Files (*.amr)",
                                   "AAC Advanced Audio Coding (*.aac)",
-                                  "MP3 Files (*.mp3)"};
+                                  "MP3 Files (*.mp3)",
+                                  "MPEG4 - H.264 Codec (*.mp4)",
+                                  "MPEG4 - H.265 Codec (*.mp4)",
+                                  "MPEG4 Audio Files (*.m4a)"};
     ASSERT_EQ(list.count(), expected.size());
     for (int i = 0; i < expected.size(); ++i)
         EXPECT_EQ(list.itemAt(i), expected.at(i)) << i;
@@ -138,7 +141,7 @@ TEST_F(ProfilesTest, BuiltInProfilesStayInsideTheirLists)
     EXPECT_EQ(ConfigInfo::Extensions().size(), ConfigInfo::kOutputTypeCount);
     EXPECT_EQ(ConfigInfo::CodecArgs().size(), ConfigInfo::kOutputTypeCount);
     EXPECT_EQ(ConfigInfo::FormatNames().size(), ConfigInfo::kOutputTypeCount);
-    EXPECT_TRUE(ConfigInfo::ProfileSetOf(8).isEmpty());
+    EXPECT_TRUE(ConfigInfo::ProfileSetOf(ConfigInfo::kOutputTypeCount).isEmpty());
 }
 
 TEST_F(ProfilesTest, StartUpReadsTheNormalQualityOfTheFirstType)
@@ -185,11 +188,33 @@ TEST_F(ProfilesTest, EveryQualityOfEveryTypeSelectsItsValues)
         {"-", "-", "-", "192", "2 channels, Stereo", "44100"},
         {"-", "-", "-", "224", "2 channels, Stereo", "48000"},
     };
-    const QStringList *byType[] = {mp4, amrNb, mp4, amrNb, mp4, amr, audio, audio};
+    const QStringList h264[] = {
+        {"320x240", "15", "512", "64", "1 channel, Mono", "44100"},
+        {"640x360", "Same as source", "1024", "80", "2 channels, Stereo", "44100"},
+        {"854x480", "Same as source", "1500", "128", "2 channels, Stereo", "44100"},
+        {"1280x720", "Same as source", "3000", "160", "2 channels, Stereo", "48000"},
+        {"1920x1080", "Same as source", "6000", "192", "2 channels, Stereo", "48000"},
+    };
+    const QStringList h265[] = {
+        {"320x240", "15", "256", "64", "1 channel, Mono", "44100"},
+        {"640x360", "Same as source", "512", "80", "2 channels, Stereo", "44100"},
+        {"854x480", "Same as source", "1024", "128", "2 channels, Stereo", "44100"},
+        {"1280x720", "Same as source", "2000", "160", "2 channels, Stereo", "48000"},
+        {"1920x1080", "Same as source", "4000", "192", "2 channels, Stereo", "48000"},
+    };
+    const QStringList m4a[] = {
+        {"-", "-", "-", "64", "1 channel, Mono", "44100"},
+        {"-", "-", "-", "80", "2 channels, Stereo", "44100"},
+        {"-", "-", "-", "128", "2 channels, Stereo", "44100"},
+        {"-", "-", "-", "160", "2 channels, Stereo", "48000"},
+        {"-", "-", "-", "192", "2 channels, Stereo", "48000"},
+    };
+    const QStringList *byType[] = {mp4,   amrNb, mp4,  amrNb, mp4, amr,
+                                   audio, audio, h264, h265,  m4a};
 
     startUp();
     const auto lists = boxes().profileLists();
-    for (int t = 0; t < 8; ++t) {
+    for (int t = 0; t < ConfigInfo::kOutputTypeCount; ++t) {
         for (int q = 0; q < 5; ++q) {
             for (OptionListModel *list : lists)
                 list->setSelectedIndex(0);
@@ -229,6 +254,7 @@ TEST_F(ProfilesTest, OutputTypeSetsTheEnabledStates)
         {5, {false, false, false}}, {6, {true, true, false}}, {5, {false, false, false}},
         {0, {true, true, true}},    {1, {true, true, true}},  {2, {true, true, true}},
         {3, {true, true, true}},    {4, {true, true, true}},  {7, {true, true, false}},
+        {8, {true, true, true}},    {10, {true, true, false}}, {9, {true, true, true}},
     };
     for (const auto &c : cases) {
         choose(c.type, 2);
@@ -290,4 +316,26 @@ TEST_F(ProfilesTest, CustomProfileWithoutItsListEntryAppliesNothing)
     choose(0, 5); // the Options dialog has not filled its custom profile list yet
     EXPECT_EQ(boxes().cbbCustomProfile().selectedIndex(), -1);
     EXPECT_EQ(sixValues(), before);
+}
+
+// The option lists grew at their ends only: a custom profile stored by a release that knew
+// only the first entries of each list still selects what it selected there.
+TEST_F(ProfilesTest, ProfileStoredBeforeTheListsGrewMeansTheSame)
+{
+    writeProfiles("[Old Largest]\r\nOld Largest=9|1|5|8|1|3\r\n"
+                  "[Old Smallest]\r\nOld Smallest=0|0|0|0|0|0\r\n");
+    startUp();
+    boxes().cbbCustomProfile().addItems({"Old Largest", "Old Smallest"});
+    for (int type : {0, ConfigInfo::kH264OutputType}) {
+        choose(type, 5);
+        EXPECT_EQ(sixValues(),
+                  (QStringList{"704x576", "15", "1024", "224", "2 channels, Stereo", "48000"}));
+        choose(type, 6);
+        EXPECT_EQ(sixValues(),
+                  (QStringList{"128x96", "11", "40", "16", "1 channel, Mono", "22050"}));
+    }
+    // The lists' old defaults stand where they stood.
+    EXPECT_EQ(boxes().cbbVideoSize().itemAt(1), "160x120");
+    EXPECT_EQ(boxes().cbbFramerate().itemAt(1), "15");
+    EXPECT_EQ(boxes().cbbVideoBitrate().itemAt(2), "128");
 }

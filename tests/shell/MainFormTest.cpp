@@ -309,7 +309,7 @@ private Q_SLOTS:
         QVERIFY(!m_form->chkShowOutputDirectory->isChecked());
         QVERIFY(m_form->chkShutdown->isChecked());
         QCOMPARE(m_form->edtOutputFolder->text(), QStringLiteral("/srv/clips out"));
-        QCOMPARE(m_form->cbbOutputFiletype->count(), 8);
+        QCOMPARE(m_form->cbbOutputFiletype->count(), 11);
         QCOMPARE(m_form->cbbOutputFiletype->currentIndex(), 0);
         QVERIFY(m_form->cbbProfile->count() >= 5);
         QCOMPARE(m_form->cbbProfile->currentIndex(), 2);

@@ -38,6 +38,9 @@ QString TCommonLib::GetVideoSizeArg(const OptionListModel &list, int index)
 
 QString TCommonLib::GetFrameRateArg(const OptionListModel &list, int index)
 {
+    // The source's own rate, capped where phones stop.
+    if (list.itemAt(index) == QLatin1String(ConfigInfo::kSameFrameRate))
+        return QStringLiteral(" -fpsmax %1").arg(ConfigInfo::kSameFrameRateCap);
     return fragment(QStringLiteral(" -r "), list.itemAt(index), QStringLiteral(" -r 25"));
 }
 

@@ -25,6 +25,8 @@ struct TConvertParameterStruct
     QString OutputDir;       // output folder with trailing "/"
     QString OutputBaseName;  // source file name without its last extension
     QString OutputExt;       // output type's extension
+    // H.264 and H.265 only: " -vprofile P -level L -maxrate M -bufsize B", else empty.
+    QString VideoCodingArg;
 
     bool operator==(const TConvertParameterStruct &other) const = default;
 };

@@ -1,6 +1,7 @@
 // The conversion job and its encoder command line, built by TCustomProc.
 #include "conversion/CommandLineSplitter.h"
 #include "conversion/ProgramRunFolder.h"
+#include "conversion/VideoCoding.h"
 #include "profiles/ConfigInfo.h"
 #include "shell/AppErrors.h"
 #include "shell/Globals.h"
@@ -152,6 +153,12 @@ QString TCustomProc::BuildConvertParameter(const QString &s, int row)
     job.SampleRateArg =
         lib.GetSampleRateArg(boxes.cbbAudioSample(), boxes.cbbAudioSample().selectedIndex());
     job.FormatArg = lib.GetFormatArg(types, t);
+    // A 16:9 frame size is shown as 16:9, whatever the aspect list says: its pictures would
+    // otherwise be stretched to 4:3 on the phone.
+    if (ConfigInfo::IsWideSize(boxes.cbbVideoSize().selectedText()))
+        job.AspectArg = QStringLiteral(" -aspect 16:9");
+    job.VideoCodingArg = VideoCoding::ArgFor(job.CodecArg, job.VideoSizeArg, job.FrameRateArg,
+                                             job.VideoBitrateArg);
 
     job.OutputDir = GetOutputFolder();
     job.OutputBaseName = lib.BaseNameOf(s);
@@ -197,7 +204,7 @@ QString TCustomProc::BuildConvertParameter(const QString &s, int row)
 
     if (codec.left(7) == QLatin1String("-vcodec")) {
         return head + job.CodecArg + job.VideoBitrateArg + job.VideoSizeArg + job.FrameRateArg +
-               job.AspectArg + job.AudioBitrateArg + job.VolumeArg + job.ChannelsArg +
+               job.AspectArg + job.VideoCodingArg + job.AudioBitrateArg + job.VolumeArg + job.ChannelsArg +
                job.SampleRateArg + job.FormatArg + job.CutArg + tail;
     }
     if (codec.left(7) == QLatin1String("-target"))

@@ -1,5 +1,7 @@
 #include "profiles/ConfigInfo.h"
 
+#include <cmath>
+
 namespace ConfigInfo {
 
 QStringList OutputTypes()
@@ -12,6 +14,9 @@ QStringList OutputTypes()
             "AMR Audio Files (*.amr)",
             "AAC Advanced Audio Coding (*.aac)",
             "MP3 Files (*.mp3)",
+            "MPEG4 - H.264 Codec (*.mp4)",
+            "MPEG4 - H.265 Codec (*.mp4)",
+            "MPEG4 Audio Files (*.m4a)",
             "0"};
 }
 
@@ -24,17 +29,19 @@ QStringList QualityNames()
 QStringList VideoSizes()
 {
     return {"128x96",  "160x120", "176x144", "220x176", "320x240", "352x240",
-            "352x288", "480x272", "640x480", "704x576", "1"};
+            "352x288", "480x272", "640x480", "704x576", "640x360", "854x480",
+            "1280x720", "1920x1080", "1"};
 }
 
 QStringList VideoBitrates()
 {
-    return {"40", "80", "128", "256", "512", "1024", "2"};
+    return {"40",   "80",   "128",  "256",  "512",  "1024", "1500",
+            "2000", "3000", "4000", "5000", "6000", "8000", "2"};
 }
 
 QStringList FrameRates()
 {
-    return {"11", "15", "1"};
+    return {"11", "15", "24", "25", "30", QString::fromLatin1(kSameFrameRate), "1"};
 }
 
 QStringList AspectRatios()
@@ -68,7 +75,7 @@ QStringList VolumeSteps()
 
 QStringList Extensions()
 {
-    return {".3gp", ".3gp", ".3g2", ".3g2", ".mp4", ".amr", ".aac", ".mp3"};
+    return {".3gp", ".3gp", ".3g2", ".3g2", ".mp4", ".amr", ".aac", ".mp3", ".mp4", ".mp4", ".m4a"};
 }
 
 QStringList CodecArgs()
@@ -76,17 +83,20 @@ QStringList CodecArgs()
     return {"-vcodec mpeg4 -acodec aac", "-acodec amr_nb",
             "-vcodec mpeg4 -acodec aac", "-acodec amr_nb",
             "-vcodec mpeg4 -acodec aac", "-acodec amr_nb",
-            "-acodec aac -vn",           "-acodec mp3 -vn"};
+            "-acodec aac -vn",           "-acodec mp3 -vn",
+            "-vcodec h264 -acodec aac -movflags faststart",
+            "-vcodec hevc -vtag hvc1 -acodec aac -movflags faststart",
+            "-acodec aac -vn -movflags faststart"};
 }
 
 QStringList FormatNames()
 {
-    return {"3gp", "3gp", "3g2", "3g2", "none", "none", "none", "none"};
+    return {"3gp", "3gp", "3g2", "3g2", "none", "none", "none", "none", "none", "none", "none"};
 }
 
 QStringList ShortNames()
 {
-    return {"3gp", "3gp-amr", "3g2", "3g2-amr", "mp4", "amr", "aac", "mp3"};
+    return {"3gp", "3gp-amr", "3g2", "3g2-amr", "mp4", "amr", "aac", "mp3", "h264", "h265", "m4a"};
 }
 
 int OutputTypeByName(const QString &text)
@@ -156,6 +166,38 @@ QStringList cstMP3Profile()
     return audioOnlySet();
 }
 
+// Today's sizes (4:3 320x240 for feature phones, then 16:9 up to 1080p) at the source's
+// frame rate capped at 30 (Low 15), with AAC-LC sound of 64 to 192 kbit/s.
+QStringList cstH264Profile()
+{
+    return {"4|1|4|3|0|2", "10|5|5|4|1|2", "11|5|6|5|1|2", "12|5|8|6|1|3", "13|5|11|7|1|3"};
+}
+
+// The H.264 levels' sizes and rates at about 60% of their bitrates.
+QStringList cstH265Profile()
+{
+    return {"4|1|3|3|0|2", "10|5|4|4|1|2", "11|5|5|5|1|2", "12|5|7|6|1|3", "13|5|9|7|1|3"};
+}
+
+QStringList cstM4AProfile()
+{
+    return {"none|none|none|3|0|2", "none|none|none|4|1|2", "none|none|none|5|1|2",
+            "none|none|none|6|1|3", "none|none|none|7|1|3"};
+}
+
+bool IsWideSize(const QString &size)
+{
+    const QStringList sides = size.split(QLatin1Char('x'));
+    const double width = sides.value(0).toDouble();
+    const double height = sides.value(1).toDouble();
+    return sides.size() == 2 && height > 0 && std::abs(width / height * 9.0 / 16.0 - 1.0) < 0.01;
+}
+
+bool HoldsVideo(int t)
+{
+    return (t >= 0 && t <= 4) || t == kH264OutputType || t == kH265OutputType;
+}
+
 QStringList ProfileSetOf(int t)
 {
     switch (t) {
@@ -175,6 +217,12 @@ QStringList ProfileSetOf(int t)
         return cstAACProfile();
     case 7:
         return cstMP3Profile();
+    case kH264OutputType:
+        return cstH264Profile();
+    case kH265OutputType:
+        return cstH265Profile();
+    case kM4aOutputType:
+        return cstM4AProfile();
     default:
         return {};
     }

@@ -38,16 +38,32 @@ QStringList cstMP4Profile();
 QStringList cstAMRProfile();
 QStringList cstAACProfile();
 QStringList cstMP3Profile();
+QStringList cstH264Profile();
+QStringList cstH265Profile();
+QStringList cstM4AProfile();
 
-// The profile set of output type t, or an empty list when t is none of the eight types.
+// The profile set of output type t, or an empty list when t is no output type.
 QStringList ProfileSetOf(int t);
 
-// The number of output types.
-inline constexpr int kOutputTypeCount = 8;
+// Whether a frame size ("1280x720") has the shape 16:9 (within 1%: 854x480 is one).
+bool IsWideSize(const QString &size);
+
+// Whether output type t writes pictures (the video option lists apply to it).
+bool HoldsVideo(int t);
+
+// The number of output types: the eight classic ones, then today's three.
+inline constexpr int kOutputTypeCount = 11;
+inline constexpr int kH264OutputType = 8;
+inline constexpr int kH265OutputType = 9;
+inline constexpr int kM4aOutputType = 10;
 // The number of quality levels; a profile list entry at this position or later is custom.
 inline constexpr int kQualityCount = 5;
 // The output type index of AMR audio files.
 inline constexpr int kAmrOutputType = 5;
+
+// The frame rate choice that keeps the source's own rate (at most 30 frames per second).
+inline constexpr const char *kSameFrameRate = "Same as source";
+inline constexpr int kSameFrameRateCap = 30;
 
 // The text of a profile string that changes nothing.
 inline constexpr const char *kNoProfile = "none|none|none|none|none|none";

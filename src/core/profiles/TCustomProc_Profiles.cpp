@@ -97,7 +97,7 @@ void TCustomProc::ApplyProfile()
 
     const int t = boxes.cbbOutputFiletype().selectedIndex();
     if (t >= 0 && t < ConfigInfo::kOutputTypeCount) {
-        const bool audioOnly = t > 4;
+        const bool audioOnly = !ConfigInfo::HoldsVideo(t);
         const bool amr = t == ConfigInfo::kAmrOutputType;
         boxes.cbbProfile().setEnabled(!amr);
         boxes.setBtnOptionsEnabled(!amr);
