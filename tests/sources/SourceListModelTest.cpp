@@ -44,8 +44,9 @@ TEST(SourceRowTest, MeasuredSourceReadsAsSizeAndTimeTexts)
     services.probe = &probe;
     ASSERT_EQ(SourceAdding::AddSourceFiles(list, {"/Video/clip.avi"}, services), 1);
     const SourceRow &row = list.row(0);
-    const std::array<QString, 7> expected = {"True",     "/Video/clip.avi", "4.76 MB", "00:01:35",
-                                             "00:00:00", "00:01:35",        "00:01:35"};
+    // The output size is filled in by the window's OutputSizeColumn.
+    const std::array<QString, 8> expected = {"True",     "/Video/clip.avi", "4.76 MB", "00:01:35",
+                                             "00:00:00", "00:01:35",        "00:01:35", ""};
     EXPECT_EQ(row.cells, expected);
     EXPECT_TRUE(row.isChecked());
 }
@@ -146,4 +147,5 @@ TEST(SourceListModelTest, ViewEditsOnlyTheCheckAndTimeCells)
     EXPECT_FALSE(list.flags(list.index(0, 6)) & Qt::ItemIsEditable);
     EXPECT_EQ(list.headerData(1, Qt::Horizontal).toString(), "File Name");
     EXPECT_EQ(list.headerData(6, Qt::Horizontal).toString(), "Cut Time");
+    EXPECT_EQ(list.headerData(7, Qt::Horizontal).toString(), "Output Size");
 }

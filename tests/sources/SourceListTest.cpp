@@ -265,7 +265,7 @@ private Q_SLOTS:
     {
         Fixture f;
         int total = 0;
-        for (int i = 0; i < 7; ++i)
+        for (int i = 0; i < SourceRow::ColumnCount; ++i)
             total += f.view.horizontalHeader()->sectionSize(i);
         QCOMPARE(total, f.view.viewport()->width());
         QVERIFY(f.view.horizontalHeader()->sectionSize(1) >
@@ -273,7 +273,7 @@ private Q_SLOTS:
         QVERIFY(!f.view.horizontalHeader()->sectionsMovable());
         f.view.resize(800, 200);
         total = 0;
-        for (int i = 0; i < 7; ++i)
+        for (int i = 0; i < SourceRow::ColumnCount; ++i)
             total += f.view.horizontalHeader()->sectionSize(i);
         QCOMPARE(total, f.view.viewport()->width());
     }

@@ -5,7 +5,7 @@ SourceRow SourceRow::ForNewSource(const QString &path, const QString &sizeText,
 {
     SourceRow row;
     row.cells = {QStringLiteral("True"),     path,         sizeText,    durationText,
-                 QStringLiteral("00:00:00"), durationText, durationText};
+                 QStringLiteral("00:00:00"), durationText, durationText, QString()};
     return row;
 }
 
@@ -17,7 +17,8 @@ QStringList SourceRow::HeaderCaptions()
             QStringLiteral("Duration"),
             QStringLiteral("Start Time"),
             QStringLiteral("End Time"),
-            QStringLiteral("Cut Time")};
+            QStringLiteral("Cut Time"),
+            QStringLiteral("Output Size")};
 }
 
 QString SourceRow::cell(int column) const

@@ -5,8 +5,9 @@
 
 #include <array>
 
-// One source file of the batch: seven text cells, the only record the program keeps of a
-// source. Times are hh:mm:ss texts; the check cell reads "True" or "False".
+// One source file of the batch: eight text cells, the only record the program keeps of a
+// source. Times are hh:mm:ss texts; the check cell reads "True" or "False". The last cell,
+// the output's estimated size, is kept by OutputSizeColumn.
 struct SourceRow
 {
     // The columns of the source list, by cell index.
@@ -18,7 +19,8 @@ struct SourceRow
         dxtrlSourceFileStartTime = 4,
         dxtrlSourceFileEndTime = 5,
         dxtrlstclConvertDuration = 6,
-        ColumnCount = 7
+        dxtrlOutputSize = 7,
+        ColumnCount = 8
     };
 
     std::array<QString, ColumnCount> cells;
@@ -27,7 +29,7 @@ struct SourceRow
     static SourceRow ForNewSource(const QString &path, const QString &sizeText,
                                   const QString &durationText);
 
-    // The header captions of the seven columns (the check column has none).
+    // The header captions of the eight columns (the check column has none).
     static QStringList HeaderCaptions();
 
     // The cell at column, or empty text for a column the row does not have.

@@ -267,6 +267,10 @@ void TFrmMainForm::createControls()
     dxTreeSourceFileInfo->setParent(this);
     dxTreeSourceFileInfo->setObjectName(QStringLiteral("dxTreeSourceFileInfo"));
     dxTreeSourceFileInfo->setGeometry(22, 292, 525, 138);
+    lblOutputTotal = whiteLabel(this, "lblOutputTotal", QString(), 300, 436);
+    lblOutputTotal->setGeometry(300, 436, 247, 14);
+    lblOutputTotal->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    lblOutputTotal->setAccessibleName(QStringLiteral("Estimated output size"));
 
     btnOpenFile = pictureButton(this, "btnOpenFile", {555, 289, 110, 30}, QStringLiteral("Ctrl + O"));
     connect(btnOpenFile, &QAbstractButton::clicked, this, &TFrmMainForm::btnOpenFileClick);

@@ -9,6 +9,7 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 class QTimer;
+class OutputSizeColumn;
 class SourceCommands;
 class TFrmInitFileForm;
 class TPictureButton;
@@ -78,6 +79,9 @@ public:
     TPictureButton *btnRemoveFile = nullptr;
     TPictureButton *btnClearFile = nullptr;
     TPictureButton *btnConvert = nullptr;
+    // The status line under the list: the ticked files and their estimated output size.
+    QLabel *lblOutputTotal = nullptr;
+    OutputSizeColumn *OutputSizes = nullptr; // made by BindSources
     // The source list's commands, the busy window of the Open command and the Options
     // dialog, made by BindSources. BindPreview sets the commands' LoadSelectedRow and
     // ResetTrimStrip hooks and answers the list's dxTreeSourceFileInfoEdited signal.

@@ -2,6 +2,7 @@
 #include <QApplication>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QLabel>
 #include <QMessageBox>
 #include <QMimeData>
 
@@ -11,6 +12,7 @@
 #include "shell/TCommonLib.h"
 #include "shell/TCustomProc.h"
 #include "shell/TFrmMainForm.h"
+#include "sources/OutputSizeColumn.h"
 #include "sources/SourceCommands.h"
 #include "sources/SourceOpenDialog.h"
 #include "sources/TFrmCodeErrorForm.h"
@@ -52,6 +54,9 @@ void TFrmMainForm::BindSources()
         return;
     SourceListModel &list = proc->dxTreeSourceFileInfo();
     view->setSourceModel(&list);
+    OutputSizes = new OutputSizeColumn(list, proc->optionBoxes(), this);
+    lblOutputTotal->setText(OutputSizes->totalText());
+    connect(OutputSizes, &OutputSizeColumn::totalTextChanged, lblOutputTotal, &QLabel::setText);
 
     auto *services = new SourceServices(this);
     SourceCommander = new SourceCommands(list, services->probe, services->openDialog, this, this);

@@ -21,7 +21,7 @@ public:
     explicit TSourceListView(QWidget *parent = nullptr);
 
     // The design widths of the seven columns; the list scales them to fill its width.
-    static constexpr std::array<int, 7> kDesignWidths{16, 68, 28, 28, 28, 28, 28};
+    static constexpr std::array<int, 8> kDesignWidths{16, 64, 28, 26, 26, 26, 26, 30};
 
     // Shows model; selection and focus follow the model's and the other way round.
     void setSourceModel(SourceListModel *model);
@@ -66,7 +66,7 @@ private:
 
     SourceListModel *m_model = nullptr;
     SourceCellDelegate *m_delegate = nullptr;
-    std::array<double, 7> m_shares{};
+    std::array<double, 8> m_shares{};
     bool m_fitting = false;
     bool m_syncing = false;
     bool m_modelChanging = false;

@@ -1,0 +1,105 @@
+#include "conversion/OutputSizeEstimate.h"
+
+#include "profiles/ConfigInfo.h"
+#include "profiles/OptionBoxes.h"
+
+#include <QLocale>
+
+#include <array>
+#include <cmath>
+#include <cstdlib>
+
+namespace OutputSizeEstimate {
+namespace {
+
+// The number a list shows, or the command line's default when it shows nothing.
+double numberOf(const OptionListModel &list, double fallback)
+{
+    bool ok = false;
+    const double value = list.selectedText().section(QLatin1Char(' '), 0, 0).toDouble(&ok);
+    return ok && value > 0 ? value : fallback;
+}
+
+// MP3 has a fixed set of bitrates per sample rate; the encoder takes the nearest.
+int mp3Kbits(int sampleRate, int askedK)
+{
+    static const std::array<int, 14> kMpeg1 = {32,  40,  48,  56,  64,  80,  96,
+                                               112, 128, 160, 192, 224, 256, 320};
+    static const std::array<int, 14> kMpeg2 = {8,  16, 24, 32,  40,  48,  56,
+                                               64, 80, 96, 112, 128, 144, 160};
+    static const std::array<int, 8> kMpeg25 = {8, 16, 24, 32, 40, 48, 56, 64};
+    auto nearest = [askedK](const auto &table) {
+        int best = table[0];
+        for (int k : table) {
+            if (std::abs(k - askedK) < std::abs(best - askedK))
+                best = k;
+        }
+        return best;
+    };
+    if (sampleRate >= 32000)
+        return nearest(kMpeg1);
+    if (sampleRate >= 16000)
+        return nearest(kMpeg2);
+    return nearest(kMpeg25);
+}
+
+} // namespace
+
+qint64 Bytes(OptionBoxes &boxes, int t, double seconds)
+{
+    if (seconds <= 0 || t < 0 || t >= ConfigInfo::kOutputTypeCount)
+        return 0;
+    const QString codecs = ConfigInfo::CodecArgs().value(t);
+    const QString ext = ConfigInfo::Extensions().value(t);
+    const bool amr = codecs.contains(QLatin1String("amr_nb"));
+    const int sampleRate = amr ? 8000 : int(numberOf(boxes.cbbAudioSample(), 44100));
+    const int audioK = int(numberOf(boxes.cbbAudioBitrate(), 64));
+
+    // Sound: AMR-NB at its 12.2 kbit/s mode (every bitrate the lists offer lies above it)
+    // takes 32 bytes per 20 ms; MP3 its nearest rate; AAC the asked one.
+    double audioBytesPerSecond = audioK * 1000.0 / 8;
+    double audioFramesPerSecond = sampleRate / 1024.0;
+    if (amr) {
+        audioBytesPerSecond = 1600;
+        audioFramesPerSecond = 50;
+    } else if (codecs.contains(QLatin1String("mp3"))) {
+        audioBytesPerSecond = mp3Kbits(sampleRate, audioK) * 1000.0 / 8;
+    }
+
+    double videoBytesPerSecond = 0;
+    double framesPerSecond = 0;
+    if (ConfigInfo::HoldsVideo(t)) {
+        videoBytesPerSecond = numberOf(boxes.cbbVideoBitrate(), 512) * 1000.0 / 8;
+        // The AMR-NB 3GPP types keep the source's rate; "Same as source" is at most 30.
+        framesPerSecond = amr ? 25 : numberOf(boxes.cbbFramerate(), ConfigInfo::kSameFrameRateCap);
+    }
+
+    double bytes = (audioBytesPerSecond + videoBytesPerSecond) * seconds;
+    if (ext == QLatin1String(".aac")) {
+        bytes += 7 * audioFramesPerSecond * seconds; // an ADTS header per frame
+    } else if (ext == QLatin1String(".amr") || ext == QLatin1String(".mp3")) {
+        bytes += 1024; // the file's header or tags
+    } else {
+        // The MP4 family's index: a few bytes per sound frame and per picture.
+        bytes += 1024 + (6 * audioFramesPerSecond + 10 * framesPerSecond) * seconds;
+    }
+    return qint64(std::llround(bytes));
+}
+
+QString TotalText(int files, qint64 bytes)
+{
+    const QString count = files == 1 ? QStringLiteral("1 file") : QStringLiteral("%1 files").arg(files);
+    QLocale locale;
+    locale.setNumberOptions(QLocale::OmitGroupSeparator);
+    const double mb = bytes / 1024.0 / 1024.0;
+    QString size;
+    if (mb >= 1024)
+        size = locale.toString(mb / 1024, 'f', 1) + QStringLiteral(" GB");
+    else if (mb >= 1)
+        size = locale.toString(std::llround(mb)) + QStringLiteral(" MB");
+    else
+        size = locale.toString(std::llround(bytes / 1024.0)) + QStringLiteral(" KB");
+    return count + QStringLiteral(", about ") + size;
+}
+
+} // namespace OutputSizeEstimate

@@ -1,0 +1,75 @@
+#include "sources/OutputSizeColumn.h"
+
+#include "conversion/OutputSizeEstimate.h"
+#include "profiles/OptionBoxes.h"
+#include "shell/TCommonLib.h"
+#include "sources/SourceListModel.h"
+
+namespace {
+
+// The seconds of an hh:mm:ss text, or -1 for any other shape.
+qint64 secondsOf(const QString &text)
+{
+    const QStringList parts = text.split(QLatin1Char(':'));
+    if (parts.size() != 3)
+        return -1;
+    qint64 seconds = 0;
+    for (const QString &part : parts) {
+        bool ok = false;
+        const qint64 value = part.trimmed().toLongLong(&ok);
+        if (!ok)
+            return -1;
+        seconds = seconds * 60 + value;
+    }
+    return seconds;
+}
+
+} // namespace
+
+OutputSizeColumn::OutputSizeColumn(SourceListModel &rows, OptionBoxes &boxes, QObject *parent)
+    : QObject(parent), m_rows(rows), m_boxes(boxes)
+{
+    for (OptionListModel *list : {&boxes.cbbOutputFiletype(), &boxes.cbbVideoSize(),
+                                  &boxes.cbbVideoBitrate(), &boxes.cbbFramerate(),
+                                  &boxes.cbbAudioBitrate(), &boxes.cbbAudioSample(),
+                                  &boxes.cbbAudioChannels()})
+        connect(list, &OptionListModel::selectedIndexChanged, this, &OutputSizeColumn::refresh);
+    connect(&rows, &SourceListModel::dataChanged, this,
+            [this](const QModelIndex &from, const QModelIndex &to) {
+                // Its own column changes only through refresh().
+                if (from.column() != SourceRow::dxtrlOutputSize ||
+                    to.column() != SourceRow::dxtrlOutputSize)
+                    refresh();
+            });
+    connect(&rows, &SourceListModel::rowsInserted, this, &OutputSizeColumn::refresh);
+    connect(&rows, &SourceListModel::rowsRemoved, this, &OutputSizeColumn::refresh);
+    connect(&rows, &SourceListModel::modelReset, this, &OutputSizeColumn::refresh);
+    refresh();
+}
+
+void OutputSizeColumn::refresh()
+{
+    if (m_refreshing)
+        return;
+    m_refreshing = true;
+    const int type = m_boxes.cbbOutputFiletype().selectedIndex();
+    int ticked = 0;
+    qint64 total = 0;
+    for (int i = 0; i < m_rows.count(); ++i) {
+        const SourceRow &row = m_rows.row(i);
+        const qint64 seconds = secondsOf(row.cell(SourceRow::dxtrlstclConvertDuration));
+        const qint64 bytes = OutputSizeEstimate::Bytes(m_boxes, type, double(seconds));
+        m_rows.setCell(i, SourceRow::dxtrlOutputSize,
+                       seconds > 0 && bytes > 0 ? TCommonLib::FormatSize(bytes) : QString());
+        if (m_rows.row(i).isChecked()) {
+            ++ticked;
+            total += bytes;
+        }
+    }
+    const QString text = ticked ? OutputSizeEstimate::TotalText(ticked, total) : QString();
+    m_refreshing = false;
+    if (text != m_total) {
+        m_total = text;
+        Q_EMIT totalTextChanged(m_total);
+    }
+}

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+class OptionBoxes;
+class SourceListModel;
+
+// Keeps the source list's "Output Size" column and the total of the ticked rows up to date:
+// each row's estimated output size for its cut, recomputed when the output type, a profile
+// or an option list, a row's cut or its tick changes, or rows come and go.
+class OutputSizeColumn : public QObject
+{
+    Q_OBJECT
+
+public:
+    OutputSizeColumn(SourceListModel &rows, OptionBoxes &boxes, QObject *parent = nullptr);
+
+    // "3 files, about 42 MB" for the ticked rows; empty when none is ticked.
+    const QString &totalText() const { return m_total; }
+
+    // Recomputes every row's estimate and the total.
+    void refresh();
+
+Q_SIGNALS:
+    void totalTextChanged(const QString &text);
+
+private:
+    SourceListModel &m_rows;
+    OptionBoxes &m_boxes;
+    QString m_total;
+    bool m_refreshing = false;
+};
