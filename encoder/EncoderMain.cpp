@@ -4,6 +4,7 @@
 #include "EncoderError.h"
 #include "EncoderOptions.h"
 #include "OutputFile.h"
+#include "PassLog.h"
 #include "ProgressReporter.h"
 #include "Transcoder.h"
 
@@ -53,10 +54,28 @@ int runEncoder(int argc, char **argv, EncoderKind kind)
             source.deliveredFps = script.fps;
         }
         containerFor(options); // an unknown output type fails before any work
+        std::optional<PassLog> passLog;
+        if (options.twoPass) {
+            passLog.emplace(options.passLogFile);
+            options.passLogFile = passLog->path();
+            options.passStage = 2;
+        }
         Transcoder transcoder(options, source);
         transcoder.open();
         OutputFile out(options.output, options.overwrite);
         ProgressReporter progress(STDERR_FILENO, transcoder.reportsVideo());
+        if (options.twoPass) {
+            // The first pass only analyses the pictures; each pass reports half the time.
+            EncoderOptions first = options;
+            first.passStage = 1;
+            Transcoder analysis(first, source);
+            analysis.open();
+            if (analysis.convertsVideo()) {
+                progress.mapTime(0.5, 0.0);
+                double analysed = analysis.run(std::string(), progress);
+                progress.mapTime(0.5, analysed * 0.5);
+            }
+        }
         transcoder.run(out.tempPath(), progress);
         out.commit();
         // A note, when there is one, is the last line the program reads.

@@ -96,10 +96,11 @@ EncoderOptions parseEncoderOptions(const std::vector<std::string> &args)
             o.noVideo = true;
             continue;
         }
-        static const std::array<const char *, 22> kValued = {
-            "-i",   "-vcodec", "-acodec", "-b",       "-ab",     "-s",    "-r",     "-aspect",
-            "-vol", "-ac",     "-ar",     "-f",       "-ss",     "-t",    "-b:v",   "-vprofile",
-            "-level", "-maxrate", "-bufsize", "-vtag", "-movflags", "-fpsmax"};
+        static const std::array<const char *, 24> kValued = {
+            "-i",     "-vcodec",  "-acodec",  "-b",    "-ab",       "-s",      "-r",
+            "-aspect", "-vol",    "-ac",      "-ar",   "-f",        "-ss",     "-t",
+            "-b:v",   "-vprofile", "-level",  "-maxrate", "-bufsize", "-vtag", "-movflags",
+            "-fpsmax", "-pass",   "-passlogfile"};
         if (std::find_if(kValued.begin(), kValued.end(),
                          [&](const char *name) { return arg == name; }) == kValued.end())
             throw EncoderError("unknown option " + arg);
@@ -179,6 +180,12 @@ EncoderOptions parseEncoderOptions(const std::vector<std::string> &args)
             if (value != "faststart" && value != "+faststart")
                 badValue(arg, value);
             o.frontIndex = true;
+        } else if (arg == "-pass") {
+            o.twoPass = parseInt(arg, value, 1, 2) == 2;
+        } else if (arg == "-passlogfile") {
+            if (value.empty())
+                badValue(arg, value);
+            o.passLogFile = value;
         } else if (arg == "-aspect") {
             AVRational dar{0, 1};
             if (value.empty() ||
@@ -225,6 +232,8 @@ EncoderOptions parseEncoderOptions(const std::vector<std::string> &args)
         throw EncoderError("-vprofile and -level apply to the h264 and hevc video codecs only");
     if (o.videoCodec == "hevc" && !o.videoProfile.empty() && o.videoProfile != "main")
         throw EncoderError("the hevc video codec has no profile \"" + o.videoProfile + "\"");
+    if (o.twoPass && !h26x)
+        throw EncoderError("two passes (-pass 2) apply to the h264 and hevc video codecs only");
     if (o.bufSizeK && !o.maxRateK)
         throw EncoderError("-bufsize needs -maxrate");
     return o;

@@ -39,6 +39,11 @@ struct EncoderOptions
     std::optional<int> bufSizeK;
     std::string videoTag;    // -vtag: the four-character code of the video stream
     bool frontIndex = false; // -movflags faststart: the MP4 index before the media data
+    // -pass 2: two passes in one run, the first only analysing the pictures (H.264 and
+    // H.265), so the second spends the bitrate where it is needed and ends on the asked size.
+    bool twoPass = false;
+    std::string passLogFile; // -passlogfile: the prefix of the first pass's log files
+    int passStage = 0;       // set by the encoder itself: 0 one pass, 1 analysis, 2 final
 
     std::optional<double> startSeconds;
     std::optional<double> durationSeconds;

@@ -42,7 +42,9 @@ int ProgressReporter::format(char *buffer, int size, bool withVideo, const Statu
 void ProgressReporter::write(const Status &status)
 {
     char line[256];
-    int length = format(line, sizeof line, m_withVideo, status);
+    Status shown = status;
+    shown.seconds = m_offset + m_scale * status.seconds;
+    int length = format(line, sizeof line, m_withVideo, shown);
     if (length <= 0)
         return;
     if (length >= static_cast<int>(sizeof line))

@@ -27,6 +27,14 @@ public:
     // Reports unconditionally: the last report of a finished conversion.
     void finish(const Status &status);
 
+    // Reports times as offset + scale * time: a run of two passes shows each as half of
+    // the whole.
+    void mapTime(double scale, double offset)
+    {
+        m_scale = scale;
+        m_offset = offset;
+    }
+
     // The report text for one status (no clock involved).
     static int format(char *buffer, int size, bool withVideo, const Status &status);
 
@@ -35,6 +43,8 @@ private:
 
     int m_fd;
     bool m_withVideo;
+    double m_scale = 1.0;
+    double m_offset = 0.0;
     std::chrono::steady_clock::time_point m_last;
 };
 

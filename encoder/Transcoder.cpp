@@ -265,8 +265,10 @@ void Transcoder::Impl::pickStreams()
     };
     if (outputHoldsVideo)
         pick(AVMEDIA_TYPE_VIDEO, video);
-    pick(AVMEDIA_TYPE_AUDIO, audio);
-    if (!video.active() && !audio.active())
+    // The analysis pass looks at the pictures only.
+    if (options.passStage != 1)
+        pick(AVMEDIA_TYPE_AUDIO, audio);
+    if (!video.active() && !audio.active() && options.passStage != 1)
         throw EncoderError("the input \"" + source.path +
                            "\" has no audio or video stream that this output can hold");
     for (unsigned i = 0; i < ic->nb_streams; ++i) {
@@ -350,9 +352,16 @@ void setUpH26x(const EncoderOptions &options, AVCodecContext *ctx, AVDictionary 
         std::string params = "log-level=error";
         if (!options.level.empty())
             params += ":level-idc=" + options.level;
+        if (options.passStage)
+            params += ":pass=" + std::to_string(options.passStage) + ":stats=" + options.passLogFile;
         av_dict_set(opts, "x265-params", params.c_str(), 0);
-    } else if (!options.level.empty()) {
-        av_dict_set(opts, "level", options.level.c_str(), 0);
+    } else {
+        if (!options.level.empty())
+            av_dict_set(opts, "level", options.level.c_str(), 0);
+        if (options.passStage) {
+            ctx->flags |= options.passStage == 1 ? AV_CODEC_FLAG_PASS1 : AV_CODEC_FLAG_PASS2;
+            av_dict_set(opts, "stats", options.passLogFile.c_str(), 0);
+        }
     }
 }
 
@@ -503,9 +512,12 @@ void Transcoder::Impl::openOutput(const std::string &writePath)
 {
     if (options.frontIndex && !isMp4Family(container))
         throw EncoderError("-movflags faststart needs an MP4, 3GP, 3G2 or M4A output");
+    const bool analysis = options.passStage == 1;
     AVFormatContext *oc = nullptr;
-    // The name lets the muxer read the file back to move its index to the front.
-    int ret = avformat_alloc_output_context2(&oc, nullptr, container.c_str(), writePath.c_str());
+    // The name lets the muxer read the file back to move its index to the front. The
+    // analysis pass writes nothing.
+    int ret = avformat_alloc_output_context2(&oc, nullptr, analysis ? "null" : container.c_str(),
+                                             analysis ? nullptr : writePath.c_str());
     if (ret < 0 || !oc)
         throw EncoderError("cannot write the " + container + " format: " + avErrorText(ret));
     output.reset(oc);
@@ -521,12 +533,12 @@ void Transcoder::Impl::openOutput(const std::string &writePath)
     }
     copyTags(input.get(), kept, oc);
 
-    ret = avio_open(&oc->pb, writePath.c_str(), AVIO_FLAG_WRITE);
+    ret = analysis ? 0 : avio_open(&oc->pb, writePath.c_str(), AVIO_FLAG_WRITE);
     if (ret < 0)
         throw EncoderError("cannot create the output \"" + options.output + "\": " +
                            avErrorText(ret));
     AVDictionary *muxerOptions = nullptr;
-    if (options.frontIndex)
+    if (options.frontIndex && !analysis)
         av_dict_set(&muxerOptions, "movflags", "+faststart", 0);
     ret = avformat_write_header(oc, &muxerOptions);
     av_dict_free(&muxerOptions);
@@ -974,6 +986,10 @@ void Transcoder::Impl::writePacket(StreamPath &path, AVPacket *pkt)
 {
     av_packet_rescale_ts(pkt, path.encoderTimeBase, path.outStream->time_base);
     pkt->stream_index = path.outStream->index;
+    if (!output->pb) {
+        av_packet_unref(pkt); // the analysis pass keeps only the encoder's log
+        return;
+    }
     std::lock_guard<std::mutex> lock(muxMutex);
     int ret = av_interleaved_write_frame(output.get(), pkt);
     if (ret < 0)
@@ -1030,7 +1046,12 @@ bool Transcoder::reportsVideo() const
     return m_impl->outputHoldsVideo;
 }
 
-void Transcoder::run(const std::string &writePath, ProgressReporter &progress)
+bool Transcoder::convertsVideo() const
+{
+    return m_impl->video.active();
+}
+
+double Transcoder::run(const std::string &writePath, ProgressReporter &progress)
 {
     Impl &d = *m_impl;
     d.openOutput(writePath);
@@ -1080,16 +1101,24 @@ void Transcoder::run(const std::string &writePath, ProgressReporter &progress)
                            (d.startSeconds() > 0 ? " from the start time on" : ""));
     }
     int ret = av_write_trailer(d.output.get());
+    if (!d.output->pb) { // the analysis pass: its log is complete
+        checkAv(ret, "analysis pass");
+        progress.finish(d.status());
+        return d.status().seconds;
+    }
     if (ret < 0 || d.output->pb->error < 0)
         throw EncoderError("cannot write the output \"" + d.options.output + "\": " +
                            avErrorText(ret < 0 ? ret : d.output->pb->error));
-    d.bytesWritten.store(avio_tell(d.output->pb));
+    // Moving the index to the front leaves the position where the moved data ended.
+    const int64_t size = avio_size(d.output->pb);
+    d.bytesWritten.store(size > 0 ? size : avio_tell(d.output->pb));
     ProgressReporter::Status last = d.status();
     ret = avio_closep(&d.output->pb);
     if (ret < 0)
         throw EncoderError("cannot write the output \"" + d.options.output + "\": " +
                            avErrorText(ret));
     progress.finish(last);
+    return last.seconds;
 }
 
 } // namespace encoder

@@ -35,8 +35,11 @@ public:
     void open();
     // Whether the progress report carries the video fields (an output type that holds video).
     bool reportsVideo() const;
-    // Converts into writePath (a complete file when it returns). Throws EncoderError.
-    void run(const std::string &writePath, ProgressReporter &progress);
+    // Whether a picture stream of the source is converted.
+    bool convertsVideo() const;
+    // Converts into writePath (a complete file when it returns; nothing is written in the
+    // analysis pass) and returns the seconds converted. Throws EncoderError.
+    double run(const std::string &writePath, ProgressReporter &progress);
 
 private:
     struct Impl;

@@ -108,6 +108,8 @@ TEST(EncoderOptions, RefusesWhatItDoesNotKnow)
              "-i a.avi -vcodec hevc -vtag hvc o.mp4",
              "-i a.avi -movflags frag_keyframe o.mp4",
              "-i a.avi -fpsmax 0 o.mp4",
+             "-i a.avi -vcodec mpeg4 -pass 2 o.mp4",
+             "-i a.avi -vcodec h264 -pass 3 o.mp4",
              "-i a.avi -acodec vorbis o.mp4",
              "-i a.avi -s 161x121 o.mp4",
              "-i a.avi -s big o.mp4",
