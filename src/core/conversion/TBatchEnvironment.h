@@ -10,8 +10,11 @@ class ISleepInhibitor;
 // The pauses of a batch. Tests shorten them; the program uses the defaults.
 struct TBatchTimings
 {
-    int showPauseMs = 2000;  // after the dialog is shown, before the encoder starts
-    int startPauseMs = 3000; // after the encoder starts, before looking for its end
+    // The dialog is shown and painted (pending events handled) before the encoder starts,
+    // and the driver waits for the runner's end, not for a clock: by default nothing more.
+    // A pause here adds a wait of that many milliseconds at each of those two points.
+    int showPauseMs = 0;  // after the dialog is shown, before the encoder starts
+    int startPauseMs = 0; // after the encoder starts, before looking for its end
     int pollMs = 100;        // between two looks for a running encoder
     int stopRetryMs = 500;   // between two attempts to stop the encoders
     TRunnerTimings runner;

@@ -110,13 +110,13 @@ void TCustomProc::ConvertAll(SourceListModel &list)
                        TCommonLib::FindEncoderProcess(QStringLiteral("mcore")) != 0)
                     jobEnd.WaitFor(timings.pollMs);
 
+                // The runner stays the current one until its encoder has ended, so that a
+                // stop or the end of the session finds it at any moment of the job.
+                while (!CurrentRunner->Finished())
+                    jobEnd.WaitFor(timings.pollMs);
                 std::unique_ptr<TAdvanceSystem> runner = std::move(CurrentRunner);
-                result = [&] {
-                    // Destroying the runner waits for its thread; the encoder has ended.
-                    while (!runner->Finished())
-                        jobEnd.WaitFor(timings.pollMs);
-                    return runner->Result();
-                }();
+                result = runner->Result();
+                // Destroying the runner waits for its thread; the encoder has ended.
                 runner.reset();
                 // The job's last deliveries still queued for the dialog belong to this job.
                 if (view)
