@@ -56,12 +56,15 @@ private:
 
 // The job's percent from a chunk of encoder output, read as the progress dialog reads it;
 // -1 when the chunk holds no report.
-int percentOf(const QString &chunk, const QString &cutSeconds, const TConvertParameterStruct &job)
+// The output time in whole seconds of the chunk's last report and the job's length, as the
+// dialog's bar reads them; nothing when the chunk holds no report.
+std::optional<std::pair<int, int>> reportedSeconds(const QString &chunk, const QString &cutSeconds,
+                                                   const TConvertParameterStruct &job)
 {
     // The last complete report of the chunk.
     const QStringList reports = chunk.split(QLatin1Char('\r'), Qt::SkipEmptyParts);
     if (reports.isEmpty())
-        return -1;
+        return std::nullopt;
     TProgressState state;
     state.RefreshCount = 1; // not the first refresh of the job, which the dialog skips
     state.CutSeconds = cutSeconds;
@@ -71,8 +74,16 @@ int percentOf(const QString &chunk, const QString &cutSeconds, const TConvertPar
     state.CurrentPos = -1;
     RefreshProgress(state);
     if (state.CurrentPos < 0 || state.CurrentMax <= 0)
-        return -1;
-    return int(qint64(state.CurrentPos) * 100 / state.CurrentMax);
+        return std::nullopt;
+    return std::make_pair(state.CurrentPos, state.CurrentMax);
+}
+
+qint64 steadyMs()
+{
+    static QElapsedTimer clock;
+    if (!clock.isValid())
+        clock.start();
+    return clock.elapsed();
 }
 
 void logQuietly(TCommonLib &lib, const QString &message)
@@ -200,6 +211,7 @@ int CliConversion::AddSources(const CliOptions &options)
 int CliConversion::ConvertAll(const std::atomic<int> &stopSignal)
 {
     SourceListModel &list = m_proc.dxTreeSourceFileInfo();
+    m_pace.StartBatch(steadyMs());
     for (int row = 0; row < list.count(); ++row) {
         if (stopSignal.load() != 0)
             break;
@@ -232,6 +244,11 @@ bool CliConversion::convert(const QString &source, int row, const std::atomic<in
 
     QElapsedTimer clock;
     clock.start();
+    double later = 0;
+    const SourceListModel &list = m_proc.dxTreeSourceFileInfo();
+    for (int next = row + 1; next < list.count(); ++next)
+        later += m_proc.GetCutSeconds(list.row(next).fileName(), next).toDouble();
+    m_pace.StartJob(steadyMs(), cutSeconds.toDouble(), later);
     LatestChunk latest;
     EventPump::Waiter jobEnd;
     TAdvanceSystem runner(job.EncoderFile, commandLine,
@@ -250,12 +267,17 @@ bool CliConversion::convert(const QString &source, int row, const std::atomic<in
             m_lib.StopEncoder(job.EncoderFile);
         }
         const QString chunk = latest.Take();
-        const int percent = chunk.isEmpty() ? -1 : percentOf(chunk, cutSeconds, job);
-        if (percent >= 0 && !stopped)
-            m_report.Progress(source, percent);
+        const auto reported = chunk.isEmpty() ? std::nullopt : reportedSeconds(chunk, cutSeconds, job);
+        if (reported && !stopped) {
+            m_pace.Progress(steadyMs(), reported->first);
+            const BatchPace::Figures pace = m_pace.At(steadyMs());
+            m_report.Progress(source, int(qint64(reported->first) * 100 / reported->second),
+                              pace.speed, pace.batchLeftMs);
+        }
     }
     const TRunResult result = runner.Result();
     const double seconds = double(clock.elapsed()) / 1000.0;
+    m_pace.EndJob(steadyMs(), result.started && result.exitCode == 0);
 
     // A killed encoder could not remove its partial output.
     if (result.started && result.exitCode != 0)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "conversion/BatchPace.h"
 #include "CliOptions.h"
 
 #include <QString>
@@ -43,4 +44,5 @@ private:
     TCommonLib &m_lib;
     IMediaProbe &m_probe;
     CliReport &m_report;
+    BatchPace m_pace;
 };

@@ -6,6 +6,8 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 
+#include <cmath>
+
 #include <initializer_list>
 #include <utility>
 
@@ -67,7 +69,8 @@ void CliReport::Refused(const QString &file, const QString &reason)
     }
 }
 
-void CliReport::Progress(const QString &file, int percent)
+void CliReport::Progress(const QString &file, int percent, std::optional<double> speed,
+                         std::optional<qint64> runLeftMs)
 {
     const qint64 now = QDateTime::currentMSecsSinceEpoch();
     if (percent == m_lastPercent ||
@@ -79,8 +82,9 @@ void CliReport::Progress(const QString &file, int percent)
         line(jsonLine({{"event", "progress"},
                        {"file", file},
                        {"percent", percent},
-                       {"speed", QJsonValue::Null},
-                       {"eta_seconds", QJsonValue::Null}}));
+                       {"speed", speed ? QJsonValue(std::round(*speed * 100) / 100) : QJsonValue()},
+                       {"eta_seconds", runLeftMs ? QJsonValue(qint64((*runLeftMs + 500) / 1000))
+                                                 : QJsonValue()}}));
     } else if (m_live) {
         m_lastProgressMs = now;
         m_lastPercent = percent;

@@ -4,6 +4,7 @@
 
 #include <cstdio>
 #include <optional>
+#include <optional>
 
 // What clipwright-cli tells about its files: one line per file when it ends, as text or as
 // JSON lines on standard output, a live progress line on a terminal, and the refusals on
@@ -17,9 +18,10 @@ public:
 
     // A source that was not taken, and why: on standard error, and as a failed file.
     void Refused(const QString &file, const QString &reason);
-    // The current file's progress; JSON progress at most twice a second. The speed and the
-    // time left are not known yet (null).
-    void Progress(const QString &file, int percent);
+    // The current file's progress; JSON progress at most twice a second, with the current
+    // file's speed (x real time) and the run's time left in seconds, null until known.
+    void Progress(const QString &file, int percent, std::optional<double> speed = std::nullopt,
+                  std::optional<qint64> runLeftMs = std::nullopt);
     void Done(const QString &file, const QString &output, qint64 bytes, double seconds);
     void Failed(const QString &file, const QString &reason);
     // The last JSON line: how many converted and how many failed.

@@ -19,6 +19,7 @@
 #include <QMessageBox>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QLabel>
 #include <QTimer>
 #include <QtTest>
 
@@ -347,7 +348,27 @@ void BatchTest::convertsTickedRowsInListOrder()
     addRow(m_clips[0]);
     addRow(m_clips[1], false);
     addRow(m_clips[2]);
+    // While the dialog is open the main window's title gives the batch's share done, and
+    // the dialog the elapsed time; both go when the batch ends.
+    m_main->setWindowTitle("Clipwright 1.0");
+    QStringList titles, paces;
+    QList<int> rowsSeen;
+    QTimer looker;
+    looker.setInterval(5);
+    connect(&looker, &QTimer::timeout, [&] {
+        if (TCommonLib::FindEncoderProcess("tcore") == 0 || rowsSeen.contains(m_proc->RowIndex))
+            return;
+        rowsSeen << m_proc->RowIndex;
+        titles << m_main->windowTitle();
+        paces << m_dialog->lblBatchPace->text();
+    });
+    looker.start();
     m_proc->btnConvertClick();
+    QCOMPARE(titles.size(), 2);
+    QCOMPARE(titles[0], "0% - Clipwright");
+    QVERIFY2(titles[1].endsWith("% - Clipwright") && titles[1] != titles[0], qPrintable(titles[1]));
+    QVERIFY2(paces[0].startsWith("Elapsed: "), qPrintable(paces[0]));
+    QCOMPARE(m_main->windowTitle(), "Clipwright 1.0");
 
     QCOMPARE(m_proc->CheckedCount, 2);
     QCOMPARE(m_proc->ConvertedCount, 2);

@@ -12,6 +12,7 @@
 #include <QApplication>
 #include <QBitmap>
 #include <QCloseEvent>
+#include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPixmap>
@@ -80,6 +81,12 @@ TfrmConverting::TfrmConverting(QWidget *parent)
     lblPersent = makeLabel(this, QStringLiteral("Current: 1, Total: ..."), 16, 129,
                            palette().color(QPalette::Window));
     lblPersent->setFixedWidth(260);
+    lblFilePace = makeLabel(this, QString(), 16, 160, lightGrey);
+    lblFilePace->setFixedWidth(400);
+    lblFilePace->setAccessibleName(QStringLiteral("Current file pace"));
+    lblBatchPace = makeLabel(this, QString(), 16, 177, lightGrey);
+    lblBatchPace->setFixedWidth(400);
+    lblBatchPace->setAccessibleName(QStringLiteral("Batch pace"));
 
     pbTotal = new QProgressBar(this);
     pbTotal->setGeometry(80, 71, 321, 17);
@@ -155,11 +162,69 @@ void TfrmConverting::ShowView()
     if (!isVisible())
         show();
     raise();
+    showPace();
 }
 
 void TfrmConverting::HideView()
 {
     hide();
+    if (m_batchShown && m_mainWindow)
+        m_mainWindow->setWindowTitle(m_mainTitle);
+    m_batchShown = false;
+}
+
+qint64 TfrmConverting::nowMs()
+{
+    static QElapsedTimer clock;
+    if (!clock.isValid())
+        clock.start();
+    return clock.elapsed();
+}
+
+void TfrmConverting::paceJobStarts()
+{
+    const qint64 now = nowMs();
+    const qsizetype failed = m_proc ? m_proc->FailedSources.size() : 0;
+    if (!m_batchShown) {
+        m_pace.StartBatch(now);
+        m_batchShown = true;
+        if (m_mainWindow)
+            m_mainTitle = m_mainWindow->windowTitle();
+    } else {
+        m_pace.EndJob(now, failed == m_failedBefore);
+    }
+    m_failedBefore = failed;
+    if (!m_proc)
+        return;
+    // The rows still to come after this one, each with its own cut.
+    double later = 0;
+    const SourceListModel &list = m_proc->dxTreeSourceFileInfo();
+    for (int row = m_proc->RowIndex + 1; row < list.count(); ++row) {
+        if (list.row(row).isChecked())
+            later += m_proc->GetCutSeconds(list.row(row).fileName(), row).toDouble();
+    }
+    m_pace.StartJob(now, m_proc->CutSeconds.toDouble(), later);
+}
+
+void TfrmConverting::showPace()
+{
+    if (!m_batchShown) {
+        lblFilePace->clear();
+        lblBatchPace->clear();
+        return;
+    }
+    const BatchPace::Figures f = m_pace.At(nowMs());
+    lblFilePace->setText(f.speed ? QStringLiteral("Speed: %1    This file: %2 left")
+                                       .arg(BatchPace::SpeedText(*f.speed),
+                                            BatchPace::DurationText(*f.jobLeftMs))
+                                 : QString());
+    QString batch = QStringLiteral("Elapsed: %1").arg(BatchPace::DurationText(f.elapsedMs));
+    if (f.batchLeftMs)
+        batch += QStringLiteral("    ") + BatchPace::TimeLeftText(*f.batchLeftMs);
+    lblBatchPace->setText(batch);
+    // The task bar shows the batch's share done while the dialog is open.
+    if (m_mainWindow && f.batchPercent)
+        m_mainWindow->setWindowTitle(QStringLiteral("%1% - Clipwright").arg(*f.batchPercent));
 }
 
 void TfrmConverting::FlushOutput()
@@ -191,12 +256,15 @@ void TfrmConverting::actRefreshProgressExecute()
     RefreshProgress(m_state);
     if (m_proc)
         m_proc->RefreshCount = m_state.RefreshCount;
+    m_pace.Progress(nowMs(), m_state.CurrentPos);
     showState();
+    showPace();
 }
 
 void TfrmConverting::ResetCurrentBar()
 {
     m_state.CurrentPos = 0;
+    paceJobStarts();
     showState();
 }
 
@@ -211,6 +279,7 @@ void TfrmConverting::tmrChangingTimer()
 {
     m_spinnerStep = NextSpinnerStep(m_spinnerStep);
     lblInfo->setText(BusyIndicatorText(m_spinnerStep, m_state.CurrentPos));
+    showPace();
 }
 
 void TfrmConverting::showEvent(QShowEvent *event)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "conversion/BatchPace.h"
 #include "conversion/ProgressRefresh.h"
 #include "conversion/TBatchEnvironment.h"
 
@@ -58,6 +59,10 @@ public:
     QLabel *lblCurprog = nullptr;
     QProgressBar *ProgressBar1 = nullptr;
     QLabel *lblPersent = nullptr;
+    // The pace: the current file's speed and time left, the batch's elapsed time and time
+    // left; empty until the figures are sound.
+    QLabel *lblFilePace = nullptr;
+    QLabel *lblBatchPace = nullptr;
     TPictureButton *btnStop = nullptr;
     QStatusBar *statState = nullptr;
     QLabel *statStatePanel = nullptr;
@@ -91,6 +96,15 @@ private:
     void endBatchFromDialog();
     void showState();
     bool confirm(const QString &text);
+    // A job of the batch starts: the previous one ended, and the pace learns of the new one.
+    void paceJobStarts();
+    void showPace();
+    static qint64 nowMs();
+
+    BatchPace m_pace;
+    bool m_batchShown = false;
+    qsizetype m_failedBefore = 0;
+    QString m_mainTitle;
 
     TCustomProc *m_proc = nullptr;
     TCommonLib *m_lib = nullptr;
