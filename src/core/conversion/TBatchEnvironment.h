@@ -50,5 +50,9 @@ struct TBatchEnvironment
     ISleepInhibitor *SleepInhibitor = nullptr;
     IDesktopNotifier *Notifier = nullptr;
     std::function<bool()> IsProgramActive;
+    // A batch starts, and a job of it ended: the row, and whether its output was written.
+    // The session's list keeps which rows an unfinished batch converted.
+    std::function<void()> BatchStarting;
+    std::function<void(int row, bool converted)> JobEnded;
     TBatchTimings Timings;
 };

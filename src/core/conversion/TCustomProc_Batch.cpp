@@ -57,6 +57,8 @@ void TCustomProc::ConvertAll(SourceListModel &list)
 
     // The session stays awake until the batch is over, however it ends.
     BatchDesktopNotice desktop(env, CheckedCount);
+    if (env.BatchStarting)
+        env.BatchStarting();
     RowIndex = 0;
     while (RowIndex < list.count()) {
         if (list.row(RowIndex).isChecked()) {
@@ -140,6 +142,8 @@ void TCustomProc::ConvertAll(SourceListModel &list)
                 // The output took another name: somebody else's file held the claimed one.
                 logQuietly(lib, note);
             }
+            if (env.JobEnded && !stoppedDuringJob)
+                env.JobEnded(RowIndex, failure.isEmpty());
             ConvertedCount += 1;
         }
         RowIndex += 1;

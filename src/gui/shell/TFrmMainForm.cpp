@@ -1,4 +1,5 @@
 #include "shell/TFrmMainForm.h"
+#include "shell/SessionKeeper.h"
 
 #include "platform/IDesktopOpener.h"
 #include "platform/MallocMemoryTrimmer.h"
@@ -368,6 +369,7 @@ void TFrmMainForm::FormShow()
     BindSources();
     BindPreview();
     BindConversion();
+    BindSession();
     m_ready = true;
     Q_EMIT ready();
 }
@@ -696,6 +698,9 @@ void TFrmMainForm::FormClose()
     tmrClearMemory->stop();
     StopPreview();
     SaveSettingsAtClose();
+    // A normal close leaves no list to offer back; a power-off at the end of a batch does.
+    if (Session)
+        Session->Clear();
     // The program ends at once; the other windows are not closed first.
     if (m_endProgram)
         m_endProgram();

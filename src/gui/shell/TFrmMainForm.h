@@ -1,5 +1,6 @@
 #pragma once
 
+#include "sources/SessionListFile.h"
 #include <QWidget>
 
 #include <functional>
@@ -10,6 +11,7 @@ class QLabel;
 class QLineEdit;
 class QTimer;
 class OutputSizeColumn;
+class SessionKeeper;
 class SourceCommands;
 class TFrmInitFileForm;
 class TPictureButton;
@@ -86,6 +88,7 @@ public:
     // dialog, made by BindSources. BindPreview sets the commands' LoadSelectedRow and
     // ResetTrimStrip hooks and answers the list's dxTreeSourceFileInfoEdited signal.
     SourceCommands *SourceCommander = nullptr;
+    SessionKeeper *Session = nullptr;
     TFrmInitFileForm *FrmInitFileForm = nullptr;
     TfrmOption *frmOption = nullptr;
 
@@ -166,6 +169,10 @@ private:
     void BindSources();
     void BindPreview();
     void BindConversion();
+    // The session's list kept in the state folder; the last one offered back after a
+    // crash, a kill or a power cut.
+    void BindSession();
+    void RestoreSession(const SessionListFile::Session &last);
     // Stops and clears the preview before the window closes (TFrmMainForm_Preview.cpp).
     void StopPreview();
 
