@@ -155,6 +155,7 @@ bool CliConversion::Choose(const CliOptions &options, QString *error)
 
     if (!options.outputFolder.isEmpty())
         m_proc.edtOutputFolder().setText(QFileInfo(options.outputFolder).absoluteFilePath());
+    m_proc.SizeLimitMB = options.sizeLimitMB;
     return true;
 }
 

@@ -76,7 +76,8 @@ std::optional<CliOptions> CliOptions::Parse(const QStringList &arguments, QStrin
         if (name == QLatin1String("-t") || name == QLatin1String("--type") ||
             name == QLatin1String("-q") || name == QLatin1String("--quality") ||
             name == QLatin1String("-o") || name == QLatin1String("--output") ||
-            name == QLatin1String("--start") || name == QLatin1String("--end")) {
+            name == QLatin1String("--start") || name == QLatin1String("--end") ||
+            name == QLatin1String("--size-limit")) {
             const std::optional<QString> v = value();
             if (!v)
                 return fail(QStringLiteral("option %1 needs a value").arg(name));
@@ -84,6 +85,13 @@ std::optional<CliOptions> CliOptions::Parse(const QStringList &arguments, QStrin
                 options.type = *v;
             } else if (name == QLatin1String("-q") || name == QLatin1String("--quality")) {
                 options.quality = *v;
+            } else if (name == QLatin1String("--size-limit")) {
+                bool ok = false;
+                const double mb = v->trimmed().toDouble(&ok);
+                if (!ok || !(mb > 0) || mb > 1e6)
+                    return fail(QStringLiteral("--size-limit: \"%1\" is no size in MB above 0")
+                                    .arg(*v));
+                options.sizeLimitMB = mb;
             } else if (name == QLatin1String("-o") || name == QLatin1String("--output")) {
                 if (v->isEmpty())
                     return fail(QStringLiteral("option %1 needs a folder").arg(name));
@@ -132,6 +140,9 @@ QString CliOptions::HelpText()
         "  -o, --output DIR       output folder; default: the window's saved output folder\n"
         "      --start TIME       cut start, hh:mm:ss or seconds (default: the beginning)\n"
         "      --end TIME         cut end, hh:mm:ss or seconds (default: the end)\n"
+        "      --size-limit MB    each output at most MB megabytes (1048576 bytes): lower\n"
+        "                         bitrates, H.264 and H.265 in two passes; a file that\n"
+        "                         cannot fit fails before converting\n"
         "      --json             progress and results as JSON lines on standard output\n"
         "      --list-types       list the output types\n"
         "      --list-profiles    list the quality levels and custom profiles\n"

@@ -17,6 +17,8 @@ struct CliOptions
     // The cut in whole seconds; empty: from the beginning, to the end.
     std::optional<qint64> startSeconds;
     std::optional<qint64> endSeconds;
+    // Each output at most this many MB; 0: no limit.
+    double sizeLimitMB = 0;
     bool json = false;
     QStringList files;
 

@@ -1,6 +1,7 @@
 // The conversion job and its encoder command line, built by TCustomProc.
 #include "conversion/CommandLineSplitter.h"
 #include "conversion/ProgramRunFolder.h"
+#include "conversion/SizeLimit.h"
 #include "conversion/VideoCoding.h"
 #include "profiles/ConfigInfo.h"
 #include "shell/AppErrors.h"
@@ -159,6 +160,8 @@ QString TCustomProc::BuildConvertParameter(const QString &s, int row)
         job.AspectArg = QStringLiteral(" -aspect 16:9");
     job.VideoCodingArg = VideoCoding::ArgFor(job.CodecArg, job.VideoSizeArg, job.FrameRateArg,
                                              job.VideoBitrateArg);
+    if (SizeLimitMB > 0)
+        FitJobIntoSizeLimit(job, t, s);
 
     job.OutputDir = GetOutputFolder();
     job.OutputBaseName = lib.BaseNameOf(s);
@@ -222,4 +225,30 @@ QString TCustomProc::BuildConvertParameter(const QString &s, int row)
     if (codec.left(5) == QLatin1String("-none"))
         lib.WriteLog(QStringLiteral("Create convert parameter failure."));
     return QString();
+}
+
+void TCustomProc::FitJobIntoSizeLimit(TConvertParameterStruct &job, int t, const QString &s)
+{
+    // The bitrates the fragments carry, and what the type can lower: AMR-NB sound stays at
+    // its 12.2 kbit/s mode.
+    auto number = [](const QString &fragment) {
+        return fragment.trimmed().section(QLatin1Char(' '), -1).toInt();
+    };
+    const bool video = ConfigInfo::HoldsVideo(t);
+    const bool amr = job.CodecArg.contains(QLatin1String("amr_nb"));
+    const SizeLimit::Fit fit =
+        SizeLimit::FitInto(SizeLimitMB, CutSeconds.toDouble(), video ? number(job.VideoBitrateArg) : 0,
+                           number(job.AudioBitrateArg), amr ? 13 : 0);
+    if (!fit.refusal.isEmpty())
+        throw std::runtime_error(
+            QStringLiteral("\"%1\" is not converted: %2").arg(s, fit.refusal).toStdString());
+    if (video)
+        job.VideoBitrateArg = QStringLiteral(" -b %1").arg(fit.videoK);
+    if (!amr)
+        job.AudioBitrateArg = QStringLiteral(" -ab %1").arg(fit.audioK);
+    // H.264 and H.265 take two passes to land on the bitrate.
+    job.VideoCodingArg = VideoCoding::ArgFor(job.CodecArg, job.VideoSizeArg, job.FrameRateArg,
+                                             job.VideoBitrateArg);
+    if (!job.VideoCodingArg.isEmpty())
+        job.VideoCodingArg += QStringLiteral(" -pass 2");
 }

@@ -88,6 +88,9 @@ public:
     bool StopRequested = false; // the user stopped the batch
     QString CutStart;           // the current job's start time text
     QString CutSeconds;         // the current job's length in whole seconds, as text
+    // The size each output must end at or below, in MB (MiB); 0 for none. A job that cannot
+    // fit is refused by BuildConvertParameter with the reason.
+    double SizeLimitMB = 0;
     // The output name the current job holds on disk from its building to its end.
     OutputClaim ClaimedOutput;
 
@@ -168,6 +171,9 @@ public:
 private:
     // ---- Profiles, conversion job and batch state (group: profiles and conversion) ----
     void fillFromTable(OptionListModel &list, const QStringList &table);
+    // Lowers the job's bitrates so that output type t's output of source s ends within
+    // SizeLimitMB (H.264 and H.265 in two passes); throws with the reason when it cannot.
+    void FitJobIntoSizeLimit(struct TConvertParameterStruct &job, int t, const QString &s);
 
     OptionBoxes m_optionBoxes;
     SourceListModel m_sourceList;

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+
+// Fitting a job into a size limit: the bitrates that make a cut of some seconds end at or
+// below the limit, with room for the container (3% and 4 KB), never above the profile's own.
+// Pictures take what the sound leaves.
+namespace SizeLimit {
+
+// The lowest bitrates (kbit/s) worth writing: below them a job is refused, not spoiled.
+inline constexpr int kLowestVideoK = 64;
+inline constexpr int kLowestAudioK = 16;
+
+struct Fit
+{
+    int videoK = 0; // the video bitrate to use (0 for audio-only types)
+    int audioK = 0; // the audio bitrate to use
+    bool limited = false; // the limit lowered a bitrate
+    QString refusal;      // why the job cannot fit; empty when it does
+};
+
+// limitMB in MiB (1048576 bytes); videoK 0 for an audio-only type. audioFixedK: a sound
+// whose bitrate cannot be lowered (AMR-NB), else 0.
+Fit FitInto(double limitMB, double seconds, int videoK, int audioK, int audioFixedK = 0);
+
+} // namespace SizeLimit
