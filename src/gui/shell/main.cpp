@@ -38,10 +38,18 @@ int main(int argc, char *argv[])
     QApplication::setFont(font);
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/skin/main/logo.png")));
 
-    DesktopOpener opener;
-    platform::setDesktopOpener(&opener);
     QtUserDialogs dialogs;
     Globals::userDialogs = &dialogs;
+    // Help, the home page and mail go to the user's programs; where none can take them (no
+    // browser installed), the user is told what could not be opened.
+    DesktopOpener opener([&dialogs](const QString &target) {
+        dialogs.MessageBox(QStringLiteral("Clipwright"),
+                           QStringLiteral("No program could open \"%1\". Install a web browser, "
+                                          "or open it yourself.")
+                               .arg(target),
+                           IUserDialogs::Icon::Error, IUserDialogs::Buttons::Ok);
+    });
+    platform::setDesktopOpener(&opener);
 
     TFrmMainForm mainForm;
     // A logout, `kill` or Ctrl+C ends the program as closing its window does.
