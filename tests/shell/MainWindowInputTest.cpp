@@ -17,6 +17,8 @@
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
+#include "settings/TfrmOption.h"
+
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -265,6 +267,23 @@ private Q_SLOTS:
         QTRY_COMPARE(m_dialogs.folderChoices, 1);
         QTest::qWait(1500);
         QCOMPARE(m_dialogs.folderChoices, 1);
+    }
+
+    // With or without a window manager, the Options dialog takes the keyboard when it opens
+    // (Escape closes it), and the main window has it back afterwards (the shortcut works
+    // again).
+    void theOptionsDialogTakesTheKeyboardAndGivesItBack()
+    {
+        for (int round = 0; round < 2; ++round) {
+            clickRow(0);
+            QVERIFY(xdotool({QStringLiteral("key"), QStringLiteral("ctrl+i")}));
+            QTRY_VERIFY(m_form->frmOption && m_form->frmOption->isVisible());
+            QTRY_VERIFY(m_form->frmOption->isActiveWindow());
+            QTest::qWait(300);
+            QVERIFY(xdotool({QStringLiteral("key"), QStringLiteral("Escape")}));
+            QTRY_VERIFY(!m_form->frmOption->isVisible());
+            QTRY_VERIFY(m_form->isActiveWindow());
+        }
     }
 
     // Pressing on the title or on a free part of the background and dragging moves the

@@ -2,6 +2,7 @@
 
 #include "platform/IUserDialogs.h"
 #include "platform/WindowDrag.h"
+#include "platform/WindowFocus.h"
 #include "shell/Func.h"
 #include "shell/Globals.h"
 #include "shell/TCommonLib.h"
@@ -159,15 +160,20 @@ TOutputCallback TfrmConverting::OutputCallback()
 
 void TfrmConverting::ShowView()
 {
-    if (!isVisible())
+    if (!isVisible()) {
         show();
+        WindowFocus::TakeWhenShown(this);
+    }
     raise();
     showPace();
 }
 
 void TfrmConverting::HideView()
 {
+    const bool wasVisible = isVisible();
     hide();
+    if (wasVisible)
+        WindowFocus::GiveBack(m_mainWindow);
     if (m_batchShown && m_mainWindow)
         m_mainWindow->setWindowTitle(m_mainTitle);
     m_batchShown = false;

@@ -1,4 +1,5 @@
 #include "platform/QtUserDialogs.h"
+#include "platform/WindowFocus.h"
 
 #include <QApplication>
 #include <QDir>
@@ -19,7 +20,8 @@ QWidget *owner()
 int QtUserDialogs::MessageBox(const QString &caption, const QString &text, Icon icon,
                               Buttons buttons)
 {
-    QMessageBox box(owner());
+    QWidget *behind = owner();
+    QMessageBox box(behind);
     box.setWindowTitle(caption);
     box.setText(text);
     box.setWindowModality(Qt::ApplicationModal);
@@ -48,7 +50,10 @@ int QtUserDialogs::MessageBox(const QString &caption, const QString &text, Icon 
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
         break;
     }
-    switch (box.exec()) {
+    WindowFocus::TakeWhenShown(&box);
+    const int pressed = box.exec();
+    WindowFocus::GiveBack(behind);
+    switch (pressed) {
     case QMessageBox::Ok:
         return Ok;
     case QMessageBox::Yes:

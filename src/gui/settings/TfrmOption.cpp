@@ -1,5 +1,7 @@
 #include "settings/TfrmOption.h"
 
+#include "platform/WindowFocus.h"
+
 #include <exception>
 
 #include <QApplication>
@@ -173,6 +175,14 @@ void TfrmOption::showEvent(QShowEvent *event)
     if (const QScreen *screen = this->screen())
         move(screen->availableGeometry().center() - rect().center());
     FormShow();
+    WindowFocus::TakeWhenShown(this);
+}
+
+void TfrmOption::hideEvent(QHideEvent *event)
+{
+    QDialog::hideEvent(event);
+    if (!event->spontaneous())
+        WindowFocus::GiveBack(parentWidget());
 }
 
 void TfrmOption::FormShow()

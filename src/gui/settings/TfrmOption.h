@@ -76,6 +76,7 @@ public Q_SLOTS:
     void reject() override;
 
 protected:
+    void hideEvent(QHideEvent *event) override;
     void showEvent(QShowEvent *event) override;
 
 private:
