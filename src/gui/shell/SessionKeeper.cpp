@@ -43,7 +43,14 @@ void SessionKeeper::Watch()
         connect(&m_list, &QAbstractItemModel::rowsInserted, this, rowsMoved);
         connect(&m_list, &QAbstractItemModel::rowsRemoved, this, rowsMoved);
         connect(&m_list, &QAbstractItemModel::modelReset, this, rowsMoved);
-        connect(&m_list, &QAbstractItemModel::dataChanged, this, &SessionKeeper::changed);
+        // Only the cells the file keeps: the estimated output size changes with every
+        // choice of type or profile and is not kept.
+        connect(&m_list, &QAbstractItemModel::dataChanged, this,
+                [this](const QModelIndex &topLeft, const QModelIndex &bottomRight) {
+                    if (topLeft.column() <= SourceRow::dxtrlSourceFileEndTime ||
+                        bottomRight.column() <= SourceRow::dxtrlSourceFileEndTime)
+                        changed();
+                });
         connect(&m_list, &SourceListModel::selectionChanged, this, &SessionKeeper::changed);
     }
     save();
