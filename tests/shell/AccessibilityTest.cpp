@@ -211,6 +211,24 @@ private Q_SLOTS:
         QVERIFY(QTest::qWaitForWindowExposed(options));
         checkNamesAndRoles(options);
         checkTabReachesEveryButton(options);
+        // Tab follows the layout: top to bottom, left to right.
+        QStringList walked;
+        for (QWidget *widget : tabWalk(options)) {
+            const QString name = owningControl(widget)->objectName();
+            if (walked.isEmpty() || walked.last() != name)
+                walked << name;
+        }
+        const QStringList layout = {"cbbCustomProfile", "btnAdd", "btnSave", "btnDel",
+                                    "cbbVideoSize", "cbbAudioBitrate", "cbbVideoBitrate",
+                                    "cbbAudioSample", "cbbFramerate", "cbbAudioVolumeGain",
+                                    "cbbAspectratio", "cbbAudioChannels", "btnApply", "btnCancel"};
+        QStringList expected;
+        for (const QString &name : layout)
+            if (options->findChild<QWidget *>(name)->isEnabled())
+                expected << name;
+        const qsizetype start = walked.indexOf(expected.first());
+        QVERIFY2(start >= 0, qPrintable(walked.join(' ')));
+        QCOMPARE(walked.mid(start) + walked.mid(0, start), expected);
         options->btnCancelClick();
     }
 

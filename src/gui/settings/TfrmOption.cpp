@@ -112,20 +112,21 @@ TfrmOption::TfrmOption(OptionBoxes &boxes, QWidget *parent)
     connect(m_btnApply, &QPushButton::clicked, this, &TfrmOption::btnApplyClick);
     connect(m_btnCancel, &QPushButton::clicked, this, &TfrmOption::btnCancelClick);
 
+    // Tab follows the layout: top to bottom, and left to right within a line.
     QWidget *order[] = {m_cbbCustomProfile,
-                        m_btnCancel,
                         m_btnAdd,
                         m_btnSave,
                         m_btnDel,
-                        m_btnApply,
-                        combo("cbbAudioChannels"),
-                        combo("cbbAudioVolumeGain"),
-                        combo("cbbAudioSample"),
+                        combo("cbbVideoSize"),
                         combo("cbbAudioBitrate"),
-                        combo("cbbAspectratio"),
-                        combo("cbbFramerate"),
                         combo("cbbVideoBitrate"),
-                        combo("cbbVideoSize")};
+                        combo("cbbAudioSample"),
+                        combo("cbbFramerate"),
+                        combo("cbbAudioVolumeGain"),
+                        combo("cbbAspectratio"),
+                        combo("cbbAudioChannels"),
+                        m_btnApply,
+                        m_btnCancel};
     for (size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
 }
