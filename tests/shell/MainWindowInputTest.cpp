@@ -269,6 +269,20 @@ private Q_SLOTS:
         QCOMPARE(m_dialogs.folderChoices, 1);
     }
 
+    // The window tells the window manager its one size (minimum and maximum alike), so no
+    // window manager offers to maximize or resize it.
+    void theWindowTellsItsOneSize()
+    {
+        QProcess xprop;
+        xprop.start(QStringLiteral("xprop"),
+                    {QStringLiteral("-id"), QString::number(m_form->winId()), QStringLiteral("WM_NORMAL_HINTS")});
+        QVERIFY(xprop.waitForFinished(10000));
+        const QString hints = QString::fromLocal8Bit(xprop.readAllStandardOutput());
+        const QString size = QStringLiteral("%1 by %2").arg(m_form->width()).arg(m_form->height());
+        QVERIFY2(hints.contains(QStringLiteral("program specified minimum size: ") + size), qPrintable(hints));
+        QVERIFY2(hints.contains(QStringLiteral("program specified maximum size: ") + size), qPrintable(hints));
+    }
+
     // With or without a window manager, the Options dialog takes the keyboard when it opens
     // (Escape closes it), and the main window has it back afterwards (the shortcut works
     // again).

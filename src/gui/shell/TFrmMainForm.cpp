@@ -498,9 +498,11 @@ void TFrmMainForm::resizeEvent(QResizeEvent *event)
 
 void TFrmMainForm::FormResize()
 {
-    // The smallest size the layout allows, but never more than the skin: the window shows
-    // only its background's outline, and anything below it would be cut off.
-    const QSize limit = QSize(686, 519).boundedTo(QSize(kDesignWidth, kDesignHeight));
+    // The window has the skin's size and no other: the layout's smallest size (686 x 519)
+    // is larger than the skin, so it is held at the skin's size. A smaller minimum would
+    // make the window resizable by a few pixels, and window managers would then offer to
+    // maximize it, moving it to a corner.
+    const QSize limit(kDesignWidth, kDesignHeight);
     if (minimumSize() != limit)
         setMinimumSize(limit);
 }
