@@ -1,5 +1,7 @@
 // The source list widget and its commands: removal with its focus and selection rules,
 // Clear, the Delete key, the check column, the time editors and dragging rows out.
+#include <cmath>
+
 #include <QApplication>
 #include <QHeaderView>
 #include <QLineEdit>
@@ -82,6 +84,44 @@ private:
     };
 
 private Q_SLOTS:
+    // The focus shows: the focused cell of a selected row, and the empty list, carry a
+    // mark of at least 3:1 contrast against what lies under it.
+    void theFocusShowsWithEnoughContrast()
+    {
+        auto luminance = [](QRgb c) {
+            auto channel = [](int v) {
+                const double s = v / 255.0;
+                return s <= 0.03928 ? s / 12.92 : std::pow((s + 0.055) / 1.055, 2.4);
+            };
+            return 0.2126 * channel(qRed(c)) + 0.7152 * channel(qGreen(c)) + 0.0722 * channel(qBlue(c));
+        };
+        auto contrast = [&](QRgb a, QRgb b) {
+            const double la = luminance(a), lb = luminance(b);
+            return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+        };
+        Fixture f;
+        f.select(1, {1});
+        f.view.setFocus();
+        QTRY_VERIFY(f.view.hasFocus());
+        QTest::qWait(50);
+        const QModelIndex current = f.view.currentIndex();
+        QCOMPARE(current.row(), 1);
+        const QRect cell = f.view.visualRect(current);
+        QImage shot = f.view.viewport()->grab().toImage();
+        const QRgb mark = shot.pixel(cell.left() + 1, cell.center().y());
+        const QRgb selection = shot.pixel(cell.center().x(), cell.top() + 6);
+        QVERIFY2(contrast(mark, selection) >= 3.0, qPrintable(QString::number(contrast(mark, selection))));
+
+        Fixture empty(0);
+        empty.view.setFocus();
+        QTRY_VERIFY(empty.view.hasFocus());
+        QTest::qWait(50);
+        shot = empty.view.viewport()->grab().toImage();
+        const QRgb edge = shot.pixel(1, shot.height() / 2);
+        const QRgb inside = shot.pixel(shot.width() / 2, shot.height() / 2);
+        QVERIFY2(contrast(edge, inside) >= 3.0, qPrintable(QString::number(contrast(edge, inside))));
+    }
+
     void removeMovesTheFocusToTheRowAbove_data()
     {
         QTest::addColumn<int>("focused");

@@ -19,8 +19,28 @@ bool isTimeColumn(int column)
 
 SourceCellDelegate::SourceCellDelegate(QObject *parent) : QStyledItemDelegate(parent) {}
 
+QColor SourceCellDelegate::FocusMarkColour()
+{
+    // Near black: over 4.5:1 against the blue selection and against the white rows.
+    return QColor(0x10, 0x14, 0x1c);
+}
+
 void SourceCellDelegate::paint(QPainter *painter, const QStyleOptionViewItem &option,
                                const QModelIndex &index) const
+{
+    paintCell(painter, option, index);
+    // The focused cell of a focused list gets a mark that stands out from the selection.
+    if ((option.state & QStyle::State_HasFocus) && option.widget && option.widget->hasFocus()) {
+        painter->save();
+        painter->setPen(QPen(FocusMarkColour(), 2));
+        painter->setBrush(Qt::NoBrush);
+        painter->drawRect(QRectF(option.rect).adjusted(1, 1, -1, -1));
+        painter->restore();
+    }
+}
+
+void SourceCellDelegate::paintCell(QPainter *painter, const QStyleOptionViewItem &option,
+                                   const QModelIndex &index) const
 {
     if (index.column() != SourceRow::dxtrlchkCheckStatus) {
         QStyledItemDelegate::paint(painter, option, index);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QStyledItemDelegate>
 
 // Draws and edits the cells of the source list: the check column as a check box that a
@@ -11,6 +12,9 @@ class SourceCellDelegate : public QStyledItemDelegate
 
 public:
     explicit SourceCellDelegate(QObject *parent = nullptr);
+
+    // The mark of the focused cell, and of the focused list when it is empty.
+    static QColor FocusMarkColour();
 
     void paint(QPainter *painter, const QStyleOptionViewItem &option,
                const QModelIndex &index) const override;
@@ -30,4 +34,8 @@ Q_SIGNALS:
 protected:
     bool editorEvent(QEvent *event, QAbstractItemModel *model, const QStyleOptionViewItem &option,
                      const QModelIndex &index) override;
+
+private:
+    void paintCell(QPainter *painter, const QStyleOptionViewItem &option,
+                   const QModelIndex &index) const;
 };

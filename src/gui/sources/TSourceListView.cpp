@@ -335,3 +335,26 @@ void TSourceListView::dropEvent(QDropEvent *event)
     if (!paths.isEmpty())
         Q_EMIT filesDropped(paths);
 }
+
+void TSourceListView::paintEvent(QPaintEvent *event)
+{
+    QTableView::paintEvent(event);
+    // An empty list that has the focus shows it with a frame inside its edge.
+    if (hasFocus() && (!model() || model()->rowCount() == 0)) {
+        QPainter painter(viewport());
+        painter.setPen(QPen(SourceCellDelegate::FocusMarkColour(), 2));
+        painter.drawRect(QRectF(viewport()->rect()).adjusted(1, 1, -1, -1));
+    }
+}
+
+void TSourceListView::focusInEvent(QFocusEvent *event)
+{
+    QTableView::focusInEvent(event);
+    viewport()->update();
+}
+
+void TSourceListView::focusOutEvent(QFocusEvent *event)
+{
+    QTableView::focusOutEvent(event);
+    viewport()->update();
+}
