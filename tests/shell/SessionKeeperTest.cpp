@@ -45,6 +45,41 @@ private Q_SLOTS:
         QVERIFY(!QFile::exists(path));
     }
 
+    void restoresTicksTrimsAndSelectionAndNamesWhatIsGone()
+    {
+        QTemporaryDir dir;
+        QStringList files;
+        for (const char *name : {"a.mp4", "b.mp4", "c.mp4"}) {
+            files << dir.filePath(name);
+            QFile file(files.last());
+            QVERIFY(file.open(QIODevice::WriteOnly));
+        }
+        SessionListFile::Session last;
+        last.rows = {{files[0], true, true, "00:00:00", "00:00:10"},   // converted
+                     {files[1], false, false, "00:00:00", "00:00:10"}, // unticked by the user
+                     {dir.filePath("gone.mp4"), true, false, "00:00:00", "00:00:10"},
+                     {files[2], true, false, "00:00:02", "00:00:07"}}; // trimmed
+        last.selected = 3;
+        SourceListModel list;
+        SessionKeeper keeper(list, dir.filePath("SourceList.txt"));
+        QStringList added;
+        const QStringList gone = keeper.Restore(last, [&](const QStringList &paths) {
+            added = paths;
+            for (const QString &path : paths)
+                list.appendRow(SourceRow::ForNewSource(path, "1 KB", "00:00:10"));
+        });
+        QCOMPARE(gone, QStringList{dir.filePath("gone.mp4")});
+        QCOMPARE(added, files);
+        QCOMPARE(list.count(), 3);
+        QCOMPARE(list.row(0).isChecked(), false);
+        QCOMPARE(list.row(1).isChecked(), false);
+        QCOMPARE(list.row(2).isChecked(), true);
+        QCOMPARE(list.row(2).startTime(), QString("00:00:02"));
+        QCOMPARE(list.row(2).endTime(), QString("00:00:07"));
+        QCOMPARE(list.cell(2, SourceRow::dxtrlstclConvertDuration), QString("00:00:05"));
+        QCOMPARE(list.selectedRows(), QList<int>{2});
+    }
+
     void aDamagedLeftoverIsSetAside()
     {
         QTemporaryDir dir;

@@ -148,6 +148,11 @@ void TfrmConverting::Bind(TCustomProc *proc, TCommonLib *lib, QWidget *mainWindo
     m_mainWindow = mainWindow;
 }
 
+bool TfrmConverting::JobRunning() const
+{
+    return m_proc && m_proc->CurrentRunner;
+}
+
 void TfrmConverting::OnEncoderOutput(const QString &chunk)
 {
     Q_EMIT encoderOutputDelivered(chunk);

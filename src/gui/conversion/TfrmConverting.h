@@ -45,6 +45,9 @@ public:
     TOutputCallback OutputCallback() override;
     void FlushOutput() override;
 
+    // Whether a job of the bound batch is running now.
+    bool JobRunning() const;
+
     // The state shown: the bars, the counter and the last chunk.
     const TProgressState &State() const { return m_state; }
     int SpinnerStep() const { return m_spinnerStep; }

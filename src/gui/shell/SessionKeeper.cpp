@@ -1,6 +1,9 @@
 #include "shell/SessionKeeper.h"
 
+#include "preview/TrimMath.h"
 #include "sources/SourceListModel.h"
+
+#include <QFileInfo>
 
 #include <QFile>
 
@@ -74,6 +77,45 @@ void SessionKeeper::Clear()
     m_saveTimer.stop();
     disconnect(&m_list, nullptr, this, nullptr);
     QFile::remove(m_path);
+}
+
+QStringList SessionKeeper::Restore(const SessionListFile::Session &last,
+                                   const std::function<void(const QStringList &)> &addFiles)
+{
+    QStringList present;
+    QStringList gone;
+    for (const SessionListFile::Entry &e : last.rows)
+        (QFileInfo(e.path).isFile() ? present : gone) << e.path;
+    if (!present.isEmpty() && addFiles)
+        addFiles(present);
+
+    for (const SessionListFile::Entry &e : last.rows) {
+        const int i = m_list.indexOfFile(e.path);
+        if (i < 0)
+            continue;
+        m_list.setCell(i, SourceRow::dxtrlchkCheckStatus,
+                       e.checked && !e.converted ? QStringLiteral("True") : QStringLiteral("False"));
+        if (e.start.isEmpty() || e.end.isEmpty())
+            continue;
+        // Checked as typed times are, against the duration the file has now.
+        const SourceRow &r = m_list.row(i);
+        const TrimMath::TypedTimes times =
+            TrimMath::CheckTypedTimes(r.cell(SourceRow::dxtrlSourceFileDuration), e.start, e.end,
+                                      r.cell(SourceRow::dxtrlstclConvertDuration));
+        if (!times.error.isEmpty())
+            continue;
+        m_list.setCell(i, SourceRow::dxtrlSourceFileStartTime, times.start);
+        m_list.setCell(i, SourceRow::dxtrlSourceFileEndTime, times.end);
+        m_list.setCell(i, SourceRow::dxtrlstclConvertDuration, times.cut);
+    }
+    const int selected =
+        last.selected >= 0 ? m_list.indexOfFile(last.rows.at(last.selected).path) : -1;
+    if (selected >= 0) {
+        m_list.clearSelection();
+        m_list.setSelected(selected, true);
+        m_list.setFocusedRow(selected);
+    }
+    return gone;
 }
 
 SessionListFile::Session SessionKeeper::Snapshot() const

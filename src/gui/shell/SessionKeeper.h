@@ -6,6 +6,8 @@
 #include <QSet>
 #include <QTimer>
 
+#include <functional>
+
 class SourceListModel;
 
 // Keeps the session's source list (files, ticks, trims, the selected row, and the rows an
@@ -31,6 +33,12 @@ public:
     void BatchStarting();
     // The program closes normally: the file goes and nothing is written any more.
     void Clear();
+
+    // Brings the rows of last back: addFiles adds the files that still exist (as a drop
+    // does), then their ticks, trims and the selection are set as they were; rows that an
+    // unfinished batch converted come back unticked. Gives the files that are gone.
+    QStringList Restore(const SessionListFile::Session &last,
+                        const std::function<void(const QStringList &)> &addFiles);
 
     // The list as the file would keep it now.
     SessionListFile::Session Snapshot() const;

@@ -369,7 +369,8 @@ void TFrmMainForm::FormShow()
     BindSources();
     BindPreview();
     BindConversion();
-    BindSession();
+    if (Globals::customProc)
+        BindSession(*Globals::customProc, Globals::userDialogs);
     m_ready = true;
     Q_EMIT ready();
 }
@@ -417,20 +418,18 @@ void TFrmMainForm::FillOptionBoxesAndSettings()
     // What the user sets is saved at once, not only at close, so a crash or a killed
     // session loses nothing that was set.
     m_savesOnChange = true;
-    connect(&proc->chkShowOutputDirectory(), &CheckBoxModel::checkedChanged, this,
-            &TFrmMainForm::SaveSettingsOnChange);
-    connect(&proc->chkShutdown(), &CheckBoxModel::checkedChanged, this,
-            &TFrmMainForm::SaveSettingsOnChange);
-    connect(&proc->edtOutputFolder(), &TextFieldModel::textChanged, this,
-            &TFrmMainForm::SaveSettingsOnChange);
+    const auto save = [this, proc] { SaveSettingsOnChange(*proc); };
+    connect(&proc->chkShowOutputDirectory(), &CheckBoxModel::checkedChanged, this, save);
+    connect(&proc->chkShutdown(), &CheckBoxModel::checkedChanged, this, save);
+    connect(&proc->edtOutputFolder(), &TextFieldModel::textChanged, this, save);
 }
 
-void TFrmMainForm::SaveSettingsOnChange()
+void TFrmMainForm::SaveSettingsOnChange(TCustomProc &proc)
 {
-    if (!Globals::customProc || m_closing)
+    if (m_closing)
         return;
     try {
-        Globals::customProc->SaveUserSettings();
+        proc.SaveUserSettings();
         m_settingsSaveFailed = false;
     } catch (const std::exception &error) {
         // Told once until a save works again, not at every click; closing tells again.

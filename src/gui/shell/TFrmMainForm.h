@@ -1,6 +1,5 @@
 #pragma once
 
-#include "sources/SessionListFile.h"
 #include <QWidget>
 
 #include <functional>
@@ -11,6 +10,8 @@ class QLabel;
 class QLineEdit;
 class QTimer;
 class OutputSizeColumn;
+class TCustomProc;
+class IUserDialogs;
 class SessionKeeper;
 class SourceCommands;
 class TFrmInitFileForm;
@@ -171,8 +172,7 @@ private:
     void BindConversion();
     // The session's list kept in the state folder; the last one offered back after a
     // crash, a kill or a power cut.
-    void BindSession();
-    void RestoreSession(const SessionListFile::Session &last);
+    void BindSession(TCustomProc &proc, IUserDialogs *dialogs);
     // Stops and clears the preview before the window closes (TFrmMainForm_Preview.cpp).
     void StopPreview();
 
@@ -191,7 +191,7 @@ private:
     void RunGuarded(const std::function<void()> &step);
     void FormShow();
     void FormClose();
-    void SaveSettingsOnChange();
+    void SaveSettingsOnChange(TCustomProc &proc);
     void FormResize();
     void applyWindowOutline();
 

@@ -43,7 +43,7 @@ void TFrmMainForm::EndSession()
 {
     if (m_closing)
         return;
-    if (m_converting && Globals::customProc && Globals::customProc->CurrentRunner)
+    if (m_converting && m_converting->JobRunning())
         m_converting->StopBatch();
     m_closing = true;
     FormClose();
