@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # tcore against the ffmpeg command line doing the same conversion (same codecs, sizes, frame
 # rates, bitrates, volume with its peak limiter, pictures fitted with bars), on every output
-# type at the Low and Superb profiles, on three generated sources:
+# type at the Low and Superb profiles (and H.264 and H.265 at Normal on the 1080p source), on
+# three generated sources:
 #   avi640   60 s 640x480 MPEG-4 25 fps with MP3 stereo 44100 Hz, in AVI
 #   h264     30 s 1920x1080 H.264 30 fps with AAC stereo 48000 Hz, in MP4
 #   audio10  10 minutes of MP3 stereo 44100 Hz
@@ -160,10 +161,28 @@ types() { # types LABEL FILE
   row "$l" "$f" MP3 Superb mp3 "-acodec mp3 -vn -ab 224 -vol 200 -ac 2 -ar 48000" "-vn -c:a libmp3lame -b:a 224k -af $limiter -ac 2 -ar 48000"
 }
 
+# The H.264 and H.265 types at Normal on the 1080p source, as the program writes the job (the
+# cut is the whole clip), against ffmpeg with the same encoder settings: the codec's default
+# preset, profile, level, average bitrate with its VBV cap, 854x480 shown as 16:9, the
+# source's rate capped at 30, AAC 128 kbit/s stereo 44100 Hz through the limiter, index in front.
+today_types() { # today_types LABEL FILE
+  local l=$1 f=$2
+  local ours_a="-ab 128 -vol 200 -ac 2 -ar 44100 -ss 00:00:00 -t 30"
+  local theirs_v="-vf scale=854:480:flags=bicubic -aspect 16:9 -fpsmax 30"
+  local theirs_a="-c:a aac -b:a 128k -af $limiter -ac 2 -ar 44100 -movflags +faststart -t 30"
+  row "$l" "$f" "H.264 MP4" Normal mp4 \
+    "-vcodec h264 -acodec aac -movflags faststart -b 1500 -s 854x480 -fpsmax 30 -aspect 16:9 -vprofile high -level 3.1 -maxrate 2250 -bufsize 3000 $ours_a" \
+    "-c:v libx264 -b:v 1500k -maxrate 2250k -bufsize 3000k -profile:v high -level 3.1 $theirs_v $theirs_a"
+  row "$l" "$f" "H.265 MP4" Normal mp4 \
+    "-vcodec hevc -vtag hvc1 -acodec aac -movflags faststart -b 1024 -s 854x480 -fpsmax 30 -aspect 16:9 -vprofile main -level 3.0 -maxrate 1536 -bufsize 2048 $ours_a" \
+    "-c:v libx265 -tag:v hvc1 -b:v 1024k -maxrate 1536k -bufsize 2048k -profile:v main -x265-params log-level=error:level-idc=3.0 $theirs_v $theirs_a"
+}
+
 echo "tcore: $tcore; $(ffmpeg -version | head -1); $(nproc) cores; median of $runs runs"
 header
 types avi640 avi640-60s.avi
 types h264 h264-30s.mp4
+today_types h264 h264-30s.mp4
 types audio10 audio10-600s.mp3
 echo "~ AMR-NB against ffmpeg's AAC at 8000 Hz mono 12 kbit/s: not like-for-like."
 echo

@@ -6,7 +6,7 @@
 
 namespace encoder {
 
-ChosenStream chooseStream(AVFormatContext *input, AVMediaType type)
+ChosenStream chooseStream(AVFormatContext *input, AVMediaType type, bool besideBusyEncoder)
 {
     std::vector<int> order;
     int best = av_find_best_stream(input, type, -1, -1, nullptr, 0);
@@ -27,7 +27,7 @@ ChosenStream chooseStream(AVFormatContext *input, AVMediaType type)
         if (type == AVMEDIA_TYPE_AUDIO &&
             (par->sample_rate <= 0 || par->ch_layout.nb_channels <= 0))
             continue;
-        CodecContextPtr decoder = openDecoder(stream);
+        CodecContextPtr decoder = openDecoder(stream, besideBusyEncoder);
         if (!decoder)
             continue;
         chosen.index = index;

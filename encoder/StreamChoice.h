@@ -17,8 +17,8 @@ struct ChosenStream
 
 // Chooses the stream of that kind that libavformat ranks best, else the first other one
 // whose decoder opens. Cover pictures, pictures without a size and sound without a rate or
-// channels are passed over.
-ChosenStream chooseStream(AVFormatContext *input, AVMediaType type);
+// channels are passed over. besideBusyEncoder: see decoderThreads.
+ChosenStream chooseStream(AVFormatContext *input, AVMediaType type, bool besideBusyEncoder);
 
 // Leaves every stream of the input unread but the two given (-1: none).
 void discardOtherStreams(AVFormatContext *input, int videoIndex, int audioIndex);

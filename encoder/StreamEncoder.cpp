@@ -7,6 +7,7 @@
 #include <array>
 #include <cstdlib>
 #include <cstring>
+#include <thread>
 #include <vector>
 
 extern "C" {
@@ -53,6 +54,12 @@ void setUpH26x(const EncoderOptions &options, AVCodecContext *ctx, AVDictionary 
         av_dict_set(opts, "profile", options.videoProfile.c_str(), 0);
     if (hevc) {
         std::string params = "log-level=error";
+        // Below four cores x265 encodes one frame at a time, spread over the picture's rows
+        // of 64 pixels; a phone-sized picture has too few rows to keep a second core busy.
+        // Two frames at once do.
+        const unsigned cores = std::thread::hardware_concurrency();
+        if (cores >= 2 && cores < 4)
+            params += ":frame-threads=2";
         if (!options.level.empty())
             params += ":level-idc=" + options.level;
         if (options.passStage)

@@ -87,11 +87,12 @@ void Transcoder::Impl::pickStreams()
     outputHoldsVideo = containerHoldsVideo(container) && !options.noVideo;
 
     AVFormatContext *ic = input.context();
+    const bool h26x = options.videoCodec == "h264" || options.videoCodec == "hevc";
     if (outputHoldsVideo)
-        videoIn = chooseStream(ic, AVMEDIA_TYPE_VIDEO);
+        videoIn = chooseStream(ic, AVMEDIA_TYPE_VIDEO, h26x);
     // The analysis pass looks at the pictures only.
     if (options.passStage != 1)
-        audioIn = chooseStream(ic, AVMEDIA_TYPE_AUDIO);
+        audioIn = chooseStream(ic, AVMEDIA_TYPE_AUDIO, false);
     if (!videoIn.active() && !audioIn.active() && options.passStage != 1)
         throw EncoderError("the input \"" + source.path +
                            "\" has no audio or video stream that this output can hold");
