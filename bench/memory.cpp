@@ -17,10 +17,10 @@
 #include "platform/QtUserDialogs.h"
 #include "preview/PreviewPlayer.h"
 #include "shell/Globals.h"
-#include "shell/TApplication.h"
+#include "shell/ClipwrightApplication.h"
 #include "shell/TCustomProc.h"
-#include "shell/TFrmMainForm.h"
-#include "shell/TPictureButton.h"
+#include "shell/MainWindow.h"
+#include "shell/PictureButton.h"
 #include "sources/SourceListModel.h"
 
 #include <QAbstractScrollArea>
@@ -107,7 +107,7 @@ int main(int argc, char *argv[])
     const int previewSeconds = std::max(1, atoi(argv[2]));
 
     // As the program's entry sets itself up.
-    TApplication app(argc, argv);
+    ClipwrightApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Clipwright"));
     QApplication::setStyle(QStringLiteral("Fusion"));
     QFont font(QStringLiteral("Liberation Sans"));
@@ -122,7 +122,7 @@ int main(int argc, char *argv[])
     for (int i = 3; i < argc; ++i)
         urls << QUrl::fromLocalFile(QString::fromLocal8Bit(argv[i]));
 
-    TFrmMainForm mainForm;
+    MainWindow mainForm;
     mainForm.show();
     if (!runUntil([&] { return mainForm.IsReady(); }, 60000)) {
         std::fprintf(stderr, "the main window did not get ready\n");

@@ -13,7 +13,7 @@
 #include "preview/TrimStrip.h"
 #include "preview/TrimStripModel.h"
 #include "sources/SourceListModel.h"
-#include "sources/TSourceListView.h"
+#include "sources/SourceListView.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -87,7 +87,7 @@ int main(int argc, char **argv)
         list.appendRow(SourceRow::ForNewSource(QStringLiteral("/clips/%1.mp4").arg(i), "1 MB", "00:00:20"));
     list.appendRow(SourceRow::ForNewSource(clip, "1 MB", "00:00:20"));
     list.setSelected(list.count() - 1, true);
-    auto *view = new TSourceListView(&window);
+    auto *view = new SourceListView(&window);
     view->setSourceModel(&list);
     view->setGeometry(22, 289, 525, 140);
     PreviewPlayer player;

@@ -10,7 +10,7 @@
 // As the encoder (argument "-y" first, as the program starts it) it reads the job length
 // from "-t", writes one report per period given in CLIPWRIGHT_BENCH_PERIOD_MS for that many
 // periods and appends "<seconds> <monotonic ns>" to the file in CLIPWRIGHT_BENCH_STAMPS.
-#include "conversion/TfrmConverting.h"
+#include "conversion/ProgressDialog.h"
 #include "shell/AppPaths.h"
 #include "shell/TCommonLib.h"
 #include "shell/TCustomProc.h"
@@ -77,7 +77,7 @@ struct Batch
 {
     TCommonLib lib;
     TCustomProc proc;
-    TfrmConverting dialog;
+    ProgressDialog dialog;
     QString work;
 
     explicit Batch(const QString &workDir) : work(workDir)
@@ -90,7 +90,7 @@ struct Batch
         proc.ApplyProfile();
         proc.chkShowOutputDirectory().setChecked(false);
         dialog.Bind(&proc, &lib, nullptr);
-        proc.BatchEnvironment.View = &dialog;
+        proc.batchEnvironment.View = &dialog;
     }
 
     // Runs jobs of the given length in seconds; returns the batch's wall time in ms.
@@ -140,7 +140,7 @@ int main(int argc, char **argv)
     qputenv("CLIPWRIGHT_BENCH_STAMPS", QFile::encodeName(stampsPath));
 
     Batch batch(work);
-    const TBatchTimings &t = batch.proc.BatchEnvironment.Timings;
+    const BatchTimings &t = batch.proc.batchEnvironment.Timings;
     const double pauses = t.showPauseMs + t.startPauseMs;
 
     // Latency: reports every 500 ms (the real encoder's period) and every 170 ms (faster

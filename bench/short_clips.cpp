@@ -7,7 +7,7 @@
 //
 // The clips are made into <work folder>/clips once (2 s, 176x144 MPEG-4 with AAC), and
 // converted to 3GP at Normal quality.
-#include "conversion/TfrmConverting.h"
+#include "conversion/ProgressDialog.h"
 #include "shell/AppPaths.h"
 #include "shell/TCommonLib.h"
 #include "shell/TCustomProc.h"
@@ -53,7 +53,7 @@ int main(int argc, char **argv)
 
     TCommonLib lib;
     TCustomProc proc;
-    TfrmConverting dialog;
+    ProgressDialog dialog;
     lib.AppDir = work + "/app/";
     AppPaths::SetCurrent(AppPaths::Portable(lib.AppDir));
     proc.SetCommonLib(&lib);
@@ -62,12 +62,12 @@ int main(int argc, char **argv)
     proc.ApplyProfile();
     proc.chkShowOutputDirectory().setChecked(false);
     dialog.Bind(&proc, &lib, nullptr);
-    proc.BatchEnvironment.View = &dialog;
+    proc.batchEnvironment.View = &dialog;
     if (argc >= 6) {
-        proc.BatchEnvironment.Timings.showPauseMs = std::atoi(argv[4]);
-        proc.BatchEnvironment.Timings.startPauseMs = std::atoi(argv[5]);
+        proc.batchEnvironment.Timings.showPauseMs = std::atoi(argv[4]);
+        proc.batchEnvironment.Timings.startPauseMs = std::atoi(argv[5]);
     }
-    const TBatchTimings &t = proc.BatchEnvironment.Timings;
+    const BatchTimings &t = proc.batchEnvironment.Timings;
 
     // The encoder alone, with the command lines the batch builds.
     QStringList lines;

@@ -6,7 +6,7 @@
 #include "conversion/EncoderNote.h"
 #include "conversion/PartialOutput.h"
 #include "conversion/ProgressRefresh.h"
-#include "conversion/TAdvanceSystem.h"
+#include "conversion/EncoderProcess.h"
 #include "platform/IMediaProbe.h"
 #include "preview/TrimMath.h"
 #include "profiles/ConfigInfo.h"
@@ -30,7 +30,7 @@ constexpr int kLookMs = 100;
 // The runner's pauses: the window spaces its deliveries for the dialog's eye, which also
 // holds the end of a job up to half a second; a script's many short files need not wait.
 // The report still gives at most two progress events a second.
-constexpr TRunnerTimings kRunnerTimings{100, 100};
+constexpr EncoderTimings kRunnerTimings{100, 100};
 
 // The latest chunk of encoder output, handed from the runner's thread.
 class LatestChunk
@@ -59,13 +59,13 @@ private:
 // The output time in whole seconds of the chunk's last report and the job's length, as the
 // dialog's bar reads them; nothing when the chunk holds no report.
 std::optional<std::pair<int, int>> reportedSeconds(const QString &chunk, const QString &cutSeconds,
-                                                   const TConvertParameterStruct &job)
+                                                   const ConversionJob &job)
 {
     // The last complete report of the chunk.
     const QStringList reports = chunk.split(QLatin1Char('\r'), Qt::SkipEmptyParts);
     if (reports.isEmpty())
         return std::nullopt;
-    TProgressState state;
+    ProgressState state;
     state.RefreshCount = 1; // not the first refresh of the job, which the dialog skips
     state.CutSeconds = cutSeconds;
     state.CodecArg = job.CodecArg;
@@ -239,7 +239,7 @@ bool CliConversion::convert(const QString &source, int row, const std::atomic<in
         m_report.Failed(source, QStringLiteral("the output type gives no encoder command line"));
         return true;
     }
-    const TConvertParameterStruct job = m_lib.ConvertParameter;
+    const ConversionJob job = m_lib.ConvertParameter;
     QString output = m_proc.ClaimedOutput.IsHeld() ? m_proc.ClaimedOutput.Path() : QString();
     const QString cutSeconds = m_proc.CutSeconds;
 
@@ -252,7 +252,7 @@ bool CliConversion::convert(const QString &source, int row, const std::atomic<in
     m_pace.StartJob(steadyMs(), cutSeconds.toDouble(), later);
     LatestChunk latest;
     EventPump::Waiter jobEnd;
-    TAdvanceSystem runner(job.EncoderFile, commandLine,
+    EncoderProcess runner(job.EncoderFile, commandLine,
                           [&latest](const QString &chunk) { latest.Set(chunk); });
     runner.SetWorkDir(m_lib.AppDir);
     runner.SetTimings(kRunnerTimings);
@@ -276,7 +276,7 @@ bool CliConversion::convert(const QString &source, int row, const std::atomic<in
                               pace.speed, pace.batchLeftMs);
         }
     }
-    const TRunResult result = runner.Result();
+    const EncoderResult result = runner.Result();
     const double seconds = double(clock.elapsed()) / 1000.0;
     m_pace.EndJob(steadyMs(), result.started && result.exitCode == 0);
 

@@ -4,13 +4,13 @@
 // "parameter:" lines of the two are compared byte for byte.
 #include "platform/IDesktopOpener.h"
 #include "platform/IUserDialogs.h"
-#include "settings/TfrmOption.h"
+#include "settings/OptionsDialog.h"
 #include "shell/AppPaths.h"
 #include "shell/Globals.h"
 #include "shell/TCommonLib.h"
 #include "shell/TCustomProc.h"
-#include "shell/TFrmMainForm.h"
-#include "shell/TPictureButton.h"
+#include "shell/MainWindow.h"
+#include "shell/PictureButton.h"
 #include "sources/SourceCommands.h"
 
 #include <QComboBox>
@@ -53,7 +53,7 @@ private:
     QTemporaryDir m_dir;
     SilentDialogs m_dialogs;
     NoOpener m_opener;
-    std::unique_ptr<TFrmMainForm> m_form;
+    std::unique_ptr<MainWindow> m_form;
 
     QString appDir() const { return m_dir.path() + "/Program Folder/"; }
     QString outDir() const { return m_dir.path() + "/out/"; }
@@ -111,11 +111,11 @@ private Q_SLOTS:
         AppPaths::SetCurrent(AppPaths::Portable(appDir()));
         platform::setDesktopOpener(&m_opener);
         Globals::userDialogs = &m_dialogs;
-        m_form = std::make_unique<TFrmMainForm>();
+        m_form = std::make_unique<MainWindow>();
         m_form->SetEndProgram([] {});
         m_form->show();
         QTRY_VERIFY_WITH_TIMEOUT(m_form->IsReady(), 10000);
-        TBatchTimings &timings = Globals::customProc->BatchEnvironment.Timings;
+        BatchTimings &timings = Globals::customProc->batchEnvironment.Timings;
         timings.showPauseMs = 0;
         timings.startPauseMs = 0;
         timings.pollMs = 20;

@@ -33,11 +33,11 @@ int main(int argc, char **argv)
     row.setChecked(true);
     proc.dxTreeSourceFileInfo().appendRow(row);
 
-    TBatchTimings &timings = proc.BatchEnvironment.Timings;
+    BatchTimings &timings = proc.batchEnvironment.Timings;
     timings.showPauseMs = args[4].toInt();
     timings.startPauseMs = 100;
     timings.pollMs = 20;
-    timings.runner = TRunnerTimings{100, 50};
+    timings.runner = EncoderTimings{100, 50};
     proc.btnConvertClick();
 
     std::printf("%s\n%s\n", lib.ConvertParameter.EncoderFile.toUtf8().constData(),

@@ -1,6 +1,6 @@
 // Batches end to end: the real encoder on short generated clips, the real progress dialog,
 // its buttons and message boxes driven as a user would, fakes for the completion actions.
-#include "conversion/TfrmConverting.h"
+#include "conversion/ProgressDialog.h"
 #include "platform/IDesktopNotifier.h"
 #include "platform/IDesktopOpener.h"
 #include "platform/IPowerOff.h"
@@ -10,7 +10,7 @@
 #include "shell/AppPaths.h"
 #include "shell/TCommonLib.h"
 #include "shell/TCustomProc.h"
-#include "shell/TPictureButton.h"
+#include "shell/PictureButton.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -193,7 +193,7 @@ private:
     std::unique_ptr<TCommonLib> m_lib;
     std::unique_ptr<TCustomProc> m_proc;
     std::unique_ptr<QWidget> m_main;
-    TfrmConverting *m_dialog = nullptr; // deleted with m_main
+    ProgressDialog *m_dialog = nullptr; // deleted with m_main
     FakePowerOff m_power;
     FakeOpener m_opener;
     MessageBoxDialogs m_dialogs;
@@ -251,19 +251,19 @@ void BatchTest::init()
     m_main->resize(600, 400);
     m_main->show();
     // Made as the program makes it, so the test sees it usable beside a disabled main window.
-    m_dialog = TfrmConverting::CreateForMainWindow(m_main.get());
+    m_dialog = ProgressDialog::CreateForMainWindow(m_main.get());
     m_dialog->Bind(m_proc.get(), m_lib.get(), m_main.get());
 
     m_proc->chkShowOutputDirectory().setChecked(true);
     m_proc->chkShutdown().setChecked(false);
-    TBatchEnvironment &env = m_proc->BatchEnvironment;
+    BatchEnvironment &env = m_proc->batchEnvironment;
     env.View = m_dialog;
     env.SetMainWindowEnabled = [this](bool enabled) { m_main->setEnabled(enabled); };
     env.EndProgram = [] { g_events << QStringLiteral("end program"); };
     env.Timings.showPauseMs = 50;
     env.Timings.startPauseMs = 100;
     env.Timings.pollMs = 20;
-    env.Timings.runner = TRunnerTimings{100, 50};
+    env.Timings.runner = EncoderTimings{100, 50};
 }
 
 void BatchTest::cleanup()
@@ -458,7 +458,7 @@ void BatchTest::stopBeforeTheEncoderStartsStartsNone()
 {
     addRow(m_clips[0]);
     addRow(m_clips[1]);
-    m_proc->BatchEnvironment.Timings.showPauseMs = 400;
+    m_proc->batchEnvironment.Timings.showPauseMs = 400;
     auto *timer = new QTimer(m_dialog);
     timer->setInterval(5);
     connect(timer, &QTimer::timeout, m_dialog, [this, timer] {
@@ -713,7 +713,7 @@ void BatchTest::sleepIsHeldDuringTheJobsAndTheEndNotified()
 {
     FakeSleepInhibitor inhibitor;
     FakeNotifier notifier;
-    TBatchEnvironment &env = m_proc->BatchEnvironment;
+    BatchEnvironment &env = m_proc->batchEnvironment;
     env.SleepInhibitor = &inhibitor;
     env.Notifier = &notifier;
     env.IsProgramActive = [] { return false; };
@@ -751,7 +751,7 @@ void BatchTest::noNotificationWhileActiveStoppedOrPoweringOff()
     QFETCH(QString, ending);
     FakeSleepInhibitor inhibitor;
     FakeNotifier notifier;
-    TBatchEnvironment &env = m_proc->BatchEnvironment;
+    BatchEnvironment &env = m_proc->batchEnvironment;
     env.SleepInhibitor = &inhibitor;
     env.Notifier = &notifier;
     env.IsProgramActive = [ending] { return ending == "active"; };

@@ -100,7 +100,7 @@ TEST_F(ConvertParameterTest, FirstWorkedExampleFillsTheJobRecord)
     EXPECT_EQ(m_proc.CutStart, "00:01:00");
     EXPECT_EQ(m_proc.CutSeconds, "90");
 
-    TConvertParameterStruct expected;
+    ConversionJob expected;
     expected.EncoderFile = m_appDir + "tcore";
     expected.InputFile = "/Video/holiday.avi";
     expected.CodecArg = " -vcodec mpeg4 -acodec aac";
@@ -353,7 +353,7 @@ TEST_F(ConvertParameterTest, AnyFileNameReachesTheEncoderUnchanged)
     for (const QString &source : weird) {
         addRow(source, "00:00:00", "00:00:10");
         const QString line = m_proc.BuildConvertParameter(source);
-        const TConvertParameterStruct &job = m_lib.ConvertParameter;
+        const ConversionJob &job = m_lib.ConvertParameter;
         const auto split = CommandLineSplitter::Split(line, job.EncoderFile);
         EXPECT_TRUE(split.ok);
         EXPECT_EQ(split.program, job.EncoderFile);

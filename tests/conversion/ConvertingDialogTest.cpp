@@ -1,9 +1,9 @@
 // The progress dialog as a window: its shape, what it shows when it opens, how deliveries
 // from the runner's thread reach its bars, and the busy indicator.
-#include "conversion/TfrmConverting.h"
+#include "conversion/ProgressDialog.h"
 #include "shell/TCommonLib.h"
 #include "shell/TCustomProc.h"
-#include "shell/TPictureButton.h"
+#include "shell/PictureButton.h"
 
 #include <QBitmap>
 #include <QLabel>
@@ -33,7 +33,7 @@ private Q_SLOTS:
     {
         m_lib = std::make_unique<TCommonLib>();
         m_proc = std::make_unique<TCustomProc>();
-        m_dialog = std::make_unique<TfrmConverting>();
+        m_dialog = std::make_unique<ProgressDialog>();
         m_dialog->Bind(m_proc.get(), m_lib.get(), nullptr);
         m_lib->ConvertParameter.InputFile = "/videos/holiday trip.avi";
         m_lib->ConvertParameter.CodecArg = " -vcodec mpeg4 -acodec aac";
@@ -133,7 +133,7 @@ private Q_SLOTS:
 private:
     std::unique_ptr<TCommonLib> m_lib;
     std::unique_ptr<TCustomProc> m_proc;
-    std::unique_ptr<TfrmConverting> m_dialog;
+    std::unique_ptr<ProgressDialog> m_dialog;
 };
 
 QTEST_MAIN(ConvertingDialogTest)

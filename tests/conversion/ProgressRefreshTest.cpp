@@ -19,10 +19,10 @@ const QString kVideoReport =
 const QString kAudioReport = QStringLiteral("size=     512kB time=32.70 bitrate= 128.3kbits/s\r");
 
 // A job as the dialog holds it after opening, between its first and second delivery.
-TProgressState job(int converted, int checked, const QString &cutSeconds, const QString &codec,
+ProgressState job(int converted, int checked, const QString &cutSeconds, const QString &codec,
                    const QString &ext)
 {
-    TProgressState s;
+    ProgressState s;
     s.ConvertedCount = converted;
     s.CheckedCount = checked;
     s.CutSeconds = cutSeconds;
@@ -34,18 +34,18 @@ TProgressState job(int converted, int checked, const QString &cutSeconds, const 
 
 TEST(RefreshProgress, FirstDeliveryOfAJobIsNotEvaluated)
 {
-    TProgressState s = job(0, 3, "120", kVideoCodec, ".3gp");
+    ProgressState s = job(0, 3, "120", kVideoCodec, ".3gp");
     s.StatusText = kVideoReport;
-    const TProgressState before = s;
+    const ProgressState before = s;
     RefreshProgress(s);
-    TProgressState expected = before;
+    ProgressState expected = before;
     expected.RefreshCount = 1;
     EXPECT_EQ(s, expected);
 }
 
 TEST(RefreshProgress, WorkedExample)
 {
-    TProgressState s = job(1, 3, "120", kVideoCodec, ".3gp");
+    ProgressState s = job(1, 3, "120", kVideoCodec, ".3gp");
     s.StatusText = kVideoReport;
     RefreshProgress(s); // first delivery: skipped
     RefreshProgress(s);
@@ -61,7 +61,7 @@ TEST(RefreshProgress, WorkedExample)
 
 TEST(RefreshProgress, FullCurrentBarAddsNinetyNine)
 {
-    TProgressState s = job(0, 1, "120", kVideoCodec, ".mp4");
+    ProgressState s = job(0, 1, "120", kVideoCodec, ".mp4");
     s.RefreshCount = 1;
     s.CurrentMax = 120;
     s.CurrentPos = 120;
@@ -107,7 +107,7 @@ TEST(RefreshProgress, ReadsTheTimeByFieldPosition)
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);
-        TProgressState s = job(0, 2, c.cut, c.codec, c.ext);
+        ProgressState s = job(0, 2, c.cut, c.codec, c.ext);
         s.RefreshCount = 1;
         s.CurrentMax = c.cut.toInt();
         s.CurrentPos = c.start;
@@ -162,7 +162,7 @@ TEST(RefreshProgress, FollowsTheRealEncodersReports)
             chunk += QLatin1Char('\r');
         ASSERT_GE(chunks.size(), 1) << output.toStdString();
 
-        TProgressState s = job(0, 1, "3", c.codec, c.ext);
+        ProgressState s = job(0, 1, "3", c.codec, c.ext);
         s.RefreshCount = 1;
         int last = 0;
         for (const QString &chunk : chunks) {
@@ -180,7 +180,7 @@ TEST(RefreshProgress, AJobLengthThatIsNoNumberGivesAnEmptyRange)
 {
     for (const char *cut : {"", "abc", "-5", "0"}) {
         SCOPED_TRACE(cut);
-        TProgressState s = job(0, 1, cut, kVideoCodec, ".3gp");
+        ProgressState s = job(0, 1, cut, kVideoCodec, ".3gp");
         s.RefreshCount = 1;
         s.StatusText = kVideoReport;
         RefreshProgress(s);

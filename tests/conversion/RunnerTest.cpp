@@ -1,6 +1,6 @@
 // The encoder runner against a stand-in encoder: what reaches the callback, when, and
 // what the run reports.
-#include "conversion/TAdvanceSystem.h"
+#include "conversion/EncoderProcess.h"
 
 #include <QDir>
 #include <QFile>
@@ -21,7 +21,7 @@ using Clock = std::chrono::steady_clock;
 const QString kFake = QStringLiteral(FAKE_ENCODER_PATH);
 
 // Short pauses keep the tests quick; the rules they check do not depend on the length.
-const TRunnerTimings kFast{100, 50};
+const EncoderTimings kFast{100, 50};
 
 struct Delivery
 {
@@ -33,7 +33,7 @@ struct Delivery
 class Recorder
 {
 public:
-    TOutputCallback callback()
+    EncoderOutputCallback callback()
     {
         return [this](const QString &chunk) {
             std::lock_guard<std::mutex> lock(m_mutex);
@@ -62,7 +62,7 @@ QString letters(int from, int count)
 TEST(RunAndCapture, DeliversShortOutputOnceAndReportsTheExit)
 {
     Recorder rec;
-    TRunResult result;
+    EncoderResult result;
     EXPECT_TRUE(RunAndCapture(kFake, kFake + " write 100", rec.callback(), &result, {}, kFast));
     const auto d = rec.deliveries();
     ASSERT_EQ(d.size(), 1u);
@@ -107,7 +107,7 @@ TEST(RunAndCapture, KeepsTheExitCodeOfAnEncoderThatWritesNothing)
          {std::pair{" exit 3", 3}, std::pair{" silent 300", 0}, std::pair{" bogus", 2}}) {
         SCOPED_TRACE(mode);
         Recorder rec;
-        TRunResult result;
+        EncoderResult result;
         EXPECT_TRUE(RunAndCapture(kFake, kFake + mode, rec.callback(), &result, {}, kFast));
         EXPECT_TRUE(result.started);
         EXPECT_EQ(result.exitCode, code);
@@ -123,7 +123,7 @@ TEST(RunAndCapture, KeepsTheExitCodeOfAnEncoderThatWritesNothing)
 TEST(RunAndCapture, AMissingProgramIsNotStarted)
 {
     Recorder rec;
-    TRunResult result;
+    EncoderResult result;
     QTemporaryDir dir;
     const QString missing = dir.path() + "/tcore";
     EXPECT_FALSE(RunAndCapture(missing, missing + " -y -i \"a.avi\" \"b.3gp\"", rec.callback(),
@@ -161,7 +161,7 @@ TEST(RunAndCapture, RunsTheGivenProgramWhosePathHasBlanks)
     EXPECT_EQ(d[0].chunk, QDir(folder).canonicalPath());
 
     // A command line that does not begin with the program given starts nothing.
-    TRunResult result;
+    EncoderResult result;
     EXPECT_FALSE(RunAndCapture(tcore, dir.path() + "/my pwd", rec.callback(), &result, {}, kFast));
     EXPECT_FALSE(result.started);
     EXPECT_TRUE(result.errorText.contains(tcore));
@@ -182,12 +182,12 @@ TEST(RunAndCapture, SpacesDeliveriesByThePauseAndDeliversTheLastReport)
     EXPECT_TRUE(d.back().chunk.contains(QStringLiteral("time=12.00")));
 }
 
-TEST(TAdvanceSystem, RunsOnlyWhenResumedAndOutlivesTerminate)
+TEST(EncoderProcess, RunsOnlyWhenResumedAndOutlivesTerminate)
 {
     Recorder rec;
-    TRunResult result;
+    EncoderResult result;
     {
-        TAdvanceSystem runner(kFake, kFake + " reports 6 60", rec.callback());
+        EncoderProcess runner(kFake, kFake + " reports 6 60", rec.callback());
         runner.SetTimings(kFast);
         std::this_thread::sleep_for(std::chrono::milliseconds(150));
         EXPECT_TRUE(rec.deliveries().empty()); // created suspended
@@ -202,12 +202,12 @@ TEST(TAdvanceSystem, RunsOnlyWhenResumedAndOutlivesTerminate)
     EXPECT_TRUE(d.back().chunk.contains(QStringLiteral("time=6.00")));
 }
 
-TEST(TAdvanceSystem, KeepsWhetherItStartedAndTheExitCode)
+TEST(EncoderProcess, KeepsWhetherItStartedAndTheExitCode)
 {
-    TAdvanceSystem ok(kFake, kFake + " exit 5", {});
+    EncoderProcess ok(kFake, kFake + " exit 5", {});
     ok.SetTimings(kFast);
     ok.Resume();
-    TAdvanceSystem missing("/nonexistent/tcore", "/nonexistent/tcore -y", {});
+    EncoderProcess missing("/nonexistent/tcore", "/nonexistent/tcore -y", {});
     missing.Resume();
     while (!ok.Finished() || !missing.Finished())
         std::this_thread::sleep_for(std::chrono::milliseconds(5));

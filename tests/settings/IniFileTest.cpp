@@ -13,7 +13,7 @@
 #include <gtest/gtest.h>
 
 #include "ChildRun.h"
-#include "settings/TIniFile32.h"
+#include "settings/IniFile.h"
 #include "shell/AppErrors.h"
 
 namespace {
@@ -44,7 +44,7 @@ protected:
     QStringList sections() const
     {
         QStringList list{"stale"};
-        TIniFile32(m_path).ReadSections(&list);
+        IniFile(m_path).ReadSections(&list);
         return list;
     }
 
@@ -54,12 +54,12 @@ protected:
 
 TEST_F(IniFileTest, TheWorkedExampleFromAMissingFile)
 {
-    TIniFile32(m_path).WriteString("USRInfo", "InitDir", "/home/user/Video/");
+    IniFile(m_path).WriteString("USRInfo", "InitDir", "/home/user/Video/");
     EXPECT_EQ(read(), "\r\n[USRInfo]\r\nInitDir=/home/user/Video/\r\n");
-    TIniFile32(m_path).WriteString("USRInfo", "SHWDDir", "1");
+    IniFile(m_path).WriteString("USRInfo", "SHWDDir", "1");
     EXPECT_EQ(read(), "\r\n[USRInfo]\r\nInitDir=/home/user/Video/\r\nSHWDDir=1\r\n");
 
-    const TIniFile32 ini(m_path);
+    const IniFile ini(m_path);
     EXPECT_EQ(ini.ReadString("usrinfo", "InitDir", "/"), "/home/user/Video/");
     EXPECT_EQ(ini.ReadString("USRInfo", "initdir", "/"), "/");
 }
@@ -79,7 +79,7 @@ TEST_F(IniFileTest, ReadsByTheMatchingRules)
           "Gone==\r\n"
           "[USRINFO]\r\nLater=never seen\r\n"
           "[Next]\r\nKey=next\r\n");
-    const TIniFile32 ini(m_path);
+    const IniFile ini(m_path);
     const struct
     {
         const char *section, *key, *value;
@@ -111,7 +111,7 @@ TEST_F(IniFileTest, ReadsIntegers)
     write("[s]\r\nhex=0x1A\r\nHEX=0X1a\r\ndollar=$1A\r\ndec=12\r\nneg=-12\r\nplus=+7\r\n"
           "junk=12abc\r\nempty=\r\nbig=2147483648\r\nmax=2147483647\r\nmin=-2147483648\r\n"
           "allf=$FFFFFFFF\r\nnine=$100000000\r\nzero=0x\r\nsign=-\r\nspace=1 2\r\n");
-    const TIniFile32 ini(m_path);
+    const IniFile ini(m_path);
     const struct
     {
         const char *key;
@@ -169,14 +169,14 @@ TEST_F(IniFileTest, WritesByTheMatchingRules)
     };
     for (const auto &c : cases) {
         write(c.before);
-        TIniFile32(m_path).WriteString(c.section, c.key, c.value);
+        IniFile(m_path).WriteString(c.section, c.key, c.value);
         EXPECT_EQ(read(), c.after) << c.before;
     }
 }
 
 TEST_F(IniFileTest, WritesIntegersInDecimal)
 {
-    TIniFile32 ini(m_path);
+    IniFile ini(m_path);
     ini.WriteInteger("count", "count", -42);
     ini.WriteInteger("count", "other", 7);
     EXPECT_EQ(read(), "\r\n[count]\r\ncount=-42\r\nother=7\r\n");
@@ -195,7 +195,7 @@ TEST_F(IniFileTest, ErasesSections)
     };
     for (const auto &c : cases) {
         write(c.before);
-        TIniFile32(m_path).EraseSection(c.section);
+        IniFile(m_path).EraseSection(c.section);
         EXPECT_EQ(read(), c.after) << c.before;
     }
 }
@@ -204,7 +204,7 @@ TEST_F(IniFileTest, ErasingAMissingSectionLeavesTheFileUntouched)
 {
     write("[a]\nx=1"); // would be rewritten with CR LF if saved
     const QDateTime before = QFileInfo(m_path).lastModified();
-    TIniFile32(m_path).EraseSection("b");
+    IniFile(m_path).EraseSection("b");
     EXPECT_EQ(read(), "[a]\nx=1");
     EXPECT_EQ(QFileInfo(m_path).lastModified(), before);
 }
@@ -212,15 +212,15 @@ TEST_F(IniFileTest, ErasingAMissingSectionLeavesTheFileUntouched)
 TEST_F(IniFileTest, SplitsLinesAtCrLfAndCrLf)
 {
     write("[s]\ra=1\nb=2\r\nc=3\n\rd=4\r\r\ne=5");
-    const TIniFile32 ini(m_path);
+    const IniFile ini(m_path);
     EXPECT_EQ(ini.Lines(), QList<QByteArray>({"[s]", "a=1", "b=2", "c=3", "", "d=4", "", "e=5"}));
     for (const char *key : {"a", "b", "c", "d", "e"})
         EXPECT_FALSE(ini.ReadString("s", key, "").isEmpty()) << key;
-    EXPECT_TRUE(TIniFile32(m_path + ".missing").Lines().isEmpty());
+    EXPECT_TRUE(IniFile(m_path + ".missing").Lines().isEmpty());
     write("");
-    EXPECT_TRUE(TIniFile32(m_path).Lines().isEmpty());
+    EXPECT_TRUE(IniFile(m_path).Lines().isEmpty());
     write("\r\n");
-    EXPECT_EQ(TIniFile32(m_path).Lines(), QList<QByteArray>({""}));
+    EXPECT_EQ(IniFile(m_path).Lines(), QList<QByteArray>({""}));
 }
 
 TEST_F(IniFileTest, JunkNulBytesAndLongLinesAreKeptAndIgnored)
@@ -232,7 +232,7 @@ TEST_F(IniFileTest, JunkNulBytesAndLongLinesAreKeptAndIgnored)
     const QByteArray longLine = "Long=" + QByteArray(3 * 1024 * 1024, 'v');
     const QByteArray nul("k\0ey=va\0lue", 11);
     write("[s]\r\n" + junk + "\r\n" + nul + "\r\n" + longLine + "\r\n\xff\xfe=\x80\r\n[s]\r\n");
-    TIniFile32 ini(m_path);
+    IniFile ini(m_path);
     EXPECT_EQ(ini.ReadString("s", "Long", "").size(), 3 * 1024 * 1024);
     EXPECT_EQ(ini.ReadString("s", QString::fromUtf8(QByteArray("k\0ey", 4)), "def"),
               QString::fromUtf8(QByteArray("va\0lue", 6)));
@@ -244,13 +244,13 @@ TEST_F(IniFileTest, JunkNulBytesAndLongLinesAreKeptAndIgnored)
 
     // A byte-order mark makes the first line no header.
     write("\xef\xbb\xbf[b]\r\nk=1\r\n");
-    EXPECT_EQ(TIniFile32(m_path).ReadString("b", "k", "def"), "def");
+    EXPECT_EQ(IniFile(m_path).ReadString("b", "k", "def"), "def");
 }
 
 TEST_F(IniFileTest, ReadSectionsNeedsAList)
 {
     try {
-        TIniFile32(m_path).ReadSections(nullptr);
+        IniFile(m_path).ReadSections(nullptr);
         FAIL() << "no error";
     } catch (const std::invalid_argument &error) {
         EXPECT_STREQ(error.what(), "Param Strings must be assigned");
@@ -264,7 +264,7 @@ TEST_F(IniFileTest, AFileThatCannotBeReadOrWrittenRaisesThePlatformError)
     ASSERT_TRUE(QDir(m_dir.path()).mkdir("Folder.ini"));
     const QString folder = m_dir.path() + "/Folder.ini";
     try {
-        TIniFile32 ini(folder);
+        IniFile ini(folder);
         FAIL() << "no error";
     } catch (const EInOutError &error) {
         EXPECT_TRUE(
@@ -277,11 +277,11 @@ TEST_F(IniFileTest, AFileThatCannotBeReadOrWrittenRaisesThePlatformError)
     const QString fifo = m_dir.path() + "/Pipe.ini";
     ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
     for (const QString &path : {fifo, QString("/dev/zero")})
-        EXPECT_THROW(TIniFile32 ini(path), EInOutError) << path.toStdString();
+        EXPECT_THROW(IniFile ini(path), EInOutError) << path.toStdString();
 
     // A missing Config folder: the write fails, the change stays in memory.
     const QString missing = m_dir.path() + "/Config/UserSettings.ini";
-    TIniFile32 ini(missing);
+    IniFile ini(missing);
     try {
         ini.WriteString("USRInfo", "OutDir", "/out");
         FAIL() << "no error";
@@ -298,7 +298,7 @@ TEST_F(IniFileTest, AReadOnlyFileIsNotReplaced)
 {
     write("[s]\r\nk=1\r\n");
     QFile::setPermissions(m_path, QFile::ReadOwner | QFile::ReadGroup);
-    EXPECT_THROW(TIniFile32(m_path).WriteString("s", "k", "2"), EInOutError);
+    EXPECT_THROW(IniFile(m_path).WriteString("s", "k", "2"), EInOutError);
     EXPECT_EQ(read(), "[s]\r\nk=1\r\n");
     QFile::setPermissions(m_path, QFile::ReadOwner | QFile::WriteOwner);
 }
@@ -307,7 +307,7 @@ TEST_F(IniFileTest, AFailedSaveLeavesThePreviousFileIntact)
 {
     const QByteArray before = "\r\n[s]\r\nk=" + QByteArray(100, 'o') + "\r\n";
     write(before);
-    TIniFile32 ini(m_path);
+    IniFile ini(m_path);
 
     // A file size limit stands in for a full disk: the new content cannot be written.
     const sighandler_t oldHandler = std::signal(SIGXFSZ, SIG_IGN);
@@ -359,7 +359,7 @@ TEST_F(IniFileTest, ASmallSaveThatFailsAtCommitKeepsTheOldFile)
         if (!childrun::LimitFileSize(64))
             return std::string("cannot limit the file size");
         return expectCreateError(m_path, [&] {
-            TIniFile32(m_path).WriteString("USRInfo", "InitDir", "/home/user/Videos/");
+            IniFile(m_path).WriteString("USRInfo", "InitDir", "/home/user/Videos/");
         });
     });
     EXPECT_TRUE(outcome.passed) << outcome.message;
@@ -385,7 +385,7 @@ TEST_F(IniFileTest, ASaveOnAFullDiskKeepsTheOldFile)
         if (!childrun::FillFileSystem(disk.toStdString()))
             return "cannot fill the file system";
         const std::string error = expectCreateError(path, [&] {
-            TIniFile32(path).WriteString("USRInfo", "InitDir", "/home/user/Videos/");
+            IniFile(path).WriteString("USRInfo", "InitDir", "/home/user/Videos/");
         });
         if (!error.empty())
             return error;

@@ -13,7 +13,7 @@
 #include "FakeUserDialogs.h"
 #include "profiles/ConfigInfo.h"
 #include "profiles/OptionBoxes.h"
-#include "settings/TfrmOption.h"
+#include "settings/OptionsDialog.h"
 #include "shell/Globals.h"
 #include "shell/AppPaths.h"
 #include "shell/TCommonLib.h"
@@ -53,9 +53,9 @@ struct ProfileStore
         else
             profiles.append({name, boxes.currentSelections()});
     }
-    TfrmOption::Operations operations()
+    OptionsDialog::Operations operations()
     {
-        TfrmOption::Operations ops;
+        OptionsDialog::Operations ops;
         ops.ReadProfileNames = [this] {
             QStringList names;
             for (const auto &profile : profiles)
@@ -113,7 +113,7 @@ private:
     {
         OptionBoxes boxes;
         ProfileStore store{boxes, {}};
-        TfrmOption dialog{boxes};
+        OptionsDialog dialog{boxes};
         QStringList errors;
 
         Fixture()
@@ -163,7 +163,7 @@ private:
         TCommonLib lib;
         TCustomProc proc;
         FakeUserDialogs dialogs;
-        TfrmOption dialog{proc.optionBoxes()};
+        OptionsDialog dialog{proc.optionBoxes()};
         QStringList errors;
 
         ProgramFixture()
@@ -174,7 +174,7 @@ private:
             proc.SetCommonLib(&lib);
             Globals::userDialogs = &dialogs;
             proc.FillOptionBoxes();
-            dialog.operations() = TfrmOption::ControllerOperations(proc, lib);
+            dialog.operations() = OptionsDialog::ControllerOperations(proc, lib);
             dialog.operations().ShowError = [this](const QString &m) { errors << m; };
         }
         ~ProgramFixture() { Globals::userDialogs = nullptr; }

@@ -9,7 +9,7 @@
 
 #include "ChildRun.h"
 #include "FakeUserDialogs.h"
-#include "settings/TIniFile32.h"
+#include "settings/IniFile.h"
 #include "shell/AppErrors.h"
 #include "shell/Globals.h"
 #include "shell/AppPaths.h"
@@ -159,14 +159,14 @@ TEST_F(UserSettingsTest, BadFilesGiveTheDefaults)
     };
     for (const QByteArray &bytes : files) {
         write("UserSettings.ini", bytes);
-        const QList<QByteArray> lines = TIniFile32(config("UserSettings.ini")).Lines();
+        const QList<QByteArray> lines = IniFile(config("UserSettings.ini")).Lines();
         m_proc.chkShowOutputDirectory().setChecked(true);
         m_proc.LoadUserSettings();
         EXPECT_FALSE(m_proc.chkShowOutputDirectory().isChecked());
         EXPECT_FALSE(m_proc.chkShutdown().isChecked());
         m_proc.SaveUserSettings();
         if (&bytes == &files[0]) // the junk stays, the section follows it
-            EXPECT_EQ(TIniFile32(config("UserSettings.ini")).Lines().mid(0, lines.size()), lines);
+            EXPECT_EQ(IniFile(config("UserSettings.ini")).Lines().mid(0, lines.size()), lines);
     }
 }
 

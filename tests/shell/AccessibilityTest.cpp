@@ -1,17 +1,17 @@
 // Every window of the program walked as a screen reader and a keyboard user meet it: each
 // control has a role and an accessible name, Tab reaches every button and leaves the
 // source list, picture buttons show the focus, and Escape in a dialog acts as Cancel.
-#include "conversion/TfrmConverting.h"
+#include "conversion/ProgressDialog.h"
 #include "platform/IUserDialogs.h"
-#include "settings/TfrmOption.h"
+#include "settings/OptionsDialog.h"
 #include "shell/AppPaths.h"
 #include "shell/Globals.h"
 #include "shell/StartUp.h"
 #include "shell/TCustomProc.h"
-#include "shell/TFrmMainForm.h"
-#include "shell/TPictureButton.h"
-#include "sources/TFrmCodeErrorForm.h"
-#include "sources/TFrmInitFileForm.h"
+#include "shell/MainWindow.h"
+#include "shell/PictureButton.h"
+#include "sources/CodecErrorDialog.h"
+#include "sources/AddingFilesWindow.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
@@ -110,11 +110,11 @@ class AccessibilityTest : public QObject
 private:
     QTemporaryDir m_dir;
     NoDialogs m_dialogs;
-    std::unique_ptr<TFrmMainForm> m_form;
+    std::unique_ptr<MainWindow> m_form;
 
-    TfrmConverting *progressDialog() const
+    ProgressDialog *progressDialog() const
     {
-        return dynamic_cast<TfrmConverting *>(Globals::customProc->BatchEnvironment.View);
+        return dynamic_cast<ProgressDialog *>(Globals::customProc->batchEnvironment.View);
     }
 
     void checkNamesAndRoles(QWidget *window)
@@ -160,7 +160,7 @@ private Q_SLOTS:
             QVERIFY(QFile::copy(built + QLatin1String(name), app + QLatin1String(name)));
         AppPaths::SetCurrent(AppPaths::Portable(app));
         Globals::userDialogs = &m_dialogs;
-        m_form = std::make_unique<TFrmMainForm>();
+        m_form = std::make_unique<MainWindow>();
         m_form->SetEndProgram([] {});
         m_form->show();
         QTRY_VERIFY_WITH_TIMEOUT(m_form->IsReady(), 20000);
@@ -190,7 +190,7 @@ private Q_SLOTS:
     // A picture button with the focus looks different from one without.
     void pictureButtonsShowTheFocus()
     {
-        TPictureButton *button = m_form->btnConvert;
+        PictureButton *button = m_form->btnConvert;
         m_form->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(m_form.get()));
         m_form->edtOutputFolder->setFocus(Qt::TabFocusReason);
@@ -207,7 +207,7 @@ private Q_SLOTS:
     void optionsDialog()
     {
         m_form->btnOptionsClick();
-        TfrmOption *options = m_form->frmOption;
+        OptionsDialog *options = m_form->frmOption;
         QVERIFY(QTest::qWaitForWindowExposed(options));
         checkNamesAndRoles(options);
         checkTabReachesEveryButton(options);
@@ -234,7 +234,7 @@ private Q_SLOTS:
 
     void progressDialogStopTakesTheFocusAndEscapeAsks()
     {
-        TfrmConverting *dialog = progressDialog();
+        ProgressDialog *dialog = progressDialog();
         dialog->ShowView();
         QVERIFY(QTest::qWaitForWindowExposed(dialog));
         checkNamesAndRoles(dialog);
@@ -250,13 +250,13 @@ private Q_SLOTS:
 
     void busyAndCodecErrorWindows()
     {
-        TFrmInitFileForm busy(m_form.get());
+        AddingFilesWindow busy(m_form.get());
         busy.show();
         QVERIFY(QTest::qWaitForWindowExposed(&busy));
         checkNamesAndRoles(&busy);
         busy.hide();
 
-        TFrmCodeErrorForm error(m_form.get());
+        CodecErrorDialog error(m_form.get());
         error.show();
         QVERIFY(QTest::qWaitForWindowExposed(&error));
         checkNamesAndRoles(&error);

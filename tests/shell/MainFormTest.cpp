@@ -7,10 +7,10 @@
 #include "shell/Globals.h"
 #include "platform/ResourceModule.h"
 #include "shell/StartUp.h"
-#include "shell/TFrmFlashForm.h"
-#include "shell/TFrmMainForm.h"
-#include "shell/TPictureButton.h"
-#include "shell/TRecSoftInfo.h"
+#include "shell/SplashWindow.h"
+#include "shell/MainWindow.h"
+#include "shell/PictureButton.h"
+#include "shell/ProductInfo.h"
 #include "sources/ISourceFileDialog.h"
 #include "sources/SourceCommands.h"
 
@@ -111,7 +111,7 @@ private:
     FakeOpener m_opener;
     CancelledOpenDialog m_openDialog;
     FakeDialogs m_dialogs;
-    std::unique_ptr<TFrmMainForm> m_form;
+    std::unique_ptr<MainWindow> m_form;
 
     // Runs action, which opens a modal box; returns "title|text" of that box and closes it.
     QString modalText(const std::function<void()> &action)
@@ -127,9 +127,9 @@ private:
         return seen;
     }
 
-    TPictureButton *button(const char *name)
+    PictureButton *button(const char *name)
     {
-        return m_form->findChild<TPictureButton *>(QLatin1String(name));
+        return m_form->findChild<PictureButton *>(QLatin1String(name));
     }
 
 private Q_SLOTS:
@@ -150,7 +150,7 @@ private Q_SLOTS:
         AppPaths::SetCurrent(AppPaths::Portable(appDir()));
         platform::setDesktopOpener(&m_opener);
         Globals::userDialogs = &m_dialogs;
-        m_form = std::make_unique<TFrmMainForm>();
+        m_form = std::make_unique<MainWindow>();
         m_form->SetEndProgram([] {});
         m_form->show();
         QTRY_VERIFY_WITH_TIMEOUT(m_form->IsReady(), 10000);
@@ -265,13 +265,13 @@ private Q_SLOTS:
         picture.setPixel(1, 0, qRgb(0x80, 0x80, 0x01));
         picture.setPixel(2, 0, qRgb(0, 0, 0));
         picture.setPixel(3, 0, qRgb(0x80, 0x80, 0x00));
-        const QImage shown = TPictureButton::withOliveTransparent(picture).toImage();
+        const QImage shown = PictureButton::withOliveTransparent(picture).toImage();
         QCOMPARE(qAlpha(shown.pixel(0, 0)), 0);
         QCOMPARE(qAlpha(shown.pixel(1, 0)), 255);
         QCOMPARE(qAlpha(shown.pixel(2, 0)), 255);
         QCOMPARE(qAlpha(shown.pixel(3, 0)), 0);
         // Every picture button found its three skins.
-        for (TPictureButton *b : m_form->findChildren<TPictureButton *>(
+        for (PictureButton *b : m_form->findChildren<PictureButton *>(
                  QString(), Qt::FindDirectChildrenOnly)) {
             if (b != m_form->btnSelectOutputFolder)
                 QVERIFY2(!b->grab().isNull() && b->size() == b->sizeHint(),
@@ -363,8 +363,8 @@ private Q_SLOTS:
         QFETCH(QString, clicked);
         // Every button that a shortcut can click, watched at once.
         std::vector<std::pair<QString, std::unique_ptr<QSignalSpy>>> spies;
-        for (TPictureButton *b :
-             m_form->findChildren<TPictureButton *>(QString(), Qt::FindDirectChildrenOnly)) {
+        for (PictureButton *b :
+             m_form->findChildren<PictureButton *>(QString(), Qt::FindDirectChildrenOnly)) {
             // The mapping is under test here, not whether a command is available now.
             b->setEnabled(true);
             spies.emplace_back(b->objectName(),
@@ -429,7 +429,7 @@ private Q_SLOTS:
 
     void webCommands()
     {
-        const TRecSoftInfo saved = RecSoftInfo;
+        const ProductInfo saved = RecSoftInfo;
         QTest::mouseClick(m_form->btnHomePage, Qt::LeftButton);
         QTest::mouseClick(m_form->btnEMail, Qt::LeftButton);
         QTest::mouseClick(m_form->btnHelp, Qt::LeftButton);
@@ -569,7 +569,7 @@ private Q_SLOTS:
         // The installation's Config folder is gone: the save fails with a message, and the
         // window still closes and ends the program.
         QVERIFY(QDir(appDir() + QStringLiteral("Config")).removeRecursively());
-        TFrmMainForm form;
+        MainWindow form;
         int ends = 0;
         form.SetEndProgram([&] { ++ends; });
         form.show();

@@ -8,8 +8,8 @@
 #include "shell/Globals.h"
 #include "shell/StartUp.h"
 #include "shell/TCustomProc.h"
-#include "shell/TFrmMainForm.h"
-#include "shell/TPictureButton.h"
+#include "shell/MainWindow.h"
+#include "shell/PictureButton.h"
 #include "sources/ISourceFileDialog.h"
 #include "sources/SourceCommands.h"
 #include "sources/SourceListModel.h"
@@ -17,7 +17,7 @@
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
-#include "settings/TfrmOption.h"
+#include "settings/OptionsDialog.h"
 
 #include <QFile>
 #include <QLabel>
@@ -124,7 +124,7 @@ private:
     CountingDialogs m_dialogs;
     CountingOpenDialog m_openDialog;
     CountingOpener m_opener;
-    std::unique_ptr<TFrmMainForm> m_form;
+    std::unique_ptr<MainWindow> m_form;
 
     QStringList outputs() const { return QDir(m_outDir).entryList(QDir::Files); }
 
@@ -201,13 +201,13 @@ private Q_SLOTS:
         AppPaths::SetCurrent(AppPaths::Portable(app));
         platform::setDesktopOpener(&m_opener);
         Globals::userDialogs = &m_dialogs;
-        m_form = std::make_unique<TFrmMainForm>();
+        m_form = std::make_unique<MainWindow>();
         m_form->SetEndProgram([] {});
         m_form->show();
         QTRY_VERIFY_WITH_TIMEOUT(m_form->IsReady(), 20000);
         QVERIFY(QTest::qWaitForWindowExposed(m_form.get()));
         m_form->SourceCommander->SetOpenDialog(&m_openDialog);
-        TBatchTimings &timings = Globals::customProc->BatchEnvironment.Timings;
+        BatchTimings &timings = Globals::customProc->batchEnvironment.Timings;
         timings.showPauseMs = 100;
         timings.startPauseMs = 200;
         timings.pollMs = 20;

@@ -22,9 +22,9 @@
 #include "sources/SourceFileError.h"
 #include "sources/SourceListModel.h"
 #include "sources/SourceOpenDialog.h"
-#include "sources/TFrmCodeErrorForm.h"
-#include "sources/TFrmInitFileForm.h"
-#include "sources/TSourceListView.h"
+#include "sources/CodecErrorDialog.h"
+#include "sources/AddingFilesWindow.h"
+#include "sources/SourceListView.h"
 
 namespace {
 
@@ -355,7 +355,7 @@ private Q_SLOTS:
 
     void busyWindowSpinsAndCloses()
     {
-        TFrmInitFileForm busy;
+        AddingFilesWindow busy;
         QCOMPARE(busy.size(), QSize(273, 45));
         QCOMPARE(busy.lblInfo()->text(), QString("Installing File..."));
         QCOMPARE(busy.Timer1()->interval(), 1000);
@@ -385,12 +385,12 @@ private Q_SLOTS:
     void codecErrorDialogShowsItsTextsAndLink()
     {
         int downloads = 0;
-        TFrmCodeErrorForm::SetCodecDownloadHandler([&downloads] { ++downloads; });
+        CodecErrorDialog::SetCodecDownloadHandler([&downloads] { ++downloads; });
         QString title;
         QString message;
         QString link;
         QTimer::singleShot(0, [&] {
-            auto *dialog = qobject_cast<TFrmCodeErrorForm *>(QApplication::activeModalWidget());
+            auto *dialog = qobject_cast<CodecErrorDialog *>(QApplication::activeModalWidget());
             QVERIFY(dialog);
             title = dialog->windowTitle();
             message = dialog->Label1()->text();
@@ -399,7 +399,7 @@ private Q_SLOTS:
             QTest::mouseClick(dialog->BitBtn1(), Qt::LeftButton);
         });
         ShowCodecErrorDialog(nullptr);
-        TFrmCodeErrorForm::SetCodecDownloadHandler({});
+        CodecErrorDialog::SetCodecDownloadHandler({});
         QCOMPARE(title, QString("Error Info"));
         QCOMPARE(message, QString("Files reading error! Please check your files or install a new "
                                   "codec.You can click the link to download the lastest codec."));
@@ -418,7 +418,7 @@ private Q_SLOTS:
         SourceCommands commands(list, probe, dialog, nullptr);
         QStringList warnings;
         commands.hooks().ShowWarning = [&](const QString &message) { warnings << message; };
-        TSourceListView view;
+        SourceListView view;
         view.setSourceModel(&list);
         commands.SetListView(&view);
         view.resize(525, 138);
@@ -427,7 +427,7 @@ private Q_SLOTS:
         QMimeData mime;
         mime.setUrls({QUrl::fromLocalFile(path("third.mp4")), QUrl("https://example.org/a.avi"),
                       QUrl::fromLocalFile(path("folder")), QUrl::fromLocalFile(m_special)});
-        QCOMPARE(TSourceListView::DroppedPaths(&mime),
+        QCOMPARE(SourceListView::DroppedPaths(&mime),
                  QStringList({path("third.mp4"), path("folder"), m_special}));
         QDragEnterEvent enter(QPoint(50, 50), Qt::CopyAction, &mime, Qt::LeftButton,
                               Qt::NoModifier);
@@ -506,7 +506,7 @@ private Q_SLOTS:
         QMimeData mime;
         mime.setUrls({QUrl::fromEncoded("file://" + QUrl::toPercentEncoding(tree.path(), "/") +
                                         "/bad%FFname.avi")});
-        const QStringList dropped = TSourceListView::DroppedPaths(&mime);
+        const QStringList dropped = SourceListView::DroppedPaths(&mime);
         QCOMPARE(dropped.size(), 1);
 
         SourceListModel list;

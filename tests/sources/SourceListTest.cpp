@@ -12,7 +12,7 @@
 #include "sources/ISourceFileDialog.h"
 #include "sources/SourceCommands.h"
 #include "sources/SourceListModel.h"
-#include "sources/TSourceListView.h"
+#include "sources/SourceListView.h"
 
 namespace {
 
@@ -38,7 +38,7 @@ private:
         FakeMediaProbe probe;
         NoDialog dialog;
         SourceCommands commands{list, probe, dialog, nullptr};
-        TSourceListView view;
+        SourceListView view;
         QStringList calls;
 
         explicit Fixture(int rows = 4)
@@ -282,7 +282,7 @@ private Q_SLOTS:
         QFETCH(QString, typed);
         QFETCH(QString, committed);
         Fixture f;
-        QSignalSpy edited(&f.view, &TSourceListView::dxTreeSourceFileInfoEdited);
+        QSignalSpy edited(&f.view, &SourceListView::dxTreeSourceFileInfoEdited);
         const QRect cell = f.view.visualRect(f.list.index(2, column));
         QTest::mouseClick(f.view.viewport(), Qt::LeftButton, {}, cell.center());
         auto *editor = f.view.findChild<QLineEdit *>("edtTimeEditor");

@@ -1,6 +1,6 @@
 #include "conversion/BatchDesktopNotice.h"
 
-#include "conversion/TBatchEnvironment.h"
+#include "conversion/BatchEnvironment.h"
 #include "platform/IDesktopNotifier.h"
 #include "platform/ISleepInhibitor.h"
 
@@ -13,7 +13,7 @@ QString files(int count)
 
 } // namespace
 
-BatchDesktopNotice::BatchDesktopNotice(const TBatchEnvironment &env, int count) : m_env(env)
+BatchDesktopNotice::BatchDesktopNotice(const BatchEnvironment &env, int count) : m_env(env)
 {
     if (count > 0 && env.SleepInhibitor) {
         env.SleepInhibitor->Inhibit(QStringLiteral("Converting ") + files(count));

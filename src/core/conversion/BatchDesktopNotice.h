@@ -1,6 +1,6 @@
 #pragma once
 
-struct TBatchEnvironment;
+struct BatchEnvironment;
 
 // What a batch tells the desktop around it: the session is kept from sleeping from the
 // batch's start to its end (however it ends), and a batch that ran to its end while none
@@ -9,7 +9,7 @@ class BatchDesktopNotice
 {
 public:
     // Takes the sleep hold for a batch of files jobs (none for an empty batch).
-    BatchDesktopNotice(const TBatchEnvironment &env, int files);
+    BatchDesktopNotice(const BatchEnvironment &env, int files);
     // Gives the hold back if it is still kept (a batch ended by an error).
     ~BatchDesktopNotice();
     BatchDesktopNotice(const BatchDesktopNotice &) = delete;
@@ -23,6 +23,6 @@ public:
 private:
     void release();
 
-    const TBatchEnvironment &m_env;
+    const BatchEnvironment &m_env;
     bool m_holding = false;
 };

@@ -12,7 +12,7 @@ QString LastLine(const QString &output)
     return lines.isEmpty() ? QString() : lines.last().trimmed();
 }
 
-QString LogLine(const QString &source, const TRunResult &result, bool stoppedByUser)
+QString LogLine(const QString &source, const EncoderResult &result, bool stoppedByUser)
 {
     if (!result.started) {
         return QStringLiteral("Conversion failed: %1 | encoder not started: %2")
@@ -27,7 +27,7 @@ QString LogLine(const QString &source, const TRunResult &result, bool stoppedByU
     return QString();
 }
 
-QString UserReason(const TRunResult &result)
+QString UserReason(const EncoderResult &result)
 {
     // RealMedia is read through a one-line script, which a line break in the name breaks.
     if (result.started && result.exitCode != 0 &&

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "conversion/TAdvanceSystem.h"
+#include "conversion/EncoderProcess.h"
 
 #include <QString>
 
@@ -11,11 +11,11 @@ namespace JobFailure {
 // The log line for the job of source that ended with result, or empty text when the job
 // did not fail. An encoder that could not start failed; one that exited non-zero failed
 // unless the user stopped it.
-QString LogLine(const QString &source, const TRunResult &result, bool stoppedByUser);
+QString LogLine(const QString &source, const EncoderResult &result, bool stoppedByUser);
 
 // Why a failed job failed, in words that tell the user what to do, where the encoder's
 // own line would not; else empty text.
-QString UserReason(const TRunResult &result);
+QString UserReason(const EncoderResult &result);
 
 // The last line the encoder wrote (progress reports end in a carriage return).
 QString LastLine(const QString &output);

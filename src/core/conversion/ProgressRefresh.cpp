@@ -22,7 +22,7 @@ bool IsAudioOnlyLayout(const QString &codecArg, const QString &outputExt)
            outputExt != QLatin1String(".3gp") && outputExt != QLatin1String(".3g2");
 }
 
-void RefreshProgress(TProgressState &s)
+void RefreshProgress(ProgressState &s)
 {
     s.RefreshCount += 1;
     if (s.RefreshCount <= 1)

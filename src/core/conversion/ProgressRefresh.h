@@ -4,7 +4,7 @@
 
 // What the progress refresh reads and moves: the batch counters, the two bars, the job
 // counter text and the last chunk of encoder output. The dialog keeps one and draws it.
-struct TProgressState
+struct ProgressState
 {
     // Batch state.
     int RefreshCount = 0;
@@ -25,14 +25,14 @@ struct TProgressState
     // The job counter (lblPersent).
     QString CounterText;
 
-    bool operator==(const TProgressState &other) const = default;
+    bool operator==(const ProgressState &other) const = default;
 };
 
 // One progress refresh on the chunk in StatusText. The first refresh of a job is skipped;
 // later ones first move the batch bar and counter from the current bar as the previous
 // refresh left it, then set the current bar to the report's elapsed output time in whole
 // seconds (held within its range), read by field position rather than by name.
-void RefreshProgress(TProgressState &state);
+void RefreshProgress(ProgressState &state);
 
 // True when the output type's report has no video fields (AMR, AAC, MP3).
 bool IsAudioOnlyLayout(const QString &codecArg, const QString &outputExt);

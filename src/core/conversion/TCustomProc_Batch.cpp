@@ -32,10 +32,10 @@ void TCustomProc::btnConvertClick()
 
 void TCustomProc::ConvertAll(SourceListModel &list)
 {
-    TBatchEnvironment &env = BatchEnvironment;
-    const TBatchTimings &timings = env.Timings;
+    BatchEnvironment &env = batchEnvironment;
+    const BatchTimings &timings = env.Timings;
     TCommonLib &lib = *m_commonLib;
-    IConvertingView *view = env.View;
+    IProgressView *view = env.View;
 
     const auto finish = [&] {
         StopRequested = false;
@@ -87,7 +87,7 @@ void TCustomProc::ConvertAll(SourceListModel &list)
 
             // A stop during the pause before the encoder starts ends the job here: the user
             // asked for no more conversion, so none is started behind the hidden dialog.
-            TRunResult result;
+            EncoderResult result;
             result.started = true;
             result.exitCode = 0;
             if (RowIndex <= list.count()) {
@@ -96,9 +96,9 @@ void TCustomProc::ConvertAll(SourceListModel &list)
                 // The runner's end cuts the current look-out pause short, so a job's end is
                 // seen at once rather than at the next 100 ms look.
                 EventPump::Waiter jobEnd;
-                CurrentRunner = std::make_unique<TAdvanceSystem>(
+                CurrentRunner = std::make_unique<EncoderProcess>(
                     lib.ConvertParameter.EncoderFile, CommandLine,
-                    view ? view->OutputCallback() : TOutputCallback());
+                    view ? view->OutputCallback() : EncoderOutputCallback());
                 CurrentRunner->SetWorkDir(lib.AppDir);
                 CurrentRunner->SetTimings(timings.runner);
                 CurrentRunner->SetFinishedCallback([&jobEnd] { jobEnd.Wake(); });
@@ -116,7 +116,7 @@ void TCustomProc::ConvertAll(SourceListModel &list)
                 // stop or the end of the session finds it at any moment of the job.
                 while (!CurrentRunner->Finished())
                     jobEnd.WaitFor(timings.pollMs);
-                std::unique_ptr<TAdvanceSystem> runner = std::move(CurrentRunner);
+                std::unique_ptr<EncoderProcess> runner = std::move(CurrentRunner);
                 result = runner->Result();
                 // Destroying the runner waits for its thread; the encoder has ended.
                 runner.reset();

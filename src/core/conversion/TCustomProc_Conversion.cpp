@@ -124,7 +124,7 @@ QString TCustomProc::GetOutputFolder()
 QString TCustomProc::BuildConvertParameter(const QString &s, int row)
 {
     TCommonLib &lib = commonLibOf(m_commonLib);
-    TConvertParameterStruct &job = lib.ConvertParameter;
+    ConversionJob &job = lib.ConvertParameter;
     OptionBoxes &boxes = m_optionBoxes;
     OptionListModel &types = boxes.cbbOutputFiletype();
     const int t = types.selectedIndex();
@@ -227,7 +227,7 @@ QString TCustomProc::BuildConvertParameter(const QString &s, int row)
     return QString();
 }
 
-void TCustomProc::FitJobIntoSizeLimit(TConvertParameterStruct &job, int t, const QString &s)
+void TCustomProc::FitJobIntoSizeLimit(ConversionJob &job, int t, const QString &s)
 {
     // The bitrates the fragments carry, and what the type can lower: AMR-NB sound stays at
     // its 12.2 kbit/s mode.

@@ -1,5 +1,5 @@
 // The readers of TCommonLib for any INI file of the Config folder.
-#include "settings/TIniFile32.h"
+#include "settings/IniFile.h"
 #include "shell/AppPaths.h"
 #include "shell/TCommonLib.h"
 
@@ -11,11 +11,11 @@ QString TCommonLib::ConfigDir() const
 QStringList TCommonLib::ReadConfigSections(const QString &fileName)
 {
     QStringList sections;
-    TIniFile32(ConfigDir() + fileName).ReadSections(&sections);
+    IniFile(ConfigDir() + fileName).ReadSections(&sections);
     return sections;
 }
 
 QString TCommonLib::ReadConfigValue(const QString &fileName, const QString &name)
 {
-    return TIniFile32(ConfigDir() + fileName).ReadString(name, name, QString());
+    return IniFile(ConfigDir() + fileName).ReadString(name, name, QString());
 }

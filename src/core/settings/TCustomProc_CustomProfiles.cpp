@@ -5,7 +5,7 @@
 #include <limits>
 
 #include "platform/IUserDialogs.h"
-#include "settings/TIniFile32.h"
+#include "settings/IniFile.h"
 #include "shell/AppErrors.h"
 #include "shell/Func.h"
 #include "shell/Globals.h"
@@ -23,7 +23,7 @@ const QString kCount = QStringLiteral("count");
 QString TCustomProc::ReadCustomProfile()
 {
     const QString name = m_optionBoxes.cbbCustomProfile().selectedText();
-    return TIniFile32(configFile(kProfileFile)).ReadString(name, name, QString());
+    return IniFile(configFile(kProfileFile)).ReadString(name, name, QString());
 }
 
 void TCustomProc::ApplyCustomProfile()
@@ -40,7 +40,7 @@ void TCustomProc::ApplyCustomProfile()
         if (piece.isEmpty())
             continue;
         qint32 index = 0;
-        if (!TIniFile32::TryStrToInt(piece.trimmed(), index))
+        if (!IniFile::TryStrToInt(piece.trimmed(), index))
             throw EConvertError::InvalidInteger(piece);
         lists[i]->setSelectedIndex(index);
     }
@@ -50,7 +50,7 @@ void TCustomProc::AddCustomProfile()
 {
     qint64 count = 0;
     {
-        TIniFile32 counter(configFile(kCountFile));
+        IniFile counter(configFile(kCountFile));
         count = qint64(counter.ReadInteger(kCount, kCount, 0)) + 1;
         // A counter at the top of its range starts over rather than turning negative.
         if (count > std::numeric_limits<qint32>::max())
@@ -61,7 +61,7 @@ void TCustomProc::AddCustomProfile()
     if (!Globals::userDialogs ||
         !Globals::userDialogs->InputBox(AppTitle(), QStringLiteral("Plese input a name"), name))
         return;
-    TIniFile32(configFile(kProfileFile)).WriteString(name, name, m_optionBoxes.currentSelections());
+    IniFile(configFile(kProfileFile)).WriteString(name, name, m_optionBoxes.currentSelections());
 }
 
 void TCustomProc::SaveCustomProfile()
@@ -69,7 +69,7 @@ void TCustomProc::SaveCustomProfile()
     const QString name = m_optionBoxes.cbbCustomProfile().text();
     if (name.isEmpty())
         return;
-    TIniFile32(configFile(kProfileFile)).WriteString(name, name, m_optionBoxes.currentSelections());
+    IniFile(configFile(kProfileFile)).WriteString(name, name, m_optionBoxes.currentSelections());
 }
 
 void TCustomProc::DeleteCustomProfile()
@@ -77,5 +77,5 @@ void TCustomProc::DeleteCustomProfile()
     OptionListModel &list = m_optionBoxes.cbbCustomProfile();
     if (list.count() == 0)
         return;
-    TIniFile32(configFile(kProfileFile)).EraseSection(list.text());
+    IniFile(configFile(kProfileFile)).EraseSection(list.text());
 }

@@ -3,7 +3,7 @@
 // (AppPaths: Config/ in the program's folder when portable).
 #include <QDir>
 
-#include "settings/TIniFile32.h"
+#include "settings/IniFile.h"
 #include "shell/AppPaths.h"
 #include "shell/TCommonLib.h"
 #include "shell/TCustomProc.h"
@@ -31,7 +31,7 @@ QString TCustomProc::configFile(const QString &fileName) const
 
 QString TCustomProc::LoadInitDir()
 {
-    return TIniFile32(configFile(kSettingsFile))
+    return IniFile(configFile(kSettingsFile))
         .ReadString(kSection, kInitDir, QDir::homePath() + QLatin1Char('/'));
 }
 
@@ -40,13 +40,13 @@ void TCustomProc::SaveInitDir(const QString &dialogFileName)
     const qsizetype slash = dialogFileName.lastIndexOf(QLatin1Char('/'));
     if (slash < 0)
         return;
-    TIniFile32(configFile(kSettingsFile))
+    IniFile(configFile(kSettingsFile))
         .WriteString(kSection, kInitDir, dialogFileName.left(slash + 1));
 }
 
 void TCustomProc::LoadUserSettings()
 {
-    const TIniFile32 ini(configFile(kSettingsFile));
+    const IniFile ini(configFile(kSettingsFile));
     m_showOutputDirectory.setChecked(ini.ReadString(kSection, kShowDir, QStringLiteral("0")) ==
                                      QLatin1String("1"));
     m_shutdown.setChecked(ini.ReadString(kSection, kShutdown, QStringLiteral("0")) ==
@@ -56,7 +56,7 @@ void TCustomProc::LoadUserSettings()
 
 void TCustomProc::SaveUserSettings()
 {
-    TIniFile32 ini(configFile(kSettingsFile));
+    IniFile ini(configFile(kSettingsFile));
     ini.WriteString(kSection, kShowDir, yesNo(m_showOutputDirectory.isChecked()));
     ini.WriteString(kSection, kShutdown, yesNo(m_shutdown.isChecked()));
     ini.WriteString(kSection, kOutDir, m_outputFolder.text());

@@ -1,7 +1,7 @@
 #pragma once
 
 // Conversion job and command-line fragments
-#include "conversion/TConvertParameterStruct.h"
+#include "conversion/ConversionJob.h"
 
 #include <QString>
 // Utility operations and Config readers
@@ -36,7 +36,7 @@ public:
     // through it. Defaults to AppPaths' program folder (the running executable's).
     QString AppDir = DefaultAppDir();
     // The record of the last job built.
-    TConvertParameterStruct ConvertParameter;
+    ConversionJob ConvertParameter;
 
     // Fragment operations: each reads the entry at index (the list's selected index) and
     // returns its prefix and the entry's text, or its default when the text is empty. The

@@ -1,7 +1,7 @@
 #pragma once
 
 // Batch driver
-#include "conversion/TBatchEnvironment.h"
+#include "conversion/BatchEnvironment.h"
 // Profiles, conversion job and batch state
 #include "conversion/OutputClaim.h"
 #include "conversion/TextFieldModel.h"
@@ -103,9 +103,9 @@ public:
     // windows responsive while it waits.
     void ConvertAll(SourceListModel &list);
     // The windows and services the batch uses; start-up fills it.
-    TBatchEnvironment BatchEnvironment;
+    BatchEnvironment batchEnvironment;
     // The runner of the current job; empty between jobs.
-    std::unique_ptr<TAdvanceSystem> CurrentRunner;
+    std::unique_ptr<EncoderProcess> CurrentRunner;
     // Sources whose encoder could not start or failed in the running batch.
     QStringList FailedSources;
 
@@ -173,7 +173,7 @@ private:
     void fillFromTable(OptionListModel &list, const QStringList &table);
     // Lowers the job's bitrates so that output type t's output of source s ends within
     // SizeLimitMB (H.264 and H.265 in two passes); throws with the reason when it cannot.
-    void FitJobIntoSizeLimit(struct TConvertParameterStruct &job, int t, const QString &s);
+    void FitJobIntoSizeLimit(struct ConversionJob &job, int t, const QString &s);
 
     OptionBoxes m_optionBoxes;
     SourceListModel m_sourceList;

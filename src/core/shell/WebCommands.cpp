@@ -1,7 +1,7 @@
 #include "shell/WebCommands.h"
 
 #include "platform/IDesktopOpener.h"
-#include "shell/TRecSoftInfo.h"
+#include "shell/ProductInfo.h"
 
 void OpenHomePage()
 {

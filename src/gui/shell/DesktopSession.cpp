@@ -1,7 +1,7 @@
 #include "shell/DesktopSession.h"
 
 #include "shell/SingleInstance.h"
-#include "shell/TFrmMainForm.h"
+#include "shell/MainWindow.h"
 #include "sources/SourceCommands.h"
 
 #include <QApplication>
@@ -46,10 +46,10 @@ bool DesktopSession::HandOverToRunningProgram(const QString &socketPath)
     return false;
 }
 
-void DesktopSession::Serve(TFrmMainForm &mainForm)
+void DesktopSession::Serve(MainWindow &mainForm)
 {
     m_mainForm = &mainForm;
-    connect(&mainForm, &TFrmMainForm::ready, this, &DesktopSession::deliver);
+    connect(&mainForm, &MainWindow::ready, this, &DesktopSession::deliver);
     deliver();
 }
 

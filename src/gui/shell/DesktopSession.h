@@ -8,7 +8,7 @@
 #include <memory>
 
 class SingleInstance;
-class TFrmMainForm;
+class MainWindow;
 
 // The program as the desktop starts it: files named on the command line are added to the
 // source list as a drop would add them, and one program serves the user's session, so a
@@ -35,7 +35,7 @@ public:
     bool HandOverToRunningProgram(const QString &socketPath);
 
     // Adds the command line's files and later starts' files to this window.
-    void Serve(TFrmMainForm &mainForm);
+    void Serve(MainWindow &mainForm);
 
     // Files waiting for the window to take drops.
     QStringList PendingFiles() const { return m_pending; }
@@ -48,6 +48,6 @@ private:
 
     QStringList m_pending;
     std::unique_ptr<SingleInstance> m_instance;
-    QPointer<TFrmMainForm> m_mainForm;
+    QPointer<MainWindow> m_mainForm;
     QTimer m_retry;
 };

@@ -7,8 +7,8 @@
 #include "shell/TAppFunc.h"
 #include "shell/TCommonLib.h"
 #include "shell/TCustomProc.h"
-#include "shell/TFrmMainForm.h"
-#include "shell/TRecSoftInfo.h"
+#include "shell/MainWindow.h"
+#include "shell/ProductInfo.h"
 
 #include <QApplication>
 #include <QDir>
@@ -69,7 +69,7 @@ bool CheckResourceModule(const QString &modulePath)
     return false;
 }
 
-void StartUp(TFrmMainForm *mainForm)
+void StartUp(MainWindow *mainForm)
 {
     CreateSharedObjects();
     const QString modulePath = ResourceModulePath();

@@ -3,7 +3,7 @@
 #include <QString>
 
 
-class TFrmMainForm;
+class MainWindow;
 
 #include <functional>
 
@@ -27,4 +27,4 @@ bool CheckResourceModule(const QString &modulePath);
 
 // The start-up routine the splash runs: creates the controllers and the utility objects,
 // checks the resource module, reads the product information and sets the window title.
-void StartUp(TFrmMainForm *mainForm);
+void StartUp(MainWindow *mainForm);

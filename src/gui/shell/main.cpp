@@ -6,8 +6,8 @@
 #include "shell/EndSignals.h"
 #include "shell/Globals.h"
 #include "shell/SingleInstance.h"
-#include "shell/TApplication.h"
-#include "shell/TFrmMainForm.h"
+#include "shell/ClipwrightApplication.h"
+#include "shell/MainWindow.h"
 
 #include <QFont>
 #include <QIcon>
@@ -19,7 +19,7 @@
 // shows the main window. The arguments are files to add, as if dropped.
 int main(int argc, char *argv[])
 {
-    TApplication app(argc, argv);
+    ClipwrightApplication app(argc, argv);
     AppPaths::SetCurrent(
         AppPaths::Decide(AppPaths::ExecutableDir(), QProcessEnvironment::systemEnvironment()));
     DesktopSession session(QCoreApplication::arguments().mid(1));
@@ -51,7 +51,7 @@ int main(int argc, char *argv[])
     });
     platform::setDesktopOpener(&opener);
 
-    TFrmMainForm mainForm;
+    MainWindow mainForm;
     // A logout, `kill` or Ctrl+C ends the program as closing its window does.
     EndSignals endSignals;
     QObject::connect(&endSignals, &EndSignals::endRequested, &mainForm,

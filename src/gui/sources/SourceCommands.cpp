@@ -11,9 +11,9 @@
 #include "sources/SourceFileError.h"
 #include "sources/SourceListCommands.h"
 #include "sources/SourceListModel.h"
-#include "sources/TFrmCodeErrorForm.h"
-#include "sources/TFrmInitFileForm.h"
-#include "sources/TSourceListView.h"
+#include "sources/CodecErrorDialog.h"
+#include "sources/AddingFilesWindow.h"
+#include "sources/SourceListView.h"
 
 SourceCommands::SourceCommands(SourceListModel &list, IMediaProbe &probe, ISourceFileDialog &dialog,
                                QWidget *owner, QObject *parent)
@@ -27,33 +27,33 @@ void SourceCommands::SetOpenDialog(ISourceFileDialog *dialog)
         m_dialog = dialog;
 }
 
-void SourceCommands::SetListView(TSourceListView *view)
+void SourceCommands::SetListView(SourceListView *view)
 {
     if (m_view)
         disconnect(m_view, nullptr, this, nullptr);
     m_view = view;
     if (!view)
         return;
-    connect(view, &TSourceListView::dxTreeSourceFileInfoKeyDown, this,
+    connect(view, &SourceListView::dxTreeSourceFileInfoKeyDown, this,
             &SourceCommands::dxTreeSourceFileInfoKeyDown);
-    connect(view, &TSourceListView::dxTreeSourceFileInfoKeyUp, this,
+    connect(view, &SourceListView::dxTreeSourceFileInfoKeyUp, this,
             &SourceCommands::dxTreeSourceFileInfoKeyUp);
-    connect(view, &TSourceListView::actDxTreeListOnClick, this,
+    connect(view, &SourceListView::actDxTreeListOnClick, this,
             &SourceCommands::actDxTreeListOnClickExecute);
-    connect(view, &TSourceListView::dxTreeSourceFileInfoEndDrag, this,
+    connect(view, &SourceListView::dxTreeSourceFileInfoEndDrag, this,
             &SourceCommands::dxTreeSourceFileInfoEndDrag);
-    connect(view, &TSourceListView::filesDropped, this, &SourceCommands::WMDropFiles);
+    connect(view, &SourceListView::filesDropped, this, &SourceCommands::WMDropFiles);
 }
 
-void SourceCommands::SetBusyWindow(TFrmInitFileForm *busy)
+void SourceCommands::SetBusyWindow(AddingFilesWindow *busy)
 {
     m_busy = busy;
 }
 
-TFrmInitFileForm *SourceCommands::BusyWindow()
+AddingFilesWindow *SourceCommands::BusyWindow()
 {
     if (!m_busy)
-        m_busy = new TFrmInitFileForm(m_owner);
+        m_busy = new AddingFilesWindow(m_owner);
     return m_busy;
 }
 
@@ -144,7 +144,7 @@ void SourceCommands::btnOpenFileClick()
 
         // The busy window does the adding, also for an empty list (a cancelled dialog): the
         // first row is then selected and loaded all the same.
-        TFrmInitFileForm *busy = BusyWindow();
+        AddingFilesWindow *busy = BusyWindow();
         busy->SetFileList(&files);
         busy->SetAddFiles([this](const QStringList &paths) { addOrThrow(paths); });
         busy->SetSaveInitDir([this] { saveInitDir(); });
@@ -167,9 +167,9 @@ void SourceCommands::removeSelectedRows()
     // The list is painted once, when the removal is over (also when it failed).
     struct RepaintPause
     {
-        QPointer<TSourceListView> view;
+        QPointer<SourceListView> view;
         bool paused = false;
-        explicit RepaintPause(TSourceListView *v) : view(v)
+        explicit RepaintPause(SourceListView *v) : view(v)
         {
             if (view && view->updatesEnabled()) {
                 view->setUpdatesEnabled(false);

@@ -10,8 +10,8 @@ class IMediaProbe;
 class ISourceFileDialog;
 class QWidget;
 class SourceListModel;
-class TFrmInitFileForm;
-class TSourceListView;
+class AddingFilesWindow;
+class SourceListView;
 
 // The main window's commands on the source list: the Open command with its busy window,
 // files dropped on the window, Remove, Clear and the list's key, click and drag events.
@@ -50,10 +50,10 @@ public:
     ISourceFileDialog *OpenDialog() const { return m_dialog; }
 
     // The list widget whose events this object answers; connects them.
-    void SetListView(TSourceListView *view);
+    void SetListView(SourceListView *view);
     // The busy window of the Open command; made on first use when none is given.
-    void SetBusyWindow(TFrmInitFileForm *busy);
-    TFrmInitFileForm *BusyWindow();
+    void SetBusyWindow(AddingFilesWindow *busy);
+    AddingFilesWindow *BusyWindow();
 
     // The way paths from outside (drops, the command line, the open dialog) enter the
     // list: folders give the files inside them, every check of the adding applies, and
@@ -87,7 +87,7 @@ private:
     IMediaProbe &m_probe;
     ISourceFileDialog *m_dialog;
     QPointer<QWidget> m_owner;
-    QPointer<TSourceListView> m_view;
-    QPointer<TFrmInitFileForm> m_busy;
+    QPointer<SourceListView> m_view;
+    QPointer<AddingFilesWindow> m_busy;
     Hooks m_hooks;
 };

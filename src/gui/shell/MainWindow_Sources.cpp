@@ -7,17 +7,17 @@
 #include <QMimeData>
 
 #include "platform/MediaProbe.h"
-#include "settings/TfrmOption.h"
+#include "settings/OptionsDialog.h"
 #include "shell/Globals.h"
 #include "shell/TCommonLib.h"
 #include "shell/TCustomProc.h"
-#include "shell/TFrmMainForm.h"
+#include "shell/MainWindow.h"
 #include "sources/OutputSizeColumn.h"
 #include "sources/SourceCommands.h"
 #include "sources/SourceOpenDialog.h"
-#include "sources/TFrmCodeErrorForm.h"
-#include "sources/TFrmInitFileForm.h"
-#include "sources/TSourceListView.h"
+#include "sources/CodecErrorDialog.h"
+#include "sources/AddingFilesWindow.h"
+#include "sources/SourceListView.h"
 
 namespace {
 
@@ -41,15 +41,15 @@ void showError(const QString &message)
 
 } // namespace
 
-QWidget *TFrmMainForm::CreateSourceList()
+QWidget *MainWindow::CreateSourceList()
 {
-    return new TSourceListView;
+    return new SourceListView;
 }
 
-void TFrmMainForm::BindSources()
+void MainWindow::BindSources()
 {
     TCustomProc *proc = Globals::customProc;
-    auto *view = qobject_cast<TSourceListView *>(dxTreeSourceFileInfo);
+    auto *view = qobject_cast<SourceListView *>(dxTreeSourceFileInfo);
     if (!proc || !view || SourceCommander)
         return;
     SourceListModel &list = proc->dxTreeSourceFileInfo();
@@ -61,7 +61,7 @@ void TFrmMainForm::BindSources()
     auto *services = new SourceServices(this);
     SourceCommander = new SourceCommands(list, services->probe, services->openDialog, this, this);
     SourceCommander->SetListView(view);
-    FrmInitFileForm = new TFrmInitFileForm(this);
+    FrmInitFileForm = new AddingFilesWindow(this);
     SourceCommander->SetBusyWindow(FrmInitFileForm);
 
     // The trim strip's LoadSelectedRow and ResetTrimStrip are set by BindPreview.
@@ -75,60 +75,60 @@ void TFrmMainForm::BindSources()
             QMessageBox::warning(QApplication::activeWindow(), QApplication::applicationName(),
                                  message);
     };
-    TFrmCodeErrorForm::SetCodecDownloadHandler([this] { Label3Click(); });
+    CodecErrorDialog::SetCodecDownloadHandler([this] { Label3Click(); });
 
-    frmOption = new TfrmOption(proc->optionBoxes(), this);
-    TfrmOption::Operations &operations = frmOption->operations();
+    frmOption = new OptionsDialog(proc->optionBoxes(), this);
+    OptionsDialog::Operations &operations = frmOption->operations();
     if (Globals::commonLib)
-        operations = TfrmOption::ControllerOperations(*proc, *Globals::commonLib);
+        operations = OptionsDialog::ControllerOperations(*proc, *Globals::commonLib);
     operations.ShowError = showError;
 }
 
-void TFrmMainForm::btnOpenFileClick()
+void MainWindow::btnOpenFileClick()
 {
     if (SourceCommander)
         SourceCommander->btnOpenFileClick();
 }
 
-void TFrmMainForm::btnRemoveFileClick()
+void MainWindow::btnRemoveFileClick()
 {
     if (SourceCommander)
         SourceCommander->btnRemoveFileClick();
 }
 
-void TFrmMainForm::btnClearFileClick()
+void MainWindow::btnClearFileClick()
 {
     if (SourceCommander)
         SourceCommander->btnClearFileClick();
 }
 
-void TFrmMainForm::btnOptionsClick()
+void MainWindow::btnOptionsClick()
 {
     if (frmOption)
         frmOption->Open();
 }
 
-void TFrmMainForm::dragEnterEvent(QDragEnterEvent *event)
+void MainWindow::dragEnterEvent(QDragEnterEvent *event)
 {
     // Only files from outside: rows dragged out of the list are not added back.
-    if (!event->source() && !TSourceListView::DroppedPaths(event->mimeData()).isEmpty())
+    if (!event->source() && !SourceListView::DroppedPaths(event->mimeData()).isEmpty())
         event->acceptProposedAction();
     else
         QWidget::dragEnterEvent(event);
 }
 
-void TFrmMainForm::dragMoveEvent(QDragMoveEvent *event)
+void MainWindow::dragMoveEvent(QDragMoveEvent *event)
 {
-    if (!event->source() && !TSourceListView::DroppedPaths(event->mimeData()).isEmpty())
+    if (!event->source() && !SourceListView::DroppedPaths(event->mimeData()).isEmpty())
         event->acceptProposedAction();
     else
         QWidget::dragMoveEvent(event);
 }
 
-void TFrmMainForm::dropEvent(QDropEvent *event)
+void MainWindow::dropEvent(QDropEvent *event)
 {
     // Files dropped from the desktop's file manager, full paths in the order given.
-    const QStringList paths = TSourceListView::DroppedPaths(event->mimeData());
+    const QStringList paths = SourceListView::DroppedPaths(event->mimeData());
     if (event->source() || paths.isEmpty() || !SourceCommander) {
         QWidget::dropEvent(event);
         return;

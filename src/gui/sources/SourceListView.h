@@ -13,12 +13,12 @@ class SourceListModel;
 // the source list model, with the check column, in-place time editors for Start Time and
 // End Time, several selected rows and one focused row kept in step with the model, rows
 // that can be dragged out as files, and the events the main window's handlers answer.
-class TSourceListView : public QTableView
+class SourceListView : public QTableView
 {
     Q_OBJECT
 
 public:
-    explicit TSourceListView(QWidget *parent = nullptr);
+    explicit SourceListView(QWidget *parent = nullptr);
 
     // The design widths of the seven columns; the list scales them to fill its width.
     static constexpr std::array<int, 8> kDesignWidths{16, 64, 28, 26, 26, 26, 26, 30};

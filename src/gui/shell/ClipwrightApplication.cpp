@@ -1,4 +1,4 @@
-#include "shell/TApplication.h"
+#include "shell/ClipwrightApplication.h"
 
 #include "platform/IUserDialogs.h"
 #include "shell/Func.h"
@@ -7,9 +7,9 @@
 #include <cstdio>
 #include <exception>
 
-TApplication::TApplication(int &argc, char **argv) : QApplication(argc, argv) {}
+ClipwrightApplication::ClipwrightApplication(int &argc, char **argv) : QApplication(argc, argv) {}
 
-bool TApplication::notify(QObject *receiver, QEvent *event)
+bool ClipwrightApplication::notify(QObject *receiver, QEvent *event)
 {
     try {
         return QApplication::notify(receiver, event);

@@ -1,28 +1,28 @@
 // The main window's Convert button and output folder chooser, and the progress dialog.
-#include "conversion/TfrmConverting.h"
+#include "conversion/ProgressDialog.h"
 #include "platform/FreedesktopNotifier.h"
 #include "platform/LogindPowerOff.h"
 #include "platform/LogindSleepInhibitor.h"
 #include "shell/Globals.h"
 #include "shell/TCommonLib.h"
 #include "shell/TCustomProc.h"
-#include "shell/TFrmMainForm.h"
+#include "shell/MainWindow.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
 
-void TFrmMainForm::BindConversion()
+void MainWindow::BindConversion()
 {
     TCustomProc *proc = Globals::customProc;
     TCommonLib *lib = Globals::commonLib;
     if (!proc || !lib)
         return;
-    auto *frmConverting = TfrmConverting::CreateForMainWindow(this);
+    auto *frmConverting = ProgressDialog::CreateForMainWindow(this);
     m_converting = frmConverting;
     frmConverting->Bind(proc, lib, this);
     static LogindPowerOff powerOff;
     lib->SetPowerOff(&powerOff);
-    TBatchEnvironment &env = proc->BatchEnvironment;
+    BatchEnvironment &env = proc->batchEnvironment;
     env.View = frmConverting;
     // Only the window's own controls: disabling the window itself would disable the
     // progress dialog it owns, Stop included.
@@ -39,7 +39,7 @@ void TFrmMainForm::BindConversion()
     };
 }
 
-void TFrmMainForm::EndSession()
+void MainWindow::EndSession()
 {
     if (m_closing)
         return;
@@ -49,13 +49,13 @@ void TFrmMainForm::EndSession()
     FormClose();
 }
 
-void TFrmMainForm::btnConvertClick()
+void MainWindow::btnConvertClick()
 {
     if (Globals::customProc)
         Globals::customProc->btnConvertClick();
 }
 
-void TFrmMainForm::btnSelectOutputFolderClick()
+void MainWindow::btnSelectOutputFolderClick()
 {
     TCustomProc *proc = Globals::customProc;
     if (!proc || !Globals::commonLib)

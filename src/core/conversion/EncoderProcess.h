@@ -10,17 +10,17 @@
 // Called on the runner's thread with each chunk of the encoder's console output: the bytes
 // of one read, at most 1023, cut at a zero byte. A chunk may hold several reports or end in
 // the middle of one.
-using TOutputCallback = std::function<void(const QString &chunk)>;
+using EncoderOutputCallback = std::function<void(const QString &chunk)>;
 
 // The pauses of the polling loop. Tests shorten them; the program uses the defaults.
-struct TRunnerTimings
+struct EncoderTimings
 {
     int deliveryPauseMs = 500; // least time between two deliveries
     int idleWaitMs = 100;      // longest sleep while the encoder is quiet (it wakes on output)
 };
 
 // What became of one encoder run, beyond the plain success of RunAndCapture.
-struct TRunResult
+struct EncoderResult
 {
     bool started = false; // the process was created
     bool ended = false;   // it was seen to end
@@ -37,26 +37,26 @@ struct TRunResult
 // false when a pipe or the process could not be made, or cmdLine does not begin with
 // program (then no chunk is delivered). The program folder (workDir; empty for the
 // executable's folder) is the current directory.
-bool RunAndCapture(const QString &program, const QString &cmdLine, const TOutputCallback &callback,
-                   TRunResult *result = nullptr, const QString &workDir = QString(),
-                   const TRunnerTimings &timings = TRunnerTimings());
+bool RunAndCapture(const QString &program, const QString &cmdLine, const EncoderOutputCallback &callback,
+                   EncoderResult *result = nullptr, const QString &workDir = QString(),
+                   const EncoderTimings &timings = EncoderTimings());
 
 // The runner of one job: a worker thread that runs RunAndCapture once with the job's
 // encoder file and command line. Created suspended; Resume starts it; Terminate only raises
 // a flag that the loop does not look at (the runner ends when the encoder ends); destroying
 // it waits for the thread to finish.
-class TAdvanceSystem
+class EncoderProcess
 {
 public:
-    TAdvanceSystem(const QString &encoderFile, const QString &cmdLine,
-                   TOutputCallback outputCallback);
-    ~TAdvanceSystem();
-    TAdvanceSystem(const TAdvanceSystem &) = delete;
-    TAdvanceSystem &operator=(const TAdvanceSystem &) = delete;
+    EncoderProcess(const QString &encoderFile, const QString &cmdLine,
+                   EncoderOutputCallback outputCallback);
+    ~EncoderProcess();
+    EncoderProcess(const EncoderProcess &) = delete;
+    EncoderProcess &operator=(const EncoderProcess &) = delete;
 
     // Settings that apply from the next Resume.
     void SetWorkDir(const QString &dir) { m_workDir = dir; }
-    void SetTimings(const TRunnerTimings &timings) { m_timings = timings; }
+    void SetTimings(const EncoderTimings &timings) { m_timings = timings; }
     // Called on the runner's thread once the run has ended and its result is complete.
     void SetFinishedCallback(std::function<void()> finished) { m_onFinished = std::move(finished); }
 
@@ -67,21 +67,21 @@ public:
     // True once Execute has returned.
     bool Finished() const { return m_finished; }
     // The run's outcome; complete once Finished is true.
-    TRunResult Result() const;
+    EncoderResult Result() const;
 
     const QString EncoderFile;
     const QString CmdLine;
-    const TOutputCallback OutputCallback;
+    const EncoderOutputCallback OutputCallback;
 
 private:
     void Execute();
 
     QString m_workDir;
-    TRunnerTimings m_timings;
+    EncoderTimings m_timings;
     std::function<void()> m_onFinished;
     std::thread m_thread;
     std::atomic<bool> m_terminated{false};
     std::atomic<bool> m_finished{false};
     mutable std::mutex m_resultMutex;
-    TRunResult m_result;
+    EncoderResult m_result;
 };

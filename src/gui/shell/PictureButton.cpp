@@ -1,4 +1,4 @@
-#include "shell/TPictureButton.h"
+#include "shell/PictureButton.h"
 
 #include "shell/SkinPicture.h"
 
@@ -6,7 +6,7 @@
 #include <QPainter>
 #include <QPen>
 
-TPictureButton::TPictureButton(QWidget *parent) : QAbstractButton(parent)
+PictureButton::PictureButton(QWidget *parent) : QAbstractButton(parent)
 {
     // Reached with Tab (Space presses it); a click does not move the focus, as the
     // pictures have no room for a focus mark that the mouse user would not want.
@@ -14,7 +14,7 @@ TPictureButton::TPictureButton(QWidget *parent) : QAbstractButton(parent)
     setAttribute(Qt::WA_Hover);
 }
 
-QPixmap TPictureButton::withOliveTransparent(const QImage &picture)
+QPixmap PictureButton::withOliveTransparent(const QImage &picture)
 {
     if (picture.isNull() || picture.hasAlphaChannel())
         return QPixmap::fromImage(picture);
@@ -30,7 +30,7 @@ QPixmap TPictureButton::withOliveTransparent(const QImage &picture)
     return QPixmap::fromImage(image);
 }
 
-void TPictureButton::setSkin(const QString &base)
+void PictureButton::setSkin(const QString &base)
 {
     auto load = [&](const char *face) {
         return withOliveTransparent(
@@ -40,7 +40,7 @@ void TPictureButton::setSkin(const QString &base)
     setPictures(load("up"), load("hot"), load("down"));
 }
 
-void TPictureButton::setPictures(const QPixmap &up, const QPixmap &hot, const QPixmap &down)
+void PictureButton::setPictures(const QPixmap &up, const QPixmap &hot, const QPixmap &down)
 {
     m_up = up;
     m_hot = hot.isNull() ? up : hot;
@@ -50,18 +50,18 @@ void TPictureButton::setPictures(const QPixmap &up, const QPixmap &hot, const QP
     update();
 }
 
-void TPictureButton::setHint(const QString &hint, bool shown)
+void PictureButton::setHint(const QString &hint, bool shown)
 {
     m_hint = hint;
     setToolTip(shown ? hint : QString());
 }
 
-QSize TPictureButton::sizeHint() const
+QSize PictureButton::sizeHint() const
 {
     return m_up.isNull() ? QSize(25, 25) : m_up.deviceIndependentSize().toSize();
 }
 
-void TPictureButton::paintEvent(QPaintEvent *)
+void PictureButton::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
     const QPixmap &face = isDown() ? m_down : (m_mouseOver && isEnabled() ? m_hot : m_up);
@@ -83,14 +83,14 @@ void TPictureButton::paintEvent(QPaintEvent *)
     }
 }
 
-void TPictureButton::enterEvent(QEnterEvent *event)
+void PictureButton::enterEvent(QEnterEvent *event)
 {
     m_mouseOver = true;
     update();
     QAbstractButton::enterEvent(event);
 }
 
-void TPictureButton::leaveEvent(QEvent *event)
+void PictureButton::leaveEvent(QEvent *event)
 {
     m_mouseOver = false;
     update();

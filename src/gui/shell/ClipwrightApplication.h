@@ -4,12 +4,12 @@
 
 // The application object: an error that a handler does not catch ends that handler and is
 // shown by the general error box; the program goes on.
-class TApplication : public QApplication
+class ClipwrightApplication : public QApplication
 {
     Q_OBJECT
 
 public:
-    TApplication(int &argc, char **argv);
+    ClipwrightApplication(int &argc, char **argv);
     bool notify(QObject *receiver, QEvent *event) override;
 };
 

@@ -1,4 +1,4 @@
-#include "sources/TFrmInitFileForm.h"
+#include "sources/AddingFilesWindow.h"
 
 #include <exception>
 
@@ -13,7 +13,7 @@
 #include "shell/SkinPicture.h"
 #include "sources/SourceFileError.h"
 
-TFrmInitFileForm::TFrmInitFileForm(QWidget *parent)
+AddingFilesWindow::AddingFilesWindow(QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint)
 {
     setObjectName(QStringLiteral("FrmInitFileForm"));
@@ -34,47 +34,47 @@ TFrmInitFileForm::TFrmInitFileForm(QWidget *parent)
     m_timer1 = new QTimer(this);
     m_timer1->setObjectName(QStringLiteral("Timer1"));
     m_timer1->setInterval(1000);
-    connect(m_timer1, &QTimer::timeout, this, &TFrmInitFileForm::Timer1Timer);
+    connect(m_timer1, &QTimer::timeout, this, &AddingFilesWindow::Timer1Timer);
     m_timer2 = new QTimer(this);
     m_timer2->setObjectName(QStringLiteral("Timer2"));
     m_timer2->setInterval(300);
-    connect(m_timer2, &QTimer::timeout, this, &TFrmInitFileForm::Timer2Timer);
+    connect(m_timer2, &QTimer::timeout, this, &AddingFilesWindow::Timer2Timer);
 }
 
-void TFrmInitFileForm::SetFileList(const QStringList *fileList)
+void AddingFilesWindow::SetFileList(const QStringList *fileList)
 {
     m_fileList = fileList ? fileList : &m_emptyList;
 }
 
-const QStringList &TFrmInitFileForm::FileList() const
+const QStringList &AddingFilesWindow::FileList() const
 {
     return *m_fileList;
 }
 
-void TFrmInitFileForm::SetAddFiles(std::function<void(const QStringList &)> addFiles)
+void AddingFilesWindow::SetAddFiles(std::function<void(const QStringList &)> addFiles)
 {
     m_addFiles = std::move(addFiles);
 }
 
-void TFrmInitFileForm::SetSaveInitDir(std::function<void()> saveInitDir)
+void AddingFilesWindow::SetSaveInitDir(std::function<void()> saveInitDir)
 {
     m_saveInitDir = std::move(saveInitDir);
 }
 
-QString TFrmInitFileForm::TakeError()
+QString AddingFilesWindow::TakeError()
 {
     QString error;
     error.swap(m_error);
     return error;
 }
 
-QString TFrmInitFileForm::SpinText(int step)
+QString AddingFilesWindow::SpinText(int step)
 {
     static const char signs[] = {'|', '/', '-', '\\'};
     return QStringLiteral("Installing File...  ") + QLatin1Char(signs[(qBound(1, step, 4)) - 1]);
 }
 
-void TFrmInitFileForm::showEvent(QShowEvent *event)
+void AddingFilesWindow::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
     if (parentWidget()) {
@@ -84,7 +84,7 @@ void TFrmInitFileForm::showEvent(QShowEvent *event)
     FormShow();
 }
 
-void TFrmInitFileForm::FormShow()
+void AddingFilesWindow::FormShow()
 {
     m_spinIndex = 1;
     m_error.clear();
@@ -92,14 +92,14 @@ void TFrmInitFileForm::FormShow()
     m_timer2->start();
 }
 
-void TFrmInitFileForm::Timer1Timer()
+void AddingFilesWindow::Timer1Timer()
 {
     QCoreApplication::processEvents();
     m_spinIndex = m_spinIndex + 1 > 4 ? 1 : m_spinIndex + 1;
     m_lblInfo->setText(SpinText(m_spinIndex));
 }
 
-void TFrmInitFileForm::Timer2Timer()
+void AddingFilesWindow::Timer2Timer()
 {
     // Let the window paint itself before the work holds the thread.
     QCoreApplication::processEvents();
@@ -119,7 +119,7 @@ void TFrmInitFileForm::Timer2Timer()
     accept();
 }
 
-void TFrmInitFileForm::closeEvent(QCloseEvent *event)
+void AddingFilesWindow::closeEvent(QCloseEvent *event)
 {
     // The window closes itself when the work is over; until then it stays.
     if (m_working || m_timer2->isActive()) {
@@ -129,7 +129,7 @@ void TFrmInitFileForm::closeEvent(QCloseEvent *event)
     QDialog::closeEvent(event);
 }
 
-void TFrmInitFileForm::keyPressEvent(QKeyEvent *event)
+void AddingFilesWindow::keyPressEvent(QKeyEvent *event)
 {
     // Escape does not end the work half-way.
     if (event->key() == Qt::Key_Escape) {
@@ -139,19 +139,19 @@ void TFrmInitFileForm::keyPressEvent(QKeyEvent *event)
     QDialog::keyPressEvent(event);
 }
 
-void TFrmInitFileForm::done(int result)
+void AddingFilesWindow::done(int result)
 {
     FormClose();
     QDialog::done(result);
 }
 
-void TFrmInitFileForm::FormClose()
+void AddingFilesWindow::FormClose()
 {
     m_timer1->stop();
     m_timer2->stop();
 }
 
-void TFrmInitFileForm::paintEvent(QPaintEvent *)
+void AddingFilesWindow::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     // The skin's picture stretched over the window; a drawn one when the skin has none.

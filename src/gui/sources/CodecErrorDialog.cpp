@@ -1,4 +1,4 @@
-#include "sources/TFrmCodeErrorForm.h"
+#include "sources/CodecErrorDialog.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -17,7 +17,7 @@ std::function<void()> &codecDownloadHandler()
 
 } // namespace
 
-TFrmCodeErrorForm::TFrmCodeErrorForm(QWidget *owner)
+CodecErrorDialog::CodecErrorDialog(QWidget *owner)
     : QDialog(owner, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                          Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint)
 {
@@ -63,12 +63,12 @@ TFrmCodeErrorForm::TFrmCodeErrorForm(QWidget *owner)
     connect(m_bitBtn1, &QPushButton::clicked, this, &QDialog::accept);
 }
 
-void TFrmCodeErrorForm::SetCodecDownloadHandler(std::function<void()> handler)
+void CodecErrorDialog::SetCodecDownloadHandler(std::function<void()> handler)
 {
     codecDownloadHandler() = std::move(handler);
 }
 
-void TFrmCodeErrorForm::placeLink()
+void CodecErrorDialog::placeLink()
 {
     // The link follows the end of the message's last line (at 258, 30 in the design), or
     // starts a line of its own when it would not fit there.
@@ -101,7 +101,7 @@ void TFrmCodeErrorForm::placeLink()
     m_label2->move(x, top);
 }
 
-bool TFrmCodeErrorForm::eventFilter(QObject *watched, QEvent *event)
+bool CodecErrorDialog::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == m_label2 && event->type() == QEvent::MouseButtonRelease &&
         static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
@@ -111,7 +111,7 @@ bool TFrmCodeErrorForm::eventFilter(QObject *watched, QEvent *event)
     return QDialog::eventFilter(watched, event);
 }
 
-void TFrmCodeErrorForm::Label2Click()
+void CodecErrorDialog::Label2Click()
 {
     if (codecDownloadHandler())
         codecDownloadHandler()();
@@ -119,6 +119,6 @@ void TFrmCodeErrorForm::Label2Click()
 
 void ShowCodecErrorDialog(QWidget *owner)
 {
-    TFrmCodeErrorForm dialog(owner);
+    CodecErrorDialog dialog(owner);
     dialog.exec();
 }

@@ -1,4 +1,4 @@
-#include "settings/TIniFile32.h"
+#include "settings/IniFile.h"
 
 #include <atomic>
 #include <cerrno>
@@ -56,15 +56,15 @@ int createTempBeside(const QByteArray &path, QByteArray &temp)
 
 } // namespace
 
-TIniFile32::TIniFile32(const QString &fileName) : m_fileName(fileName)
+IniFile::IniFile(const QString &fileName) : m_fileName(fileName)
 {
     if (QFileInfo::exists(m_fileName))
         LoadLines();
 }
 
-TIniFile32::~TIniFile32() = default;
+IniFile::~IniFile() = default;
 
-QByteArray TIniFile32::Trimmed(const QByteArray &line)
+QByteArray IniFile::Trimmed(const QByteArray &line)
 {
     qsizetype begin = 0;
     qsizetype end = line.size();
@@ -75,25 +75,25 @@ QByteArray TIniFile32::Trimmed(const QByteArray &line)
     return line.mid(begin, end - begin);
 }
 
-bool TIniFile32::IsSectionLine(const QByteArray &line)
+bool IniFile::IsSectionLine(const QByteArray &line)
 {
     const QByteArray t = Trimmed(line);
     return !t.isEmpty() && t.startsWith('[') && t.endsWith(']');
 }
 
-QString TIniFile32::KeyOfLine(const QByteArray &line)
+QString IniFile::KeyOfLine(const QByteArray &line)
 {
     const qsizetype eq = line.indexOf('=');
     return decode(Trimmed(eq < 0 ? line : line.left(eq)));
 }
 
-QString TIniFile32::ValueOfLine(const QByteArray &line)
+QString IniFile::ValueOfLine(const QByteArray &line)
 {
     const qsizetype eq = line.indexOf('=');
     return eq < 0 ? QString() : decode(Trimmed(line.mid(eq + 1)));
 }
 
-qsizetype TIniFile32::IndexOfSection(const QString &section) const
+qsizetype IniFile::IndexOfSection(const QString &section) const
 {
     const QString header = QLatin1Char('[') + section + QLatin1Char(']');
     for (qsizetype i = 0; i < m_lines.size(); ++i) {
@@ -106,7 +106,7 @@ qsizetype TIniFile32::IndexOfSection(const QString &section) const
     return -1;
 }
 
-void TIniFile32::ReadSections(QStringList *strings) const
+void IniFile::ReadSections(QStringList *strings) const
 {
     if (!strings)
         throw std::invalid_argument("Param Strings must be assigned");
@@ -119,7 +119,7 @@ void TIniFile32::ReadSections(QStringList *strings) const
     }
 }
 
-QString TIniFile32::ReadString(const QString &section, const QString &key, const QString &def) const
+QString IniFile::ReadString(const QString &section, const QString &key, const QString &def) const
 {
     if (m_lines.isEmpty())
         return def;
@@ -138,7 +138,7 @@ QString TIniFile32::ReadString(const QString &section, const QString &key, const
     return def;
 }
 
-bool TIniFile32::TryStrToInt(const QString &text, qint32 &value)
+bool IniFile::TryStrToInt(const QString &text, qint32 &value)
 {
     qsizetype i = 0;
     bool negative = false;
@@ -175,7 +175,7 @@ bool TIniFile32::TryStrToInt(const QString &text, qint32 &value)
     return true;
 }
 
-qint32 TIniFile32::ReadInteger(const QString &section, const QString &key, qint32 def) const
+qint32 IniFile::ReadInteger(const QString &section, const QString &key, qint32 def) const
 {
     QString t = ReadString(section, key, QString());
     if (t.size() > 2 && t.at(0) == QLatin1Char('0') &&
@@ -185,7 +185,7 @@ qint32 TIniFile32::ReadInteger(const QString &section, const QString &key, qint3
     return TryStrToInt(t, value) ? value : def;
 }
 
-void TIniFile32::WriteString(const QString &section, const QString &key, const QString &value)
+void IniFile::WriteString(const QString &section, const QString &key, const QString &value)
 {
     const QByteArray keyLine = (key + QLatin1Char('=') + value).toUtf8();
     const qsizetype header = IndexOfSection(section);
@@ -212,12 +212,12 @@ void TIniFile32::WriteString(const QString &section, const QString &key, const Q
     SaveLines();
 }
 
-void TIniFile32::WriteInteger(const QString &section, const QString &key, qint32 value)
+void IniFile::WriteInteger(const QString &section, const QString &key, qint32 value)
 {
     WriteString(section, key, QString::number(value));
 }
 
-void TIniFile32::EraseSection(const QString &section)
+void IniFile::EraseSection(const QString &section)
 {
     const qsizetype header = IndexOfSection(section);
     if (header < 0)
@@ -231,7 +231,7 @@ void TIniFile32::EraseSection(const QString &section)
     SaveLines();
 }
 
-void TIniFile32::LoadLines()
+void IniFile::LoadLines()
 {
     QFile file(m_fileName);
     // A folder, a pipe or a device in place of the file would never give whole lines: one
@@ -268,7 +268,7 @@ void TIniFile32::LoadLines()
         m_lines << data.mid(start);
 }
 
-void TIniFile32::SaveLines()
+void IniFile::SaveLines()
 {
     const auto fail = [this](const QString &reason) {
         throw EInOutError(
@@ -299,7 +299,7 @@ void TIniFile32::SaveLines()
         fail(QString::fromLocal8Bit(std::strerror(error)));
 }
 
-int TIniFile32::SaveAtomically(const QString &path, const QByteArray &data)
+int IniFile::SaveAtomically(const QString &path, const QByteArray &data)
 {
     // The new content goes to a hidden file beside the old one; only when every byte of it
     // is written and on the disk does it take the old file's name. Any failure before that

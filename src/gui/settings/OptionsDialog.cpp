@@ -1,4 +1,4 @@
-#include "settings/TfrmOption.h"
+#include "settings/OptionsDialog.h"
 
 #include "platform/WindowFocus.h"
 
@@ -32,7 +32,7 @@ QPushButton *makeButton(QWidget *parent, const char *name, const QString &captio
 
 } // namespace
 
-TfrmOption::TfrmOption(OptionBoxes &boxes, QWidget *parent)
+OptionsDialog::OptionsDialog(OptionBoxes &boxes, QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
                           Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       m_boxes(boxes)
@@ -61,7 +61,7 @@ TfrmOption::TfrmOption(OptionBoxes &boxes, QWidget *parent)
     lblCustomProfile->setBuddy(m_cbbCustomProfile);
     auto *customBinding =
         new OptionComboBinding(m_cbbCustomProfile, &boxes.cbbCustomProfile(), this);
-    connect(customBinding, &OptionComboBinding::changed, this, &TfrmOption::cbbCustomProfileChange);
+    connect(customBinding, &OptionComboBinding::changed, this, &OptionsDialog::cbbCustomProfileChange);
 
     m_btnAdd = makeButton(this, "btnAdd", QStringLiteral("Add"), QRect(304, 10, 49, 24));
     m_btnSave = makeButton(this, "btnSave", QStringLiteral("Save"), QRect(356, 10, 49, 24));
@@ -106,11 +106,11 @@ TfrmOption::TfrmOption(OptionBoxes &boxes, QWidget *parent)
     m_btnApply = makeButton(this, "btnApply", QStringLiteral("OK"), QRect(296, 204, 73, 25));
     m_btnCancel = makeButton(this, "btnCancel", QStringLiteral("Cancel"), QRect(384, 204, 73, 25));
 
-    connect(m_btnAdd, &QPushButton::clicked, this, &TfrmOption::btnAddClick);
-    connect(m_btnSave, &QPushButton::clicked, this, &TfrmOption::btnSaveClick);
-    connect(m_btnDel, &QPushButton::clicked, this, &TfrmOption::btnDelClick);
-    connect(m_btnApply, &QPushButton::clicked, this, &TfrmOption::btnApplyClick);
-    connect(m_btnCancel, &QPushButton::clicked, this, &TfrmOption::btnCancelClick);
+    connect(m_btnAdd, &QPushButton::clicked, this, &OptionsDialog::btnAddClick);
+    connect(m_btnSave, &QPushButton::clicked, this, &OptionsDialog::btnSaveClick);
+    connect(m_btnDel, &QPushButton::clicked, this, &OptionsDialog::btnDelClick);
+    connect(m_btnApply, &QPushButton::clicked, this, &OptionsDialog::btnApplyClick);
+    connect(m_btnCancel, &QPushButton::clicked, this, &OptionsDialog::btnCancelClick);
 
     // Tab follows the layout: top to bottom, and left to right within a line.
     QWidget *order[] = {m_cbbCustomProfile,
@@ -131,7 +131,7 @@ TfrmOption::TfrmOption(OptionBoxes &boxes, QWidget *parent)
         setTabOrder(order[i - 1], order[i]);
 }
 
-TfrmOption::Operations TfrmOption::ControllerOperations(TCustomProc &proc, TCommonLib &lib)
+OptionsDialog::Operations OptionsDialog::ControllerOperations(TCustomProc &proc, TCommonLib &lib)
 {
     Operations operations;
     operations.ReadProfileNames = [&lib] {
@@ -145,12 +145,12 @@ TfrmOption::Operations TfrmOption::ControllerOperations(TCustomProc &proc, TComm
     return operations;
 }
 
-QComboBox *TfrmOption::combo(const char *name) const
+QComboBox *OptionsDialog::combo(const char *name) const
 {
     return findChild<QComboBox *>(QLatin1String(name));
 }
 
-std::array<OptionListModel *, 9> TfrmOption::rememberedLists()
+std::array<OptionListModel *, 9> OptionsDialog::rememberedLists()
 {
     return {
         &m_boxes.cbbVideoSize(),       &m_boxes.cbbVideoBitrate(),  &m_boxes.cbbFramerate(),
@@ -158,7 +158,7 @@ std::array<OptionListModel *, 9> TfrmOption::rememberedLists()
         &m_boxes.cbbAudioVolumeGain(), &m_boxes.cbbAudioChannels(), &m_boxes.cbbCustomProfile()};
 }
 
-void TfrmOption::Open()
+void OptionsDialog::Open()
 {
     if (isVisible()) {
         raise();
@@ -168,7 +168,7 @@ void TfrmOption::Open()
     show();
 }
 
-void TfrmOption::showEvent(QShowEvent *event)
+void OptionsDialog::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
     if (event->spontaneous())
@@ -179,14 +179,14 @@ void TfrmOption::showEvent(QShowEvent *event)
     WindowFocus::TakeWhenShown(this);
 }
 
-void TfrmOption::hideEvent(QHideEvent *event)
+void OptionsDialog::hideEvent(QHideEvent *event)
 {
     QDialog::hideEvent(event);
     if (!event->spontaneous())
         WindowFocus::GiveBack(parentWidget());
 }
 
-void TfrmOption::FormShow()
+void OptionsDialog::FormShow()
 {
     OptionListModel &custom = m_boxes.cbbCustomProfile();
     const QString text = custom.text();
@@ -206,7 +206,7 @@ void TfrmOption::FormShow()
         m_remembered[i] = lists[i]->selectedIndex();
 }
 
-bool TfrmOption::run(const std::function<void()> &operation)
+bool OptionsDialog::run(const std::function<void()> &operation)
 {
     try {
         operation();
@@ -221,7 +221,7 @@ bool TfrmOption::run(const std::function<void()> &operation)
     return false;
 }
 
-bool TfrmOption::readProfileNames(QStringList *names)
+bool OptionsDialog::readProfileNames(QStringList *names)
 {
     return run([&] {
         if (m_operations.ReadProfileNames)
@@ -229,7 +229,7 @@ bool TfrmOption::readProfileNames(QStringList *names)
     });
 }
 
-void TfrmOption::refillCustomProfiles()
+void OptionsDialog::refillCustomProfiles()
 {
     OptionListModel &custom = m_boxes.cbbCustomProfile();
     QStringList names;
@@ -241,7 +241,7 @@ void TfrmOption::refillCustomProfiles()
     custom.setSelectedIndex(custom.count() - 1);
 }
 
-void TfrmOption::cbbCustomProfileChange()
+void OptionsDialog::cbbCustomProfileChange()
 {
     run([this] {
         if (m_operations.ApplyCustomProfile)
@@ -249,7 +249,7 @@ void TfrmOption::cbbCustomProfileChange()
     });
 }
 
-void TfrmOption::btnAddClick()
+void OptionsDialog::btnAddClick()
 {
     run([this] {
         if (m_operations.AddCustomProfile)
@@ -258,7 +258,7 @@ void TfrmOption::btnAddClick()
     refillCustomProfiles();
 }
 
-void TfrmOption::btnSaveClick()
+void OptionsDialog::btnSaveClick()
 {
     run([this] {
         if (m_operations.SaveCustomProfile)
@@ -267,7 +267,7 @@ void TfrmOption::btnSaveClick()
     refillCustomProfiles();
 }
 
-void TfrmOption::btnDelClick()
+void OptionsDialog::btnDelClick()
 {
     run([this] {
         if (m_operations.DeleteCustomProfile)
@@ -276,7 +276,7 @@ void TfrmOption::btnDelClick()
     refillCustomProfiles();
 }
 
-void TfrmOption::btnApplyClick()
+void OptionsDialog::btnApplyClick()
 {
     OptionListModel &profile = m_boxes.cbbProfile();
     profile.clear();
@@ -287,7 +287,7 @@ void TfrmOption::btnApplyClick()
     hide();
 }
 
-void TfrmOption::btnCancelClick()
+void OptionsDialog::btnCancelClick()
 {
     const auto lists = rememberedLists();
     for (size_t i = 0; i < lists.size(); ++i)
@@ -295,7 +295,7 @@ void TfrmOption::btnCancelClick()
     hide();
 }
 
-void TfrmOption::reject()
+void OptionsDialog::reject()
 {
     // Escape and the window's close button take the changes back, as Cancel does: a
     // closed dialog must not leave changes behind that apply to the next conversion.

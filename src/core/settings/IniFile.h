@@ -24,16 +24,16 @@
 //
 // Texts are UTF-8; bytes that are not UTF-8 are kept as they are in lines not written.
 // Trimming removes every character of code 32 or less at both ends.
-class TIniFile32
+class IniFile
 {
 public:
     // Loads the file's lines when it exists; a missing file gives no lines. Throws
     // EInOutError "Cannot open file "<path>". <reason>" when it exists but cannot be read.
-    explicit TIniFile32(const QString &fileName);
-    ~TIniFile32();
+    explicit IniFile(const QString &fileName);
+    ~IniFile();
 
-    TIniFile32(const TIniFile32 &) = delete;
-    TIniFile32 &operator=(const TIniFile32 &) = delete;
+    IniFile(const IniFile &) = delete;
+    IniFile &operator=(const IniFile &) = delete;
 
     // Clears strings and fills it with the names of all section headers in file order,
     // repeats included. Throws std::invalid_argument "Param Strings must be assigned" for

@@ -1,4 +1,4 @@
-#include "conversion/TAdvanceSystem.h"
+#include "conversion/EncoderProcess.h"
 
 #include "conversion/CommandLineSplitter.h"
 #include "platform/ChildProcess.h"
@@ -42,12 +42,12 @@ QString programFolder(const QString &workDir)
 
 } // namespace
 
-bool RunAndCapture(const QString &program, const QString &cmdLine, const TOutputCallback &callback,
-                   TRunResult *result, const QString &workDir, const TRunnerTimings &timings)
+bool RunAndCapture(const QString &program, const QString &cmdLine, const EncoderOutputCallback &callback,
+                   EncoderResult *result, const QString &workDir, const EncoderTimings &timings)
 {
-    TRunResult local;
-    TRunResult &res = result ? *result : local;
-    res = TRunResult();
+    EncoderResult local;
+    EncoderResult &res = result ? *result : local;
+    res = EncoderResult();
 
     // The program is the job's encoder file, never a guess at where a blank ends it.
     const CommandLineSplitter::Result split = CommandLineSplitter::Split(cmdLine, program);
@@ -125,34 +125,34 @@ bool RunAndCapture(const QString &program, const QString &cmdLine, const TOutput
     return true;
 }
 
-TAdvanceSystem::TAdvanceSystem(const QString &encoderFile, const QString &cmdLine,
-                               TOutputCallback outputCallback)
+EncoderProcess::EncoderProcess(const QString &encoderFile, const QString &cmdLine,
+                               EncoderOutputCallback outputCallback)
     : EncoderFile(encoderFile), CmdLine(cmdLine), OutputCallback(std::move(outputCallback))
 {
 }
 
-TAdvanceSystem::~TAdvanceSystem()
+EncoderProcess::~EncoderProcess()
 {
     if (m_thread.joinable())
         m_thread.join();
 }
 
-void TAdvanceSystem::Resume()
+void EncoderProcess::Resume()
 {
     if (m_thread.joinable() || m_finished)
         return;
     m_thread = std::thread([this] { Execute(); });
 }
 
-TRunResult TAdvanceSystem::Result() const
+EncoderResult EncoderProcess::Result() const
 {
     std::lock_guard<std::mutex> lock(m_resultMutex);
     return m_result;
 }
 
-void TAdvanceSystem::Execute()
+void EncoderProcess::Execute()
 {
-    TRunResult result;
+    EncoderResult result;
     try {
         RunAndCapture(EncoderFile, CmdLine, OutputCallback, &result, m_workDir, m_timings);
     } catch (...) {

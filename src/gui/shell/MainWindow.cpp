@@ -1,4 +1,4 @@
-#include "shell/TFrmMainForm.h"
+#include "shell/MainWindow.h"
 #include "shell/SessionKeeper.h"
 
 #include "platform/IDesktopOpener.h"
@@ -8,14 +8,14 @@
 #include "settings/CheckBoxModel.h"
 #include "settings/OptionComboBinding.h"
 #include "shell/Globals.h"
-#include "shell/TApplication.h"
+#include "shell/ClipwrightApplication.h"
 #include "shell/TCommonLib.h"
 #include "shell/TCustomProc.h"
 #include "shell/StartUp.h"
 #include "shell/SkinPicture.h"
-#include "shell/TFrmFlashForm.h"
-#include "shell/TPictureButton.h"
-#include "shell/TRecSoftInfo.h"
+#include "shell/SplashWindow.h"
+#include "shell/PictureButton.h"
+#include "shell/ProductInfo.h"
 #include "shell/WebCommands.h"
 
 #include <QApplication>
@@ -36,7 +36,7 @@
 #include <QTimer>
 #include <QWindow>
 
-TFrmMainForm *FrmMainForm = nullptr;
+MainWindow *FrmMainForm = nullptr;
 
 namespace {
 
@@ -61,10 +61,10 @@ QLabel *whiteLabel(QWidget *parent, const char *name, const QString &text, int x
     return label;
 }
 
-TPictureButton *pictureButton(QWidget *parent, const char *name, const QRect &geometry,
+PictureButton *pictureButton(QWidget *parent, const char *name, const QRect &geometry,
                               const QString &hint = QString(), bool hintShown = true)
 {
-    auto *button = new TPictureButton(parent);
+    auto *button = new PictureButton(parent);
     button->setObjectName(QLatin1String(name));
     button->setSkin(QStringLiteral("main/") + QLatin1String(name));
     button->setGeometry(geometry);
@@ -102,7 +102,7 @@ QToolTip { background: #f4f7fb; color: #1a273b; border: 1px solid #6f86a8; }
 
 } // namespace
 
-TFrmMainForm::TFrmMainForm(QWidget *parent)
+MainWindow::MainWindow(QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint)
 {
     FrmMainForm = this;
@@ -119,14 +119,14 @@ TFrmMainForm::TFrmMainForm(QWidget *parent)
     tmrClearMemory = new QTimer(this);
     tmrClearMemory->setObjectName(QStringLiteral("tmrClearMemory"));
     tmrClearMemory->setInterval(1000);
-    connect(tmrClearMemory, &QTimer::timeout, this, &TFrmMainForm::tmrClearMemoryTimer);
+    connect(tmrClearMemory, &QTimer::timeout, this, &MainWindow::tmrClearMemoryTimer);
     tmrClearMemory->start();
 
     // Every key press of this window passes FormKeyDown before the focused control.
     qApp->installEventFilter(this);
 }
 
-TFrmMainForm::~TFrmMainForm()
+MainWindow::~MainWindow()
 {
     qApp->removeEventFilter(this);
     delete m_skin;
@@ -134,7 +134,7 @@ TFrmMainForm::~TFrmMainForm()
         FrmMainForm = nullptr;
 }
 
-void TFrmMainForm::createControls()
+void MainWindow::createControls()
 {
     m_skin = new QImage(QStringLiteral(":/skin/main/background.png"));
     rzfrmshpfrmConverter = new QLabel(this);
@@ -154,19 +154,19 @@ void TFrmMainForm::createControls()
     drag->AddHandle(lblTitle);
 
     btnWindowMinimize = pictureButton(this, "btnWindowMinimize", {606, 28, 25, 25});
-    connect(btnWindowMinimize, &QAbstractButton::clicked, this, &TFrmMainForm::actMinimizeExecute);
+    connect(btnWindowMinimize, &QAbstractButton::clicked, this, &MainWindow::actMinimizeExecute);
     btnWindowClose = pictureButton(this, "btnWindowClose", {640, 28, 25, 25});
-    connect(btnWindowClose, &QAbstractButton::clicked, this, &TFrmMainForm::actCloseWindowExecute);
+    connect(btnWindowClose, &QAbstractButton::clicked, this, &MainWindow::actCloseWindowExecute);
 
     btnHomePage = pictureButton(this, "btnHomePage", {406, 73, 48, 48});
-    connect(btnHomePage, &QAbstractButton::clicked, this, &TFrmMainForm::ActSysHomePageExecute);
+    connect(btnHomePage, &QAbstractButton::clicked, this, &MainWindow::ActSysHomePageExecute);
     btnEMail = pictureButton(this, "btnEMail", {459, 73, 48, 48});
-    connect(btnEMail, &QAbstractButton::clicked, this, &TFrmMainForm::ActSysEmailExecute);
+    connect(btnEMail, &QAbstractButton::clicked, this, &MainWindow::ActSysEmailExecute);
     btnHelp = pictureButton(this, "btnHelp", {565, 73, 48, 48}, QStringLiteral("Help (F1)"), false);
-    connect(btnHelp, &QAbstractButton::clicked, this, &TFrmMainForm::ActSysHelpExecute);
+    connect(btnHelp, &QAbstractButton::clicked, this, &MainWindow::ActSysHelpExecute);
     btnAbout = pictureButton(this, "btnAbout", {618, 73, 48, 48});
-    connect(btnAbout, &QAbstractButton::clicked, this, &TFrmMainForm::ActSysAboutExecute);
-    for (TPictureButton *web : {btnHomePage, btnEMail, btnHelp, btnAbout})
+    connect(btnAbout, &QAbstractButton::clicked, this, &MainWindow::ActSysAboutExecute);
+    for (PictureButton *web : {btnHomePage, btnEMail, btnHelp, btnAbout})
         web->setCursor(Qt::PointingHandCursor);
 
     DSVideoWindowEx1 = CreateVideoWindow();
@@ -191,7 +191,7 @@ void TFrmMainForm::createControls()
     cbbProfile->setObjectName(QStringLiteral("cbbProfile"));
     cbbProfile->setGeometry(368, 160, 217, 21);
     btnOptions = pictureButton(this, "btnOptions", {595, 160, 70, 20}, QStringLiteral("Ctrl + I"));
-    connect(btnOptions, &QAbstractButton::clicked, this, &TFrmMainForm::btnOptionsClick);
+    connect(btnOptions, &QAbstractButton::clicked, this, &MainWindow::btnOptionsClick);
 
     lblOutputFolderInfo =
         whiteLabel(this, "lblOutputFolderInfo", QStringLiteral("Output Folder:"), 298, 191, kFieldLabelSize);
@@ -200,13 +200,13 @@ void TFrmMainForm::createControls()
     edtOutputFolder->setReadOnly(true);
     edtOutputFolder->setGeometry(368, 188, 217, 21);
     RzBmpButton1 = pictureButton(this, "RzBmpButton1", {595, 188, 70, 20}, QStringLiteral("Ctrl + B"));
-    connect(RzBmpButton1, &QAbstractButton::clicked, this, &TFrmMainForm::btnSelectOutputFolderClick);
-    btnSelectOutputFolder = new TPictureButton(this);
+    connect(RzBmpButton1, &QAbstractButton::clicked, this, &MainWindow::btnSelectOutputFolderClick);
+    btnSelectOutputFolder = new PictureButton(this);
     btnSelectOutputFolder->setObjectName(QStringLiteral("btnSelectOutputFolder"));
     btnSelectOutputFolder->setHint(QStringLiteral("Ctrl + B"));
     btnSelectOutputFolder->hide();
     connect(btnSelectOutputFolder, &QAbstractButton::clicked, this,
-            &TFrmMainForm::btnSelectOutputFolderClick);
+            &MainWindow::btnSelectOutputFolderClick);
 
     // The check boxes' own captions are cut off by their width; the labels beside them
     // carry the texts.
@@ -231,11 +231,11 @@ void TFrmMainForm::createControls()
     Panel1->setGeometry(22, 234, 260, 19);
 
     btnPlay = pictureButton(this, "btnPlay", {36, 261, 25, 25}, QStringLiteral("Ctrl + P"));
-    connect(btnPlay, &QAbstractButton::clicked, this, &TFrmMainForm::btnPlayClick);
+    connect(btnPlay, &QAbstractButton::clicked, this, &MainWindow::btnPlayClick);
     btnPause = pictureButton(this, "btnPause", {68, 261, 25, 25}, QStringLiteral("Ctrl + U"));
-    connect(btnPause, &QAbstractButton::clicked, this, &TFrmMainForm::btnPauseClick);
+    connect(btnPause, &QAbstractButton::clicked, this, &MainWindow::btnPauseClick);
     btnStop = pictureButton(this, "btnStop", {99, 261, 25, 25}, QStringLiteral("Ctrl + T"));
-    connect(btnStop, &QAbstractButton::clicked, this, &TFrmMainForm::btnStopClick);
+    connect(btnStop, &QAbstractButton::clicked, this, &MainWindow::btnStopClick);
     imgPlay = new QLabel(this);
     imgPlay->setObjectName(QStringLiteral("imgPlay"));
     imgPlay->setPixmap(SkinPixmap(QStringLiteral(":/skin/main/imgPlay.png")));
@@ -274,21 +274,21 @@ void TFrmMainForm::createControls()
     lblOutputTotal->setAccessibleName(QStringLiteral("Estimated output size"));
 
     btnOpenFile = pictureButton(this, "btnOpenFile", {555, 289, 110, 30}, QStringLiteral("Ctrl + O"));
-    connect(btnOpenFile, &QAbstractButton::clicked, this, &TFrmMainForm::btnOpenFileClick);
+    connect(btnOpenFile, &QAbstractButton::clicked, this, &MainWindow::btnOpenFileClick);
     btnRemoveFile =
         pictureButton(this, "btnRemoveFile", {555, 323, 110, 30}, QStringLiteral("Ctrl + R"));
-    connect(btnRemoveFile, &QAbstractButton::clicked, this, &TFrmMainForm::btnRemoveFileClick);
+    connect(btnRemoveFile, &QAbstractButton::clicked, this, &MainWindow::btnRemoveFileClick);
     btnClearFile = pictureButton(this, "btnClearFile", {555, 357, 110, 30}, QStringLiteral("Ctrl + L"));
-    connect(btnClearFile, &QAbstractButton::clicked, this, &TFrmMainForm::btnClearFileClick);
+    connect(btnClearFile, &QAbstractButton::clicked, this, &MainWindow::btnClearFileClick);
     btnConvert = pictureButton(this, "btnConvert", {555, 391, 110, 40}, QStringLiteral("Ctrl + S"));
-    connect(btnConvert, &QAbstractButton::clicked, this, &TFrmMainForm::btnConvertClick);
+    connect(btnConvert, &QAbstractButton::clicked, this, &MainWindow::btnConvertClick);
 
     // The title stays above the background so its mouse presses reach it.
     lblTitle->raise();
     nameControls();
 }
 
-void TFrmMainForm::nameControls()
+void MainWindow::nameControls()
 {
     // What a screen reader says for each control: the caption drawn on a picture button
     // (its shortcut as the description), or the label that stands beside a field.
@@ -326,7 +326,7 @@ void TFrmMainForm::nameControls()
     };
     for (const Name &n : names)
         n.control->setAccessibleName(QString::fromUtf8(n.name));
-    for (auto *button : findChildren<TPictureButton *>(QString(), Qt::FindDirectChildrenOnly)) {
+    for (auto *button : findChildren<PictureButton *>(QString(), Qt::FindDirectChildrenOnly)) {
         if (!button->hint().isEmpty())
             button->setAccessibleDescription(button->hint());
     }
@@ -337,7 +337,7 @@ void TFrmMainForm::nameControls()
 
 // ---- start-up -------------------------------------------------------------------------------
 
-void TFrmMainForm::showEvent(QShowEvent *event)
+void MainWindow::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
     if (!m_outlineApplied)
@@ -353,10 +353,10 @@ void TFrmMainForm::showEvent(QShowEvent *event)
     }
     // The start-up work runs from the message loop, so that a request to end the program
     // made during it (missing resource module) ends the loop that runs the program.
-    QTimer::singleShot(0, this, &TFrmMainForm::FormShow);
+    QTimer::singleShot(0, this, &MainWindow::FormShow);
 }
 
-void TFrmMainForm::FormShow()
+void MainWindow::FormShow()
 {
     const QString modulePath = ResourceModulePath();
     auto startUp = [this] { StartUp(this); };
@@ -375,7 +375,7 @@ void TFrmMainForm::FormShow()
     Q_EMIT ready();
 }
 
-void TFrmMainForm::bindOutputSettings()
+void MainWindow::bindOutputSettings()
 {
     TCustomProc *proc = Globals::customProc;
     if (!proc || m_outputSettingsBound)
@@ -385,9 +385,9 @@ void TFrmMainForm::bindOutputSettings()
     // A choice of the user in either list applies the profile; a selection made by the
     // program (filling, settings) applies nothing.
     auto *types = new OptionComboBinding(cbbOutputFiletype, &boxes.cbbOutputFiletype(), this);
-    connect(types, &OptionComboBinding::changed, this, &TFrmMainForm::cbbOutputFiletypeChange);
+    connect(types, &OptionComboBinding::changed, this, &MainWindow::cbbOutputFiletypeChange);
     auto *profiles = new OptionComboBinding(cbbProfile, &boxes.cbbProfile(), this);
-    connect(profiles, &OptionComboBinding::changed, this, &TFrmMainForm::cbbProfileChange);
+    connect(profiles, &OptionComboBinding::changed, this, &MainWindow::cbbProfileChange);
     btnOptions->setEnabled(boxes.btnOptionsEnabled());
     connect(&boxes, &OptionBoxes::btnOptionsEnabledChanged, btnOptions, &QWidget::setEnabled);
 
@@ -407,7 +407,7 @@ void TFrmMainForm::bindOutputSettings()
     bindCheckBox(chkShutdown, proc->chkShutdown());
 }
 
-void TFrmMainForm::FillOptionBoxesAndSettings()
+void MainWindow::FillOptionBoxesAndSettings()
 {
     TCustomProc *proc = Globals::customProc;
     if (!proc)
@@ -424,7 +424,7 @@ void TFrmMainForm::FillOptionBoxesAndSettings()
     connect(&proc->edtOutputFolder(), &TextFieldModel::textChanged, this, save);
 }
 
-void TFrmMainForm::SaveSettingsOnChange(TCustomProc &proc)
+void MainWindow::SaveSettingsOnChange(TCustomProc &proc)
 {
     if (m_closing)
         return;
@@ -439,23 +439,23 @@ void TFrmMainForm::SaveSettingsOnChange(TCustomProc &proc)
     }
 }
 
-void TFrmMainForm::ApplySelectedProfile()
+void MainWindow::ApplySelectedProfile()
 {
     if (Globals::customProc)
         RunGuarded([] { Globals::customProc->ApplyProfile(); });
 }
 
-void TFrmMainForm::cbbOutputFiletypeChange()
+void MainWindow::cbbOutputFiletypeChange()
 {
     ApplySelectedProfile();
 }
 
-void TFrmMainForm::cbbProfileChange()
+void MainWindow::cbbProfileChange()
 {
     ApplySelectedProfile();
 }
 
-void TFrmMainForm::RunGuarded(const std::function<void()> &step)
+void MainWindow::RunGuarded(const std::function<void()> &step)
 {
     try {
         step();
@@ -466,7 +466,7 @@ void TFrmMainForm::RunGuarded(const std::function<void()> &step)
 
 // ---- window frame -------------------------------------------------------------------------
 
-void TFrmMainForm::applyWindowOutline()
+void MainWindow::applyWindowOutline()
 {
     // The window is the set of the background's pixels whose colour differs from the
     // picture's transparent colour, the colour of its bottom-left pixel.
@@ -478,24 +478,24 @@ void TFrmMainForm::applyWindowOutline()
     m_outlineApplied = true;
 }
 
-void TFrmMainForm::actMinimizeExecute()
+void MainWindow::actMinimizeExecute()
 {
     showNormal();
     showMinimized();
 }
 
-void TFrmMainForm::actCloseWindowExecute()
+void MainWindow::actCloseWindowExecute()
 {
     close();
 }
 
-void TFrmMainForm::resizeEvent(QResizeEvent *event)
+void MainWindow::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
     FormResize();
 }
 
-void TFrmMainForm::FormResize()
+void MainWindow::FormResize()
 {
     // The window has the skin's size and no other: the layout's smallest size (686 x 519)
     // is larger than the skin, so it is held at the skin's size. A smaller minimum would
@@ -506,7 +506,7 @@ void TFrmMainForm::FormResize()
         setMinimumSize(limit);
 }
 
-bool TFrmMainForm::eventFilter(QObject *watched, QEvent *event)
+bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 {
     const QEvent::Type type = event->type();
     if (watched == Label3 && type == QEvent::KeyPress) {
@@ -549,7 +549,7 @@ bool TFrmMainForm::eventFilter(QObject *watched, QEvent *event)
     return QWidget::eventFilter(watched, event);
 }
 
-TPictureButton *TFrmMainForm::FormKeyDown(int key, Qt::KeyboardModifiers modifiers)
+PictureButton *MainWindow::FormKeyDown(int key, Qt::KeyboardModifiers modifiers)
 {
     modifiers &= ~Qt::KeypadModifier;
     if (key == Qt::Key_F1) {
@@ -559,7 +559,7 @@ TPictureButton *TFrmMainForm::FormKeyDown(int key, Qt::KeyboardModifiers modifie
     // "Ctrl" means Ctrl alone: with Shift or Alt also held the letters do nothing.
     if (modifiers != Qt::ControlModifier)
         return nullptr;
-    TPictureButton *button = nullptr;
+    PictureButton *button = nullptr;
     switch (key) {
     case Qt::Key_O:
         button = btnOpenFile;
@@ -600,7 +600,7 @@ TPictureButton *TFrmMainForm::FormKeyDown(int key, Qt::KeyboardModifiers modifie
 
 // ---- About, help and web commands ------------------------------------------------------------
 
-void TFrmMainForm::ActSysAboutExecute()
+void MainWindow::ActSysAboutExecute()
 {
     QMessageBox box(this);
     box.setObjectName(QStringLiteral("AboutBox"));
@@ -612,9 +612,9 @@ void TFrmMainForm::ActSysAboutExecute()
     box.exec();
 }
 
-QString TFrmMainForm::AboutText() const
+QString MainWindow::AboutText() const
 {
-    const TRecSoftInfo &info = RecSoftInfo;
+    const ProductInfo &info = RecSoftInfo;
     QString text = QStringLiteral("<p><b style=\"font-size: 15px\">%1 %2</b></p>"
                                   "<p>Converts video and audio files for phones and portable "
                                   "players: 3GP, 3G2, MP4, AMR, AAC and MP3.</p>")
@@ -626,34 +626,34 @@ QString TFrmMainForm::AboutText() const
     return text;
 }
 
-void TFrmMainForm::ActSysHomePageExecute()
+void MainWindow::ActSysHomePageExecute()
 {
     OpenHomePage();
 }
 
-void TFrmMainForm::ActSysEmailExecute()
+void MainWindow::ActSysEmailExecute()
 {
     SendSupportMail();
 }
 
-void TFrmMainForm::ActSysHelpExecute()
+void MainWindow::ActSysHelpExecute()
 {
     OpenHelp();
 }
 
-void TFrmMainForm::Label3Click()
+void MainWindow::Label3Click()
 {
     OpenCodecDownload();
 }
 
-void TFrmMainForm::tmrClearMemoryTimer()
+void MainWindow::tmrClearMemoryTimer()
 {
     TrimWorkingSetNow();
 }
 
 // ---- closing --------------------------------------------------------------------------------
 
-void TFrmMainForm::SetFormEnabled(bool enabled)
+void MainWindow::SetFormEnabled(bool enabled)
 {
     m_formEnabled = enabled;
     for (QWidget *child : findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly)) {
@@ -662,7 +662,7 @@ void TFrmMainForm::SetFormEnabled(bool enabled)
     }
 }
 
-void TFrmMainForm::closeEvent(QCloseEvent *event)
+void MainWindow::closeEvent(QCloseEvent *event)
 {
     // A disabled window (a batch is running) does not close, as a disabled window cannot.
     if (!m_formEnabled && !m_closing) {
@@ -678,7 +678,7 @@ void TFrmMainForm::closeEvent(QCloseEvent *event)
     event->accept();
 }
 
-void TFrmMainForm::TrimWorkingSetNow()
+void MainWindow::TrimWorkingSetNow()
 {
     if (Globals::commonLib)
         Globals::commonLib->TrimWorkingSet();
@@ -686,7 +686,7 @@ void TFrmMainForm::TrimWorkingSetNow()
         MallocMemoryTrimmer().Trim();
 }
 
-void TFrmMainForm::SaveSettingsAtClose()
+void MainWindow::SaveSettingsAtClose()
 {
     // A settings file that cannot be written is reported; the program still ends, since a
     // window that cannot be closed would lose more than the settings.
@@ -694,7 +694,7 @@ void TFrmMainForm::SaveSettingsAtClose()
         RunGuarded([] { Globals::customProc->SaveUserSettings(); });
 }
 
-void TFrmMainForm::FormClose()
+void MainWindow::FormClose()
 {
     tmrClearMemory->stop();
     StopPreview();

@@ -4,14 +4,14 @@
 #include "shell/AppPaths.h"
 #include "shell/SessionKeeper.h"
 #include "shell/TCustomProc.h"
-#include "shell/TFrmMainForm.h"
+#include "shell/MainWindow.h"
 #include "sources/SourceCommands.h"
 #include "sources/SourceListModel.h"
 
 #include <QApplication>
 #include <QTimer>
 
-void TFrmMainForm::BindSession(TCustomProc &proc, IUserDialogs *dialogs)
+void MainWindow::BindSession(TCustomProc &proc, IUserDialogs *dialogs)
 {
     if (Session)
         return;
@@ -21,7 +21,7 @@ void TFrmMainForm::BindSession(TCustomProc &proc, IUserDialogs *dialogs)
     const QString folder = paths.IsPortable() ? paths.ConfigDir() : paths.PreparedLogDir();
     Session = new SessionKeeper(proc.dxTreeSourceFileInfo(), folder + QStringLiteral("SourceList.txt"),
                                 this);
-    TBatchEnvironment &env = proc.BatchEnvironment;
+    BatchEnvironment &env = proc.batchEnvironment;
     env.BatchStarting = [this] { Session->BatchStarting(); };
     env.JobEnded = [this](int row, bool converted) { Session->JobEnded(row, converted); };
 

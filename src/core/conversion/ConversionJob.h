@@ -6,7 +6,7 @@
 // BuildConvertParameter before each job and kept until the next job overwrites it.
 // Fragment fields are empty or begin with a blank, so a command line is their plain
 // concatenation.
-struct TConvertParameterStruct
+struct ConversionJob
 {
     QString EncoderFile;     // full path of tcore, or of mcore for RealMedia sources
     QString InputFile;       // the file after -i: the source, or the script for RealMedia
@@ -28,5 +28,5 @@ struct TConvertParameterStruct
     // H.264 and H.265 only: " -vprofile P -level L -maxrate M -bufsize B", else empty.
     QString VideoCodingArg;
 
-    bool operator==(const TConvertParameterStruct &other) const = default;
+    bool operator==(const ConversionJob &other) const = default;
 };

@@ -20,7 +20,7 @@ class QPushButton;
 // the custom profiles (choose one to apply it, Add, Save, Delete). Modeless; OK keeps the
 // changes and refills the main window's profile list, Cancel takes the selections back to
 // what they were when the dialog was shown.
-class TfrmOption : public QDialog
+class OptionsDialog : public QDialog
 {
     Q_OBJECT
 
@@ -41,7 +41,7 @@ public:
         std::function<void(const QString &message)> ShowError;
     };
 
-    explicit TfrmOption(OptionBoxes &boxes, QWidget *parent = nullptr);
+    explicit OptionsDialog(OptionBoxes &boxes, QWidget *parent = nullptr);
 
     // The operations of the program's controllers: the custom profiles of proc on its
     // option lists, the names read from the Config folder of lib. ShowError stays empty.

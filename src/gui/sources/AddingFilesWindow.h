@@ -13,12 +13,12 @@ class QTimer;
 // window, that shows "Installing File..." with a turning sign while the chosen files are
 // added. Shown modally; it starts the work 300 ms after it appeared and closes itself when
 // the work is over, also when the work failed.
-class TFrmInitFileForm : public QDialog
+class AddingFilesWindow : public QDialog
 {
     Q_OBJECT
 
 public:
-    explicit TFrmInitFileForm(QWidget *parent = nullptr);
+    explicit AddingFilesWindow(QWidget *parent = nullptr);
 
     // The paths to add next; the window keeps the reference until it is handed another list.
     void SetFileList(const QStringList *fileList);

@@ -2,7 +2,7 @@
 
 #include "conversion/BatchPace.h"
 #include "conversion/ProgressRefresh.h"
-#include "conversion/TBatchEnvironment.h"
+#include "conversion/BatchEnvironment.h"
 
 #include <QWidget>
 
@@ -12,24 +12,24 @@ class QStatusBar;
 class QTimer;
 class TCommonLib;
 class TCustomProc;
-class TPictureButton;
+class PictureButton;
 
 // The progress dialog of a batch: a borderless window in the shape of its background
 // picture that shows the file being converted, a bar for it and one for the batch, the job
 // counter and a busy indicator, and offers Stop. Encoder output arrives on the runner's
 // thread through OnEncoderOutput and is refreshed here on the GUI thread, one delivery at a
 // time and in the order of delivery.
-class TfrmConverting : public QWidget, public IConvertingView
+class ProgressDialog : public QWidget, public IProgressView
 {
     Q_OBJECT
 
 public:
-    explicit TfrmConverting(QWidget *parent = nullptr);
-    ~TfrmConverting() override;
+    explicit ProgressDialog(QWidget *parent = nullptr);
+    ~ProgressDialog() override;
 
     // The program's dialog: a window of its own that lives as long as mainWindow but is not
     // its child, so it stays usable while a batch has the main window disabled.
-    static TfrmConverting *CreateForMainWindow(QWidget *mainWindow);
+    static ProgressDialog *CreateForMainWindow(QWidget *mainWindow);
 
     // The controllers whose batch state and job record the dialog reads, and the window
     // that a stop enables again. Set once at start-up.
@@ -42,14 +42,14 @@ public:
     void ShowView() override;
     void HideView() override;
     void ResetCurrentBar() override;
-    TOutputCallback OutputCallback() override;
+    EncoderOutputCallback OutputCallback() override;
     void FlushOutput() override;
 
     // Whether a job of the bound batch is running now.
     bool JobRunning() const;
 
     // The state shown: the bars, the counter and the last chunk.
-    const TProgressState &State() const { return m_state; }
+    const ProgressState &State() const { return m_state; }
     int SpinnerStep() const { return m_spinnerStep; }
 
     // Controls, named as the program's documents name them.
@@ -66,7 +66,7 @@ public:
     // left; empty until the figures are sound.
     QLabel *lblFilePace = nullptr;
     QLabel *lblBatchPace = nullptr;
-    TPictureButton *btnStop = nullptr;
+    PictureButton *btnStop = nullptr;
     QStatusBar *statState = nullptr;
     QLabel *statStatePanel = nullptr;
     QTimer *tmrChanging = nullptr;
@@ -112,6 +112,6 @@ private:
     TCustomProc *m_proc = nullptr;
     TCommonLib *m_lib = nullptr;
     QWidget *m_mainWindow = nullptr;
-    TProgressState m_state;
+    ProgressState m_state;
     int m_spinnerStep = 0;
 };

@@ -9,12 +9,12 @@ class QPushButton;
 
 // The codec error dialog ("Error Info"): shown for a source file that cannot be read, with
 // a link to download a codec pack.
-class TFrmCodeErrorForm : public QDialog
+class CodecErrorDialog : public QDialog
 {
     Q_OBJECT
 
 public:
-    explicit TFrmCodeErrorForm(QWidget *owner = nullptr);
+    explicit CodecErrorDialog(QWidget *owner = nullptr);
 
     // What a click on the link does (the codec download command of the main window).
     static void SetCodecDownloadHandler(std::function<void()> handler);

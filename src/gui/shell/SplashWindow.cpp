@@ -1,4 +1,4 @@
-#include "shell/TFrmFlashForm.h"
+#include "shell/SplashWindow.h"
 
 #include "platform/ResourceModule.h"
 
@@ -19,14 +19,14 @@ constexpr int kDesignHeight = 190;
 
 } // namespace
 
-TFrmFlashForm::TFrmFlashForm(std::function<void()> startUp, QWidget *parent)
+SplashWindow::SplashWindow(std::function<void()> startUp, QWidget *parent)
     : QDialog(parent, Qt::SplashScreen | Qt::FramelessWindowHint), m_startUp(std::move(startUp))
 {
     setObjectName(QStringLiteral("FrmFlashForm"));
     setModal(true);
     resize(kDesignWidth, kDesignHeight);
     // The face without a picture: the product's colours and name.
-    setStyleSheet(QStringLiteral("TFrmFlashForm { background: #1e3355; }"));
+    setStyleSheet(QStringLiteral("SplashWindow { background: #1e3355; }"));
     ImgFlash = new QLabel(this);
     ImgFlash->setObjectName(QStringLiteral("ImgFlash"));
     ImgFlash->setGeometry(0, 0, kDesignWidth, kDesignHeight);
@@ -36,15 +36,15 @@ TFrmFlashForm::TFrmFlashForm(std::function<void()> startUp, QWidget *parent)
 
     Timer1 = new QTimer(this);
     Timer1->setInterval(kTimer1Interval);
-    connect(Timer1, &QTimer::timeout, this, &TFrmFlashForm::Timer1Timer);
+    connect(Timer1, &QTimer::timeout, this, &SplashWindow::Timer1Timer);
     Timer2 = new QTimer(this);
     // Two whole seconds at least: a coarse timer may tick a little early.
     Timer2->setTimerType(Qt::PreciseTimer);
     Timer2->setInterval(kTimer2Interval);
-    connect(Timer2, &QTimer::timeout, this, &TFrmFlashForm::Timer2Timer);
+    connect(Timer2, &QTimer::timeout, this, &SplashWindow::Timer2Timer);
 }
 
-void TFrmFlashForm::SetPicture(const QByteArray &jpeg, qreal scale)
+void SplashWindow::SetPicture(const QByteArray &jpeg, qreal scale)
 {
     QImage picture = QImage::fromData(jpeg, "JPEG");
     if (picture.isNull())
@@ -57,7 +57,7 @@ void TFrmFlashForm::SetPicture(const QByteArray &jpeg, qreal scale)
     resize(size);
 }
 
-void TFrmFlashForm::showEvent(QShowEvent *event)
+void SplashWindow::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
     m_tickCount = 0;
@@ -65,7 +65,7 @@ void TFrmFlashForm::showEvent(QShowEvent *event)
     Timer2->start();
 }
 
-void TFrmFlashForm::Timer1Timer()
+void SplashWindow::Timer1Timer()
 {
     Timer1->stop();
     if (m_startUp)
@@ -77,14 +77,14 @@ void TFrmFlashForm::Timer1Timer()
     accept();
 }
 
-void TFrmFlashForm::Timer2Timer()
+void SplashWindow::Timer2Timer()
 {
     ++m_tickCount;
 }
 
 void ShowSplash(const QString &modulePath, const std::function<void()> &startUp)
 {
-    TFrmFlashForm splash(startUp);
+    SplashWindow splash(startUp);
     ResourceModule module;
     if (module.Load(modulePath)) {
         // Above 100% the 200% picture, when the module holds one.

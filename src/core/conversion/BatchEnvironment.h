@@ -1,6 +1,6 @@
 #pragma once
 
-#include "conversion/TAdvanceSystem.h"
+#include "conversion/EncoderProcess.h"
 
 #include <functional>
 
@@ -8,7 +8,7 @@ class IDesktopNotifier;
 class ISleepInhibitor;
 
 // The pauses of a batch. Tests shorten them; the program uses the defaults.
-struct TBatchTimings
+struct BatchTimings
 {
     // The dialog is shown and painted (pending events handled) before the encoder starts,
     // and the driver waits for the runner's end, not for a clock: by default nothing more.
@@ -17,30 +17,30 @@ struct TBatchTimings
     int startPauseMs = 0; // after the encoder starts, before looking for its end
     int pollMs = 100;        // between two looks for a running encoder
     int stopRetryMs = 500;   // between two attempts to stop the encoders
-    TRunnerTimings runner;
+    EncoderTimings runner;
 };
 
 // The progress dialog as the batch driver sees it.
-class IConvertingView
+class IProgressView
 {
 public:
-    virtual ~IConvertingView() = default;
+    virtual ~IProgressView() = default;
     // Shows the dialog (non-modal; showing it again changes nothing).
     virtual void ShowView() = 0;
     virtual void HideView() = 0;
     // Puts the current-file bar back to 0.
     virtual void ResetCurrentBar() = 0;
     // The callback a job's runner hands its output to (called on the runner's thread).
-    virtual TOutputCallback OutputCallback() = 0;
+    virtual EncoderOutputCallback OutputCallback() = 0;
     // Runs the deliveries of the job that just ended that still wait for the GUI thread.
     virtual void FlushOutput() = 0;
 };
 
 // What the batch driver needs of the windows and the program around it. Start-up fills it;
 // tests put fakes in.
-struct TBatchEnvironment
+struct BatchEnvironment
 {
-    IConvertingView *View = nullptr;
+    IProgressView *View = nullptr;
     std::function<void(bool)> SetMainWindowEnabled;
     // Ends the program at once, without the main window's closing steps.
     std::function<void()> EndProgram;
@@ -54,5 +54,5 @@ struct TBatchEnvironment
     // The session's list keeps which rows an unfinished batch converted.
     std::function<void()> BatchStarting;
     std::function<void(int row, bool converted)> JobEnded;
-    TBatchTimings Timings;
+    BatchTimings Timings;
 };

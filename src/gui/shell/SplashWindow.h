@@ -9,13 +9,13 @@ class QTimer;
 
 // The splash window: the resource module's picture on a borderless window, shown modally
 // while start-up runs and for at least two ticks of its one-second timer.
-class TFrmFlashForm : public QDialog
+class SplashWindow : public QDialog
 {
     Q_OBJECT
 
 public:
     // startUp runs on the first tick of Timer1.
-    explicit TFrmFlashForm(std::function<void()> startUp, QWidget *parent = nullptr);
+    explicit SplashWindow(std::function<void()> startUp, QWidget *parent = nullptr);
 
     // Puts the JPEG picture into ImgFlash and sizes the window to it; a picture drawn at
     // scale (2 for the 200% picture) covers its size divided by the scale. Without a

@@ -7,12 +7,12 @@
 // picture without its own transparency are transparent. Its hint is shown as a tool tip
 // unless the window keeps the hint to itself. Tab reaches it, and a dotted frame marks it
 // while it has the focus.
-class TPictureButton : public QAbstractButton
+class PictureButton : public QAbstractButton
 {
     Q_OBJECT
 
 public:
-    explicit TPictureButton(QWidget *parent = nullptr);
+    explicit PictureButton(QWidget *parent = nullptr);
 
     // Loads the three pictures ":/skin/<base>_up.png", "_hot.png" and "_down.png" and takes
     // the up picture's size.

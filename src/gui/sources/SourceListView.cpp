@@ -1,4 +1,4 @@
-#include "sources/TSourceListView.h"
+#include "sources/SourceListView.h"
 
 #include <numeric>
 
@@ -60,7 +60,7 @@ bool isTimeColumn(int column)
 
 } // namespace
 
-TSourceListView::TSourceListView(QWidget *parent) : QTableView(parent)
+SourceListView::SourceListView(QWidget *parent) : QTableView(parent)
 {
     setObjectName(QStringLiteral("dxTreeSourceFileInfo"));
     setHorizontalHeader(new SourceListHeader(this));
@@ -96,7 +96,7 @@ TSourceListView::TSourceListView(QWidget *parent) : QTableView(parent)
     m_delegate = new SourceCellDelegate(this);
     setItemDelegate(m_delegate);
     connect(m_delegate, &SourceCellDelegate::timeCommitted, this,
-            &TSourceListView::dxTreeSourceFileInfoEdited);
+            &SourceListView::dxTreeSourceFileInfoEdited);
 
     const double total = std::accumulate(kDesignWidths.begin(), kDesignWidths.end(), 0.0);
     for (size_t i = 0; i < kDesignWidths.size(); ++i)
@@ -107,7 +107,7 @@ TSourceListView::TSourceListView(QWidget *parent) : QTableView(parent)
     });
 }
 
-void TSourceListView::setSourceModel(SourceListModel *model)
+void SourceListView::setSourceModel(SourceListModel *model)
 {
     if (m_model)
         disconnect(m_model, nullptr, this, nullptr);
@@ -133,17 +133,17 @@ void TSourceListView::setSourceModel(SourceListModel *model)
     connect(model, &QAbstractItemModel::rowsInserted, this, changed);
     connect(model, &QAbstractItemModel::modelReset, this, changed);
     connect(model, &SourceListModel::selectionChanged, this,
-            &TSourceListView::pullSelectionFromModel);
-    connect(model, &SourceListModel::focusChanged, this, &TSourceListView::pullSelectionFromModel);
+            &SourceListView::pullSelectionFromModel);
+    connect(model, &SourceListModel::focusChanged, this, &SourceListView::pullSelectionFromModel);
     connect(selectionModel(), &QItemSelectionModel::selectionChanged, this,
-            &TSourceListView::pushSelectionToModel);
+            &SourceListView::pushSelectionToModel);
     connect(selectionModel(), &QItemSelectionModel::currentChanged, this,
-            &TSourceListView::pushSelectionToModel);
+            &SourceListView::pushSelectionToModel);
     fitColumns(-1);
     pullSelectionFromModel();
 }
 
-void TSourceListView::pushSelectionToModel()
+void SourceListView::pushSelectionToModel()
 {
     if (!m_model || m_syncing || m_modelChanging)
         return;
@@ -156,7 +156,7 @@ void TSourceListView::pushSelectionToModel()
     m_syncing = false;
 }
 
-void TSourceListView::pullSelectionFromModel()
+void SourceListView::pullSelectionFromModel()
 {
     if (!m_model || m_syncing || m_modelChanging || !selectionModel())
         return;
@@ -179,7 +179,7 @@ void TSourceListView::pullSelectionFromModel()
     m_syncing = false;
 }
 
-void TSourceListView::fitColumns(int keptSection)
+void SourceListView::fitColumns(int keptSection)
 {
     QHeaderView *header = horizontalHeader();
     const int count = int(kDesignWidths.size());
@@ -209,7 +209,7 @@ void TSourceListView::fitColumns(int keptSection)
     m_fitting = false;
 }
 
-void TSourceListView::resizeEvent(QResizeEvent *event)
+void SourceListView::resizeEvent(QResizeEvent *event)
 {
     QTableView::resizeEvent(event);
     fitColumns(-1);
@@ -226,7 +226,7 @@ static bool isTickKey(const QKeyEvent *event, int column)
            (column == SourceRow::dxtrlchkCheckStatus || column == SourceRow::dxtrlSourceFileName);
 }
 
-void TSourceListView::keyPressEvent(QKeyEvent *event)
+void SourceListView::keyPressEvent(QKeyEvent *event)
 {
     Q_EMIT dxTreeSourceFileInfoKeyDown(event->key(), event->modifiers());
     if (m_model && isTickKey(event, currentIndex().column())) {
@@ -241,14 +241,14 @@ void TSourceListView::keyPressEvent(QKeyEvent *event)
     QTableView::keyPressEvent(event);
 }
 
-void TSourceListView::keyReleaseEvent(QKeyEvent *event)
+void SourceListView::keyReleaseEvent(QKeyEvent *event)
 {
     QTableView::keyReleaseEvent(event);
     if (!event->isAutoRepeat())
         Q_EMIT dxTreeSourceFileInfoKeyUp(event->key(), event->modifiers());
 }
 
-void TSourceListView::mousePressEvent(QMouseEvent *event)
+void SourceListView::mousePressEvent(QMouseEvent *event)
 {
     QTableView::mousePressEvent(event);
     // The editor of a time cell opens on the first click.
@@ -258,20 +258,20 @@ void TSourceListView::mousePressEvent(QMouseEvent *event)
         edit(index);
 }
 
-void TSourceListView::mouseReleaseEvent(QMouseEvent *event)
+void SourceListView::mouseReleaseEvent(QMouseEvent *event)
 {
     QTableView::mouseReleaseEvent(event);
     if (event->button() == Qt::LeftButton)
         Q_EMIT actDxTreeListOnClick();
 }
 
-void TSourceListView::mouseDoubleClickEvent(QMouseEvent *event)
+void SourceListView::mouseDoubleClickEvent(QMouseEvent *event)
 {
     // A double click does nothing beyond its clicks.
     QTableView::mouseDoubleClickEvent(event);
 }
 
-QStringList TSourceListView::DroppedPaths(const QMimeData *mime)
+QStringList SourceListView::DroppedPaths(const QMimeData *mime)
 {
     QStringList paths;
     if (!mime || !mime->hasUrls())
@@ -283,7 +283,7 @@ QStringList TSourceListView::DroppedPaths(const QMimeData *mime)
     return paths;
 }
 
-void TSourceListView::startDrag(Qt::DropActions)
+void SourceListView::startDrag(Qt::DropActions)
 {
     if (!m_model)
         return;
@@ -303,25 +303,25 @@ void TSourceListView::startDrag(Qt::DropActions)
     FinishRowDrag(m_droppedOnList);
 }
 
-void TSourceListView::FinishRowDrag(bool droppedOnList)
+void SourceListView::FinishRowDrag(bool droppedOnList)
 {
     m_droppedOnList = false;
     if (!droppedOnList)
         Q_EMIT dxTreeSourceFileInfoEndDrag();
 }
 
-void TSourceListView::dragEnterEvent(QDragEnterEvent *event)
+void SourceListView::dragEnterEvent(QDragEnterEvent *event)
 {
     event->acceptProposedAction();
 }
 
-void TSourceListView::dragMoveEvent(QDragMoveEvent *event)
+void SourceListView::dragMoveEvent(QDragMoveEvent *event)
 {
     // Anything dragged over the list is accepted.
     event->acceptProposedAction();
 }
 
-void TSourceListView::dropEvent(QDropEvent *event)
+void SourceListView::dropEvent(QDropEvent *event)
 {
     if (event->source() == this) {
         // Rows dropped back on the list stay where they were.
@@ -336,7 +336,7 @@ void TSourceListView::dropEvent(QDropEvent *event)
         Q_EMIT filesDropped(paths);
 }
 
-void TSourceListView::paintEvent(QPaintEvent *event)
+void SourceListView::paintEvent(QPaintEvent *event)
 {
     QTableView::paintEvent(event);
     // An empty list that has the focus shows it with a frame inside its edge.
@@ -347,13 +347,13 @@ void TSourceListView::paintEvent(QPaintEvent *event)
     }
 }
 
-void TSourceListView::focusInEvent(QFocusEvent *event)
+void SourceListView::focusInEvent(QFocusEvent *event)
 {
     QTableView::focusInEvent(event);
     viewport()->update();
 }
 
-void TSourceListView::focusOutEvent(QFocusEvent *event)
+void SourceListView::focusOutEvent(QFocusEvent *event)
 {
     QTableView::focusOutEvent(event);
     viewport()->update();

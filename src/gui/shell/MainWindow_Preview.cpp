@@ -1,5 +1,5 @@
 // The main window's preview: the video window, the trim strip and the player buttons.
-#include "shell/TFrmMainForm.h"
+#include "shell/MainWindow.h"
 
 #include "platform/MpvPreviewGraph.h"
 #include "platform/VideoWindow.h"
@@ -8,7 +8,7 @@
 #include "shell/Globals.h"
 #include "shell/TCustomProc.h"
 #include "sources/SourceCommands.h"
-#include "sources/TSourceListView.h"
+#include "sources/SourceListView.h"
 
 #include <QLabel>
 
@@ -19,17 +19,17 @@ const char kFilterGraph[] = "FilterGraph";
 
 } // namespace
 
-QWidget *TFrmMainForm::CreateVideoWindow()
+QWidget *MainWindow::CreateVideoWindow()
 {
     return new VideoWindow;
 }
 
-QWidget *TFrmMainForm::CreateTrimStrip()
+QWidget *MainWindow::CreateTrimStrip()
 {
     return new TrimStrip;
 }
 
-void TFrmMainForm::BindPreview()
+void MainWindow::BindPreview()
 {
     TCustomProc *proc = Globals::customProc;
     auto *video = qobject_cast<VideoWindow *>(DSVideoWindowEx1);
@@ -59,8 +59,8 @@ void TFrmMainForm::BindPreview()
         hooks.LoadSelectedRow = [proc] { proc->LoadSelectedRow(); };
         hooks.ResetTrimStrip = [proc] { proc->ResetTrimStrip(); };
     }
-    if (auto *view = qobject_cast<TSourceListView *>(dxTreeSourceFileInfo)) {
-        connect(view, &TSourceListView::dxTreeSourceFileInfoEdited, this, [this, proc] {
+    if (auto *view = qobject_cast<SourceListView *>(dxTreeSourceFileInfo)) {
+        connect(view, &SourceListView::dxTreeSourceFileInfoEdited, this, [this, proc] {
             const QString error = proc->CheckTypedTimes();
             if (error.isEmpty())
                 return;
@@ -70,7 +70,7 @@ void TFrmMainForm::BindPreview()
     }
 }
 
-void TFrmMainForm::StopPreview()
+void MainWindow::StopPreview()
 {
     // Closing stops the preview, then makes the graph inactive and clears it.
     if (Globals::customProc)
@@ -79,19 +79,19 @@ void TFrmMainForm::StopPreview()
         graph->makeInactive();
 }
 
-void TFrmMainForm::btnPlayClick()
+void MainWindow::btnPlayClick()
 {
     if (TCustomProc *proc = Globals::customProc)
         proc->Preview().btnPlayClick(proc->dxTreeSourceFileInfo());
 }
 
-void TFrmMainForm::btnPauseClick()
+void MainWindow::btnPauseClick()
 {
     if (TCustomProc *proc = Globals::customProc)
         proc->Preview().btnPauseClick();
 }
 
-void TFrmMainForm::btnStopClick()
+void MainWindow::btnStopClick()
 {
     if (TCustomProc *proc = Globals::customProc)
         proc->Preview().btnStopClick();

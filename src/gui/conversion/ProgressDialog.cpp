@@ -1,4 +1,4 @@
-#include "conversion/TfrmConverting.h"
+#include "conversion/ProgressDialog.h"
 
 #include "platform/IUserDialogs.h"
 #include "platform/WindowDrag.h"
@@ -8,7 +8,7 @@
 #include "shell/TCommonLib.h"
 #include "shell/TCustomProc.h"
 #include "shell/SkinPicture.h"
-#include "shell/TPictureButton.h"
+#include "shell/PictureButton.h"
 
 #include <QApplication>
 #include <QBitmap>
@@ -53,7 +53,7 @@ void showBar(QProgressBar *bar, int minimum, int maximum, int position)
 
 } // namespace
 
-TfrmConverting::TfrmConverting(QWidget *parent)
+ProgressDialog::ProgressDialog(QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint)
 {
     setObjectName(QStringLiteral("frmConverting"));
@@ -100,12 +100,12 @@ TfrmConverting::TfrmConverting(QWidget *parent)
             "QProgressBar::chunk { background: #4a90e2; border-radius: 2px; }"));
     }
 
-    btnStop = new TPictureButton(this);
+    btnStop = new PictureButton(this);
     btnStop->setObjectName(QStringLiteral("btnStop"));
     btnStop->setSkin(QStringLiteral("converting/btnStop"));
     btnStop->setGeometry(294, 126, 100, btnStop->sizeHint().height());
     btnStop->setAccessibleName(QStringLiteral("Stop"));
-    connect(btnStop, &QAbstractButton::clicked, this, &TfrmConverting::btnStop1Click);
+    connect(btnStop, &QAbstractButton::clicked, this, &ProgressDialog::btnStop1Click);
 
     pbTotal->setAccessibleName(QStringLiteral("Total File"));
     ProgressBar1->setAccessibleName(QStringLiteral("Current File"));
@@ -121,49 +121,49 @@ TfrmConverting::TfrmConverting(QWidget *parent)
     statState->addWidget(statStatePanel, 1);
 
     // Deliveries from the runner's thread queue up here and run one at a time, in order.
-    connect(this, &TfrmConverting::encoderOutputDelivered, this,
-            &TfrmConverting::handleEncoderOutput, Qt::QueuedConnection);
+    connect(this, &ProgressDialog::encoderOutputDelivered, this,
+            &ProgressDialog::handleEncoderOutput, Qt::QueuedConnection);
 
     tmrChanging = new QTimer(this);
     tmrChanging->setInterval(500);
-    connect(tmrChanging, &QTimer::timeout, this, &TfrmConverting::tmrChangingTimer);
+    connect(tmrChanging, &QTimer::timeout, this, &ProgressDialog::tmrChangingTimer);
     tmrChanging->start();
 
     m_state.CounterText = lblPersent->text();
 }
 
-TfrmConverting::~TfrmConverting() = default;
+ProgressDialog::~ProgressDialog() = default;
 
-TfrmConverting *TfrmConverting::CreateForMainWindow(QWidget *mainWindow)
+ProgressDialog *ProgressDialog::CreateForMainWindow(QWidget *mainWindow)
 {
-    auto *dialog = new TfrmConverting(nullptr);
+    auto *dialog = new ProgressDialog(nullptr);
     QObject::connect(mainWindow, &QObject::destroyed, [dialog] { delete dialog; });
     return dialog;
 }
 
-void TfrmConverting::Bind(TCustomProc *proc, TCommonLib *lib, QWidget *mainWindow)
+void ProgressDialog::Bind(TCustomProc *proc, TCommonLib *lib, QWidget *mainWindow)
 {
     m_proc = proc;
     m_lib = lib;
     m_mainWindow = mainWindow;
 }
 
-bool TfrmConverting::JobRunning() const
+bool ProgressDialog::JobRunning() const
 {
     return m_proc && m_proc->CurrentRunner;
 }
 
-void TfrmConverting::OnEncoderOutput(const QString &chunk)
+void ProgressDialog::OnEncoderOutput(const QString &chunk)
 {
     Q_EMIT encoderOutputDelivered(chunk);
 }
 
-TOutputCallback TfrmConverting::OutputCallback()
+EncoderOutputCallback ProgressDialog::OutputCallback()
 {
     return [this](const QString &chunk) { OnEncoderOutput(chunk); };
 }
 
-void TfrmConverting::ShowView()
+void ProgressDialog::ShowView()
 {
     if (!isVisible()) {
         show();
@@ -173,7 +173,7 @@ void TfrmConverting::ShowView()
     showPace();
 }
 
-void TfrmConverting::HideView()
+void ProgressDialog::HideView()
 {
     const bool wasVisible = isVisible();
     hide();
@@ -184,7 +184,7 @@ void TfrmConverting::HideView()
     m_batchShown = false;
 }
 
-qint64 TfrmConverting::nowMs()
+qint64 ProgressDialog::nowMs()
 {
     static QElapsedTimer clock;
     if (!clock.isValid())
@@ -192,7 +192,7 @@ qint64 TfrmConverting::nowMs()
     return clock.elapsed();
 }
 
-void TfrmConverting::paceJobStarts()
+void ProgressDialog::paceJobStarts()
 {
     const qint64 now = nowMs();
     const qsizetype failed = m_proc ? m_proc->FailedSources.size() : 0;
@@ -217,7 +217,7 @@ void TfrmConverting::paceJobStarts()
     m_pace.StartJob(now, m_proc->CutSeconds.toDouble(), later);
 }
 
-void TfrmConverting::showPace()
+void ProgressDialog::showPace()
 {
     if (!m_batchShown) {
         lblFilePace->clear();
@@ -238,12 +238,12 @@ void TfrmConverting::showPace()
         m_mainWindow->setWindowTitle(QStringLiteral("%1% - Clipwright").arg(*f.batchPercent));
 }
 
-void TfrmConverting::FlushOutput()
+void ProgressDialog::FlushOutput()
 {
     QCoreApplication::sendPostedEvents(this, QEvent::MetaCall);
 }
 
-void TfrmConverting::handleEncoderOutput(const QString &chunk)
+void ProgressDialog::handleEncoderOutput(const QString &chunk)
 {
     m_state.StatusText = chunk;
     statStatePanel->setText(chunk);
@@ -252,7 +252,7 @@ void TfrmConverting::handleEncoderOutput(const QString &chunk)
     actRefreshProgressExecute();
 }
 
-void TfrmConverting::actRefreshProgressExecute()
+void ProgressDialog::actRefreshProgressExecute()
 {
     if (m_proc) {
         m_state.RefreshCount = m_proc->RefreshCount;
@@ -272,34 +272,34 @@ void TfrmConverting::actRefreshProgressExecute()
     showPace();
 }
 
-void TfrmConverting::ResetCurrentBar()
+void ProgressDialog::ResetCurrentBar()
 {
     m_state.CurrentPos = 0;
     paceJobStarts();
     showState();
 }
 
-void TfrmConverting::showState()
+void ProgressDialog::showState()
 {
     showBar(ProgressBar1, m_state.CurrentMin, m_state.CurrentMax, m_state.CurrentPos);
     showBar(pbTotal, 0, m_state.TotalMax, m_state.TotalPos);
     lblPersent->setText(m_state.CounterText);
 }
 
-void TfrmConverting::tmrChangingTimer()
+void ProgressDialog::tmrChangingTimer()
 {
     m_spinnerStep = NextSpinnerStep(m_spinnerStep);
     lblInfo->setText(BusyIndicatorText(m_spinnerStep, m_state.CurrentPos));
     showPace();
 }
 
-void TfrmConverting::showEvent(QShowEvent *event)
+void ProgressDialog::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
     FormShow();
 }
 
-void TfrmConverting::FormShow()
+void ProgressDialog::FormShow()
 {
     m_spinnerStep = 0;
     if (m_lib)
@@ -318,19 +318,19 @@ void TfrmConverting::FormShow()
         move(m_mainWindow->geometry().center() - rect().center());
 }
 
-bool TfrmConverting::confirm(const QString &text)
+bool ProgressDialog::confirm(const QString &text)
 {
     // Without the message boxes installed, a question counts as answered No.
     return Globals::userDialogs && Globals::userDialogs->Confirm(AppTitle(), text);
 }
 
-void TfrmConverting::endBatchFromDialog()
+void ProgressDialog::endBatchFromDialog()
 {
     hide();
     // Through the batch's own switch when there is one: the main window disables only its
     // controls during a batch, so that this dialog stays usable.
-    if (m_proc && m_proc->BatchEnvironment.SetMainWindowEnabled)
-        m_proc->BatchEnvironment.SetMainWindowEnabled(true);
+    if (m_proc && m_proc->batchEnvironment.SetMainWindowEnabled)
+        m_proc->batchEnvironment.SetMainWindowEnabled(true);
     else if (m_mainWindow)
         m_mainWindow->setEnabled(true);
     // Past the last row: the batch loop ends after the current job.
@@ -338,14 +338,14 @@ void TfrmConverting::endBatchFromDialog()
         m_proc->RowIndex = m_proc->dxTreeSourceFileInfo().count() + 10;
 }
 
-void TfrmConverting::btnStop1Click()
+void ProgressDialog::btnStop1Click()
 {
     if (!confirm(QStringLiteral("Are you sure you want to stop the work ? ")))
         return;
     StopBatch();
 }
 
-void TfrmConverting::StopBatch()
+void ProgressDialog::StopBatch()
 {
     if (m_proc)
         m_proc->StopRequested = true;
@@ -363,7 +363,7 @@ void TfrmConverting::StopBatch()
     showState();
 }
 
-bool TfrmConverting::FormClose()
+bool ProgressDialog::FormClose()
 {
     if (!confirm(QStringLiteral("Are you sure to stop processing ?")))
         return false;
@@ -373,7 +373,7 @@ bool TfrmConverting::FormClose()
     return true;
 }
 
-void TfrmConverting::closeEvent(QCloseEvent *event)
+void ProgressDialog::closeEvent(QCloseEvent *event)
 {
     // Closing only hides the dialog; it lives until the program ends.
     if (!isVisible() || FormClose())
@@ -382,7 +382,7 @@ void TfrmConverting::closeEvent(QCloseEvent *event)
         event->ignore();
 }
 
-void TfrmConverting::keyPressEvent(QKeyEvent *event)
+void ProgressDialog::keyPressEvent(QKeyEvent *event)
 {
     // Escape asks what Stop asks.
     if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {

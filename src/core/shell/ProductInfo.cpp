@@ -1,4 +1,4 @@
-#include "shell/TRecSoftInfo.h"
+#include "shell/ProductInfo.h"
 
 #include "platform/BuildInfo.h"
 #include "platform/ResourceModule.h"
@@ -6,7 +6,7 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 
-TRecSoftInfo RecSoftInfo;
+ProductInfo RecSoftInfo;
 
 void LoadProductInfo(const QString &modulePath)
 {

@@ -4,7 +4,7 @@
 
 // The product texts read at start-up: the title, the About box and the help, web and codec
 // download commands read them.
-struct TRecSoftInfo
+struct ProductInfo
 {
     QString ProductName;  // string 1 of the resource module
     QString Version;      // major.minor of the program's version
@@ -15,7 +15,7 @@ struct TRecSoftInfo
 };
 
 // The program-wide record, filled by LoadProductInfo and StartUp.
-extern TRecSoftInfo RecSoftInfo;
+extern ProductInfo RecSoftInfo;
 
 // Fills ProductName, HomePage, SupportMail and CodecAddress from the resource module at
 // modulePath and Version from the program's executable. Fields whose source is missing

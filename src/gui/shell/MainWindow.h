@@ -14,9 +14,9 @@ class TCustomProc;
 class IUserDialogs;
 class SessionKeeper;
 class SourceCommands;
-class TFrmInitFileForm;
-class TPictureButton;
-class TfrmOption;
+class AddingFilesWindow;
+class PictureButton;
+class OptionsDialog;
 
 // The main window: a borderless window in the shape of its background picture, with its
 // own title, minimize and close buttons, the preview, the output settings, the source list
@@ -24,17 +24,17 @@ class TfrmOption;
 // are public, so the controller operations reach them as they reach a form's fields.
 //
 // The controls and handlers of other subsystems live in files of their own:
-// TFrmMainForm_Sources.cpp (source list, Open, Remove, Clear, Options, file drops),
-// TFrmMainForm_Preview.cpp (video window, trim strip, play, pause, stop) and
-// TFrmMainForm_Conversion.cpp (Convert, output folder). Each creates its control in a
+// MainWindow_Sources.cpp (source list, Open, Remove, Clear, Options, file drops),
+// MainWindow_Preview.cpp (video window, trim strip, play, pause, stop) and
+// MainWindow_Conversion.cpp (Convert, output folder). Each creates its control in a
 // Create... operation and fills in its click handlers there.
-class TFrmMainForm : public QWidget
+class MainWindow : public QWidget
 {
     Q_OBJECT
 
 public:
-    explicit TFrmMainForm(QWidget *parent = nullptr);
-    ~TFrmMainForm() override;
+    explicit MainWindow(QWidget *parent = nullptr);
+    ~MainWindow() override;
 
     // The client size at design, which the background picture has.
     static constexpr int kDesignWidth = 692;
@@ -43,12 +43,12 @@ public:
     // ---- controls of the window frame, title and web buttons ----
     QLabel *rzfrmshpfrmConverter = nullptr; // the background picture
     QLabel *lblTitle = nullptr;
-    TPictureButton *btnWindowMinimize = nullptr;
-    TPictureButton *btnWindowClose = nullptr;
-    TPictureButton *btnHomePage = nullptr;
-    TPictureButton *btnEMail = nullptr;
-    TPictureButton *btnHelp = nullptr;
-    TPictureButton *btnAbout = nullptr;
+    PictureButton *btnWindowMinimize = nullptr;
+    PictureButton *btnWindowClose = nullptr;
+    PictureButton *btnHomePage = nullptr;
+    PictureButton *btnEMail = nullptr;
+    PictureButton *btnHelp = nullptr;
+    PictureButton *btnAbout = nullptr;
     QLabel *Image1 = nullptr; // separator line
     QLabel *Label3 = nullptr; // "Click here to download the coder"
 
@@ -57,11 +57,11 @@ public:
     QComboBox *cbbOutputFiletype = nullptr;
     QLabel *lblProfileSettings = nullptr;
     QComboBox *cbbProfile = nullptr;
-    TPictureButton *btnOptions = nullptr;
+    PictureButton *btnOptions = nullptr;
     QLabel *lblOutputFolderInfo = nullptr;
     QLineEdit *edtOutputFolder = nullptr;
-    TPictureButton *RzBmpButton1 = nullptr;         // chooses the output folder
-    TPictureButton *btnSelectOutputFolder = nullptr; // never visible; Ctrl+B clicks it
+    PictureButton *RzBmpButton1 = nullptr;         // chooses the output folder
+    PictureButton *btnSelectOutputFolder = nullptr; // never visible; Ctrl+B clicks it
     QCheckBox *chkShutdown = nullptr;
     QLabel *Label1 = nullptr;
     QCheckBox *chkShowOutputDirectory = nullptr;
@@ -70,18 +70,18 @@ public:
     // ---- preview ----
     QWidget *DSVideoWindowEx1 = nullptr; // made by CreateVideoWindow
     QWidget *Panel1 = nullptr;           // the trim strip, made by CreateTrimStrip
-    TPictureButton *btnPlay = nullptr;
-    TPictureButton *btnPause = nullptr;
-    TPictureButton *btnStop = nullptr;
+    PictureButton *btnPlay = nullptr;
+    PictureButton *btnPause = nullptr;
+    PictureButton *btnStop = nullptr;
     QLabel *imgPlay = nullptr;
     QLabel *pnlCurTime = nullptr;
 
     // ---- sources and commands ----
     QWidget *dxTreeSourceFileInfo = nullptr; // made by CreateSourceList
-    TPictureButton *btnOpenFile = nullptr;
-    TPictureButton *btnRemoveFile = nullptr;
-    TPictureButton *btnClearFile = nullptr;
-    TPictureButton *btnConvert = nullptr;
+    PictureButton *btnOpenFile = nullptr;
+    PictureButton *btnRemoveFile = nullptr;
+    PictureButton *btnClearFile = nullptr;
+    PictureButton *btnConvert = nullptr;
     // The status line under the list: the ticked files and their estimated output size.
     QLabel *lblOutputTotal = nullptr;
     OutputSizeColumn *OutputSizes = nullptr; // made by BindSources
@@ -90,8 +90,8 @@ public:
     // ResetTrimStrip hooks and answers the list's dxTreeSourceFileInfoEdited signal.
     SourceCommands *SourceCommander = nullptr;
     SessionKeeper *Session = nullptr;
-    TFrmInitFileForm *FrmInitFileForm = nullptr;
-    TfrmOption *frmOption = nullptr;
+    AddingFilesWindow *FrmInitFileForm = nullptr;
+    OptionsDialog *frmOption = nullptr;
 
     QTimer *tmrClearMemory = nullptr;
 
@@ -99,7 +99,7 @@ public:
     // opens the help for F1. Returns the button clicked (nullptr for F1 or no shortcut).
     // A key press of the window runs it once, after the key has reached the focused
     // control: the key is not consumed.
-    TPictureButton *FormKeyDown(int key, Qt::KeyboardModifiers modifiers);
+    PictureButton *FormKeyDown(int key, Qt::KeyboardModifiers modifiers);
 
     // Disables or enables the window for a batch: its own controls only, not the windows it
     // owns (the progress dialog must stay usable). While disabled it cannot be closed.
@@ -135,18 +135,18 @@ public Q_SLOTS:
     void cbbOutputFiletypeChange();
     void cbbProfileChange();
 
-    // ---- sources (TFrmMainForm_Sources.cpp) ----
+    // ---- sources (MainWindow_Sources.cpp) ----
     void btnOpenFileClick();
     void btnRemoveFileClick();
     void btnClearFileClick();
     void btnOptionsClick();
 
-    // ---- preview (TFrmMainForm_Preview.cpp) ----
+    // ---- preview (MainWindow_Preview.cpp) ----
     void btnPlayClick();
     void btnPauseClick();
     void btnStopClick();
 
-    // ---- conversion (TFrmMainForm_Conversion.cpp) ----
+    // ---- conversion (MainWindow_Conversion.cpp) ----
     void btnConvertClick();
     void btnSelectOutputFolderClick();
 
@@ -155,7 +155,7 @@ protected:
     void closeEvent(QCloseEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
-    // File drops (TFrmMainForm_Sources.cpp).
+    // File drops (MainWindow_Sources.cpp).
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dragMoveEvent(QDragMoveEvent *event) override;
     void dropEvent(QDropEvent *event) override;
@@ -173,7 +173,7 @@ private:
     // The session's list kept in the state folder; the last one offered back after a
     // crash, a kill or a power cut.
     void BindSession(TCustomProc &proc, IUserDialogs *dialogs);
-    // Stops and clears the preview before the window closes (TFrmMainForm_Preview.cpp).
+    // Stops and clears the preview before the window closes (MainWindow_Preview.cpp).
     void StopPreview();
 
     void createControls();
@@ -203,10 +203,10 @@ private:
     bool m_closing = false;
     bool m_savesOnChange = false;
     bool m_settingsSaveFailed = false;
-    class TfrmConverting *m_converting = nullptr;
+    class ProgressDialog *m_converting = nullptr;
     bool m_outputSettingsBound = false;
     bool m_formEnabled = true;
 };
 
 // The one main window, for the controllers and the other windows; null before it exists.
-extern TFrmMainForm *FrmMainForm;
+extern MainWindow *FrmMainForm;
