@@ -11,14 +11,13 @@
 // after each step, for a closer look at what holds the memory.
 
 #include "BenchSupport.h"
+#include "shell/ProgramParts.h"
 
 #include "platform/DesktopOpener.h"
 #include "platform/MpvPreviewGraph.h"
 #include "platform/QtUserDialogs.h"
 #include "preview/PreviewPlayer.h"
-#include "shell/Globals.h"
 #include "shell/ClipwrightApplication.h"
-#include "shell/TCustomProc.h"
 #include "shell/MainWindow.h"
 #include "shell/PictureButton.h"
 #include "sources/SourceListModel.h"
@@ -116,13 +115,13 @@ int main(int argc, char *argv[])
     DesktopOpener opener;
     platform::setDesktopOpener(&opener);
     QtUserDialogs dialogs;
-    Globals::userDialogs = &dialogs;
 
     QList<QUrl> urls;
     for (int i = 3; i < argc; ++i)
         urls << QUrl::fromLocalFile(QString::fromLocal8Bit(argv[i]));
 
-    MainWindow mainForm;
+    ProgramParts parts(&dialogs);
+    MainWindow mainForm(parts);
     mainForm.show();
     if (!runUntil([&] { return mainForm.IsReady(); }, 60000)) {
         std::fprintf(stderr, "the main window did not get ready\n");
@@ -140,7 +139,7 @@ int main(int argc, char *argv[])
     QCoreApplication::sendEvent(target, &enter);
     QDropEvent drop(at, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
     QCoreApplication::sendEvent(target, &drop);
-    SourceListModel &list = Globals::customProc->dxTreeSourceFileInfo();
+    SourceListModel &list = parts.sources;
     if (!runUntil([&] { return list.count() == urls.size(); }, 120000)) {
         std::fprintf(stderr, "%d of %lld sources were added\n", list.count(),
                      static_cast<long long>(urls.size()));
@@ -148,7 +147,7 @@ int main(int argc, char *argv[])
     }
     idleAndReport("sources added", idleSeconds);
 
-    PreviewPlayer &player = Globals::customProc->Preview();
+    PreviewPlayer &player = parts.preview;
     mainForm.btnPlay->click();
     if (!runUntil([&] { return player.IsPlaying; }, 30000)) {
         std::fprintf(stderr, "the preview did not start\n");
@@ -168,7 +167,6 @@ int main(int argc, char *argv[])
     runFor(MpvPreviewGraph::kReleaseIdleMs);
     idleAndReport("stopped for a while", idleSeconds);
 
-    Globals::userDialogs = nullptr;
     platform::setDesktopOpener(nullptr);
     return 0;
 }

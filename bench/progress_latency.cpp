@@ -11,9 +11,8 @@
 // from "-t", writes one report per period given in CLIPWRIGHT_BENCH_PERIOD_MS for that many
 // periods and appends "<seconds> <monotonic ns>" to the file in CLIPWRIGHT_BENCH_STAMPS.
 #include "conversion/ProgressDialog.h"
-#include "shell/AppPaths.h"
-#include "shell/TCommonLib.h"
-#include "shell/TCustomProc.h"
+#include "shell/ProgramParts.h"
+#include "platform/AppPaths.h"
 
 #include <QApplication>
 #include <QDir>
@@ -75,38 +74,38 @@ int runAsEncoder(int argc, char **argv)
 
 struct Batch
 {
-    TCommonLib lib;
-    TCustomProc proc;
+    ProgramParts proc;
+    ProgramParts &lib = proc;
     ProgressDialog dialog;
     QString work;
 
     explicit Batch(const QString &workDir) : work(workDir)
     {
-        lib.AppDir = work + "/app/";
-        AppPaths::SetCurrent(AppPaths::Portable(lib.AppDir));
-        proc.SetCommonLib(&lib);
-        proc.edtOutputFolder().setText(work + "/out");
-        proc.FillOptionBoxes();
-        proc.ApplyProfile();
-        proc.chkShowOutputDirectory().setChecked(false);
-        dialog.Bind(&proc, &lib, nullptr);
-        proc.batchEnvironment.View = &dialog;
+        lib.jobs.ProgramDir = work + "/app/";
+        AppPaths::SetCurrent(AppPaths::Portable(lib.jobs.ProgramDir));
+        proc.settings.outputFolder().setText(work + "/out");
+        proc.outputOptions.FillAll();
+        proc.settings.Load();
+        proc.outputOptions.ApplyProfile();
+        proc.settings.showOutputFolder().setChecked(false);
+        dialog.Bind(proc, nullptr);
+        proc.batch.Environment.View = &dialog;
     }
 
     // Runs jobs of the given length in seconds; returns the batch's wall time in ms.
     double run(int jobs, int seconds)
     {
-        proc.dxTreeSourceFileInfo().clear();
+        proc.sources.clear();
         for (int i = 0; i < jobs; ++i) {
             SourceRow row = SourceRow::ForNewSource(work + QStringLiteral("/source%1.avi").arg(i),
                                                     "1 MB", "00:01:00");
             row.setCell(SourceRow::dxtrlSourceFileEndTime,
                         QStringLiteral("00:00:%1").arg(seconds, 2, 10, QLatin1Char('0')));
-            proc.dxTreeSourceFileInfo().appendRow(row);
+            proc.sources.appendRow(row);
         }
         QElapsedTimer clock;
         clock.start();
-        proc.btnConvertClick();
+        proc.batch.Run();
         return clock.nsecsElapsed() / 1e6;
     }
 };
@@ -140,7 +139,7 @@ int main(int argc, char **argv)
     qputenv("CLIPWRIGHT_BENCH_STAMPS", QFile::encodeName(stampsPath));
 
     Batch batch(work);
-    const BatchTimings &t = batch.proc.batchEnvironment.Timings;
+    const BatchTimings &t = batch.proc.batch.Environment.Timings;
     const double pauses = t.showPauseMs + t.startPauseMs;
 
     // Latency: reports every 500 ms (the real encoder's period) and every 170 ms (faster

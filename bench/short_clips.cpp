@@ -8,9 +8,8 @@
 // The clips are made into <work folder>/clips once (2 s, 176x144 MPEG-4 with AAC), and
 // converted to 3GP at Normal quality.
 #include "conversion/ProgressDialog.h"
-#include "shell/AppPaths.h"
-#include "shell/TCommonLib.h"
-#include "shell/TCustomProc.h"
+#include "shell/ProgramParts.h"
+#include "platform/AppPaths.h"
 
 #include <QApplication>
 #include <QDir>
@@ -51,31 +50,31 @@ int main(int argc, char **argv)
         sources << clip;
     }
 
-    TCommonLib lib;
-    TCustomProc proc;
+    ProgramParts proc;
+    ProgramParts &lib = proc;
     ProgressDialog dialog;
-    lib.AppDir = work + "/app/";
-    AppPaths::SetCurrent(AppPaths::Portable(lib.AppDir));
-    proc.SetCommonLib(&lib);
-    proc.edtOutputFolder().setText(work + "/out");
-    proc.FillOptionBoxes();
-    proc.ApplyProfile();
-    proc.chkShowOutputDirectory().setChecked(false);
-    dialog.Bind(&proc, &lib, nullptr);
-    proc.batchEnvironment.View = &dialog;
+    lib.jobs.ProgramDir = work + "/app/";
+    AppPaths::SetCurrent(AppPaths::Portable(lib.jobs.ProgramDir));
+    proc.settings.outputFolder().setText(work + "/out");
+    proc.outputOptions.FillAll();
+    proc.settings.Load();
+    proc.outputOptions.ApplyProfile();
+    proc.settings.showOutputFolder().setChecked(false);
+    dialog.Bind(proc, nullptr);
+    proc.batch.Environment.View = &dialog;
     if (argc >= 6) {
-        proc.batchEnvironment.Timings.showPauseMs = std::atoi(argv[4]);
-        proc.batchEnvironment.Timings.startPauseMs = std::atoi(argv[5]);
+        proc.batch.Environment.Timings.showPauseMs = std::atoi(argv[4]);
+        proc.batch.Environment.Timings.startPauseMs = std::atoi(argv[5]);
     }
-    const BatchTimings &t = proc.batchEnvironment.Timings;
+    const BatchTimings &t = proc.batch.Environment.Timings;
 
     // The encoder alone, with the command lines the batch builds.
     QStringList lines;
     for (const QString &source : sources) {
-        proc.dxTreeSourceFileInfo().clear();
-        proc.dxTreeSourceFileInfo().appendRow(SourceRow::ForNewSource(source, "10 KB", "00:00:02"));
-        lines << proc.BuildConvertParameter(source, 0);
-        proc.ClaimedOutput.Release();
+        proc.sources.clear();
+        proc.sources.appendRow(SourceRow::ForNewSource(source, "10 KB", "00:00:02"));
+        lines << proc.jobs.Build(source, 0);
+        proc.jobs.ClaimedOutput.Release();
     }
     QElapsedTimer clock;
     clock.start();
@@ -87,14 +86,14 @@ int main(int argc, char **argv)
     const double alone = clock.nsecsElapsed() / 1e9;
     QDir(work + "/out").removeRecursively();
 
-    proc.dxTreeSourceFileInfo().clear();
+    proc.sources.clear();
     for (const QString &source : sources) {
         SourceRow row = SourceRow::ForNewSource(source, "10 KB", "00:00:02");
         row.setChecked(true);
-        proc.dxTreeSourceFileInfo().appendRow(row);
+        proc.sources.appendRow(row);
     }
     clock.restart();
-    proc.btnConvertClick();
+    proc.batch.Run();
     const double batch = clock.nsecsElapsed() / 1e9;
     const int written = int(QDir(work + "/out").entryList(QDir::Files).size());
     QDir(work + "/out").removeRecursively();

@@ -10,8 +10,8 @@
 #include "platform/IMediaProbe.h"
 #include "preview/TrimMath.h"
 #include "profiles/ConfigInfo.h"
-#include "shell/TCommonLib.h"
-#include "shell/TCustomProc.h"
+#include "settings/ConfigFolder.h"
+#include "shell/ProgramParts.h"
 #include "sources/SourceAdder.h"
 #include "sources/SourceFileError.h"
 #include "sources/SourceRow.h"
@@ -86,19 +86,12 @@ qint64 steadyMs()
     return clock.elapsed();
 }
 
-void logQuietly(TCommonLib &lib, const QString &message)
-{
-    try {
-        lib.WriteLog(message);
-    } catch (...) {
-    }
-}
 
 } // namespace
 
-CliConversion::CliConversion(TCustomProc &proc, TCommonLib &lib, IMediaProbe &probe,
+CliConversion::CliConversion(ProgramParts &parts, IMediaProbe &probe,
                              CliReport &report)
-    : m_proc(proc), m_lib(lib), m_probe(probe), m_report(report)
+    : m_parts(parts), m_probe(probe), m_report(report)
 {
 }
 
@@ -110,16 +103,17 @@ QStringList CliConversion::LevelNames()
 
 bool CliConversion::Choose(const CliOptions &options, QString *error)
 {
-    OptionBoxes &boxes = m_proc.optionBoxes();
+    OptionLists &boxes = m_parts.optionLists;
     // As the window starts: the lists filled, the settings loaded, the first type's Normal
     // Quality applied.
-    m_proc.FillOptionBoxes();
-    m_proc.ApplyProfile();
+    m_parts.outputOptions.FillAll();
+    m_parts.settings.Load();
+    m_parts.outputOptions.ApplyProfile();
 
-    int type = boxes.cbbOutputFiletype().selectedIndex();
+    int type = boxes.outputType().selectedIndex();
     if (!options.type.isEmpty()) {
         type = ConfigInfo::OutputTypeByName(options.type);
-        if (type < 0 || type >= boxes.cbbOutputFiletype().count()) {
+        if (type < 0 || type >= boxes.outputType().count()) {
             *error = QStringLiteral("unknown output type \"%1\" (see --list-types)")
                          .arg(options.type);
             return false;
@@ -131,7 +125,7 @@ bool CliConversion::Choose(const CliOptions &options, QString *error)
         profile = int(LevelNames().indexOf(options.quality.toLower()));
         if (profile < 0) {
             // A custom profile, by its name as the profile list shows it.
-            const int custom = int(boxes.cbbProfile().items().indexOf(options.quality));
+            const int custom = int(boxes.profile().items().indexOf(options.quality));
             if (custom < ConfigInfo::kQualityCount) {
                 *error = QStringLiteral("unknown quality or profile \"%1\" (see --list-profiles)")
                              .arg(options.quality);
@@ -143,19 +137,19 @@ bool CliConversion::Choose(const CliOptions &options, QString *error)
 
     // As a user chooses them in the window: the type first (its Normal Quality applies), then
     // the quality. The custom profile list holds the names the Options dialog shows.
-    boxes.cbbOutputFiletype().setSelectedIndex(type);
-    m_proc.ApplyProfile();
+    boxes.outputType().setSelectedIndex(type);
+    m_parts.outputOptions.ApplyProfile();
     if (profile >= ConfigInfo::kQualityCount) {
-        OptionListModel &custom = boxes.cbbCustomProfile();
+        OptionListModel &custom = boxes.customProfile();
         custom.clear();
-        custom.addItems(m_lib.ReadConfigSections(QStringLiteral("UserProfileInfo.ini")));
+        custom.addItems(ConfigFolder::Sections(QStringLiteral("UserProfileInfo.ini")));
     }
-    boxes.cbbProfile().setSelectedIndex(profile);
-    m_proc.ApplyProfile();
+    boxes.profile().setSelectedIndex(profile);
+    m_parts.outputOptions.ApplyProfile();
 
     if (!options.outputFolder.isEmpty())
-        m_proc.edtOutputFolder().setText(QFileInfo(options.outputFolder).absoluteFilePath());
-    m_proc.SizeLimitMB = options.sizeLimitMB;
+        m_parts.settings.outputFolder().setText(QFileInfo(options.outputFolder).absoluteFilePath());
+    m_parts.jobs.SizeLimitMB = options.sizeLimitMB;
     return true;
 }
 
@@ -169,7 +163,7 @@ int CliConversion::AddSources(const CliOptions &options)
     for (const SourceAdding::NotAdded &refused : notAdded)
         m_report.Refused(refused.path, SourceAdding::ReasonText(refused.reason));
 
-    SourceListModel &list = m_proc.dxTreeSourceFileInfo();
+    SourceListModel &list = m_parts.sources;
     SourceAdding::Services services;
     services.probe = &m_probe;
     QString unreadable;
@@ -211,7 +205,7 @@ int CliConversion::AddSources(const CliOptions &options)
 
 int CliConversion::ConvertAll(const std::atomic<int> &stopSignal)
 {
-    SourceListModel &list = m_proc.dxTreeSourceFileInfo();
+    SourceListModel &list = m_parts.sources;
     m_pace.StartBatch(steadyMs());
     for (int row = 0; row < list.count(); ++row) {
         if (stopSignal.load() != 0)
@@ -226,35 +220,35 @@ bool CliConversion::convert(const QString &source, int row, const std::atomic<in
 {
     QString commandLine;
     try {
-        commandLine = m_proc.BuildConvertParameter(source, row);
+        commandLine = m_parts.jobs.Build(source, row);
         if (!commandLine.isEmpty())
-            m_lib.WriteLog(QStringLiteral("parameter: ") + commandLine);
+            m_parts.log.Write(QStringLiteral("parameter: ") + commandLine);
     } catch (const std::exception &error) {
-        m_proc.ClaimedOutput.Release();
+        m_parts.jobs.ClaimedOutput.Release();
         m_report.Failed(source, QString::fromUtf8(error.what()));
         return true;
     }
     if (commandLine.isEmpty()) {
-        m_proc.ClaimedOutput.Release();
+        m_parts.jobs.ClaimedOutput.Release();
         m_report.Failed(source, QStringLiteral("the output type gives no encoder command line"));
         return true;
     }
-    const ConversionJob job = m_lib.ConvertParameter;
-    QString output = m_proc.ClaimedOutput.IsHeld() ? m_proc.ClaimedOutput.Path() : QString();
-    const QString cutSeconds = m_proc.CutSeconds;
+    const ConversionJob job = m_parts.jobs.Job;
+    QString output = m_parts.jobs.ClaimedOutput.IsHeld() ? m_parts.jobs.ClaimedOutput.Path() : QString();
+    const QString cutSeconds = m_parts.jobs.CutSeconds;
 
     QElapsedTimer clock;
     clock.start();
     double later = 0;
-    const SourceListModel &list = m_proc.dxTreeSourceFileInfo();
+    const SourceListModel &list = m_parts.sources;
     for (int next = row + 1; next < list.count(); ++next)
-        later += m_proc.GetCutSeconds(list.row(next).fileName(), next).toDouble();
+        later += m_parts.jobs.CutSecondsOf(list.row(next).fileName(), next).toDouble();
     m_pace.StartJob(steadyMs(), cutSeconds.toDouble(), later);
     LatestChunk latest;
     EventPump::Waiter jobEnd;
     EncoderProcess runner(job.EncoderFile, commandLine,
                           [&latest](const QString &chunk) { latest.Set(chunk); });
-    runner.SetWorkDir(m_lib.AppDir);
+    runner.SetWorkDir(m_parts.jobs.ProgramDir);
     runner.SetTimings(kRunnerTimings);
     runner.SetFinishedCallback([&jobEnd] { jobEnd.Wake(); });
     runner.Resume();
@@ -265,7 +259,7 @@ bool CliConversion::convert(const QString &source, int row, const std::atomic<in
         if (stopSignal.load() != 0 && !stopped) {
             stopped = true;
             // As the window stops a job: the encoders this program started end.
-            m_lib.StopEncoder(job.EncoderFile);
+            m_parts.encoderStopper.Stop(job.EncoderFile);
         }
         const QString chunk = latest.Take();
         const auto reported = chunk.isEmpty() ? std::nullopt : reportedSeconds(chunk, cutSeconds, job);
@@ -283,15 +277,15 @@ bool CliConversion::convert(const QString &source, int row, const std::atomic<in
     // A killed encoder could not remove its partial output.
     if (result.started && result.exitCode != 0)
         PartialOutput::RemoveFor(job.OutputDir, result.pid);
-    m_proc.ClaimedOutput.Release();
+    m_parts.jobs.ClaimedOutput.Release();
 
     const QString failure = JobFailure::LogLine(source, result, stopped);
     if (stopped) {
-        logQuietly(m_lib, QStringLiteral("Conversion stopped: %1").arg(source));
+        m_parts.log.WriteQuietly(QStringLiteral("Conversion stopped: %1").arg(source));
         return false;
     }
     if (!failure.isEmpty()) {
-        logQuietly(m_lib, failure);
+        m_parts.log.WriteQuietly(failure);
         QString reason = JobFailure::UserReason(result);
         if (reason.isEmpty())
             reason = !result.started ? result.errorText : JobFailure::LastLine(result.lastOutput);
@@ -303,7 +297,7 @@ bool CliConversion::convert(const QString &source, int row, const std::atomic<in
     // Another program wrote under the claimed name meanwhile: the output took the next one.
     const QString note = EncoderNote::FromOutput(result.lastOutput);
     if (!note.isEmpty())
-        logQuietly(m_lib, note);
+        m_parts.log.WriteQuietly(note);
     const QString moved = EncoderNote::MovedOutput(note);
     if (!moved.isEmpty())
         output = moved;

@@ -10,8 +10,7 @@
 
 class CliReport;
 class IMediaProbe;
-class TCommonLib;
-class TCustomProc;
+class ProgramParts;
 
 // The window's conversions without a window: the output type, quality and output folder
 // are chosen on the core's option lists as a user chooses them in the window, the sources
@@ -20,7 +19,7 @@ class TCustomProc;
 class CliConversion
 {
 public:
-    CliConversion(TCustomProc &proc, TCommonLib &lib, IMediaProbe &probe, CliReport &report);
+    CliConversion(ProgramParts &parts, IMediaProbe &probe, CliReport &report);
 
     // Fills the option lists and applies the user settings, then the type, quality and
     // output folder of options. False and the reason in error for an unknown type or
@@ -40,8 +39,7 @@ private:
     // Converts one row; false when stopSignal ended it.
     bool convert(const QString &source, int row, const std::atomic<int> &stopSignal);
 
-    TCustomProc &m_proc;
-    TCommonLib &m_lib;
+    ProgramParts &m_parts;
     IMediaProbe &m_probe;
     CliReport &m_report;
     BatchPace m_pace;

@@ -1,6 +1,6 @@
 #include "CliReport.h"
 
-#include "shell/TCommonLib.h"
+#include "text/FileSizeText.h"
 
 #include <QDateTime>
 #include <QJsonArray>
@@ -103,7 +103,7 @@ void CliReport::Done(const QString &file, const QString &output, qint64 bytes, d
         line(jsonLine({{"event", "done"}, {"file", file}, {"output", output}, {"bytes", bytes}}));
     } else {
         line(QStringLiteral("ok  %1 -> %2 (%3, %4 s)")
-                 .arg(file, output, TCommonLib::FormatSize(bytes),
+                 .arg(file, output, FileSizeText::Of(bytes),
                       QString::number(seconds, 'f', 1))
                  .toLocal8Bit());
     }

@@ -5,9 +5,9 @@
 #include "conversion/ProgramRunFolder.h"
 #include "platform/MediaProbe.h"
 #include "profiles/ConfigInfo.h"
-#include "shell/AppPaths.h"
-#include "shell/TCommonLib.h"
-#include "shell/TCustomProc.h"
+#include "settings/ConfigFolder.h"
+#include "shell/ProgramParts.h"
+#include "platform/AppPaths.h"
 
 #include <QCoreApplication>
 #include <QProcessEnvironment>
@@ -66,14 +66,14 @@ void listTypes()
                           .arg(captions.at(i)));
 }
 
-void listProfiles(TCommonLib &lib)
+void listProfiles()
 {
     QStringList captions = ConfigInfo::QualityNames();
     captions.removeLast();
     const QStringList levels = CliConversion::LevelNames();
     for (int i = 0; i < levels.size(); ++i)
         print(stdout, QStringLiteral("%1  %2\n").arg(levels.at(i), -10).arg(captions.at(i)));
-    for (const QString &name : lib.ReadConfigSections(QStringLiteral("UserProfileInfo.ini")))
+    for (const QString &name : ConfigFolder::Sections(QStringLiteral("UserProfileInfo.ini")))
         print(stdout, QStringLiteral("%1  custom profile\n").arg(name, -10));
 }
 
@@ -94,8 +94,6 @@ int main(int argc, char *argv[])
     if (!options)
         return usageError(error);
 
-    TCommonLib lib;
-    lib.AppDir = AppPaths::Current().ProgramDir();
     switch (options->action) {
     case CliOptions::Action::Help:
         print(stdout, CliOptions::HelpText());
@@ -107,7 +105,7 @@ int main(int argc, char *argv[])
         listTypes();
         return kAllConverted;
     case CliOptions::Action::ListProfiles:
-        listProfiles(lib);
+        listProfiles();
         return kAllConverted;
     case CliOptions::Action::Convert:
         break;
@@ -116,11 +114,10 @@ int main(int argc, char *argv[])
     // Output names and run folders that a killed Clipwright left behind are given back
     // before this run claims names of its own.
     ProgramRunFolder::RemoveLeftovers();
-    TCustomProc proc;
-    proc.SetCommonLib(&lib);
+    ProgramParts parts;
     MediaProbe probe;
     CliReport report(options->json, ::isatty(STDOUT_FILENO) == 1);
-    CliConversion conversion(proc, lib, probe, report);
+    CliConversion conversion(parts, probe, report);
     try {
         if (!conversion.Choose(*options, &error))
             return usageError(error);

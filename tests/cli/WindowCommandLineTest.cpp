@@ -5,10 +5,8 @@
 #include "platform/IDesktopOpener.h"
 #include "platform/IUserDialogs.h"
 #include "settings/OptionsDialog.h"
-#include "shell/AppPaths.h"
-#include "shell/Globals.h"
-#include "shell/TCommonLib.h"
-#include "shell/TCustomProc.h"
+#include "platform/AppPaths.h"
+#include "shell/ProgramParts.h"
 #include "shell/MainWindow.h"
 #include "shell/PictureButton.h"
 #include "sources/SourceCommands.h"
@@ -53,6 +51,7 @@ private:
     QTemporaryDir m_dir;
     SilentDialogs m_dialogs;
     NoOpener m_opener;
+    std::unique_ptr<ProgramParts> m_parts;
     std::unique_ptr<MainWindow> m_form;
 
     QString appDir() const { return m_dir.path() + "/Program Folder/"; }
@@ -110,17 +109,17 @@ private Q_SLOTS:
 
         AppPaths::SetCurrent(AppPaths::Portable(appDir()));
         platform::setDesktopOpener(&m_opener);
-        Globals::userDialogs = &m_dialogs;
-        m_form = std::make_unique<MainWindow>();
+        m_parts = std::make_unique<ProgramParts>(&m_dialogs);
+        m_form = std::make_unique<MainWindow>(*m_parts);
         m_form->SetEndProgram([] {});
         m_form->show();
         QTRY_VERIFY_WITH_TIMEOUT(m_form->IsReady(), 10000);
-        BatchTimings &timings = Globals::customProc->batchEnvironment.Timings;
+        BatchTimings &timings = m_parts->batch.Environment.Timings;
         timings.showPauseMs = 0;
         timings.startPauseMs = 0;
         timings.pollMs = 20;
         m_form->SourceCommander->WMDropFiles({clip()});
-        QCOMPARE(Globals::customProc->dxTreeSourceFileInfo().count(), 1);
+        QCOMPARE(m_parts->sources.count(), 1);
         // The Options dialog opened once, as a user who made the custom profile did.
         QTest::mouseClick(m_form->btnOptions, Qt::LeftButton);
         QTRY_VERIFY(m_form->frmOption && m_form->frmOption->isVisible());
@@ -132,7 +131,6 @@ private Q_SLOTS:
     {
         m_form.reset();
         platform::setDesktopOpener(nullptr);
-        Globals::userDialogs = nullptr;
     }
 
     void sameCommandLines_data()
@@ -179,7 +177,7 @@ private Q_SLOTS:
         choose(m_form->cbbOutputFiletype, type);
         if (m_form->cbbProfile->isEnabled())
             choose(m_form->cbbProfile, profile);
-        SourceListModel &rows = Globals::customProc->dxTreeSourceFileInfo();
+        SourceListModel &rows = m_parts->sources;
         rows.setCell(0, SourceRow::dxtrlSourceFileStartTime, start.isEmpty() ? "00:00:00" : start);
         rows.setCell(0, SourceRow::dxtrlSourceFileEndTime,
                      end.isEmpty() ? rows.row(0).cell(SourceRow::dxtrlSourceFileDuration) : end);

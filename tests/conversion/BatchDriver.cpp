@@ -6,9 +6,8 @@
 
 #include <QCoreApplication>
 
-#include "shell/AppPaths.h"
-#include "shell/TCommonLib.h"
-#include "shell/TCustomProc.h"
+#include "platform/AppPaths.h"
+#include "shell/ProgramParts.h"
 
 int main(int argc, char **argv)
 {
@@ -16,31 +15,31 @@ int main(int argc, char **argv)
     const QStringList args = app.arguments();
     if (args.size() != 5)
         return 2;
-    TCommonLib lib;
-    TCustomProc proc;
-    lib.AppDir = args[1];
+    ProgramParts proc;
+    ProgramParts &lib = proc;
+    lib.jobs.ProgramDir = args[1];
     AppPaths::SetCurrent(AppPaths::Portable(args[1]));
-    proc.SetCommonLib(&lib);
-    proc.edtOutputFolder().setText(args[2]);
-    proc.FillOptionBoxes();
-    proc.ApplyProfile();
-    proc.chkShowOutputDirectory().setChecked(false);
-    proc.chkShutdown().setChecked(false);
+        proc.settings.outputFolder().setText(args[2]);
+    proc.outputOptions.FillAll();
+    proc.settings.Load();
+    proc.outputOptions.ApplyProfile();
+    proc.settings.showOutputFolder().setChecked(false);
+    proc.settings.powerOffWhenDone().setChecked(false);
 
     SourceRow row = SourceRow::ForNewSource(args[3], "1 KB", "00:00:01");
     row.setCell(SourceRow::dxtrlSourceFileStartTime, "00:00:00");
     row.setCell(SourceRow::dxtrlSourceFileEndTime, "00:00:01");
     row.setChecked(true);
-    proc.dxTreeSourceFileInfo().appendRow(row);
+    proc.sources.appendRow(row);
 
-    BatchTimings &timings = proc.batchEnvironment.Timings;
+    BatchTimings &timings = proc.batch.Environment.Timings;
     timings.showPauseMs = args[4].toInt();
     timings.startPauseMs = 100;
     timings.pollMs = 20;
     timings.runner = EncoderTimings{100, 50};
-    proc.btnConvertClick();
+    proc.batch.Run();
 
-    std::printf("%s\n%s\n", lib.ConvertParameter.EncoderFile.toUtf8().constData(),
-                proc.CommandLine.toUtf8().constData());
-    return proc.FailedSources.isEmpty() ? 0 : 1;
+    std::printf("%s\n%s\n", lib.jobs.Job.EncoderFile.toUtf8().constData(),
+                proc.batch.CommandLine.toUtf8().constData());
+    return proc.batch.FailedSources.isEmpty() ? 0 : 1;
 }

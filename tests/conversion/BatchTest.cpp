@@ -6,10 +6,8 @@
 #include "platform/IPowerOff.h"
 #include "platform/ISleepInhibitor.h"
 #include "platform/IUserDialogs.h"
-#include "shell/Globals.h"
-#include "shell/AppPaths.h"
-#include "shell/TCommonLib.h"
-#include "shell/TCustomProc.h"
+#include "platform/AppPaths.h"
+#include "shell/ProgramParts.h"
 #include "shell/PictureButton.h"
 
 #include <QAbstractButton>
@@ -190,8 +188,8 @@ private:
     QString m_appDir;
     QString m_outDir;
     QHash<QString, qint64> m_logStart;
-    std::unique_ptr<TCommonLib> m_lib;
-    std::unique_ptr<TCustomProc> m_proc;
+    std::unique_ptr<ProgramParts> m_proc;
+    ProgramParts *m_lib = nullptr;
     std::unique_ptr<QWidget> m_main;
     ProgressDialog *m_dialog = nullptr; // deleted with m_main
     FakePowerOff m_power;
@@ -233,30 +231,29 @@ void BatchTest::init()
     for (const QString &path : logFiles())
         m_logStart[path] = QFileInfo(path).size();
 
-    m_lib = std::make_unique<TCommonLib>();
-    m_proc = std::make_unique<TCustomProc>();
-    m_lib->AppDir = m_appDir;
+    m_proc = std::make_unique<ProgramParts>(&m_dialogs);
+    m_lib = m_proc.get();
+    m_lib->jobs.ProgramDir = m_appDir;
     AppPaths::SetCurrent(AppPaths::Portable(m_appDir));
-    m_lib->StopRetryMs = 100;
-    m_lib->SetPowerOff(&m_power);
+    m_lib->encoderStopper.RetryMs = 100;
+    m_lib->completion.SetPowerOff(&m_power);
     m_power.settingsFile = m_appDir + "Config/UserSettings.ini";
     platform::setDesktopOpener(&m_opener);
-    Globals::userDialogs = &m_dialogs;
-    m_proc->SetCommonLib(m_lib.get());
-    m_proc->edtOutputFolder().setText(m_outDir);
-    m_proc->FillOptionBoxes();
-    m_proc->ApplyProfile();
+        m_proc->settings.outputFolder().setText(m_outDir);
+    m_proc->outputOptions.FillAll();
+    m_proc->settings.Load();
+    m_proc->outputOptions.ApplyProfile();
 
     m_main = std::make_unique<QWidget>();
     m_main->resize(600, 400);
     m_main->show();
     // Made as the program makes it, so the test sees it usable beside a disabled main window.
     m_dialog = ProgressDialog::CreateForMainWindow(m_main.get());
-    m_dialog->Bind(m_proc.get(), m_lib.get(), m_main.get());
+    m_dialog->Bind(*m_proc, m_main.get());
 
-    m_proc->chkShowOutputDirectory().setChecked(true);
-    m_proc->chkShutdown().setChecked(false);
-    BatchEnvironment &env = m_proc->batchEnvironment;
+    m_proc->settings.showOutputFolder().setChecked(true);
+    m_proc->settings.powerOffWhenDone().setChecked(false);
+    BatchEnvironment &env = m_proc->batch.Environment;
     env.View = m_dialog;
     env.SetMainWindowEnabled = [this](bool enabled) { m_main->setEnabled(enabled); };
     env.EndProgram = [] { g_events << QStringLiteral("end program"); };
@@ -269,12 +266,11 @@ void BatchTest::init()
 void BatchTest::cleanup()
 {
     platform::setDesktopOpener(nullptr);
-    Globals::userDialogs = nullptr;
     m_answerer.reset();
     m_main.reset();
     m_dialog = nullptr;
     m_proc.reset();
-    m_lib.reset();
+    m_lib = nullptr;
     m_dir.reset();
 }
 
@@ -284,7 +280,7 @@ void BatchTest::addRow(const QString &path, bool checked, const QString &end)
     row.setCell(SourceRow::dxtrlSourceFileStartTime, "00:00:00");
     row.setCell(SourceRow::dxtrlSourceFileEndTime, end);
     row.setChecked(checked);
-    m_proc->dxTreeSourceFileInfo().appendRow(row);
+    m_proc->sources.appendRow(row);
 }
 
 QStringList BatchTest::logFiles() const
@@ -334,7 +330,7 @@ void BatchTest::whenEncoderRuns(std::function<void()> f)
     auto *timer = new QTimer(m_dialog);
     timer->setInterval(5);
     connect(timer, &QTimer::timeout, m_dialog, [timer, f] {
-        if (TCommonLib::FindEncoderProcess("tcore") == 0)
+        if (EncoderStopper::FindEncoder("tcore") == 0)
             return;
         timer->stop();
         timer->deleteLater();
@@ -356,22 +352,22 @@ void BatchTest::convertsTickedRowsInListOrder()
     QTimer looker;
     looker.setInterval(5);
     connect(&looker, &QTimer::timeout, [&] {
-        if (TCommonLib::FindEncoderProcess("tcore") == 0 || rowsSeen.contains(m_proc->RowIndex))
+        if (EncoderStopper::FindEncoder("tcore") == 0 || rowsSeen.contains(m_proc->batch.CurrentRow()))
             return;
-        rowsSeen << m_proc->RowIndex;
+        rowsSeen << m_proc->batch.CurrentRow();
         titles << m_main->windowTitle();
         paces << m_dialog->lblBatchPace->text();
     });
     looker.start();
-    m_proc->btnConvertClick();
+    m_proc->batch.Run();
     QCOMPARE(titles.size(), 2);
     QCOMPARE(titles[0], "0% - Clipwright");
     QVERIFY2(titles[1].endsWith("% - Clipwright") && titles[1] != titles[0], qPrintable(titles[1]));
     QVERIFY2(paces[0].startsWith("Elapsed: "), qPrintable(paces[0]));
     QCOMPARE(m_main->windowTitle(), "Clipwright 1.0");
 
-    QCOMPARE(m_proc->CheckedCount, 2);
-    QCOMPARE(m_proc->ConvertedCount, 2);
+    QCOMPARE(m_proc->batch.CheckedCount, 2);
+    QCOMPARE(m_proc->batch.ConvertedCount, 2);
     QCOMPARE(outputs(), QStringList({"clip1.3gp", "clip3.3gp"}));
     for (const QString &name : outputs())
         QVERIFY(QFileInfo(m_outDir + "/" + name).size() > 0);
@@ -382,20 +378,20 @@ void BatchTest::convertsTickedRowsInListOrder()
     QCOMPARE(g_events, QStringList({"open " + m_outDir + "/"}));
     QVERIFY(!m_dialog->isVisible());
     QVERIFY(m_main->isEnabled());
-    QVERIFY(!m_proc->CurrentRunner);
+    QVERIFY(!m_proc->batch.CurrentRunner);
 }
 
 void BatchTest::emptyOrUntickedListRunsNoJob()
 {
     // An empty list only warns; the completion actions are skipped.
-    m_proc->btnConvertClick();
+    m_proc->batch.Run();
     QCOMPARE(g_events,
              QStringList({"box Please add media files you want to convert into the list."}));
     // Rows, none ticked: no job, but the batch counts as finished.
     g_events.clear();
     addRow(m_clips[0], false);
-    m_proc->btnConvertClick();
-    QCOMPARE(m_proc->CheckedCount, 0);
+    m_proc->batch.Run();
+    QCOMPARE(m_proc->batch.CheckedCount, 0);
     QVERIFY(logLines("parameter: ").isEmpty());
     QCOMPARE(g_events, QStringList({"open " + QDir::homePath()})); // no job built yet
     QVERIFY(m_main->isEnabled());
@@ -408,28 +404,28 @@ void BatchTest::stopDuringFirstJobEndsBatchWithoutCompletionActions()
     addRow(m_clips[2]);
     pid_t encoder = 0;
     whenEncoderRuns([&] {
-        encoder = static_cast<pid_t>(TCommonLib::FindEncoderProcess("tcore"));
+        encoder = static_cast<pid_t>(EncoderStopper::FindEncoder("tcore"));
         QVERIFY(m_dialog->isVisible());
         QVERIFY(!m_main->isEnabled());
         QVERIFY(m_dialog->btnStop->isEnabled());
         QTest::mouseClick(m_dialog->btnStop, Qt::LeftButton);
     });
-    m_proc->btnConvertClick();
+    m_proc->batch.Run();
 
     QVERIFY(encoder > 0);
     QVERIFY(!processAlive(encoder));
     QCOMPARE(logLines("parameter: ").size(), 1);
     QVERIFY(outputs().isEmpty());
     QCOMPARE(g_events, QStringList({"box Are you sure you want to stop the work ? "}));
-    QVERIFY(!m_proc->StopRequested);
+    QCOMPARE(m_proc->batch.state(), BatchRunner::State::Stopped);
     QVERIFY(!m_dialog->isVisible());
     QVERIFY(m_main->isEnabled());
 
     // The next batch runs its completion actions again.
     g_events.clear();
-    m_proc->dxTreeSourceFileInfo().clear();
+    m_proc->sources.clear();
     addRow(m_clips[0]);
-    m_proc->btnConvertClick();
+    m_proc->batch.Run();
     QCOMPARE(g_events, QStringList({"open " + m_outDir + "/"}));
 }
 
@@ -439,10 +435,10 @@ void BatchTest::closingTheDialogEndsBatchWithCompletionActions()
     addRow(m_clips[1]);
     pid_t encoder = 0;
     whenEncoderRuns([&] {
-        encoder = static_cast<pid_t>(TCommonLib::FindEncoderProcess("tcore"));
+        encoder = static_cast<pid_t>(EncoderStopper::FindEncoder("tcore"));
         m_dialog->close();
     });
-    m_proc->btnConvertClick();
+    m_proc->batch.Run();
 
     QVERIFY(encoder > 0);
     QVERIFY(!processAlive(encoder));
@@ -458,7 +454,7 @@ void BatchTest::stopBeforeTheEncoderStartsStartsNone()
 {
     addRow(m_clips[0]);
     addRow(m_clips[1]);
-    m_proc->batchEnvironment.Timings.showPauseMs = 400;
+    m_proc->batch.Environment.Timings.showPauseMs = 400;
     auto *timer = new QTimer(m_dialog);
     timer->setInterval(5);
     connect(timer, &QTimer::timeout, m_dialog, [this, timer] {
@@ -468,7 +464,7 @@ void BatchTest::stopBeforeTheEncoderStartsStartsNone()
         QTest::mouseClick(m_dialog->btnStop, Qt::LeftButton);
     });
     timer->start();
-    m_proc->btnConvertClick();
+    m_proc->batch.Run();
     QCOMPARE(logLines("parameter: ").size(), 1);
     QVERIFY(outputs().isEmpty());
     QCOMPARE(g_events, QStringList({"box Are you sure you want to stop the work ? "}));
@@ -481,7 +477,7 @@ void BatchTest::stopAnsweredNoChangesNothing()
     m_answerer->answerNo = true;
     pid_t encoder = 0;
     whenEncoderRuns([&] {
-        encoder = static_cast<pid_t>(TCommonLib::FindEncoderProcess("tcore"));
+        encoder = static_cast<pid_t>(EncoderStopper::FindEncoder("tcore"));
         QTest::mouseClick(m_dialog->btnStop, Qt::LeftButton);
         QVERIFY(m_dialog->isVisible());
         m_dialog->close();
@@ -492,7 +488,7 @@ void BatchTest::stopAnsweredNoChangesNothing()
         m_answerer->answerNo = false;
         QTest::mouseClick(m_dialog->btnStop, Qt::LeftButton);
     });
-    m_proc->btnConvertClick();
+    m_proc->batch.Run();
     QVERIFY(encoder > 0);
     QCOMPARE(g_events, QStringList({"box Are you sure you want to stop the work ? ",
                                     "box Are you sure to stop processing ?",
@@ -508,7 +504,7 @@ void BatchTest::failingSourceIsReportedAfterOpeningTheFolder()
     addRow(broken);
     addRow(twoLines);
     addRow(m_clips[0]);
-    m_proc->btnConvertClick();
+    m_proc->batch.Run();
 
     QCOMPARE(outputs(), QStringList({"clip1.3gp"}));
     QCOMPARE(g_events.size(), 2);
@@ -532,7 +528,7 @@ void BatchTest::aFullDiskUnderThePortableLogStopsNoConversion()
     QVERIFY(QFile::link("/dev/full", m_appDir + "log.txt"));
     addRow(m_clips[0]);
     addRow(m_clips[1]);
-    m_proc->btnConvertClick();
+    m_proc->batch.Run();
     QCOMPARE(outputs(), QStringList({"clip1.3gp", "clip2.3gp"}));
     QCOMPARE(g_events.size(), 2);
     QVERIFY2(g_events[0].startsWith("box I/O error 28. Cannot write the log \"" + m_appDir + "log.txt\""),
@@ -543,8 +539,8 @@ void BatchTest::aFullDiskUnderThePortableLogStopsNoConversion()
 void BatchTest::failingSourceIsNotReportedWhenPoweringOff()
 {
     addRow(m_fixtures.path() + "/does-not-exist.avi");
-    m_proc->chkShutdown().setChecked(true);
-    m_proc->btnConvertClick();
+    m_proc->settings.powerOffWhenDone().setChecked(true);
+    m_proc->batch.Run();
     // The settings are kept before the power-off ends the program.
     QCOMPARE(g_events, QStringList({"open " + m_outDir + "/", "power off, settings saved",
                                     "end program"}));
@@ -554,8 +550,8 @@ void BatchTest::missingEncoderIsReported()
 {
     QVERIFY(QFile::remove(m_appDir + "tcore"));
     addRow(m_clips[0]);
-    m_proc->btnConvertClick();
-    QCOMPARE(m_proc->ConvertedCount, 1);
+    m_proc->batch.Run();
+    QCOMPARE(m_proc->batch.ConvertedCount, 1);
     QCOMPARE(g_events.size(), 2);
     QVERIFY(g_events[1].contains(m_clips[0]));
     const QStringList failed = logLines("Conversion failed: ");
@@ -591,14 +587,14 @@ void BatchTest::unrelatedEncoderIsNeitherWaitedForNorKilled()
     ::close(pidPipe[1]);
     QVERIFY(processAlive(other));
 
-    QCOMPARE(TCommonLib::FindEncoderProcess("tcore"), qint64(0));
+    QCOMPARE(EncoderStopper::FindEncoder("tcore"), qint64(0));
     addRow(m_clips[0]);
     QElapsedTimer clock;
     clock.start();
-    m_proc->btnConvertClick();
+    m_proc->batch.Run();
     QVERIFY(clock.elapsed() < 30000);
     QCOMPARE(outputs(), QStringList({"clip1.3gp"}));
-    m_lib->StopEncoder("tcore");
+    m_lib->encoderStopper.Stop("tcore");
     QVERIFY(processAlive(other));
 
     ::kill(other, SIGKILL);
@@ -611,7 +607,7 @@ void BatchTest::aBlankInTheProgramFolderRunsOnlyTheEncoder()
     const QString appDir = m_dir->path() + "/my app/";
     QVERIFY(QDir().rename(m_appDir, appDir));
     m_appDir = appDir;
-    m_lib->AppDir = appDir;
+    m_lib->jobs.ProgramDir = appDir;
     AppPaths::SetCurrent(AppPaths::Portable(appDir));
     const QString marker = m_dir->path() + "/my was run";
     const QString intruder = m_dir->path() + "/my";
@@ -622,7 +618,7 @@ void BatchTest::aBlankInTheProgramFolderRunsOnlyTheEncoder()
     QVERIFY(script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
 
     addRow(m_clips[0]);
-    m_proc->btnConvertClick();
+    m_proc->batch.Run();
 
     QVERIFY2(!QFile::exists(marker), "the program \"my\" was run");
     QCOMPARE(outputs(), QStringList({"clip1.3gp"}));
@@ -639,12 +635,12 @@ void BatchTest::failuresBeforeAStopAreStillReported()
     // Stopped with the Stop button (no completion actions), or by closing the dialog.
     for (const bool byButton : {true, false}) {
         g_events.clear();
-        m_proc->dxTreeSourceFileInfo().clear();
+        m_proc->sources.clear();
         addRow(broken);
         addRow(m_fifo, true, "00:00:05");
         addRow(m_clips[1]);
         std::function<void()> stop = [&] {
-            if (m_proc->ConvertedCount == 0)
+            if (m_proc->batch.ConvertedCount == 0)
                 return whenEncoderRuns(stop); // the broken file's encoder: let it fail
             if (byButton)
                 QTest::mouseClick(m_dialog->btnStop, Qt::LeftButton);
@@ -652,7 +648,7 @@ void BatchTest::failuresBeforeAStopAreStillReported()
                 m_dialog->close();
         };
         whenEncoderRuns(stop);
-        m_proc->btnConvertClick();
+        m_proc->batch.Run();
         QCOMPARE(logLines("parameter: ").size(), byButton ? 2 : 4);
         QCOMPARE(g_events.size(), byButton ? 2 : 3);
         QVERIFY(g_events.first().startsWith("box Are you sure"));
@@ -683,7 +679,7 @@ void BatchTest::aKilledEncoderLeavesNoPartialFile()
     addRow(m_fifo, true, "00:00:05");
     pid_t encoder = 0;
     whenEncoderRuns([&] {
-        encoder = static_cast<pid_t>(TCommonLib::FindEncoderProcess("tcore"));
+        encoder = static_cast<pid_t>(EncoderStopper::FindEncoder("tcore"));
         const QString suffix = QStringLiteral(".%1.part").arg(encoder);
         // The partial file as an encoder writes it where the file system has no unnamed
         // files, its middle shortened as for a long name; then the encoder is killed from
@@ -695,7 +691,7 @@ void BatchTest::aKilledEncoderLeavesNoPartialFile()
         QVERIFY(QDir(m_outDir).mkdir(".folder" + suffix));
         ::kill(encoder, SIGKILL);
     });
-    m_proc->btnConvertClick();
+    m_proc->batch.Run();
 
     QVERIFY(encoder > 0);
     kept.sort(Qt::CaseInsensitive);
@@ -713,7 +709,7 @@ void BatchTest::sleepIsHeldDuringTheJobsAndTheEndNotified()
 {
     FakeSleepInhibitor inhibitor;
     FakeNotifier notifier;
-    BatchEnvironment &env = m_proc->batchEnvironment;
+    BatchEnvironment &env = m_proc->batch.Environment;
     env.SleepInhibitor = &inhibitor;
     env.Notifier = &notifier;
     env.IsProgramActive = [] { return false; };
@@ -727,7 +723,7 @@ void BatchTest::sleepIsHeldDuringTheJobsAndTheEndNotified()
     addRow(m_clips[1], false);
     bool heldWhileEncoding = false;
     whenEncoderRuns([&] { heldWhileEncoding = inhibitor.held; });
-    m_proc->btnConvertClick();
+    m_proc->batch.Run();
 
     QVERIFY(heldWhileEncoding);
     QCOMPARE(g_events.size(), 5);
@@ -751,7 +747,7 @@ void BatchTest::noNotificationWhileActiveStoppedOrPoweringOff()
     QFETCH(QString, ending);
     FakeSleepInhibitor inhibitor;
     FakeNotifier notifier;
-    BatchEnvironment &env = m_proc->batchEnvironment;
+    BatchEnvironment &env = m_proc->batch.Environment;
     env.SleepInhibitor = &inhibitor;
     env.Notifier = &notifier;
     env.IsProgramActive = [ending] { return ending == "active"; };
@@ -761,8 +757,8 @@ void BatchTest::noNotificationWhileActiveStoppedOrPoweringOff()
     } else {
         addRow(m_clips[0]);
     }
-    m_proc->chkShutdown().setChecked(ending == "power off");
-    m_proc->btnConvertClick();
+    m_proc->settings.powerOffWhenDone().setChecked(ending == "power off");
+    m_proc->batch.Run();
 
     QCOMPARE(g_events.first(), QString("inhibit Converting 1 file"));
     QCOMPARE(g_events.count("release"), 1);

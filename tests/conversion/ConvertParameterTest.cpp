@@ -1,16 +1,17 @@
 #include "conversion/CommandLineSplitter.h"
 #include "conversion/ProgramRunFolder.h"
 #include "profiles/ConfigInfo.h"
-#include "shell/AppErrors.h"
-#include "shell/AppPaths.h"
-#include "shell/TCommonLib.h"
-#include "shell/TCustomProc.h"
+#include "report/AppErrors.h"
+#include "platform/AppPaths.h"
+#include "shell/ProgramParts.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include "conversion/EncoderArguments.h"
 
 #include <stdexcept>
 
@@ -27,12 +28,12 @@ protected:
         m_appDir = m_dir.path() + "/Program Files/Clipwright/";
         ASSERT_TRUE(QDir().mkpath(m_appDir + "Config"));
         m_outDir = m_dir.path() + "/Out Folder";
-        m_lib.AppDir = m_appDir;
+        m_lib.jobs.ProgramDir = m_appDir;
         AppPaths::SetCurrent(AppPaths::Portable(m_appDir));
-        m_proc.SetCommonLib(&m_lib);
-        m_proc.edtOutputFolder().setText(m_outDir);
-        m_proc.FillOptionBoxes();
-        m_proc.ApplyProfile();
+                m_proc.settings.outputFolder().setText(m_outDir);
+        m_proc.outputOptions.FillAll();
+        m_proc.settings.Load();
+        m_proc.outputOptions.ApplyProfile();
     }
 
     void addRow(const QString &path, const QString &start, const QString &end)
@@ -40,14 +41,14 @@ protected:
         SourceRow row = SourceRow::ForNewSource(path, "1 MB", end);
         row.setCell(SourceRow::dxtrlSourceFileStartTime, start);
         row.setCell(SourceRow::dxtrlSourceFileEndTime, end);
-        m_proc.dxTreeSourceFileInfo().appendRow(row);
+        m_proc.sources.appendRow(row);
     }
 
     void choose(int outputType, int profile = 2)
     {
-        m_proc.optionBoxes().cbbOutputFiletype().setSelectedIndex(outputType);
-        m_proc.optionBoxes().cbbProfile().setSelectedIndex(profile);
-        m_proc.ApplyProfile();
+        m_proc.optionLists.outputType().setSelectedIndex(outputType);
+        m_proc.optionLists.profile().setSelectedIndex(profile);
+        m_proc.outputOptions.ApplyProfile();
     }
 
     // Creates an empty file in the output folder, as a finished job would.
@@ -81,8 +82,8 @@ protected:
     QTemporaryDir m_dir;
     QString m_appDir;
     QString m_outDir;
-    TCommonLib m_lib;
-    TCustomProc m_proc;
+    ProgramParts m_proc;
+    ProgramParts &m_lib = m_proc;
 };
 
 } // namespace
@@ -90,15 +91,15 @@ protected:
 TEST_F(ConvertParameterTest, FirstWorkedExampleFillsTheJobRecord)
 {
     addRow("/Video/holiday.avi", "00:01:00", "00:02:30");
-    const QString line = m_proc.BuildConvertParameter("/Video/holiday.avi");
+    const QString line = m_proc.jobs.Build("/Video/holiday.avi");
 
     EXPECT_EQ(line, m_appDir +
                         "tcore -y -i \"/Video/holiday.avi\" -vcodec mpeg4 -acodec aac "
                         "-b 128 -s 160x120 -r 15 -aspect 4:3 -ab 128 -vol 200 -ac 2 "
                         "-ar 44100 -f 3gp -ss 00:01:00 -t 90 \"" +
                         m_outDir + "/holiday.3gp\"");
-    EXPECT_EQ(m_proc.CutStart, "00:01:00");
-    EXPECT_EQ(m_proc.CutSeconds, "90");
+    EXPECT_EQ(m_proc.jobs.CutStart, "00:01:00");
+    EXPECT_EQ(m_proc.jobs.CutSeconds, "90");
 
     ConversionJob expected;
     expected.EncoderFile = m_appDir + "tcore";
@@ -117,7 +118,7 @@ TEST_F(ConvertParameterTest, FirstWorkedExampleFillsTheJobRecord)
     expected.OutputDir = m_outDir + '/';
     expected.OutputBaseName = "holiday";
     expected.OutputExt = ".3gp";
-    EXPECT_EQ(m_lib.ConvertParameter, expected);
+    EXPECT_EQ(m_lib.jobs.Job, expected);
 
     // The output folder was created; the script is written only for the jobs that read it.
     EXPECT_TRUE(QFileInfo(m_outDir).isDir());
@@ -128,13 +129,13 @@ TEST_F(ConvertParameterTest, SecondWorkedExampleGoesThroughTheScript)
 {
     choose(5); // AMR Audio Files, Normal Quality: 128 kbps, mono, 22050 Hz
     addRow("/Video/clip.rmvb", "00:00:00", "00:12:34");
-    const QString line = m_proc.BuildConvertParameter("/Video/clip.rmvb");
+    const QString line = m_proc.jobs.Build("/Video/clip.rmvb");
 
     EXPECT_EQ(line, m_appDir + "mcore -y -i \"" + ProgramRunFolder::Path() +
                         "VideoFile.avs\" -acodec amr_nb -s 160x120 -b 128 -ab 128 -vol 200 "
                         "-ac 1 -ar 8000 -ss 00:00:00 -t 754 \"" +
                         m_outDir + "/clip.amr\"");
-    EXPECT_EQ(m_lib.ConvertParameter.InputFile, ProgramRunFolder::Path() + "VideoFile.avs");
+    EXPECT_EQ(m_lib.jobs.Job.InputFile, ProgramRunFolder::Path() + "VideoFile.avs");
     // The script is this running program's own, in a folder no other user can enter.
     EXPECT_FALSE(QFile::exists(m_appDir + "VideoFile.avs"));
     EXPECT_FALSE(ProgramRunFolder::Path().startsWith(m_appDir));
@@ -146,12 +147,12 @@ TEST_F(ConvertParameterTest, SecondWorkedExampleGoesThroughTheScript)
 TEST_F(ConvertParameterTest, RepeatedJobsGetNumberedOutputs)
 {
     addRow("/Video/holiday.avi", "00:01:00", "00:02:30");
-    const QString first = m_proc.BuildConvertParameter("/Video/holiday.avi");
+    const QString first = m_proc.jobs.Build("/Video/holiday.avi");
     EXPECT_TRUE(first.endsWith("/holiday.3gp\""));
     touchOutput("holiday.3gp");
-    const QString second = m_proc.BuildConvertParameter("/Video/holiday.avi");
+    const QString second = m_proc.jobs.Build("/Video/holiday.avi");
     touchOutput("holiday_1.3gp");
-    const QString third = m_proc.BuildConvertParameter("/Video/holiday.avi");
+    const QString third = m_proc.jobs.Build("/Video/holiday.avi");
 
     // Only the output name differs between the three command lines.
     EXPECT_EQ(second, QString(first).replace("/holiday.3gp\"", "/holiday_1.3gp\""));
@@ -179,7 +180,7 @@ TEST_F(ConvertParameterTest, OutputNamesAvoidBaseNamesOfAnyExtension)
         for (const QString &name : c.present)
             touchOutput(name);
         addRow(c.source, "00:00:00", "00:00:10");
-        const QString line = m_proc.BuildConvertParameter(c.source);
+        const QString line = m_proc.jobs.Build(c.source);
         EXPECT_TRUE(line.endsWith(" \"" + m_outDir + '/' + c.output + '"'))
             << c.source << " -> " << line.toStdString();
     }
@@ -215,9 +216,9 @@ TEST_F(ConvertParameterTest, CommandLineShapeFollowsTheOutputType)
     addRow("/v/clip.avi", "00:00:05", "00:00:15");
     for (const Case &c : cases) {
         choose(c.type);
-        const QString line = m_proc.BuildConvertParameter("/v/clip.avi");
+        const QString line = m_proc.jobs.Build("/v/clip.avi");
         // The job ends without output and gives its name back.
-        m_proc.ClaimedOutput.Release();
+        m_proc.jobs.ClaimedOutput.Release();
         EXPECT_EQ(line, m_appDir + "tcore -y -i \"/v/clip.avi\"" + c.arguments +
                             " -ss 00:00:05 -t 10 \"" + m_outDir + "/clip" + c.ext + '"')
             << "type " << c.type;
@@ -240,15 +241,15 @@ TEST_F(ConvertParameterTest, CutOptionsComeFromTheLastMatchingRow)
         {"100:00:00", "100:00:01", " -ss 100:00:00 -t 1"},
     };
     for (const Case &c : cases) {
-        m_proc.dxTreeSourceFileInfo().clear();
+        m_proc.sources.clear();
         addRow("/v/clip.avi", c.start, c.end);
-        m_proc.BuildConvertParameter("/v/clip.avi");
-        EXPECT_EQ(m_lib.ConvertParameter.CutArg, c.cut) << c.start << " " << c.end;
+        m_proc.jobs.Build("/v/clip.avi");
+        EXPECT_EQ(m_lib.jobs.Job.CutArg, c.cut) << c.start << " " << c.end;
     }
 
     // Names that differ by letter case are two files, and the same file added twice keeps
     // two cuts: each job takes the cut of its own row.
-    m_proc.dxTreeSourceFileInfo().clear();
+    m_proc.sources.clear();
     addRow("/v/Clip.avi", "00:00:00", "00:00:30");
     addRow("/v/clip.avi", "00:00:00", "00:00:02");
     addRow("/v/clip.avi", "00:00:05", "00:00:09");
@@ -265,20 +266,20 @@ TEST_F(ConvertParameterTest, CutOptionsComeFromTheLastMatchingRow)
         {"/v/clip.avi", -1, "00:00:05", "4"},
     };
     for (const auto &c : own) {
-        m_proc.BuildConvertParameter(c.source, c.row);
-        EXPECT_EQ(m_proc.CutStart, c.start) << c.source << " row " << c.row;
-        EXPECT_EQ(m_proc.CutSeconds, c.seconds) << c.source << " row " << c.row;
+        m_proc.jobs.Build(c.source, c.row);
+        EXPECT_EQ(m_proc.jobs.CutStart, c.start) << c.source << " row " << c.row;
+        EXPECT_EQ(m_proc.jobs.CutSeconds, c.seconds) << c.source << " row " << c.row;
     }
 
     // No row at all: no cut.
-    EXPECT_EQ(m_proc.GetCutStart("/v/none.avi"), "");
-    EXPECT_EQ(m_proc.GetCutSeconds("/v/none.avi"), "");
+    EXPECT_EQ(m_proc.jobs.CutStartOf("/v/none.avi"), "");
+    EXPECT_EQ(m_proc.jobs.CutSecondsOf("/v/none.avi"), "");
 }
 
 TEST_F(ConvertParameterTest, NonNumericTimeRaisesAnError)
 {
     addRow("/v/clip.avi", "00:aa:00", "00:01:00");
-    EXPECT_THROW(m_proc.BuildConvertParameter("/v/clip.avi"), std::exception);
+    EXPECT_THROW(m_proc.jobs.Build("/v/clip.avi"), std::exception);
 }
 
 TEST_F(ConvertParameterTest, RealMediaIsRecognisedByItsExactExtension)
@@ -295,8 +296,8 @@ TEST_F(ConvertParameterTest, RealMediaIsRecognisedByItsExactExtension)
     };
     for (const auto &c : cases) {
         addRow(c.source, "00:00:00", "00:00:10");
-        m_proc.BuildConvertParameter(c.source);
-        EXPECT_EQ(m_lib.ConvertParameter.EncoderFile, m_appDir + c.encoder) << c.source;
+        m_proc.jobs.Build(c.source);
+        EXPECT_EQ(m_lib.jobs.Job.EncoderFile, m_appDir + c.encoder) << c.source;
         // The script names the latest source that reads through it.
         if (QLatin1String(c.encoder) == QLatin1String("mcore"))
             EXPECT_EQ(script(), QString("DirectShowSource(\"%1\", fps=29.9700898503294, "
@@ -316,25 +317,25 @@ TEST_F(ConvertParameterTest, FragmentsFallBackToTheirDefaults)
     blankEntry.addItem("");
     for (const OptionListModel *list : {&empty, &blankEntry}) {
         const int index = list == &empty ? -1 : 0;
-        EXPECT_EQ(m_lib.GetVideoBitrateArg(*list, index), " -b 512");
-        EXPECT_EQ(m_lib.GetVideoSizeArg(*list, index), " -s 320x240");
-        EXPECT_EQ(m_lib.GetFrameRateArg(*list, index), " -r 25");
-        EXPECT_EQ(m_lib.GetAspectArg(*list, index), " -aspect 4:3");
-        EXPECT_EQ(m_lib.GetAudioBitrateArg(*list, index), " -ab 64");
-        EXPECT_EQ(m_lib.GetVolumeArg(*list, index), " ");
-        EXPECT_EQ(m_lib.GetChannelsArg(*list, index), " -ac 2");
-        EXPECT_EQ(m_lib.GetSampleRateArg(*list, index), " -ar 44100");
+        EXPECT_EQ(EncoderArguments::VideoBitrate(*list, index), " -b 512");
+        EXPECT_EQ(EncoderArguments::VideoSize(*list, index), " -s 320x240");
+        EXPECT_EQ(EncoderArguments::FrameRate(*list, index), " -r 25");
+        EXPECT_EQ(EncoderArguments::Aspect(*list, index), " -aspect 4:3");
+        EXPECT_EQ(EncoderArguments::AudioBitrate(*list, index), " -ab 64");
+        EXPECT_EQ(EncoderArguments::Volume(*list, index), " ");
+        EXPECT_EQ(EncoderArguments::Channels(*list, index), " -ac 2");
+        EXPECT_EQ(EncoderArguments::SampleRate(*list, index), " -ar 44100");
     }
-    EXPECT_EQ(m_lib.GetCodecArg(empty, ConfigInfo::kOutputTypeCount), " -vcodec xvid -acodec mp3");
-    EXPECT_EQ(m_lib.GetFormatArg(empty, ConfigInfo::kOutputTypeCount), "");
-    EXPECT_EQ(m_lib.GetFormatArg(empty, 4), ""); // "none"
-    EXPECT_EQ(m_lib.GetFormatArg(empty, 0), " -f 3gp");
-    EXPECT_EQ(m_lib.GetOutputExt(empty, -1), ".avi");
+    EXPECT_EQ(EncoderArguments::Codec(ConfigInfo::kOutputTypeCount), " -vcodec xvid -acodec mp3");
+    EXPECT_EQ(EncoderArguments::Format(ConfigInfo::kOutputTypeCount), "");
+    EXPECT_EQ(EncoderArguments::Format(4), ""); // "none"
+    EXPECT_EQ(EncoderArguments::Format(0), " -f 3gp");
+    EXPECT_EQ(EncoderArguments::OutputExtension(-1), ".avi");
 
     // With the volume list showing no selection two blanks stand in the command line.
-    m_proc.optionBoxes().cbbAudioVolumeGain().setSelectedIndex(-1);
+    m_proc.optionLists.volumeGain().setSelectedIndex(-1);
     addRow("/v/clip.avi", "00:00:00", "00:00:10");
-    EXPECT_TRUE(m_proc.BuildConvertParameter("/v/clip.avi").contains(" -ab 128  -ac 2 "));
+    EXPECT_TRUE(m_proc.jobs.Build("/v/clip.avi").contains(" -ab 128  -ac 2 "));
 }
 
 TEST_F(ConvertParameterTest, AnyFileNameReachesTheEncoderUnchanged)
@@ -352,8 +353,8 @@ TEST_F(ConvertParameterTest, AnyFileNameReachesTheEncoderUnchanged)
     }
     for (const QString &source : weird) {
         addRow(source, "00:00:00", "00:00:10");
-        const QString line = m_proc.BuildConvertParameter(source);
-        const ConversionJob &job = m_lib.ConvertParameter;
+        const QString line = m_proc.jobs.Build(source);
+        const ConversionJob &job = m_lib.jobs.Job;
         const auto split = CommandLineSplitter::Split(line, job.EncoderFile);
         EXPECT_TRUE(split.ok);
         EXPECT_EQ(split.program, job.EncoderFile);
@@ -362,22 +363,22 @@ TEST_F(ConvertParameterTest, AnyFileNameReachesTheEncoderUnchanged)
         EXPECT_EQ(split.arguments.last(), job.OutputDir + job.OutputBaseName + job.OutputExt);
     }
     // The output name keeps the source's own base name.
-    EXPECT_EQ(m_lib.ConvertParameter.OutputBaseName, "two  blanks\tand tab");
+    EXPECT_EQ(m_lib.jobs.Job.OutputBaseName, "two  blanks\tand tab");
 }
 
 TEST_F(ConvertParameterTest, OutputFolderIsCreatedAndLogged)
 {
     addRow("/v/clip.avi", "00:00:00", "00:00:10");
-    m_proc.edtOutputFolder().setText(m_outDir + "/deeper/still/");
-    m_proc.BuildConvertParameter("/v/clip.avi");
+    m_proc.settings.outputFolder().setText(m_outDir + "/deeper/still/");
+    m_proc.jobs.Build("/v/clip.avi");
     EXPECT_TRUE(QFileInfo(m_outDir + "/deeper/still").isDir());
-    EXPECT_EQ(m_lib.ConvertParameter.OutputDir, m_outDir + "/deeper/still/");
+    EXPECT_EQ(m_lib.jobs.Job.OutputDir, m_outDir + "/deeper/still/");
 
     // A file where the folder should be: only logged; the job is built all the same.
     QFile blocker(m_dir.path() + "/blocked");
     ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
-    m_proc.edtOutputFolder().setText(m_dir.path() + "/blocked");
-    const QString line = m_proc.BuildConvertParameter("/v/clip.avi");
+    m_proc.settings.outputFolder().setText(m_dir.path() + "/blocked");
+    const QString line = m_proc.jobs.Build("/v/clip.avi");
     EXPECT_TRUE(line.endsWith(" \"" + m_dir.path() + "/blocked/clip.3gp\""));
 
     EXPECT_EQ(logMessages(),
@@ -392,7 +393,7 @@ TEST_F(ConvertParameterTest, UnwritableScriptEndsTheJobWithAnError)
     ASSERT_TRUE(QDir().mkpath(script)); // a folder in the script's place
     addRow("/v/clip.rm", "00:00:00", "00:00:10");
     try {
-        m_proc.BuildConvertParameter("/v/clip.rm");
+        m_proc.jobs.Build("/v/clip.rm");
         FAIL() << "no error raised";
     } catch (const EInOutError &error) {
         EXPECT_TRUE(QString::fromUtf8(error.what())
@@ -405,11 +406,11 @@ TEST_F(ConvertParameterTest, UnwritableScriptEndsTheJobWithAnError)
 TEST_F(ConvertParameterTest, ARunFolderRemovedByACleanerIsMadeAgain)
 {
     addRow("/v/clip.rm", "00:00:00", "00:00:10");
-    m_proc.BuildConvertParameter("/v/clip.rm");
-    m_proc.ClaimedOutput.Release();
+    m_proc.jobs.Build("/v/clip.rm");
+    m_proc.jobs.ClaimedOutput.Release();
     ASSERT_TRUE(QDir(ProgramRunFolder::Path()).removeRecursively());
     // The next job of the same program writes its script as if nothing had happened.
-    const QString line = m_proc.BuildConvertParameter("/v/clip.rm");
+    const QString line = m_proc.jobs.Build("/v/clip.rm");
     EXPECT_TRUE(line.contains("\"" + ProgramRunFolder::Path() + "VideoFile.avs\"")) << line.toStdString();
     EXPECT_EQ(script(), "DirectShowSource(\"/v/clip.rm\", fps=29.9700898503294, convertfps=true)\r\n");
     EXPECT_EQ(QFileInfo(ProgramRunFolder::Path()).permissions() & 0x0077, 0);

@@ -1,8 +1,7 @@
 // The progress dialog as a window: its shape, what it shows when it opens, how deliveries
 // from the runner's thread reach its bars, and the busy indicator.
 #include "conversion/ProgressDialog.h"
-#include "shell/TCommonLib.h"
-#include "shell/TCustomProc.h"
+#include "shell/ProgramParts.h"
 #include "shell/PictureButton.h"
 
 #include <QBitmap>
@@ -31,13 +30,13 @@ class ConvertingDialogTest : public QObject
 private Q_SLOTS:
     void init()
     {
-        m_lib = std::make_unique<TCommonLib>();
-        m_proc = std::make_unique<TCustomProc>();
+        m_proc = std::make_unique<ProgramParts>();
+        m_lib = m_proc.get();
         m_dialog = std::make_unique<ProgressDialog>();
-        m_dialog->Bind(m_proc.get(), m_lib.get(), nullptr);
-        m_lib->ConvertParameter.InputFile = "/videos/holiday trip.avi";
-        m_lib->ConvertParameter.CodecArg = " -vcodec mpeg4 -acodec aac";
-        m_lib->ConvertParameter.OutputExt = ".3gp";
+        m_dialog->Bind(*m_proc, nullptr);
+        m_lib->jobs.Job.InputFile = "/videos/holiday trip.avi";
+        m_lib->jobs.Job.CodecArg = " -vcodec mpeg4 -acodec aac";
+        m_lib->jobs.Job.OutputExt = ".3gp";
     }
 
     void isABorderlessWindowInTheShapeOfItsPicture()
@@ -55,7 +54,7 @@ private Q_SLOTS:
 
     void showingResetsTextsAndBars()
     {
-        m_proc->CheckedCount = 3;
+        m_proc->batch.CheckedCount = 3;
         m_dialog->ProgressBar1->setRange(0, 50);
         m_dialog->ProgressBar1->setValue(20);
         m_dialog->show();
@@ -71,12 +70,12 @@ private Q_SLOTS:
     // at 149 of 300 and the counter Current: 2 , Total: 3.
     void workedExampleOnTheWidgets()
     {
-        m_proc->CheckedCount = 3;
-        m_proc->ConvertedCount = 1;
-        m_proc->CutSeconds = "120";
+        m_proc->batch.CheckedCount = 3;
+        m_proc->batch.ConvertedCount = 1;
+        m_proc->jobs.CutSeconds = "120";
         m_dialog->show();
         m_dialog->OnEncoderOutput(report(60));
-        QTRY_COMPARE(m_proc->RefreshCount, 1);
+        QTRY_COMPARE(m_proc->batch.RefreshCount, 1);
         QCOMPARE(m_dialog->ProgressBar1->value(), 0); // the first delivery only shows
         QCOMPARE(m_dialog->statStatePanel->text(), report(60));
         m_dialog->OnEncoderOutput(report(60));
@@ -92,8 +91,8 @@ private Q_SLOTS:
     // the order they were made.
     void deliveriesFromTheRunnerThreadArriveInOrder()
     {
-        m_proc->CheckedCount = 1;
-        m_proc->CutSeconds = "1000";
+        m_proc->batch.CheckedCount = 1;
+        m_proc->jobs.CutSeconds = "1000";
         QList<int> seen;
         connect(m_dialog->ProgressBar1, &QProgressBar::valueChanged, this, [&](int value) {
             QCOMPARE(QThread::currentThread(), qApp->thread());
@@ -104,7 +103,7 @@ private Q_SLOTS:
                 m_dialog->OnEncoderOutput(report(i));
         });
         runner.join();
-        QTRY_COMPARE(m_proc->RefreshCount, 200);
+        QTRY_COMPARE(m_proc->batch.RefreshCount, 200);
         seen.removeAll(0); // the bar's first drawing
         QCOMPARE(seen.size(), 199);
         for (int i = 0; i < seen.size(); ++i)
@@ -114,14 +113,14 @@ private Q_SLOTS:
 
     void busyIndicatorFollowsTheCurrentBar()
     {
-        m_proc->CutSeconds = "100";
+        m_proc->jobs.CutSeconds = "100";
         m_dialog->show();
         QStringList texts;
         for (int i = 0; i < 2; ++i) {
             m_dialog->tmrChangingTimer();
             texts << m_dialog->lblInfo->text();
         }
-        m_proc->RefreshCount = 1;
+        m_proc->batch.RefreshCount = 1;
         m_dialog->OnEncoderOutput(report(3));
         QTRY_COMPARE(m_dialog->ProgressBar1->value(), 3);
         m_dialog->tmrChangingTimer();
@@ -131,8 +130,8 @@ private Q_SLOTS:
     }
 
 private:
-    std::unique_ptr<TCommonLib> m_lib;
-    std::unique_ptr<TCustomProc> m_proc;
+    std::unique_ptr<ProgramParts> m_proc;
+    ProgramParts *m_lib = nullptr;
     std::unique_ptr<ProgressDialog> m_dialog;
 };
 

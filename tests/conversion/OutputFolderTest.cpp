@@ -1,13 +1,14 @@
 // Choosing the output folder: the writability probe, the warnings and what is kept.
 #include "FakeUserDialogs.h"
-#include "shell/Globals.h"
-#include "shell/TCommonLib.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include "conversion/OutputFolderChooser.h"
+#include "report/MessageBoxes.h"
 
 namespace {
 
@@ -16,21 +17,20 @@ class OutputFolderTest : public ::testing::Test
 protected:
     void SetUp() override
     {
-        Globals::userDialogs = &m_dialogs;
         m_current = m_dir.path() + "/current folder";
     }
-    void TearDown() override { Globals::userDialogs = nullptr; }
 
     QString choose(const QString &folder)
     {
         m_dialogs.folderAnswers << FakeUserDialogs::Input{true, folder};
-        return m_lib.SelectOutputFolder(m_current);
+        return m_chooser.Choose(m_current);
     }
 
     QTemporaryDir m_dir;
     QString m_current;
     FakeUserDialogs m_dialogs;
-    TCommonLib m_lib;
+    MessageBoxes m_boxes{&m_dialogs};
+    OutputFolderChooser m_chooser{m_boxes};
 };
 
 TEST_F(OutputFolderTest, AcceptsAWritableFolderAndRemovesTheProbe)
@@ -47,7 +47,7 @@ TEST_F(OutputFolderTest, AcceptsAWritableFolderAndRemovesTheProbe)
 
 TEST_F(OutputFolderTest, CancellingKeepsAndCreatesTheCurrentFolder)
 {
-    EXPECT_EQ(m_lib.SelectOutputFolder(m_current), m_current);
+    EXPECT_EQ(m_chooser.Choose(m_current), m_current);
     EXPECT_TRUE(QFileInfo(m_current).isDir());
     EXPECT_EQ(m_dialogs.texts(), QStringList({"Please select output folder:"}));
 }

@@ -1,10 +1,9 @@
 // The preview player's failure handling on a graph that can be made to fail, and its log
 // line in the program's log file.
 
+#include "shell/ProgramParts.h"
 #include "preview/PreviewPlayer.h"
-#include "shell/Globals.h"
-#include "shell/AppPaths.h"
-#include "shell/TCommonLib.h"
+#include "platform/AppPaths.h"
 
 #include "FakePreviewGraph.h"
 
@@ -89,17 +88,13 @@ TEST(PlayerFailures, PositionTickAtTheEndAndWithoutADuration)
 TEST(PlayerFailures, PlayingVideoErrorGoesToTheProgramLog)
 {
     QTemporaryDir dir;
-    TCommonLib lib;
-    lib.AppDir = dir.path() + "/";
-    AppPaths::SetCurrent(AppPaths::Portable(lib.AppDir));
-    TCommonLib *previous = Globals::commonLib;
-    Globals::commonLib = &lib;
+    AppPaths::SetCurrent(AppPaths::Portable(dir.path() + "/"));
+    ProgramParts parts;
     FakePreviewGraph graph;
     graph.nextRender = IPreviewGraph::RenderResult::Partial;
-    PreviewPlayer player;
+    PreviewPlayer &player = parts.preview;
     player.SetGraph(&graph);
     player.OpenAndPlay("/m/a.mp4");
-    Globals::commonLib = previous;
 
     EXPECT_TRUE(player.LoadedFile.isEmpty());
     EXPECT_TRUE(graph.calls.contains("clear"));

@@ -3,7 +3,6 @@
 
 #include "preview/PreviewPlayer.h"
 #include "preview/TrimStripModel.h"
-#include "shell/TCommonLib.h"
 #include "sources/SourceListModel.h"
 
 #include "FakePreviewGraph.h"
@@ -278,11 +277,10 @@ TEST_F(TrimStrip, CutSecondsOfTheLastRowWithThatPathIgnoringCase)
 
 TEST_F(TrimStrip, SeekGraphWorksInHundredNanosecondUnits)
 {
-    TCommonLib lib;
-    lib.SeekGraph(&graph, 1500); // an inactive graph is left alone
+    PreviewPlayer::SeekGraph(&graph, 1500); // an inactive graph is left alone
     EXPECT_TRUE(graph.seeks.isEmpty());
     graph.makeActive();
-    lib.SeekGraph(&graph, 1500);
+    PreviewPlayer::SeekGraph(&graph, 1500);
     ASSERT_EQ(graph.seeks.size(), 1);
     EXPECT_EQ(graph.seeks.last(), 15000000);
 }

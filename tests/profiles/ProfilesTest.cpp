@@ -1,7 +1,6 @@
 #include "profiles/ConfigInfo.h"
-#include "shell/AppPaths.h"
-#include "shell/TCommonLib.h"
-#include "shell/TCustomProc.h"
+#include "platform/AppPaths.h"
+#include "shell/ProgramParts.h"
 
 #include <QDir>
 #include <QFile>
@@ -19,14 +18,13 @@ protected:
     {
         ASSERT_TRUE(m_dir.isValid());
         QDir(m_dir.path()).mkdir("Config");
-        m_lib.AppDir = m_dir.path() + '/';
-        AppPaths::SetCurrent(AppPaths::Portable(m_lib.AppDir));
-        m_proc.SetCommonLib(&m_lib);
-    }
+        m_lib.jobs.ProgramDir = m_dir.path() + '/';
+        AppPaths::SetCurrent(AppPaths::Portable(m_lib.jobs.ProgramDir));
+            }
 
     void writeProfiles(const QByteArray &text)
     {
-        QFile file(m_lib.AppDir + "Config/UserProfileInfo.ini");
+        QFile file(m_lib.jobs.ProgramDir + "Config/UserProfileInfo.ini");
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         file.write(text);
     }
@@ -34,18 +32,19 @@ protected:
     // Fills the lists and applies the start-up profile, as the main window does.
     void startUp()
     {
-        m_proc.FillOptionBoxes();
-        m_proc.ApplyProfile();
+        m_proc.outputOptions.FillAll();
+        m_proc.settings.Load();
+        m_proc.outputOptions.ApplyProfile();
     }
 
     void choose(int outputType, int profile)
     {
-        boxes().cbbOutputFiletype().setSelectedIndex(outputType);
-        boxes().cbbProfile().setSelectedIndex(profile);
-        m_proc.ApplyProfile();
+        boxes().outputType().setSelectedIndex(outputType);
+        boxes().profile().setSelectedIndex(profile);
+        m_proc.outputOptions.ApplyProfile();
     }
 
-    OptionBoxes &boxes() { return m_proc.optionBoxes(); }
+    OptionLists &boxes() { return m_proc.optionLists; }
 
     // The six profile lists as read: size, frame rate, video bitrate, audio bitrate,
     // channels, sample rate.
@@ -58,8 +57,8 @@ protected:
     }
 
     QTemporaryDir m_dir;
-    TCommonLib m_lib;
-    TCustomProc m_proc;
+    ProgramParts m_proc;
+    ProgramParts &m_lib = m_proc;
 };
 
 } // namespace
@@ -68,25 +67,25 @@ TEST_F(ProfilesTest, FillingSelectsEachTablesDefault)
 {
     struct Case
     {
-        void (TCustomProc::*fill)(OptionListModel &);
+        void (*fill)(OptionListModel &);
         int count;
         const char *selected;
     };
     const Case cases[] = {
-        {&TCustomProc::FillOutputFiletype, 11, "3GPP - MP4 Codec (*.3gp)"},
-        {&TCustomProc::FillVideoSize, 14, "160x120"},
-        {&TCustomProc::FillVideoBitrate, 13, "128"},
-        {&TCustomProc::FillFramerate, 6, "15"},
-        {&TCustomProc::FillAspectratio, 2, "4:3"},
-        {&TCustomProc::FillAudioBitrate, 9, "48"},
-        {&TCustomProc::FillAudioSample, 4, "44100"},
-        {&TCustomProc::FillAudioChannels, 2, "2 channels, Stereo"},
-        {&TCustomProc::FillAudioVolumeGain, 21, "200"},
+        {&OutputOptions::FillOutputTypes, 11, "3GPP - MP4 Codec (*.3gp)"},
+        {&OutputOptions::FillVideoSizes, 14, "160x120"},
+        {&OutputOptions::FillVideoBitrates, 13, "128"},
+        {&OutputOptions::FillFrameRates, 6, "15"},
+        {&OutputOptions::FillAspectRatios, 2, "4:3"},
+        {&OutputOptions::FillAudioBitrates, 9, "48"},
+        {&OutputOptions::FillSampleRates, 4, "44100"},
+        {&OutputOptions::FillAudioChannels, 2, "2 channels, Stereo"},
+        {&OutputOptions::FillVolumeGains, 21, "200"},
     };
     for (const Case &c : cases) {
         OptionListModel list;
         list.addItem("kept");
-        (m_proc.*c.fill)(list);
+        c.fill(list);
         // The list is not cleared, so the default index counts from the kept entry.
         EXPECT_EQ(list.count(), c.count + 1) << c.selected;
         EXPECT_EQ(list.itemAt(0), "kept");
@@ -94,7 +93,7 @@ TEST_F(ProfilesTest, FillingSelectsEachTablesDefault)
     }
 
     OptionListModel volume;
-    m_proc.FillAudioVolumeGain(volume);
+    m_proc.outputOptions.FillVolumeGains(volume);
     EXPECT_EQ(volume.itemAt(0), "0");
     EXPECT_EQ(volume.itemAt(1), "25");
     EXPECT_EQ(volume.itemAt(20), "500");
@@ -103,7 +102,7 @@ TEST_F(ProfilesTest, FillingSelectsEachTablesDefault)
 TEST_F(ProfilesTest, OutputTypeListShowsTheDisplayNames)
 {
     OptionListModel list;
-    m_proc.FillOutputFiletype(list);
+    m_proc.outputOptions.FillOutputTypes(list);
     const QStringList expected = {"3GPP - MP4 Codec (*.3gp)",
                                   "3GPP - amr_nb Codec (*.3gp)",
                                   "3GPP2 - MP4 Codec (*.3g2)",
@@ -147,13 +146,13 @@ TEST_F(ProfilesTest, BuiltInProfilesStayInsideTheirLists)
 TEST_F(ProfilesTest, StartUpReadsTheNormalQualityOfTheFirstType)
 {
     startUp();
-    EXPECT_EQ(boxes().cbbOutputFiletype().selectedIndex(), 0);
-    EXPECT_EQ(boxes().cbbProfile().selectedText(), "Normal Quality");
-    EXPECT_EQ(boxes().cbbProfile().count(), 5);
+    EXPECT_EQ(boxes().outputType().selectedIndex(), 0);
+    EXPECT_EQ(boxes().profile().selectedText(), "Normal Quality");
+    EXPECT_EQ(boxes().profile().count(), 5);
     EXPECT_EQ(sixValues(),
               (QStringList{"160x120", "15", "128", "128", "2 channels, Stereo", "44100"}));
-    EXPECT_EQ(boxes().cbbAspectratio().selectedText(), "4:3");
-    EXPECT_EQ(boxes().cbbAudioVolumeGain().selectedText(), "200");
+    EXPECT_EQ(boxes().aspectRatio().selectedText(), "4:3");
+    EXPECT_EQ(boxes().volumeGain().selectedText(), "200");
 }
 
 TEST_F(ProfilesTest, EveryQualityOfEveryTypeSelectsItsValues)
@@ -232,17 +231,17 @@ TEST_F(ProfilesTest, EveryQualityOfEveryTypeSelectsItsValues)
 TEST_F(ProfilesTest, OutputTypeSetsTheEnabledStates)
 {
     startUp();
-    OptionBoxes &b = boxes();
+    OptionLists &b = boxes();
     const auto state = [&] {
         QList<bool> video;
         for (OptionListModel *list :
-             {&b.cbbAspectratio(), &b.cbbFramerate(), &b.cbbVideoBitrate(), &b.cbbVideoSize()})
+             {&b.aspectRatio(), &b.frameRate(), &b.videoBitrate(), &b.videoSize()})
             video << list->isEnabled();
-        for (OptionListModel *list : {&b.cbbAudioBitrate(), &b.cbbAudioSample(),
-                                      &b.cbbAudioChannels(), &b.cbbAudioVolumeGain()})
+        for (OptionListModel *list : {&b.audioBitrate(), &b.sampleRate(),
+                                      &b.audioChannels(), &b.volumeGain()})
             EXPECT_TRUE(list->isEnabled()); // audio lists are never disabled
         EXPECT_TRUE(video.count(video.first()) == video.size()) << "video lists disagree";
-        return std::tuple(b.cbbProfile().isEnabled(), b.btnOptionsEnabled(), video.first());
+        return std::tuple(b.profile().isEnabled(), b.optionsEnabled(), video.first());
     };
 
     // In this order: AMR after MP4, AAC after AMR, 3GP after AMR, and the rest.
@@ -263,8 +262,8 @@ TEST_F(ProfilesTest, OutputTypeSetsTheEnabledStates)
 
     // AMR keeps the quality selection although the list is disabled.
     choose(5, 4);
-    EXPECT_EQ(b.cbbProfile().selectedText(), "Superb Quality");
-    EXPECT_EQ(b.cbbAudioBitrate().selectedText(), "224");
+    EXPECT_EQ(b.profile().selectedText(), "Superb Quality");
+    EXPECT_EQ(b.audioBitrate().selectedText(), "224");
 }
 
 TEST_F(ProfilesTest, WithoutOutputTypeOrQualityNothingChanges)
@@ -283,29 +282,29 @@ TEST_F(ProfilesTest, CustomProfilesFollowTheFiveQualityLevels)
     writeProfiles("\r\n[Phone]\r\nPhone=2|0|2|3|0|0\r\n\r\n[Normal Quality]\r\n"
                   "Normal Quality=4|1|3|5|1|2\r\n");
     startUp();
-    OptionListModel &profiles = boxes().cbbProfile();
+    OptionListModel &profiles = boxes().profile();
     EXPECT_EQ(profiles.items(),
               (QStringList{"Low Quality", "Acceptable Quality", "Normal Quality",
                            "Excellent Quality", "Superb Quality", "Phone", "Normal Quality"}));
     EXPECT_EQ(profiles.selectedIndex(), 2);
 
     // The Options dialog's custom profile list, as that dialog fills it.
-    boxes().cbbCustomProfile().addItems({"Phone", "Normal Quality"});
+    boxes().customProfile().addItems({"Phone", "Normal Quality"});
 
     // A custom profile named like a quality level is still a custom profile.
     choose(5, 2); // AMR disables the lists; a custom profile must leave that alone
     choose(5, 6);
-    EXPECT_EQ(boxes().cbbCustomProfile().selectedIndex(), 1);
+    EXPECT_EQ(boxes().customProfile().selectedIndex(), 1);
     EXPECT_EQ(sixValues(),
               (QStringList{"320x240", "15", "256", "128", "2 channels, Stereo", "44100"}));
-    EXPECT_FALSE(boxes().cbbProfile().isEnabled());
-    EXPECT_FALSE(boxes().btnOptionsEnabled());
+    EXPECT_FALSE(boxes().profile().isEnabled());
+    EXPECT_FALSE(boxes().optionsEnabled());
 
     // Changing the output type applies the custom profile again and keeps the states.
     choose(0, 5);
     EXPECT_EQ(sixValues(), (QStringList{"176x144", "11", "128", "64", "1 channel, Mono", "22050"}));
-    EXPECT_FALSE(boxes().cbbVideoSize().isEnabled());
-    EXPECT_FALSE(boxes().btnOptionsEnabled());
+    EXPECT_FALSE(boxes().videoSize().isEnabled());
+    EXPECT_FALSE(boxes().optionsEnabled());
 }
 
 TEST_F(ProfilesTest, CustomProfileWithoutItsListEntryAppliesNothing)
@@ -314,7 +313,7 @@ TEST_F(ProfilesTest, CustomProfileWithoutItsListEntryAppliesNothing)
     startUp();
     const QStringList before = sixValues();
     choose(0, 5); // the Options dialog has not filled its custom profile list yet
-    EXPECT_EQ(boxes().cbbCustomProfile().selectedIndex(), -1);
+    EXPECT_EQ(boxes().customProfile().selectedIndex(), -1);
     EXPECT_EQ(sixValues(), before);
 }
 
@@ -325,7 +324,7 @@ TEST_F(ProfilesTest, ProfileStoredBeforeTheListsGrewMeansTheSame)
     writeProfiles("[Old Largest]\r\nOld Largest=9|1|5|8|1|3\r\n"
                   "[Old Smallest]\r\nOld Smallest=0|0|0|0|0|0\r\n");
     startUp();
-    boxes().cbbCustomProfile().addItems({"Old Largest", "Old Smallest"});
+    boxes().customProfile().addItems({"Old Largest", "Old Smallest"});
     for (int type : {0, ConfigInfo::kH264OutputType}) {
         choose(type, 5);
         EXPECT_EQ(sixValues(),
@@ -335,7 +334,7 @@ TEST_F(ProfilesTest, ProfileStoredBeforeTheListsGrewMeansTheSame)
                   (QStringList{"128x96", "11", "40", "16", "1 channel, Mono", "22050"}));
     }
     // The lists' old defaults stand where they stood.
-    EXPECT_EQ(boxes().cbbVideoSize().itemAt(1), "160x120");
-    EXPECT_EQ(boxes().cbbFramerate().itemAt(1), "15");
-    EXPECT_EQ(boxes().cbbVideoBitrate().itemAt(2), "128");
+    EXPECT_EQ(boxes().videoSize().itemAt(1), "160x120");
+    EXPECT_EQ(boxes().frameRate().itemAt(1), "15");
+    EXPECT_EQ(boxes().videoBitrate().itemAt(2), "128");
 }

@@ -14,7 +14,7 @@
 
 #include "ChildRun.h"
 #include "settings/IniFile.h"
-#include "shell/AppErrors.h"
+#include "report/AppErrors.h"
 
 namespace {
 

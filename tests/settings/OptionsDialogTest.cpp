@@ -12,12 +12,10 @@
 
 #include "FakeUserDialogs.h"
 #include "profiles/ConfigInfo.h"
-#include "profiles/OptionBoxes.h"
+#include "profiles/OptionLists.h"
 #include "settings/OptionsDialog.h"
-#include "shell/Globals.h"
-#include "shell/AppPaths.h"
-#include "shell/TCommonLib.h"
-#include "shell/TCustomProc.h"
+#include "platform/AppPaths.h"
+#include "shell/ProgramParts.h"
 
 namespace {
 
@@ -32,7 +30,7 @@ void fill(OptionListModel &list, const QStringList &table)
 // selections; Add takes the name the input box would give.
 struct ProfileStore
 {
-    OptionBoxes &boxes;
+    OptionLists &boxes;
     QList<QPair<QString, QString>> profiles;
     QString nextName;    // what the user enters at Add; empty text cancels
     int added = 0;       // Add was used (the counter)
@@ -63,7 +61,7 @@ struct ProfileStore
             return names;
         };
         ops.ApplyCustomProfile = [this] {
-            const QString name = boxes.cbbCustomProfile().selectedText();
+            const QString name = boxes.customProfile().selectedText();
             const int at = find(name);
             if (at < 0)
                 return;
@@ -80,12 +78,12 @@ struct ProfileStore
                 store(nextName);
         };
         ops.SaveCustomProfile = [this] {
-            if (!boxes.cbbCustomProfile().text().isEmpty())
-                store(boxes.cbbCustomProfile().text());
+            if (!boxes.customProfile().text().isEmpty())
+                store(boxes.customProfile().text());
         };
         ops.DeleteCustomProfile = [this] {
-            if (boxes.cbbCustomProfile().count() > 0) {
-                const int at = find(boxes.cbbCustomProfile().text());
+            if (boxes.customProfile().count() > 0) {
+                const int at = find(boxes.customProfile().text());
                 if (at >= 0)
                     profiles.removeAt(at);
             }
@@ -111,25 +109,25 @@ class OptionsDialogTest : public QObject
 private:
     struct Fixture
     {
-        OptionBoxes boxes;
+        OptionLists boxes;
         ProfileStore store{boxes, {}};
         OptionsDialog dialog{boxes};
         QStringList errors;
 
         Fixture()
         {
-            fill(boxes.cbbVideoSize(), ConfigInfo::VideoSizes());
-            fill(boxes.cbbVideoBitrate(), ConfigInfo::VideoBitrates());
-            fill(boxes.cbbFramerate(), ConfigInfo::FrameRates());
-            fill(boxes.cbbAspectratio(), ConfigInfo::AspectRatios());
-            fill(boxes.cbbAudioBitrate(), ConfigInfo::AudioBitrates());
-            fill(boxes.cbbAudioSample(), ConfigInfo::SampleRates());
-            fill(boxes.cbbAudioChannels(), ConfigInfo::AudioChannels());
-            fill(boxes.cbbAudioVolumeGain(), ConfigInfo::VolumeSteps());
+            fill(boxes.videoSize(), ConfigInfo::VideoSizes());
+            fill(boxes.videoBitrate(), ConfigInfo::VideoBitrates());
+            fill(boxes.frameRate(), ConfigInfo::FrameRates());
+            fill(boxes.aspectRatio(), ConfigInfo::AspectRatios());
+            fill(boxes.audioBitrate(), ConfigInfo::AudioBitrates());
+            fill(boxes.sampleRate(), ConfigInfo::SampleRates());
+            fill(boxes.audioChannels(), ConfigInfo::AudioChannels());
+            fill(boxes.volumeGain(), ConfigInfo::VolumeSteps());
             QStringList names = ConfigInfo::QualityNames();
             names.removeLast();
-            boxes.cbbProfile().addItems(names);
-            boxes.cbbProfile().setSelectedIndex(2);
+            boxes.profile().addItems(names);
+            boxes.profile().setSelectedIndex(2);
             store.profiles = {
                 {"Phone", "2|0|2|3|0|0"}, {"Tablet", "8|1|4|6|1|2"}, {"Tiny", "0|0|0|0|0|0"}};
             dialog.operations() = store.operations();
@@ -140,10 +138,10 @@ private:
         {
             QList<int> result;
             for (OptionListModel *list :
-                 {&boxes.cbbVideoSize(), &boxes.cbbVideoBitrate(), &boxes.cbbFramerate(),
-                  &boxes.cbbAspectratio(), &boxes.cbbAudioBitrate(), &boxes.cbbAudioSample(),
-                  &boxes.cbbAudioVolumeGain(), &boxes.cbbAudioChannels(),
-                  &boxes.cbbCustomProfile()})
+                 {&boxes.videoSize(), &boxes.videoBitrate(), &boxes.frameRate(),
+                  &boxes.aspectRatio(), &boxes.audioBitrate(), &boxes.sampleRate(),
+                  &boxes.volumeGain(), &boxes.audioChannels(),
+                  &boxes.customProfile()})
                 result << list->selectedIndex();
             return result;
         }
@@ -160,27 +158,25 @@ private:
     struct ProgramFixture
     {
         QTemporaryDir dir;
-        TCommonLib lib;
-        TCustomProc proc;
         FakeUserDialogs dialogs;
-        OptionsDialog dialog{proc.optionBoxes()};
+        ProgramParts proc{&dialogs};
+        ProgramParts &lib = proc;
+        OptionsDialog dialog{proc.optionLists};
         QStringList errors;
 
         ProgramFixture()
         {
             QDir(dir.path()).mkdir("Config");
-            lib.AppDir = dir.path() + '/';
-            AppPaths::SetCurrent(AppPaths::Portable(lib.AppDir));
-            proc.SetCommonLib(&lib);
-            Globals::userDialogs = &dialogs;
-            proc.FillOptionBoxes();
-            dialog.operations() = OptionsDialog::ControllerOperations(proc, lib);
+            lib.jobs.ProgramDir = dir.path() + '/';
+            AppPaths::SetCurrent(AppPaths::Portable(lib.jobs.ProgramDir));
+            proc.outputOptions.FillAll();
+            proc.settings.Load();
+            dialog.operations() = OptionsDialog::ControllerOperations(proc);
             dialog.operations().ShowError = [this](const QString &m) { errors << m; };
         }
-        ~ProgramFixture() { Globals::userDialogs = nullptr; }
 
-        OptionBoxes &boxes() { return proc.optionBoxes(); }
-        QString file(const QString &name) const { return lib.AppDir + "Config/" + name; }
+        OptionLists &boxes() { return proc.optionLists; }
+        QString file(const QString &name) const { return lib.jobs.ProgramDir + "Config/" + name; }
         QByteArray read(const QString &name) const
         {
             QFile f(file(name));
@@ -209,20 +205,20 @@ private Q_SLOTS:
         QCOMPARE(f.dialog.combo("cbbAudioVolumeGain")->count(), 21);
         QCOMPARE(f.dialog.combo("cbbAudioVolumeGain")->currentText(), QString("200"));
         QVERIFY(!f.dialog.combo("cbbVideoSize")->isEditable());
-        QVERIFY(f.dialog.cbbCustomProfile()->isEditable());
+        QVERIFY(f.dialog.customProfile()->isEditable());
         QCOMPARE(f.dialog.btnApply()->text(), QString("OK"));
         QCOMPARE(f.dialog.btnDel()->geometry(), QRect(408, 10, 49, 24));
 
         // Shown while a custom profile is chosen on the main window: that one is selected,
         // and nothing is applied.
-        f.boxes.cbbProfile().addItems({"Phone", "Tablet", "Tiny"});
-        f.boxes.cbbProfile().setSelectedIndex(6);
+        f.boxes.profile().addItems({"Phone", "Tablet", "Tiny"});
+        f.boxes.profile().setSelectedIndex(6);
         const QList<int> before = f.selections();
         f.dialog.Open();
         QVERIFY(f.dialog.isVisible());
-        QCOMPARE(f.boxes.cbbCustomProfile().items(), QStringList({"Phone", "Tablet", "Tiny"}));
-        QCOMPARE(f.boxes.cbbCustomProfile().selectedIndex(), 1);
-        QCOMPARE(f.dialog.cbbCustomProfile()->currentText(), QString("Tablet"));
+        QCOMPARE(f.boxes.customProfile().items(), QStringList({"Phone", "Tablet", "Tiny"}));
+        QCOMPARE(f.boxes.customProfile().selectedIndex(), 1);
+        QCOMPARE(f.dialog.customProfile()->currentText(), QString("Tablet"));
         QCOMPARE(f.selections().mid(0, 8), before.mid(0, 8));
         QCOMPARE(f.dialog.RememberedSelections()[8], 1);
 
@@ -239,8 +235,8 @@ private Q_SLOTS:
         const QList<int> opened = f.selections();
         f.choose(f.dialog.combo("cbbFramerate"), 0);
         f.choose(f.dialog.combo("cbbAudioVolumeGain"), 4);
-        f.choose(f.dialog.cbbCustomProfile(), 0); // applies Phone to six lists
-        QCOMPARE(f.boxes.cbbVideoSize().selectedText(), QString("176x144"));
+        f.choose(f.dialog.customProfile(), 0); // applies Phone to six lists
+        QCOMPARE(f.boxes.videoSize().selectedText(), QString("176x144"));
         QVERIFY(f.selections() != opened);
         f.dialog.btnCancel()->click();
         QVERIFY(!f.dialog.isVisible());
@@ -255,12 +251,12 @@ private Q_SLOTS:
     {
         Fixture f;
         f.dialog.Open();
-        f.choose(f.dialog.cbbCustomProfile(), 1); // Tablet
+        f.choose(f.dialog.customProfile(), 1); // Tablet
         f.dialog.btnApply()->click();
         QVERIFY(!f.dialog.isVisible());
-        QCOMPARE(f.boxes.cbbVideoSize().selectedText(), QString("640x480"));
-        QCOMPARE(f.boxes.cbbProfile().selectedText(), QString("Normal Quality"));
-        QCOMPARE(f.boxes.cbbProfile().count(), 8);
+        QCOMPARE(f.boxes.videoSize().selectedText(), QString("640x480"));
+        QCOMPARE(f.boxes.profile().selectedText(), QString("Normal Quality"));
+        QCOMPARE(f.boxes.profile().count(), 8);
     }
 
     // Escape and the window's close button take the changes back, as Cancel does: nothing
@@ -278,7 +274,7 @@ private Q_SLOTS:
         f.dialog.Open();
         QVERIFY(QTest::qWaitForWindowExposed(&f.dialog));
         const QList<int> opened = f.selections();
-        f.choose(f.dialog.cbbCustomProfile(), 1); // Tablet: six lists change
+        f.choose(f.dialog.customProfile(), 1); // Tablet: six lists change
         f.choose(f.dialog.combo("cbbAudioVolumeGain"), 0);
         QVERIFY(f.selections() != opened);
         if (escape) {
@@ -304,15 +300,15 @@ private Q_SLOTS:
         // profile but takes the selections back.
         f.store.nextName = "Car";
         f.dialog.btnAdd()->click();
-        QCOMPARE(f.boxes.cbbCustomProfile().items(),
+        QCOMPARE(f.boxes.customProfile().items(),
                  QStringList({"Phone", "Tablet", "Tiny", "Car"}));
-        QCOMPARE(f.dialog.cbbCustomProfile()->currentText(), QString("Car"));
+        QCOMPARE(f.dialog.customProfile()->currentText(), QString("Car"));
         // A cancelled name prompt refills all the same.
         f.store.nextName.clear();
-        f.choose(f.dialog.cbbCustomProfile(), 0);
+        f.choose(f.dialog.customProfile(), 0);
         f.dialog.btnAdd()->click();
         QCOMPARE(f.store.added, 2);
-        QCOMPARE(f.boxes.cbbCustomProfile().selectedIndex(), 3);
+        QCOMPARE(f.boxes.customProfile().selectedIndex(), 3);
         f.dialog.btnCancel()->click();
         QCOMPARE(f.store.profiles.size(), 4);
         QCOMPARE(f.selections(), opened);
@@ -320,18 +316,18 @@ private Q_SLOTS:
         // Save while the second profile is shown overwrites it; the last entry is then
         // selected.
         f.dialog.Open();
-        f.choose(f.dialog.cbbCustomProfile(), 1);
+        f.choose(f.dialog.customProfile(), 1);
         f.choose(f.dialog.combo("cbbAudioBitrate"), 0);
         f.dialog.btnSave()->click();
         QCOMPARE(f.store.profiles[1].second.section('|', 3, 3), QString("0"));
-        QCOMPARE(f.dialog.cbbCustomProfile()->currentText(), QString("Car"));
+        QCOMPARE(f.dialog.customProfile()->currentText(), QString("Car"));
 
         // A typed name that matches no entry selects none and Save creates it.
-        QLineEdit *edit = f.dialog.cbbCustomProfile()->lineEdit();
+        QLineEdit *edit = f.dialog.customProfile()->lineEdit();
         edit->clear();
         QTest::keyClicks(edit, "Bike");
-        QCOMPARE(f.boxes.cbbCustomProfile().selectedIndex(), -1);
-        QCOMPARE(f.boxes.cbbCustomProfile().text(), QString("Bike"));
+        QCOMPARE(f.boxes.customProfile().selectedIndex(), -1);
+        QCOMPARE(f.boxes.customProfile().text(), QString("Bike"));
         f.dialog.btnSave()->click();
         QCOMPARE(f.store.profiles.last().first, QString("Bike"));
         QCOMPARE(f.store.added, 2);
@@ -339,8 +335,8 @@ private Q_SLOTS:
         // Delete each profile in turn: the list empties and its text is cleared.
         while (!f.store.profiles.isEmpty())
             f.dialog.btnDel()->click();
-        QCOMPARE(f.boxes.cbbCustomProfile().count(), 0);
-        QCOMPARE(f.dialog.cbbCustomProfile()->currentText(), QString());
+        QCOMPARE(f.boxes.customProfile().count(), 0);
+        QCOMPARE(f.dialog.customProfile()->currentText(), QString());
         f.dialog.btnDel()->click(); // on an empty list
         QVERIFY(f.errors.isEmpty());
     }
@@ -351,7 +347,7 @@ private Q_SLOTS:
         Fixture f;
         f.store.profiles[2].second = f.store.brokenValue = "1|1|2|5|1|x";
         f.dialog.Open();
-        f.choose(f.dialog.cbbCustomProfile(), 2);
+        f.choose(f.dialog.customProfile(), 2);
         QCOMPARE(f.errors, QStringList{"'x' is not a valid integer value"});
         QVERIFY(f.dialog.isVisible());
     }
@@ -361,8 +357,8 @@ private Q_SLOTS:
     {
         Fixture f;
         f.dialog.Open();
-        f.boxes.cbbVideoSize().setEnabled(false);
-        f.boxes.cbbVideoSize().setSelectedIndex(4);
+        f.boxes.videoSize().setEnabled(false);
+        f.boxes.videoSize().setSelectedIndex(4);
         QVERIFY(!f.dialog.combo("cbbVideoSize")->isEnabled());
         QCOMPARE(f.dialog.combo("cbbVideoSize")->currentText(), QString("320x240"));
     }
@@ -373,18 +369,18 @@ private Q_SLOTS:
     {
         ProgramFixture f;
         f.dialog.Open();
-        const int frameRate = f.boxes().cbbFramerate().selectedIndex();
+        const int frameRate = f.boxes().frameRate().selectedIndex();
         f.choose(f.dialog.combo("cbbFramerate"), 0);
         f.dialogs.inputAnswers = {{true, "Phone"}};
         f.dialog.btnAdd()->click();
         QCOMPARE(f.dialogs.shown.size(), 1);
         QCOMPARE(f.dialogs.shown[0].initialText, QString("UserProfileInfo1"));
         QCOMPARE(f.dialogs.shown[0].text, QString("Plese input a name"));
-        QCOMPARE(f.dialog.cbbCustomProfile()->currentText(), QString("Phone"));
+        QCOMPARE(f.dialog.customProfile()->currentText(), QString("Phone"));
         f.dialog.btnCancel()->click();
-        QCOMPARE(f.proc.optionBoxes().cbbFramerate().selectedIndex(), frameRate);
+        QCOMPARE(f.proc.optionLists.frameRate().selectedIndex(), frameRate);
         QVERIFY(f.read("UserProfileInfo.ini").contains("[Phone]\r\nPhone=1|0|"));
-        QCOMPARE(f.proc.optionBoxes().cbbCustomProfile().items(), QStringList{"Phone"});
+        QCOMPARE(f.proc.optionLists.customProfile().items(), QStringList{"Phone"});
     }
 
     // Save while the second of three profiles is shown overwrites it and then shows the
@@ -395,13 +391,13 @@ private Q_SLOTS:
         f.write("UserProfileInfo.ini", "\r\n[A]\r\nA=0|0|0|0|0|0\r\n\r\n[B]\r\nB=0|0|0|0|0|0\r\n"
                                        "\r\n[C]\r\nC=0|0|0|0|0|0\r\n");
         f.dialog.Open();
-        f.choose(f.dialog.cbbCustomProfile(), 1);
+        f.choose(f.dialog.customProfile(), 1);
         f.choose(f.dialog.combo("cbbVideoSize"), 4);
         f.dialog.btnSave()->click();
         QVERIFY(f.read("UserProfileInfo.ini").contains("B=4|0|0|0|0|0"));
-        QCOMPARE(f.dialog.cbbCustomProfile()->currentText(), QString("C"));
+        QCOMPARE(f.dialog.customProfile()->currentText(), QString("C"));
 
-        QLineEdit *edit = f.dialog.cbbCustomProfile()->lineEdit();
+        QLineEdit *edit = f.dialog.customProfile()->lineEdit();
         edit->clear();
         QTest::keyClicks(edit, "Bike");
         f.dialog.btnSave()->click();
@@ -417,12 +413,12 @@ private Q_SLOTS:
         ProgramFixture f;
         f.write("UserProfileInfo.ini", "\r\n[Only]\r\nOnly=2|0|2|3|0|0\r\n");
         f.dialog.Open();
-        f.choose(f.dialog.cbbCustomProfile(), 0);
-        const int size = f.boxes().cbbVideoSize().selectedIndex();
+        f.choose(f.dialog.customProfile(), 0);
+        const int size = f.boxes().videoSize().selectedIndex();
         f.dialog.btnDel()->click();
-        QCOMPARE(f.boxes().cbbCustomProfile().count(), 0);
-        QCOMPARE(f.dialog.cbbCustomProfile()->currentText(), QString());
-        QCOMPARE(f.boxes().cbbVideoSize().selectedIndex(), size);
+        QCOMPARE(f.boxes().customProfile().count(), 0);
+        QCOMPARE(f.dialog.customProfile()->currentText(), QString());
+        QCOMPARE(f.boxes().videoSize().selectedIndex(), size);
         QVERIFY(!f.read("UserProfileInfo.ini").contains("[Only]"));
     }
 
@@ -433,12 +429,12 @@ private Q_SLOTS:
         ProgramFixture f;
         f.write("UserProfileInfo.ini", "\r\n[Phone]\r\nPhone=2|0|2|3|0|0\r\n");
         f.dialog.Open();
-        f.choose(f.dialog.cbbCustomProfile(), 0);
+        f.choose(f.dialog.customProfile(), 0);
         f.dialog.btnApply()->click();
-        QCOMPARE(f.boxes().cbbProfile().selectedText(), QString("Normal Quality"));
-        QCOMPARE(f.boxes().cbbProfile().itemAt(5), QString("Phone"));
-        QCOMPARE(f.boxes().cbbVideoSize().selectedText(), QString("176x144"));
-        QCOMPARE(f.boxes().cbbAudioBitrate().selectedText(), QString("64"));
+        QCOMPARE(f.boxes().profile().selectedText(), QString("Normal Quality"));
+        QCOMPARE(f.boxes().profile().itemAt(5), QString("Phone"));
+        QCOMPARE(f.boxes().videoSize().selectedText(), QString("176x144"));
+        QCOMPARE(f.boxes().audioBitrate().selectedText(), QString("64"));
     }
 
     // A stored value that is no number: the conversion error is shown, the lists before
@@ -448,9 +444,9 @@ private Q_SLOTS:
         ProgramFixture f;
         f.write("UserProfileInfo.ini", "\r\n[Bad]\r\nBad=1|1|2|5|1|x\r\n");
         f.dialog.Open();
-        f.choose(f.dialog.cbbCustomProfile(), 0);
+        f.choose(f.dialog.customProfile(), 0);
         QCOMPARE(f.errors, QStringList{"'x' is not a valid integer value"});
-        QCOMPARE(f.boxes().cbbAudioBitrate().selectedIndex(), 5);
+        QCOMPARE(f.boxes().audioBitrate().selectedIndex(), 5);
         QVERIFY(f.dialog.isVisible());
     }
 };

@@ -7,14 +7,13 @@
 
 #include <gtest/gtest.h>
 
+#include "settings/ConfigFolder.h"
 #include "ChildRun.h"
 #include "FakeUserDialogs.h"
 #include "settings/IniFile.h"
-#include "shell/AppErrors.h"
-#include "shell/Globals.h"
-#include "shell/AppPaths.h"
-#include "shell/TCommonLib.h"
-#include "shell/TCustomProc.h"
+#include "report/AppErrors.h"
+#include "platform/AppPaths.h"
+#include "shell/ProgramParts.h"
 
 namespace {
 
@@ -27,15 +26,11 @@ protected:
     {
         ASSERT_TRUE(m_dir.isValid());
         ASSERT_TRUE(QDir(m_dir.path()).mkdir("Config"));
-        m_lib.AppDir = m_dir.path() + '/';
-        AppPaths::SetCurrent(AppPaths::Portable(m_lib.AppDir));
-        m_proc.SetCommonLib(&m_lib);
-        Globals::userDialogs = &m_dialogs;
+        m_lib.jobs.ProgramDir = m_dir.path() + '/';
+        AppPaths::SetCurrent(AppPaths::Portable(m_lib.jobs.ProgramDir));
     }
 
-    void TearDown() override { Globals::userDialogs = nullptr; }
-
-    QString config(const QString &name) const { return m_lib.AppDir + "Config/" + name; }
+    QString config(const QString &name) const { return m_lib.jobs.ProgramDir + "Config/" + name; }
 
     void write(const QString &name, const QByteArray &bytes)
     {
@@ -50,45 +45,44 @@ protected:
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
     }
 
-    OptionBoxes &boxes() { return m_proc.optionBoxes(); }
+    OptionLists &boxes() { return m_proc.optionLists; }
 
     QTemporaryDir m_dir;
-    TCommonLib m_lib;
-    TCustomProc m_proc;
     FakeUserDialogs m_dialogs;
+    ProgramParts m_proc{&m_dialogs};
+    ProgramParts &m_lib = m_proc;
 };
 
 using UserSettingsTest = SettingsFixture;
 
 TEST_F(UserSettingsTest, AFirstRunGivesTheDefaults)
 {
-    EXPECT_TRUE(m_proc.chkShowOutputDirectory().isChecked()); // the window's design
-    m_proc.LoadUserSettings();
-    EXPECT_FALSE(m_proc.chkShowOutputDirectory().isChecked());
-    EXPECT_FALSE(m_proc.chkShutdown().isChecked());
-    EXPECT_EQ(m_proc.edtOutputFolder().text(), QDir::homePath() + "/Clipwright");
-    EXPECT_EQ(m_proc.LoadInitDir(), QDir::homePath() + '/');
+    EXPECT_TRUE(m_proc.settings.showOutputFolder().isChecked()); // the window's design
+    m_proc.settings.Load();
+    EXPECT_FALSE(m_proc.settings.showOutputFolder().isChecked());
+    EXPECT_FALSE(m_proc.settings.powerOffWhenDone().isChecked());
+    EXPECT_EQ(m_proc.settings.outputFolder().text(), QDir::homePath() + "/Clipwright");
+    EXPECT_EQ(m_proc.settings.LoadInitDir(), QDir::homePath() + '/');
     EXPECT_EQ(read("UserSettings.ini"), "<missing>");
 }
 
 TEST_F(UserSettingsTest, TheWorkedExample)
 {
-    m_proc.LoadUserSettings();
-    m_proc.SaveInitDir("/media/Video/first.avi");
-    m_proc.chkShowOutputDirectory().setChecked(true);
-    m_proc.SaveUserSettings();
+    m_proc.settings.Load();
+    m_proc.settings.SaveInitDir("/media/Video/first.avi");
+    m_proc.settings.showOutputFolder().setChecked(true);
+    m_proc.settings.Save();
     const QString out = QDir::homePath() + "/Clipwright";
     EXPECT_EQ(read("UserSettings.ini"),
               "\r\n[USRInfo]\r\nInitDir=/media/Video/\r\nSHWDDir=1\r\nSHUTDOWN=0\r\nOutDir=" +
                   out.toUtf8() + "\r\n");
 
-    TCustomProc next;
-    next.SetCommonLib(&m_lib);
-    next.edtOutputFolder().setText("design");
-    next.LoadUserSettings();
-    EXPECT_TRUE(next.chkShowOutputDirectory().isChecked());
-    EXPECT_FALSE(next.chkShutdown().isChecked());
-    EXPECT_EQ(next.edtOutputFolder().text(), out);
+    UserSettings next;
+    next.outputFolder().setText("design");
+    next.Load();
+    EXPECT_TRUE(next.showOutputFolder().isChecked());
+    EXPECT_FALSE(next.powerOffWhenDone().isChecked());
+    EXPECT_EQ(next.outputFolder().text(), out);
     EXPECT_EQ(next.LoadInitDir(), "/media/Video/");
 }
 
@@ -103,44 +97,44 @@ TEST_F(UserSettingsTest, OnlyOneTicksACheckBox)
     for (const auto &c : cases) {
         write("UserSettings.ini",
               QByteArray("[USRInfo]\r\nSHWDDir=") + c.value + "\r\nSHUTDOWN=" + c.value);
-        m_proc.chkShowOutputDirectory().setChecked(!c.ticked);
-        m_proc.chkShutdown().setChecked(!c.ticked);
-        m_proc.LoadUserSettings();
-        EXPECT_EQ(m_proc.chkShowOutputDirectory().isChecked(), c.ticked) << c.value;
-        EXPECT_EQ(m_proc.chkShutdown().isChecked(), c.ticked) << c.value;
+        m_proc.settings.showOutputFolder().setChecked(!c.ticked);
+        m_proc.settings.powerOffWhenDone().setChecked(!c.ticked);
+        m_proc.settings.Load();
+        EXPECT_EQ(m_proc.settings.showOutputFolder().isChecked(), c.ticked) << c.value;
+        EXPECT_EQ(m_proc.settings.powerOffWhenDone().isChecked(), c.ticked) << c.value;
     }
 }
 
 TEST_F(UserSettingsTest, AnEmptyOutDirKeepsTheFieldsText)
 {
     write("UserSettings.ini", "[USRInfo]\nOutDir=\nInitDir=");
-    m_proc.edtOutputFolder().setText("/design/text");
-    m_proc.LoadUserSettings();
-    EXPECT_EQ(m_proc.edtOutputFolder().text(), "/design/text");
-    EXPECT_EQ(m_proc.LoadInitDir(), QDir::homePath() + '/');
+    m_proc.settings.outputFolder().setText("/design/text");
+    m_proc.settings.Load();
+    EXPECT_EQ(m_proc.settings.outputFolder().text(), "/design/text");
+    EXPECT_EQ(m_proc.settings.LoadInitDir(), QDir::homePath() + '/');
 }
 
 TEST_F(UserSettingsTest, SaveInitDirWritesOnlyAFolder)
 {
-    m_proc.SaveInitDir(QString()); // before the first confirmed dialog
-    m_proc.SaveInitDir("no-folder.avi");
+    m_proc.settings.SaveInitDir(QString()); // before the first confirmed dialog
+    m_proc.settings.SaveInitDir("no-folder.avi");
     EXPECT_EQ(read("UserSettings.ini"), "<missing>");
-    m_proc.SaveInitDir("/a/b c/ünï/clip.avi");
-    m_proc.SaveInitDir("/a/b c/ünï/clip.avi"); // the Open command saves twice: one line stays
+    m_proc.settings.SaveInitDir("/a/b c/ünï/clip.avi");
+    m_proc.settings.SaveInitDir("/a/b c/ünï/clip.avi"); // the Open command saves twice: one line stays
     EXPECT_EQ(read("UserSettings.ini"), "\r\n[USRInfo]\r\nInitDir=/a/b c/ünï/\r\n");
-    EXPECT_EQ(m_proc.LoadInitDir(), "/a/b c/ünï/");
+    EXPECT_EQ(m_proc.settings.LoadInitDir(), "/a/b c/ünï/");
 }
 
 TEST_F(UserSettingsTest, AHandWrittenFileIsReadAndUpdatedByItsRules)
 {
     write("UserSettings.ini", "; by hand\n[usrinfo]\ninitdir=/small/\nSHWDDir = 1\r"
                               "OutDir=/out dir/\r\n[Other]\r\nx=y");
-    EXPECT_EQ(m_proc.LoadInitDir(), QDir::homePath() + '/');
-    m_proc.LoadUserSettings();
-    EXPECT_TRUE(m_proc.chkShowOutputDirectory().isChecked());
-    EXPECT_EQ(m_proc.edtOutputFolder().text(), "/out dir/");
-    m_proc.SaveInitDir("/big/file.avi");
-    m_proc.SaveUserSettings();
+    EXPECT_EQ(m_proc.settings.LoadInitDir(), QDir::homePath() + '/');
+    m_proc.settings.Load();
+    EXPECT_TRUE(m_proc.settings.showOutputFolder().isChecked());
+    EXPECT_EQ(m_proc.settings.outputFolder().text(), "/out dir/");
+    m_proc.settings.SaveInitDir("/big/file.avi");
+    m_proc.settings.Save();
     EXPECT_EQ(read("UserSettings.ini"),
               "; by hand\r\n[usrinfo]\r\ninitdir=/small/\r\nSHWDDir=1\r\nOutDir=/out dir/\r\n"
               "InitDir=/big/\r\nSHUTDOWN=0\r\n[Other]\r\nx=y\r\n");
@@ -160,11 +154,11 @@ TEST_F(UserSettingsTest, BadFilesGiveTheDefaults)
     for (const QByteArray &bytes : files) {
         write("UserSettings.ini", bytes);
         const QList<QByteArray> lines = IniFile(config("UserSettings.ini")).Lines();
-        m_proc.chkShowOutputDirectory().setChecked(true);
-        m_proc.LoadUserSettings();
-        EXPECT_FALSE(m_proc.chkShowOutputDirectory().isChecked());
-        EXPECT_FALSE(m_proc.chkShutdown().isChecked());
-        m_proc.SaveUserSettings();
+        m_proc.settings.showOutputFolder().setChecked(true);
+        m_proc.settings.Load();
+        EXPECT_FALSE(m_proc.settings.showOutputFolder().isChecked());
+        EXPECT_FALSE(m_proc.settings.powerOffWhenDone().isChecked());
+        m_proc.settings.Save();
         if (&bytes == &files[0]) // the junk stays, the section follows it
             EXPECT_EQ(IniFile(config("UserSettings.ini")).Lines().mid(0, lines.size()), lines);
     }
@@ -173,29 +167,29 @@ TEST_F(UserSettingsTest, BadFilesGiveTheDefaults)
 TEST_F(UserSettingsTest, AMissingConfigFolderReadsDefaultsAndFailsToSave)
 {
     ASSERT_TRUE(QDir(config("")).removeRecursively());
-    m_proc.LoadUserSettings();
-    EXPECT_FALSE(m_proc.chkShowOutputDirectory().isChecked());
-    EXPECT_EQ(m_proc.LoadInitDir(), QDir::homePath() + '/');
-    EXPECT_TRUE(m_lib.ReadConfigSections("UserProfileInfo.ini").isEmpty());
+    m_proc.settings.Load();
+    EXPECT_FALSE(m_proc.settings.showOutputFolder().isChecked());
+    EXPECT_EQ(m_proc.settings.LoadInitDir(), QDir::homePath() + '/');
+    EXPECT_TRUE(ConfigFolder::Sections("UserProfileInfo.ini").isEmpty());
     try {
-        m_proc.SaveUserSettings();
+        m_proc.settings.Save();
         FAIL() << "no error";
     } catch (const EInOutError &error) {
         EXPECT_TRUE(QString::fromUtf8(error.what())
                         .startsWith("Cannot create file \"" + config("UserSettings.ini") + "\". "));
     }
-    EXPECT_THROW(m_proc.SaveInitDir("/a/b.avi"), EInOutError);
+    EXPECT_THROW(m_proc.settings.SaveInitDir("/a/b.avi"), EInOutError);
     EXPECT_FALSE(QFileInfo::exists(config("")));
 }
 
 TEST_F(UserSettingsTest, ConfigReadersReadAnyFileOfTheConfigFolder)
 {
     write("Other.ini", "[B]\r\nB=2\r\n[ A ]\r\nA=1\r\n[C]\r\nc=3\r\n");
-    EXPECT_EQ(m_lib.ReadConfigSections("Other.ini"), QStringList({"B", "A", "C"}));
-    EXPECT_EQ(m_lib.ReadConfigValue("Other.ini", "B"), "2");
-    EXPECT_EQ(m_lib.ReadConfigValue("Other.ini", "A"), "");
-    EXPECT_EQ(m_lib.ReadConfigValue("Other.ini", "C"), "");
-    EXPECT_EQ(m_lib.ReadConfigValue("Missing.ini", "B"), "");
+    EXPECT_EQ(ConfigFolder::Sections("Other.ini"), QStringList({"B", "A", "C"}));
+    EXPECT_EQ(ConfigFolder::Value("Other.ini", "B"), "2");
+    EXPECT_EQ(ConfigFolder::Value("Other.ini", "A"), "");
+    EXPECT_EQ(ConfigFolder::Value("Other.ini", "C"), "");
+    EXPECT_EQ(ConfigFolder::Value("Missing.ini", "B"), "");
 }
 
 // The custom profiles, worked through the Options dialog's lists.
@@ -205,7 +199,8 @@ protected:
     void SetUp() override
     {
         SettingsFixture::SetUp();
-        m_proc.FillOptionBoxes();
+        m_proc.outputOptions.FillAll();
+        m_proc.settings.Load();
     }
 
     // Selects the six lists by their items: size, frame rate, video bitrate, audio
@@ -225,9 +220,9 @@ protected:
     // Refills the custom profile list as the Options dialog does and selects name.
     void choose(const QString &name)
     {
-        OptionListModel &list = boxes().cbbCustomProfile();
+        OptionListModel &list = boxes().customProfile();
         list.clear();
-        list.addItems(m_lib.ReadConfigSections("UserProfileInfo.ini"));
+        list.addItems(ConfigFolder::Sections("UserProfileInfo.ini"));
         list.setSelectedIndex(int(list.items().indexOf(name)));
     }
 
@@ -244,14 +239,14 @@ TEST_F(CustomProfileTest, TheWorkedExample)
 {
     select({"320x240", "15", "256", "128", "2 channels, Stereo", "44100"});
     m_dialogs.inputAnswers = {{true, "UserProfileInfo1"}};
-    m_proc.AddCustomProfile();
+    m_proc.outputOptions.AddCustomProfile();
     ASSERT_EQ(m_dialogs.shown.size(), 1);
     EXPECT_EQ(m_dialogs.shown[0].text, "Plese input a name");
     EXPECT_EQ(m_dialogs.shown[0].initialText, "UserProfileInfo1");
 
     select({"176x144", "11", "128", "64", "1 channel, Mono", "22050"});
     m_dialogs.inputAnswers = {{true, "Phone"}};
-    m_proc.AddCustomProfile();
+    m_proc.outputOptions.AddCustomProfile();
     EXPECT_EQ(m_dialogs.shown[1].initialText, "UserProfileInfo2");
 
     EXPECT_EQ(read("UserProfileInfo.ini"), "\r\n[UserProfileInfo1]\r\nUserProfileInfo1=4|1|3|5|1|2"
@@ -259,18 +254,18 @@ TEST_F(CustomProfileTest, TheWorkedExample)
     EXPECT_EQ(read("UserProfileCount.ini"), "\r\n[count]\r\ncount=2\r\n");
 
     choose("UserProfileInfo1");
-    EXPECT_EQ(m_proc.ReadCustomProfile(), "4|1|3|5|1|2");
-    m_proc.ApplyCustomProfile();
+    EXPECT_EQ(m_proc.outputOptions.ReadCustomProfile(), "4|1|3|5|1|2");
+    m_proc.outputOptions.ApplyCustomProfile();
     EXPECT_EQ(six(), "4|1|3|5|1|2");
 
-    m_proc.DeleteCustomProfile();
+    m_proc.outputOptions.DeleteCustomProfile();
     EXPECT_EQ(read("UserProfileInfo.ini"), "\r\n\r\n[Phone]\r\nPhone=2|0|2|3|0|0\r\n");
 }
 
 TEST_F(CustomProfileTest, TheCounterGrowsOnEveryAddCancelledOrNot)
 {
-    m_proc.AddCustomProfile(); // cancelled
-    m_proc.AddCustomProfile();
+    m_proc.outputOptions.AddCustomProfile(); // cancelled
+    m_proc.outputOptions.AddCustomProfile();
     ASSERT_EQ(m_dialogs.shown.size(), 2);
     EXPECT_EQ(m_dialogs.shown[0].initialText, "UserProfileInfo1");
     EXPECT_EQ(m_dialogs.shown[1].initialText, "UserProfileInfo2");
@@ -283,12 +278,12 @@ TEST_F(CustomProfileTest, TheCounterGrowsOnEveryAddCancelledOrNot)
          {QByteArray("[count]\r\ncount=many\r\n"), QByteArray("[count]\r\ncount=\0\0\0", 18),
           QByteArray("\xff\xfe\x00junk", 7)}) {
         write("UserProfileCount.ini", counter);
-        m_proc.AddCustomProfile();
+        m_proc.outputOptions.AddCustomProfile();
         EXPECT_EQ(m_dialogs.shown.last().initialText, "UserProfileInfo1");
     }
     // The largest counter starts over instead of turning negative.
     write("UserProfileCount.ini", "[count]\r\ncount=2147483647\r\n");
-    m_proc.AddCustomProfile();
+    m_proc.outputOptions.AddCustomProfile();
     EXPECT_EQ(m_dialogs.shown.last().initialText, "UserProfileInfo1");
 }
 
@@ -297,30 +292,30 @@ TEST_F(CustomProfileTest, AddingUnderAnExistingNameReplacesByTheMatchingRules)
     write("UserProfileInfo.ini", "\r\n[Phone]\r\nPhone=1|1|1|1|1|1\r\n");
     setSix("0|0|0|0|0|0");
     m_dialogs.inputAnswers = {{true, "Phone"}, {true, "phone"}};
-    m_proc.AddCustomProfile();
+    m_proc.outputOptions.AddCustomProfile();
     EXPECT_EQ(read("UserProfileInfo.ini"), "\r\n[Phone]\r\nPhone=0|0|0|0|0|0\r\n");
     setSix("2|1|2|2|1|2");
-    m_proc.AddCustomProfile();
+    m_proc.outputOptions.AddCustomProfile();
     EXPECT_EQ(read("UserProfileInfo.ini"),
               "\r\n[Phone]\r\nPhone=0|0|0|0|0|0\r\nphone=2|1|2|2|1|2\r\n");
-    EXPECT_EQ(m_lib.ReadConfigSections("UserProfileInfo.ini"), QStringList({"Phone"}));
+    EXPECT_EQ(ConfigFolder::Sections("UserProfileInfo.ini"), QStringList({"Phone"}));
     choose("Phone");
-    EXPECT_EQ(m_proc.ReadCustomProfile(), "0|0|0|0|0|0");
+    EXPECT_EQ(m_proc.outputOptions.ReadCustomProfile(), "0|0|0|0|0|0");
 }
 
 TEST_F(CustomProfileTest, OddNamesAreStoredUnchangedAndApplyNothing)
 {
     m_dialogs.inputAnswers = {{true, ""}, {true, " Lead"}};
-    m_proc.AddCustomProfile();
-    m_proc.AddCustomProfile();
+    m_proc.outputOptions.AddCustomProfile();
+    m_proc.outputOptions.AddCustomProfile();
     EXPECT_EQ(read("UserProfileInfo.ini"),
               "\r\n[]\r\n\r\n[ Lead]\r\n Lead=" + six().toUtf8() + "\r\n");
-    EXPECT_EQ(m_lib.ReadConfigSections("UserProfileInfo.ini"), QStringList({"", "Lead"}));
+    EXPECT_EQ(ConfigFolder::Sections("UserProfileInfo.ini"), QStringList({"", "Lead"}));
     for (const QString name : {"", "Lead"}) {
         choose(name);
         setSix("0|0|0|0|0|0");
-        EXPECT_EQ(m_proc.ReadCustomProfile(), "");
-        m_proc.ApplyCustomProfile();
+        EXPECT_EQ(m_proc.outputOptions.ReadCustomProfile(), "");
+        m_proc.outputOptions.ApplyCustomProfile();
         EXPECT_EQ(six(), "0|0|0|0|0|0");
     }
 }
@@ -342,7 +337,7 @@ TEST_F(CustomProfileTest, AppliesOnlyWellFormedValues)
         write("UserProfileInfo.ini", QByteArray("[P]\r\nP=") + c.stored + "\r\n");
         choose("P");
         setSix("0|0|0|0|0|0");
-        m_proc.ApplyCustomProfile();
+        m_proc.outputOptions.ApplyCustomProfile();
         EXPECT_EQ(six(), c.after) << c.stored;
     }
 }
@@ -353,7 +348,7 @@ TEST_F(CustomProfileTest, APieceThatIsNoIntegerStopsWithTheConversionError)
     choose("P");
     setSix("0|0|0|0|0|0");
     try {
-        m_proc.ApplyCustomProfile();
+        m_proc.outputOptions.ApplyCustomProfile();
         FAIL() << "no error";
     } catch (const EConvertError &error) {
         EXPECT_STREQ(error.what(), "'x' is not a valid integer value");
@@ -366,29 +361,29 @@ TEST_F(CustomProfileTest, SaveAndDeleteWorkOnTheNameShown)
     write("UserProfileInfo.ini", "[A]\r\nA=0|0|0|0|0|0\r\n[B]\r\nB=1|1|1|1|1|1\r\n");
     choose("A");
     setSix("2|1|2|3|1|2");
-    m_proc.SaveCustomProfile();
-    boxes().cbbCustomProfile().setText("Typed"); // a new name typed into the list
-    m_proc.SaveCustomProfile();
+    m_proc.outputOptions.SaveCustomProfile();
+    boxes().customProfile().setText("Typed"); // a new name typed into the list
+    m_proc.outputOptions.SaveCustomProfile();
     EXPECT_EQ(read("UserProfileInfo.ini"), "[A]\r\nA=2|1|2|3|1|2\r\n[B]\r\nB=1|1|1|1|1|1\r\n"
                                            "\r\n[Typed]\r\nTyped=2|1|2|3|1|2\r\n");
     EXPECT_EQ(read("UserProfileCount.ini"), "<missing>");
 
     const QByteArray before = read("UserProfileInfo.ini");
-    boxes().cbbCustomProfile().setText("NotStored");
-    m_proc.DeleteCustomProfile();
+    boxes().customProfile().setText("NotStored");
+    m_proc.outputOptions.DeleteCustomProfile();
     EXPECT_EQ(read("UserProfileInfo.ini"), before);
-    boxes().cbbCustomProfile().setText("");
-    m_proc.SaveCustomProfile(); // an empty name saves nothing
+    boxes().customProfile().setText("");
+    m_proc.outputOptions.SaveCustomProfile(); // an empty name saves nothing
     EXPECT_EQ(read("UserProfileInfo.ini"), before);
 
     choose("B");
-    m_proc.DeleteCustomProfile();
+    m_proc.outputOptions.DeleteCustomProfile();
     EXPECT_EQ(read("UserProfileInfo.ini"), "[A]\r\nA=2|1|2|3|1|2\r\n\r\n[Typed]\r\n"
                                            "Typed=2|1|2|3|1|2\r\n");
 
-    boxes().cbbCustomProfile().clear();
-    boxes().cbbCustomProfile().setText("A");
-    m_proc.DeleteCustomProfile(); // an empty list deletes nothing
+    boxes().customProfile().clear();
+    boxes().customProfile().setText("A");
+    m_proc.outputOptions.DeleteCustomProfile(); // an empty list deletes nothing
     EXPECT_TRUE(read("UserProfileInfo.ini").startsWith("[A]"));
 }
 
@@ -396,13 +391,13 @@ TEST_F(CustomProfileTest, AMissingConfigFolderFailsTheWritesButNotTheReads)
 {
     ASSERT_TRUE(QDir(config("")).removeRecursively());
     choose("P");
-    m_proc.ApplyCustomProfile();
-    EXPECT_THROW(m_proc.AddCustomProfile(), EInOutError);
+    m_proc.outputOptions.ApplyCustomProfile();
+    EXPECT_THROW(m_proc.outputOptions.AddCustomProfile(), EInOutError);
     EXPECT_TRUE(m_dialogs.shown.isEmpty());
-    boxes().cbbCustomProfile().setText("P");
-    EXPECT_THROW(m_proc.SaveCustomProfile(), EInOutError);
-    boxes().cbbCustomProfile().addItem("P");
-    m_proc.DeleteCustomProfile(); // nothing stored, nothing to erase
+    boxes().customProfile().setText("P");
+    EXPECT_THROW(m_proc.outputOptions.SaveCustomProfile(), EInOutError);
+    boxes().customProfile().addItem("P");
+    m_proc.outputOptions.DeleteCustomProfile(); // nothing stored, nothing to erase
 }
 
 // A full disk during a save: the settings, the profiles and the counter each keep their old
@@ -416,9 +411,9 @@ TEST_F(CustomProfileTest, AFullDiskKeepsEveryFileAsItWas)
     write("UserSettings.ini", settings);
     write("UserProfileInfo.ini", profiles);
     write("UserProfileCount.ini", counter);
-    m_proc.chkShowOutputDirectory().setChecked(true);
-    m_proc.edtOutputFolder().setText("/home/u/Converted/For the phone");
-    boxes().cbbCustomProfile().setText("Phone");
+    m_proc.settings.showOutputFolder().setChecked(true);
+    m_proc.settings.outputFolder().setText("/home/u/Converted/For the phone");
+    boxes().customProfile().setText("Phone");
     setSix("10|1|3|5|1|2"); // one character longer than the stored value
 
     struct Save
@@ -427,9 +422,9 @@ TEST_F(CustomProfileTest, AFullDiskKeepsEveryFileAsItWas)
         std::function<void()> run;
     };
     const Save saves[] = {
-        {"UserSettings.ini", [&] { m_proc.SaveUserSettings(); }},
-        {"UserProfileInfo.ini", [&] { m_proc.SaveCustomProfile(); }},
-        {"UserProfileCount.ini", [&] { m_proc.AddCustomProfile(); }},
+        {"UserSettings.ini", [&] { m_proc.settings.Save(); }},
+        {"UserProfileInfo.ini", [&] { m_proc.outputOptions.SaveCustomProfile(); }},
+        {"UserProfileCount.ini", [&] { m_proc.outputOptions.AddCustomProfile(); }},
     };
     for (const Save &save : saves) {
         // Each file may keep its size but not grow by a byte.

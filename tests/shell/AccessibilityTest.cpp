@@ -4,10 +4,9 @@
 #include "conversion/ProgressDialog.h"
 #include "platform/IUserDialogs.h"
 #include "settings/OptionsDialog.h"
-#include "shell/AppPaths.h"
-#include "shell/Globals.h"
+#include "platform/AppPaths.h"
 #include "shell/StartUp.h"
-#include "shell/TCustomProc.h"
+#include "shell/ProgramParts.h"
 #include "shell/MainWindow.h"
 #include "shell/PictureButton.h"
 #include "sources/CodecErrorDialog.h"
@@ -110,11 +109,12 @@ class AccessibilityTest : public QObject
 private:
     QTemporaryDir m_dir;
     NoDialogs m_dialogs;
+    std::unique_ptr<ProgramParts> m_parts;
     std::unique_ptr<MainWindow> m_form;
 
     ProgressDialog *progressDialog() const
     {
-        return dynamic_cast<ProgressDialog *>(Globals::customProc->batchEnvironment.View);
+        return dynamic_cast<ProgressDialog *>(m_parts->batch.Environment.View);
     }
 
     void checkNamesAndRoles(QWidget *window)
@@ -159,8 +159,8 @@ private Q_SLOTS:
         for (const char *name : {"Res.rcc", "Help.html"})
             QVERIFY(QFile::copy(built + QLatin1String(name), app + QLatin1String(name)));
         AppPaths::SetCurrent(AppPaths::Portable(app));
-        Globals::userDialogs = &m_dialogs;
-        m_form = std::make_unique<MainWindow>();
+        m_parts = std::make_unique<ProgramParts>(&m_dialogs);
+        m_form = std::make_unique<MainWindow>(*m_parts);
         m_form->SetEndProgram([] {});
         m_form->show();
         QTRY_VERIFY_WITH_TIMEOUT(m_form->IsReady(), 20000);
@@ -170,7 +170,6 @@ private Q_SLOTS:
     void cleanupTestCase()
     {
         m_form.reset();
-        Globals::userDialogs = nullptr;
     }
 
     void mainWindow()

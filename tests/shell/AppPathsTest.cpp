@@ -7,7 +7,7 @@
 
 #include <unistd.h>
 
-#include "shell/AppPaths.h"
+#include "platform/AppPaths.h"
 
 namespace {
 

@@ -2,9 +2,9 @@
 // shortcuts, start-up with the built resource module, the About box, the help, web and
 // codec download commands through a fake desktop opener, and closing.
 #include "platform/IDesktopOpener.h"
+#include "shell/ProgramParts.h"
 #include "platform/IUserDialogs.h"
-#include "shell/AppPaths.h"
-#include "shell/Globals.h"
+#include "platform/AppPaths.h"
 #include "platform/ResourceModule.h"
 #include "shell/StartUp.h"
 #include "shell/SplashWindow.h"
@@ -111,6 +111,7 @@ private:
     FakeOpener m_opener;
     CancelledOpenDialog m_openDialog;
     FakeDialogs m_dialogs;
+    std::unique_ptr<ProgramParts> m_parts;
     std::unique_ptr<MainWindow> m_form;
 
     // Runs action, which opens a modal box; returns "title|text" of that box and closes it.
@@ -149,8 +150,8 @@ private Q_SLOTS:
 
         AppPaths::SetCurrent(AppPaths::Portable(appDir()));
         platform::setDesktopOpener(&m_opener);
-        Globals::userDialogs = &m_dialogs;
-        m_form = std::make_unique<MainWindow>();
+        m_parts = std::make_unique<ProgramParts>(&m_dialogs);
+        m_form = std::make_unique<MainWindow>(*m_parts);
         m_form->SetEndProgram([] {});
         m_form->show();
         QTRY_VERIFY_WITH_TIMEOUT(m_form->IsReady(), 10000);
@@ -162,7 +163,6 @@ private Q_SLOTS:
     {
         m_form.reset();
         platform::setDesktopOpener(nullptr);
-        Globals::userDialogs = nullptr;
     }
 
     void init()
@@ -296,11 +296,11 @@ private Q_SLOTS:
     {
         QCOMPARE(m_form->windowTitle(), QStringLiteral("Clipwright 1.0"));
         QCOMPARE(m_form->lblTitle->text(), QStringLiteral("Clipwright 1.0"));
-        QCOMPARE(RecSoftInfo.ProductName, QStringLiteral("Clipwright"));
-        QCOMPARE(RecSoftInfo.HomePage, QStringLiteral("https://clipwright.example.org"));
-        QCOMPARE(RecSoftInfo.SupportMail, QStringLiteral("support@clipwright.example.org"));
-        QVERIFY(RecSoftInfo.CodecAddress.startsWith(QStringLiteral("https://")));
-        QCOMPARE(RecSoftInfo.ExeDir, appDir());
+        QCOMPARE(m_parts->product.ProductName, QStringLiteral("Clipwright"));
+        QCOMPARE(m_parts->product.HomePage, QStringLiteral("https://clipwright.example.org"));
+        QCOMPARE(m_parts->product.SupportMail, QStringLiteral("support@clipwright.example.org"));
+        QVERIFY(m_parts->product.CodecAddress.startsWith(QStringLiteral("https://")));
+        QCOMPARE(m_parts->product.ExeDir, appDir());
         QVERIFY(m_dialogs.messages.isEmpty());
     }
 
@@ -429,7 +429,7 @@ private Q_SLOTS:
 
     void webCommands()
     {
-        const ProductInfo saved = RecSoftInfo;
+        const ProductInfo saved = m_parts->product;
         QTest::mouseClick(m_form->btnHomePage, Qt::LeftButton);
         QTest::mouseClick(m_form->btnEMail, Qt::LeftButton);
         QTest::mouseClick(m_form->btnHelp, Qt::LeftButton);
@@ -439,17 +439,17 @@ private Q_SLOTS:
         m_form->Label3->setFocus();
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
-        RecSoftInfo.SupportMail.clear();
+        m_parts->product.SupportMail.clear();
         QTest::mouseClick(m_form->btnEMail, Qt::LeftButton);
-        RecSoftInfo = saved;
+        m_parts->product = saved;
 
         const std::vector<std::pair<QString, QString>> expected = {
             {QStringLiteral("address"), QStringLiteral("https://clipwright.example.org")},
             {QStringLiteral("address"), QStringLiteral("mailto:support@clipwright.example.org")},
             {QStringLiteral("path"), appDir() + QStringLiteral("Help.html")},
-            {QStringLiteral("address"), RecSoftInfo.CodecAddress},
-            {QStringLiteral("address"), RecSoftInfo.CodecAddress},
-            {QStringLiteral("address"), RecSoftInfo.CodecAddress},
+            {QStringLiteral("address"), m_parts->product.CodecAddress},
+            {QStringLiteral("address"), m_parts->product.CodecAddress},
+            {QStringLiteral("address"), m_parts->product.CodecAddress},
             {QStringLiteral("address"), QStringLiteral("mailto:")},
         };
         QCOMPARE(m_opener.calls.size(), expected.size());
@@ -508,7 +508,7 @@ private Q_SLOTS:
         const QString path = dir.filePath(QStringLiteral("Res.rcc"));
         int terminateRequests = 0;
         SetTerminateRequest([&] { ++terminateRequests; });
-        const bool found = CheckResourceModule(path);
+        const bool found = CheckResourceModule(m_parts->messages, path);
         SetTerminateRequest(nullptr);
         QVERIFY(!found);
         QCOMPARE(terminateRequests, 1);
@@ -519,7 +519,7 @@ private Q_SLOTS:
 
         // Present: no message, no request.
         m_dialogs.messages.clear();
-        QVERIFY(CheckResourceModule(appDir() + QStringLiteral("Res.rcc")));
+        QVERIFY(CheckResourceModule(m_parts->messages, appDir() + QStringLiteral("Res.rcc")));
         QVERIFY(m_dialogs.messages.isEmpty());
     }
 
@@ -569,7 +569,8 @@ private Q_SLOTS:
         // The installation's Config folder is gone: the save fails with a message, and the
         // window still closes and ends the program.
         QVERIFY(QDir(appDir() + QStringLiteral("Config")).removeRecursively());
-        MainWindow form;
+        ProgramParts parts(&m_dialogs);
+        MainWindow form(parts);
         int ends = 0;
         form.SetEndProgram([&] { ++ends; });
         form.show();

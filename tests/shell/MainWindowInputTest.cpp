@@ -4,10 +4,9 @@
 // release. Run by run_under_x.sh with and without a window manager.
 #include "platform/IDesktopOpener.h"
 #include "platform/IUserDialogs.h"
-#include "shell/AppPaths.h"
-#include "shell/Globals.h"
+#include "platform/AppPaths.h"
 #include "shell/StartUp.h"
-#include "shell/TCustomProc.h"
+#include "shell/ProgramParts.h"
 #include "shell/MainWindow.h"
 #include "shell/PictureButton.h"
 #include "sources/ISourceFileDialog.h"
@@ -124,6 +123,7 @@ private:
     CountingDialogs m_dialogs;
     CountingOpenDialog m_openDialog;
     CountingOpener m_opener;
+    std::unique_ptr<ProgramParts> m_parts;
     std::unique_ptr<MainWindow> m_form;
 
     QStringList outputs() const { return QDir(m_outDir).entryList(QDir::Files); }
@@ -200,20 +200,20 @@ private Q_SLOTS:
 
         AppPaths::SetCurrent(AppPaths::Portable(app));
         platform::setDesktopOpener(&m_opener);
-        Globals::userDialogs = &m_dialogs;
-        m_form = std::make_unique<MainWindow>();
+        m_parts = std::make_unique<ProgramParts>(&m_dialogs);
+        m_form = std::make_unique<MainWindow>(*m_parts);
         m_form->SetEndProgram([] {});
         m_form->show();
         QTRY_VERIFY_WITH_TIMEOUT(m_form->IsReady(), 20000);
         QVERIFY(QTest::qWaitForWindowExposed(m_form.get()));
         m_form->SourceCommander->SetOpenDialog(&m_openDialog);
-        BatchTimings &timings = Globals::customProc->batchEnvironment.Timings;
+        BatchTimings &timings = m_parts->batch.Environment.Timings;
         timings.showPauseMs = 100;
         timings.startPauseMs = 200;
         timings.pollMs = 20;
 
         m_form->SourceCommander->AddSourceFiles(clips);
-        SourceListModel &list = Globals::customProc->dxTreeSourceFileInfo();
+        SourceListModel &list = m_parts->sources;
         QCOMPARE(list.count(), 3);
         list.setCell(2, SourceRow::dxtrlchkCheckStatus, QStringLiteral("False"));
     }
@@ -222,7 +222,6 @@ private Q_SLOTS:
     {
         m_form.reset();
         platform::setDesktopOpener(nullptr);
-        Globals::userDialogs = nullptr;
     }
 
     // The case that found the fault: a row clicked, then the shortcut pressed once gives

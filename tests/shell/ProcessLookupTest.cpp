@@ -9,7 +9,6 @@
 #include <gtest/gtest.h>
 
 #include "platform/ProcessTable.h"
-#include "shell/TSysFunc.h"
 
 namespace {
 
@@ -97,21 +96,20 @@ protected:
     QTemporaryDir m_dir;
     QList<pid_t> m_children;
     QList<pid_t> m_strangers;
-    TSysFunc m_sys;
 };
 
 TEST_F(ProcessLookupTest, FindsOnlyProcessesThisProgramStarted)
 {
-    EXPECT_EQ(m_sys.FindProcessId("tcore"), 0);
+    EXPECT_EQ(ProcessTable::FindLastByName(ProcessTable::Descendants(), "tcore"), 0);
     const pid_t stranger = startStranger("tcore");
     ASSERT_GT(stranger, 0);
-    EXPECT_EQ(m_sys.FindProcessId("tcore"), 0);
+    EXPECT_EQ(ProcessTable::FindLastByName(ProcessTable::Descendants(), "tcore"), 0);
 
     const pid_t own = startChild("tcore");
-    EXPECT_EQ(m_sys.FindProcessId("tcore"), own);
-    EXPECT_EQ(m_sys.FindProcessId("TCORE"), own); // letter case ignored
-    EXPECT_EQ(m_sys.FindProcessId("mcore"), 0);
-    EXPECT_EQ(m_sys.FindProcessId(""), 0);
+    EXPECT_EQ(ProcessTable::FindLastByName(ProcessTable::Descendants(), "tcore"), own);
+    EXPECT_EQ(ProcessTable::FindLastByName(ProcessTable::Descendants(), "TCORE"), own); // letter case ignored
+    EXPECT_EQ(ProcessTable::FindLastByName(ProcessTable::Descendants(), "mcore"), 0);
+    EXPECT_EQ(ProcessTable::FindLastByName(ProcessTable::Descendants(), ""), 0);
 }
 
 TEST_F(ProcessLookupTest, WithTwoMatchesTheLaterInTheSnapshotWins)
@@ -122,7 +120,7 @@ TEST_F(ProcessLookupTest, WithTwoMatchesTheLaterInTheSnapshotWins)
     const QList<ProcessEntry> found = ProcessTable::WithName(table, "tcore");
     ASSERT_EQ(found.size(), 2);
     EXPECT_LT(found[0].pid, found[1].pid); // snapshot order: ascending ids
-    EXPECT_EQ(m_sys.FindProcessId("tcore"), found[1].pid);
+    EXPECT_EQ(ProcessTable::FindLastByName(ProcessTable::Descendants(), "tcore"), found[1].pid);
     EXPECT_TRUE(QList<qint64>({first, second}).contains(found[1].pid));
     for (const ProcessEntry &entry : found)
         EXPECT_EQ(entry.parentPid, ProcessTable::CurrentProcessId());
@@ -131,12 +129,12 @@ TEST_F(ProcessLookupTest, WithTwoMatchesTheLaterInTheSnapshotWins)
 TEST_F(ProcessLookupTest, AFinishedChildIsNoLongerFound)
 {
     const pid_t own = startChild("tcore");
-    ASSERT_EQ(m_sys.FindProcessId("tcore"), own);
+    ASSERT_EQ(ProcessTable::FindLastByName(ProcessTable::Descendants(), "tcore"), own);
     ::kill(own, SIGKILL);
     // Not yet reaped: a zombie, which counts as ended.
-    for (int i = 0; i < 500 && m_sys.FindProcessId("tcore") != 0; ++i)
+    for (int i = 0; i < 500 && ProcessTable::FindLastByName(ProcessTable::Descendants(), "tcore") != 0; ++i)
         ::usleep(10000);
-    EXPECT_EQ(m_sys.FindProcessId("tcore"), 0);
+    EXPECT_EQ(ProcessTable::FindLastByName(ProcessTable::Descendants(), "tcore"), 0);
 }
 
 TEST_F(ProcessLookupTest, GrandchildrenCountAsOurs)
@@ -151,7 +149,7 @@ TEST_F(ProcessLookupTest, GrandchildrenCountAsOurs)
     m_children << shell;
     qint64 found = 0;
     for (int i = 0; i < 500 && found == 0; ++i) {
-        found = m_sys.FindProcessId("mcore");
+        found = ProcessTable::FindLastByName(ProcessTable::Descendants(), "mcore");
         if (found == 0)
             ::usleep(10000);
     }

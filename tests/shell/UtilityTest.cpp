@@ -7,14 +7,15 @@
 
 #include "ChildRun.h"
 #include "FakeUserDialogs.h"
-#include "shell/AppErrors.h"
-#include "shell/AppPaths.h"
-#include "shell/Func.h"
-#include "shell/Globals.h"
-#include "shell/TAppFunc.h"
-#include "shell/TCommonLib.h"
-#include "shell/TFileFunc.h"
-#include "shell/TStrFunc.h"
+#include "report/AppErrors.h"
+#include "platform/AppPaths.h"
+#include "report/Log.h"
+#include "report/MessageBoxes.h"
+#include "sources/FileNames.h"
+#include "text/FileSizeText.h"
+#include "text/NumberText.h"
+#include "text/TextSplit.h"
+#include "text/TimeText.h"
 
 namespace {
 
@@ -35,10 +36,10 @@ TEST(SplitByChar, KeepsInnerAndLeadingEmptyPiecesButNotATrailingOne)
         {"::", {"", ""}},
     };
     for (const auto &c : cases)
-        EXPECT_EQ(TCommonLib::SplitByChar(c.text, ':'), c.pieces) << c.text.toStdString();
+        EXPECT_EQ(TextSplit::ByChar(c.text, ':'), c.pieces) << c.text.toStdString();
 }
 
-TEST(SplitToList, RefillsTheListWithTheNonEmptyPieces)
+TEST(SplitByChar, NonEmptyKeepsOnlyTheNonEmptyPieces)
 {
     const struct
     {
@@ -46,9 +47,7 @@ TEST(SplitToList, RefillsTheListWithTheNonEmptyPieces)
         QStringList pieces;
     } cases[] = {{"2.0.0.0", {"2", "0", "0", "0"}}, {"a..b.", {"a", "b"}}, {"", {}}, {".", {}}};
     for (const auto &c : cases) {
-        QStringList list{"old"};
-        SplitToList(c.text, '.', list);
-        EXPECT_EQ(list, c.pieces) << c.text.toStdString();
+        EXPECT_EQ(TextSplit::NonEmpty(c.text, '.'), c.pieces) << c.text.toStdString();
     }
 }
 
@@ -69,13 +68,13 @@ TEST(ParseNumber, ReadsNumbersLeniently)
         {"-.5", -0.5},
     };
     for (const auto &c : cases)
-        EXPECT_DOUBLE_EQ(TCommonLib::ParseNumber(c.text), c.value) << c.text.toStdString();
+        EXPECT_DOUBLE_EQ(NumberText::Parse(c.text), c.value) << c.text.toStdString();
 }
 
 TEST(ParseNumber, WhatIsKeptMustFormANumber)
 {
     for (const QString text : {".", "-.", "x.y", "+."})
-        EXPECT_THROW(TCommonLib::ParseNumber(text), EConvertError) << text.toStdString();
+        EXPECT_THROW(NumberText::Parse(text), EConvertError) << text.toStdString();
 }
 
 TEST(FormatSize, TruncatesToTwoDecimalsWithTheUnit)
@@ -99,7 +98,7 @@ TEST(FormatSize, TruncatesToTwoDecimalsWithTheUnit)
     };
     QLocale::setDefault(QLocale::c());
     for (const auto &c : cases)
-        EXPECT_EQ(TCommonLib::FormatSize(c.count), c.text) << c.count;
+        EXPECT_EQ(FileSizeText::Of(c.count), c.text) << c.count;
 }
 
 TEST(FormatSize, WritesTheUsersDecimalSeparatorWithoutGroups)
@@ -117,7 +116,7 @@ TEST(FormatSize, WritesTheUsersDecimalSeparatorWithoutGroups)
     };
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     for (const auto &c : cases)
-        EXPECT_EQ(TCommonLib::FormatSize(c.count), c.text) << c.count;
+        EXPECT_EQ(FileSizeText::Of(c.count), c.text) << c.count;
     QLocale::setDefault(QLocale::c());
 }
 
@@ -135,26 +134,24 @@ TEST(FormatDuration, WritesHoursMinutesAndSeconds)
         {-7200, "00:00:00"},   {Q_INT64_C(9223372036854775807), "2562047788015215:30:07"},
     };
     for (const auto &c : cases)
-        EXPECT_EQ(TCommonLib::FormatDuration(c.seconds), c.text) << c.seconds;
+        EXPECT_EQ(TimeText::FromSeconds(c.seconds), c.text) << c.seconds;
 }
 
 TEST(PadQuotient, PadsTheQuotientWithZeros)
 {
-    EXPECT_EQ(TCommonLib::PadQuotient(2, 60000, 90000), "01");
-    EXPECT_EQ(TCommonLib::PadQuotient(2, 1, 123), "123");
-    EXPECT_EQ(TCommonLib::PadQuotient(5, 10, 420), "00042");
-    EXPECT_EQ(TCommonLib::PadQuotient(0, 1, 0), "0");
-    EXPECT_THROW(TCommonLib::PadQuotient(2, 0, 5), std::invalid_argument);
+    EXPECT_EQ(NumberText::PadQuotient(2, 60000, 90000), "01");
+    EXPECT_EQ(NumberText::PadQuotient(2, 1, 123), "123");
+    EXPECT_EQ(NumberText::PadQuotient(5, 10, 420), "00042");
+    EXPECT_EQ(NumberText::PadQuotient(0, 1, 0), "0");
+    EXPECT_THROW(NumberText::PadQuotient(2, 0, 5), std::invalid_argument);
 }
 
 TEST(FileNames, TextAfterLastBaseNameAndFolder)
 {
-    TStrFunc str;
-    EXPECT_EQ(str.TextAfterLast("x.y.z", '.'), "z");
-    EXPECT_EQ(str.TextAfterLast("xyz", '.'), "xyz");
-    EXPECT_EQ(str.TextAfterLast("xyz.", '.'), "");
+    EXPECT_EQ(FileNames::TextAfterLast("x.y.z", '.'), "z");
+    EXPECT_EQ(FileNames::TextAfterLast("xyz", '.'), "xyz");
+    EXPECT_EQ(FileNames::TextAfterLast("xyz.", '.'), "");
 
-    TFileFunc files;
     const struct
     {
         QString path, base, folder;
@@ -168,8 +165,8 @@ TEST(FileNames, TextAfterLastBaseNameAndFolder)
         {"/v/name.", "name", "/v/"},
     };
     for (const auto &c : cases) {
-        EXPECT_EQ(files.BaseNameOf(c.path), c.base) << c.path.toStdString();
-        EXPECT_EQ(files.FolderOf(c.path), c.folder) << c.path.toStdString();
+        EXPECT_EQ(FileNames::BaseNameOf(c.path), c.base) << c.path.toStdString();
+        EXPECT_EQ(FileNames::FolderOf(c.path), c.folder) << c.path.toStdString();
     }
 }
 
@@ -190,7 +187,6 @@ protected:
     }
 
     QTemporaryDir m_dir;
-    TFileFunc m_files;
 };
 
 TEST_F(UniqueNameTest, TakesTheFirstBaseNameNoEntryHas)
@@ -213,7 +209,7 @@ TEST_F(UniqueNameTest, TakesTheFirstBaseNameNoEntryHas)
         QDir(folder()).removeRecursively();
         QDir().mkpath(folder());
         touch(c.entries);
-        EXPECT_EQ(m_files.MakeUniqueFileName(folder() + c.wanted), folder() + c.result)
+        EXPECT_EQ(FileNames::UniqueFileName(folder() + c.wanted), folder() + c.result)
             << c.entries.join(',').toStdString();
         EXPECT_EQ(QDir(folder()).entryList(QDir::Files).size(), c.entries.size());
     }
@@ -222,19 +218,19 @@ TEST_F(UniqueNameTest, TakesTheFirstBaseNameNoEntryHas)
 TEST_F(UniqueNameTest, ASubfolderTakesNoNameButAFolderThatCannotBeListedCountsAsEmpty)
 {
     QDir(folder()).mkdir("clip");
-    EXPECT_EQ(m_files.MakeUniqueFileName(folder() + "clip.3gp"), folder() + "clip.3gp");
+    EXPECT_EQ(FileNames::UniqueFileName(folder() + "clip.3gp"), folder() + "clip.3gp");
     const QString missing = folder() + "missing/clip.3gp";
-    EXPECT_EQ(m_files.MakeUniqueFileName(missing), missing);
+    EXPECT_EQ(FileNames::UniqueFileName(missing), missing);
 }
 
 TEST_F(UniqueNameTest, ListsEntriesWithAnExactExtensionFilter)
 {
     touch({"b.3gp", "a.3GP", "c.mp4", ".hidden.3gp", "noext"});
     QDir(folder()).mkdir("sub.3gp");
-    EXPECT_EQ(m_files.ListFolderEntries(folder(), ".3gp"),
+    EXPECT_EQ(FileNames::ListFolderEntries(folder(), ".3gp"),
               QStringList({folder() + ".hidden.3gp", folder() + "b.3gp"}));
-    EXPECT_EQ(m_files.ListFolderEntries(folder(), QString()).size(), 5);
-    EXPECT_TRUE(m_files.ListFolderEntries(folder() + "missing/", QString()).isEmpty());
+    EXPECT_EQ(FileNames::ListFolderEntries(folder(), QString()).size(), 5);
+    EXPECT_TRUE(FileNames::ListFolderEntries(folder() + "missing/", QString()).isEmpty());
 }
 
 // A program folder whose log the test reads.
@@ -257,13 +253,12 @@ protected:
     }
 
     QTemporaryDir m_dir;
-    TAppFunc m_app;
+    Log m_log;
 };
 
 TEST_F(LogTest, TheFirstLineCreatesTheLogAndLaterLinesAppend)
 {
-    EXPECT_EQ(m_app.GetAppFolder(), m_dir.path() + '/');
-    m_app.WriteLog("Get Process id error.");
+    m_log.Write("Get Process id error.");
     const QStringList first = logLines();
     ASSERT_EQ(first.size(), 2); // one line, ended by CR LF
     EXPECT_EQ(first.last(), "");
@@ -271,20 +266,11 @@ TEST_F(LogTest, TheFirstLineCreatesTheLogAndLaterLinesAppend)
         R"(^Quillon \d{4}-\d\d-\d\d \d\d:\d\d:\d\d\|Get Process id error\.$)");
     EXPECT_TRUE(format.match(first.first()).hasMatch()) << first.first().toStdString();
 
-    m_app.WriteLog("parameter: tcore -y -i \"a|b.avi\" ünïcode");
+    m_log.Write("parameter: tcore -y -i \"a|b.avi\" ünïcode");
     const QStringList both = logLines();
     ASSERT_EQ(both.size(), 3);
     EXPECT_EQ(both.first(), first.first());
     EXPECT_TRUE(both.at(1).endsWith("|parameter: tcore -y -i \"a|b.avi\" ünïcode"));
-}
-
-TEST_F(LogTest, TheControllerLogsIntoItsProgramFolder)
-{
-    TCommonLib lib;
-    lib.AppDir = m_dir.path() + '/';
-    lib.WriteLog("Output directory /out/");
-    ASSERT_EQ(logLines().size(), 2);
-    EXPECT_TRUE(logLines().first().endsWith("|Output directory /out/"));
 }
 
 TEST_F(LogTest, ALogThatCannotBeWrittenRaisesAnInputOutputError)
@@ -292,7 +278,7 @@ TEST_F(LogTest, ALogThatCannotBeWrittenRaisesAnInputOutputError)
     // A folder that does not exist, and a log.txt that is a folder: both fail for root too.
     AppPaths::SetCurrent(AppPaths::Portable(m_dir.path() + "/missing"));
     try {
-        m_app.WriteLog("x");
+        Log::WriteIn(AppPaths::Current().PreparedLogDir(), "x");
         FAIL() << "no error";
     } catch (const EInOutError &error) {
         EXPECT_EQ(error.code(), ENOENT);
@@ -300,14 +286,14 @@ TEST_F(LogTest, ALogThatCannotBeWrittenRaisesAnInputOutputError)
     }
     ASSERT_TRUE(QDir(m_dir.path()).mkdir("log.txt"));
     AppPaths::SetCurrent(AppPaths::Portable(m_dir.path()));
-    EXPECT_THROW(m_app.WriteLog("x"), EInOutError);
+    EXPECT_THROW(Log::WriteIn(AppPaths::Current().PreparedLogDir(), "x"), EInOutError);
 }
 
 // A disk that fills up in the middle of a line: the log keeps only whole lines, and the
 // error names it.
 TEST_F(LogTest, ALineThatDoesNotFitLeavesNoPieceBehind)
 {
-    m_app.WriteLog("parameter: first");
+    m_log.Write("parameter: first");
     QFile file(m_dir.path() + "/log.txt");
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const QByteArray before = file.readAll();
@@ -316,7 +302,7 @@ TEST_F(LogTest, ALineThatDoesNotFitLeavesNoPieceBehind)
         if (!childrun::LimitFileSize(rlim_t(before.size() + 20)))
             return "cannot limit the file size";
         try {
-            m_app.WriteLog("parameter: " + QString(200, 'x'));
+            Log::WriteIn(AppPaths::Current().PreparedLogDir(), "parameter: " + QString(200, 'x'));
         } catch (const EInOutError &error) {
             return error.code() == EFBIG ? std::string()
                                          : std::string("other error: ") + error.what();
@@ -327,7 +313,7 @@ TEST_F(LogTest, ALineThatDoesNotFitLeavesNoPieceBehind)
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll(), before);
     file.close();
-    m_app.WriteLog("parameter: next");
+    m_log.Write("parameter: next");
     const QStringList lines = logLines();
     ASSERT_EQ(lines.size(), 3);
     EXPECT_TRUE(lines.at(1).endsWith("|parameter: next"));
@@ -344,11 +330,10 @@ TEST_F(LogTest, AnInstalledProgramShowsAnUnwritableLogOnceAndGoesOn)
     env.insert("XDG_STATE_HOME", blocker.fileName());
     AppPaths::SetCurrent(AppPaths::Decide(m_dir.path() + "/lib/clipwright", env));
     FakeUserDialogs dialogs;
-    Globals::userDialogs = &dialogs;
-    TCommonLib lib;
-    EXPECT_NO_THROW(lib.WriteLog("parameter: one"));
-    EXPECT_NO_THROW(lib.WriteLog("parameter: two"));
-    Globals::userDialogs = nullptr;
+    MessageBoxes boxes(&dialogs);
+    Log log(&boxes);
+    EXPECT_NO_THROW(log.Write("parameter: one"));
+    EXPECT_NO_THROW(log.Write("parameter: two"));
     ASSERT_EQ(dialogs.shown.size(), 1);
     EXPECT_EQ(dialogs.shown.first().icon, IUserDialogs::Icon::Error);
     EXPECT_TRUE(dialogs.shown.first().text.startsWith("I/O error 20. Cannot write the log \"" +
@@ -357,70 +342,54 @@ TEST_F(LogTest, AnInstalledProgramShowsAnUnwritableLogOnceAndGoesOn)
 
     // Once the folder can be made, the log is written there.
     ASSERT_TRUE(blocker.remove());
-    lib.WriteLog("parameter: three");
-    QFile log(blocker.fileName() + "/Clipwright/log.txt");
-    ASSERT_TRUE(log.open(QIODevice::ReadOnly));
-    EXPECT_TRUE(log.readAll().contains("|parameter: three\r\n"));
+    log.Write("parameter: three");
+    QFile logFile(blocker.fileName() + "/Clipwright/log.txt");
+    ASSERT_TRUE(logFile.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(logFile.readAll().contains("|parameter: three\r\n"));
 }
 
 TEST(AppFolder, IsTheFolderOfTheRunningExecutable)
 {
     // The build puts the test programs into this folder (its links resolved, as the
     // program folder's are).
-    TAppFunc app;
-    EXPECT_EQ(app.GetAppFolder(),
+    EXPECT_EQ(AppPaths::Current().ProgramDir(),
               QFileInfo(QStringLiteral(CLIPWRIGHT_TEST_PROGRAM_DIR)).canonicalFilePath() + '/');
-}
-
-TEST(CreateFuncObjects, MakesTheFourObjectsOnce)
-{
-    CreateFuncObjects();
-    TAppFunc *app = Globals::appFunc;
-    ASSERT_NE(app, nullptr);
-    EXPECT_NE(Globals::strFunc, nullptr);
-    EXPECT_NE(Globals::fileFunc, nullptr);
-    EXPECT_NE(Globals::sysFunc, nullptr);
-    CreateFuncObjects();
-    EXPECT_EQ(Globals::appFunc, app);
 }
 
 // The message boxes, answered by a fake.
 class MessageBoxTest : public ::testing::Test
 {
 protected:
-    void SetUp() override { Globals::userDialogs = &m_dialogs; }
-    void TearDown() override { Globals::userDialogs = nullptr; }
     FakeUserDialogs m_dialogs;
+    MessageBoxes m_boxes{&m_dialogs};
 };
 
-TEST_F(MessageBoxTest, ShowMsgPicksTheIconByType)
+TEST_F(MessageBoxTest, ShowPicksTheIconByType)
 {
-    TCommonLib lib;
     const IUserDialogs::Icon icons[] = {IUserDialogs::Icon::Error, IUserDialogs::Icon::Warning,
                                         IUserDialogs::Icon::Question,
                                         IUserDialogs::Icon::Information};
     for (int type = 0; type < 4; ++type) {
-        EXPECT_TRUE(lib.ShowMsg("text", type));
+        EXPECT_TRUE(m_boxes.Show("text", type));
         ASSERT_EQ(m_dialogs.shown.size(), type + 1);
         EXPECT_EQ(m_dialogs.shown.last().icon, icons[type]);
         EXPECT_EQ(m_dialogs.shown.last().buttons, IUserDialogs::Buttons::Ok);
-        EXPECT_EQ(m_dialogs.shown.last().caption, AppTitle());
+        EXPECT_EQ(m_dialogs.shown.last().caption, MessageBoxes::Title());
     }
-    EXPECT_FALSE(lib.ShowMsg("text", 4));
-    EXPECT_FALSE(lib.ShowMsg("text", -1));
+    EXPECT_FALSE(m_boxes.Show("text", 4));
+    EXPECT_FALSE(m_boxes.Show("text", -1));
     EXPECT_EQ(m_dialogs.shown.size(), 4);
-    Globals::userDialogs = nullptr;
-    EXPECT_FALSE(lib.ShowMsg("text", 1));
+    EXPECT_FALSE(MessageBoxes().Show("text", 1));
 }
 
-TEST_F(MessageBoxTest, AppMessageBoxGivesTheButtonPressed)
+TEST_F(MessageBoxTest, AskGivesTheButtonPressed)
 {
     m_dialogs.messageAnswers = {IUserDialogs::Ok, IUserDialogs::No, IUserDialogs::Cancel};
-    EXPECT_EQ(AppMessageBox("a", 1), IUserDialogs::Ok);
-    EXPECT_EQ(AppMessageBox("b", 2), IUserDialogs::No);
-    EXPECT_EQ(AppMessageBox("c", 3), IUserDialogs::Cancel);
-    EXPECT_EQ(AppMessageBox("d", 0), 0);
-    EXPECT_EQ(AppMessageBox("e", 4), 0);
+    EXPECT_EQ(m_boxes.Ask("a", 1), IUserDialogs::Ok);
+    EXPECT_EQ(m_boxes.Ask("b", 2), IUserDialogs::No);
+    EXPECT_EQ(m_boxes.Ask("c", 3), IUserDialogs::Cancel);
+    EXPECT_EQ(m_boxes.Ask("d", 0), 0);
+    EXPECT_EQ(m_boxes.Ask("e", 4), 0);
     ASSERT_EQ(m_dialogs.shown.size(), 3);
     EXPECT_EQ(m_dialogs.shown[1].buttons, IUserDialogs::Buttons::YesNo);
     EXPECT_EQ(m_dialogs.shown[2].buttons, IUserDialogs::Buttons::YesNoCancel);

@@ -3,9 +3,8 @@
 // really writes (clipwright-cli and tcore on a generated clip).
 #include "conversion/OutputSizeEstimate.h"
 #include "profiles/ConfigInfo.h"
-#include "shell/AppPaths.h"
-#include "shell/TCommonLib.h"
-#include "shell/TCustomProc.h"
+#include "platform/AppPaths.h"
+#include "shell/ProgramParts.h"
 #include "sources/OutputSizeColumn.h"
 
 #include <QDir>
@@ -26,22 +25,22 @@ protected:
     {
         QLocale::setDefault(QLocale::c());
         QDir(m_dir.path()).mkdir("Config");
-        m_lib.AppDir = m_dir.path() + '/';
-        AppPaths::SetCurrent(AppPaths::Portable(m_lib.AppDir));
-        m_proc.SetCommonLib(&m_lib);
-        m_proc.FillOptionBoxes();
-        m_proc.ApplyProfile();
+        m_lib.jobs.ProgramDir = m_dir.path() + '/';
+        AppPaths::SetCurrent(AppPaths::Portable(m_lib.jobs.ProgramDir));
+                m_proc.outputOptions.FillAll();
+                m_proc.settings.Load();
+        m_proc.outputOptions.ApplyProfile();
     }
 
     void choose(int type, int quality)
     {
-        OptionBoxes &boxes = m_proc.optionBoxes();
-        boxes.cbbOutputFiletype().setSelectedIndex(type);
-        boxes.cbbProfile().setSelectedIndex(quality);
-        m_proc.ApplyProfile();
+        OptionLists &boxes = m_proc.optionLists;
+        boxes.outputType().setSelectedIndex(type);
+        boxes.profile().setSelectedIndex(quality);
+        m_proc.outputOptions.ApplyProfile();
     }
 
-    SourceListModel &rows() { return m_proc.dxTreeSourceFileInfo(); }
+    SourceListModel &rows() { return m_proc.sources; }
 
     void addRow(const QString &path, const QString &cut)
     {
@@ -49,8 +48,8 @@ protected:
     }
 
     QTemporaryDir m_dir;
-    TCommonLib m_lib;
-    TCustomProc m_proc;
+    ProgramParts m_proc;
+    ProgramParts &m_lib = m_proc;
 };
 
 } // namespace
@@ -58,7 +57,7 @@ protected:
 TEST_F(OutputSizeTest, ColumnAndTotalFollowTypeProfileCutAndTicks)
 {
     addRow("/v/a.avi", "00:01:00");
-    OutputSizeColumn column(rows(), m_proc.optionBoxes());
+    OutputSizeColumn column(rows(), m_proc.optionLists);
     QSignalSpy totals(&column, &OutputSizeColumn::totalTextChanged);
     addRow("/v/b.avi", "00:02:00");
 
@@ -115,7 +114,7 @@ TEST_F(OutputSizeTest, EstimateMeetsTheRealSizeOfTheSoundTypes)
             ASSERT_EQ(files.size(), 1);
 
             choose(t.type, q);
-            const double estimate = double(OutputSizeEstimate::Bytes(m_proc.optionBoxes(), t.type, 20));
+            const double estimate = double(OutputSizeEstimate::Bytes(m_proc.optionLists, t.type, 20));
             EXPECT_NEAR(double(files.first().size()), estimate, estimate * 0.10);
         }
     }

@@ -1,5 +1,4 @@
 #include "SourceFixtures.h"
-#include "shell/TCommonLib.h"
 #include "sources/SourceAdder.h"
 #include "sources/SourceListModel.h"
 

@@ -3,7 +3,7 @@
 #include <QString>
 
 // The conversion job record: everything one encoder run needs, filled by
-// BuildConvertParameter before each job and kept until the next job overwrites it.
+// JobBuilder::Build before each job and kept until the next job overwrites it.
 // Fragment fields are empty or begin with a blank, so a command line is their plain
 // concatenation.
 struct ConversionJob

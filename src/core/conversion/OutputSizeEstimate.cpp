@@ -1,7 +1,7 @@
 #include "conversion/OutputSizeEstimate.h"
 
 #include "profiles/ConfigInfo.h"
-#include "profiles/OptionBoxes.h"
+#include "profiles/OptionLists.h"
 
 #include <QLocale>
 
@@ -45,15 +45,15 @@ int mp3Kbits(int sampleRate, int askedK)
 
 } // namespace
 
-qint64 Bytes(OptionBoxes &boxes, int t, double seconds)
+qint64 Bytes(OptionLists &boxes, int t, double seconds)
 {
     if (seconds <= 0 || t < 0 || t >= ConfigInfo::kOutputTypeCount)
         return 0;
     const QString codecs = ConfigInfo::CodecArgs().value(t);
     const QString ext = ConfigInfo::Extensions().value(t);
     const bool amr = codecs.contains(QLatin1String("amr_nb"));
-    const int sampleRate = amr ? 8000 : int(numberOf(boxes.cbbAudioSample(), 44100));
-    const int audioK = int(numberOf(boxes.cbbAudioBitrate(), 64));
+    const int sampleRate = amr ? 8000 : int(numberOf(boxes.sampleRate(), 44100));
+    const int audioK = int(numberOf(boxes.audioBitrate(), 64));
 
     // Sound: AMR-NB at its 12.2 kbit/s mode (every bitrate the lists offer lies above it)
     // takes 32 bytes per 20 ms; MP3 its nearest rate; AAC the asked one.
@@ -69,9 +69,9 @@ qint64 Bytes(OptionBoxes &boxes, int t, double seconds)
     double videoBytesPerSecond = 0;
     double framesPerSecond = 0;
     if (ConfigInfo::HoldsVideo(t)) {
-        videoBytesPerSecond = numberOf(boxes.cbbVideoBitrate(), 512) * 1000.0 / 8;
+        videoBytesPerSecond = numberOf(boxes.videoBitrate(), 512) * 1000.0 / 8;
         // The AMR-NB 3GPP types keep the source's rate; "Same as source" is at most 30.
-        framesPerSecond = amr ? 25 : numberOf(boxes.cbbFramerate(), ConfigInfo::kSameFrameRateCap);
+        framesPerSecond = amr ? 25 : numberOf(boxes.frameRate(), ConfigInfo::kSameFrameRateCap);
     }
 
     double bytes = (audioBytesPerSecond + videoBytesPerSecond) * seconds;

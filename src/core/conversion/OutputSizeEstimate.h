@@ -3,7 +3,7 @@
 #include <QString>
 #include <QtGlobal>
 
-class OptionBoxes;
+class OptionLists;
 
 // What an output will weigh before it is converted: the bitrates the encoder will use times
 // the cut's length, plus what its container adds. Sound is written at a constant bitrate, so
@@ -13,7 +13,7 @@ namespace OutputSizeEstimate {
 
 // The estimated bytes of output type t for a cut of seconds, with the option lists as they
 // stand (their selected entries, or the command line's defaults where none is selected).
-qint64 Bytes(OptionBoxes &boxes, int t, double seconds);
+qint64 Bytes(OptionLists &boxes, int t, double seconds);
 
 // The status line's total for files ticked rows: "3 files, about 42 MB".
 QString TotalText(int files, qint64 bytes);

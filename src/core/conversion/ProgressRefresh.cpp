@@ -1,6 +1,7 @@
 #include "conversion/ProgressRefresh.h"
 
-#include "shell/TCommonLib.h"
+#include "text/TextSplit.h"
+#include "text/NumberText.h"
 
 #include <algorithm>
 #include <cmath>
@@ -48,13 +49,13 @@ void RefreshProgress(ProgressState &s)
 
     if (s.StatusText.isEmpty())
         return;
-    const QStringList pieces = TCommonLib::SplitByChar(s.StatusText, QLatin1Char('='));
+    const QStringList pieces = TextSplit::ByChar(s.StatusText, QLatin1Char('='));
     const bool audioOnly = IsAudioOnlyLayout(s.CodecArg, s.OutputExt);
     const int needed = audioOnly ? 4 : 5;
     const int index = audioOnly ? 2 : 4;
     if (pieces.size() < needed)
         return;
-    const QStringList sub = TCommonLib::SplitByChar(pieces.at(index), QLatin1Char('.'));
+    const QStringList sub = TextSplit::ByChar(pieces.at(index), QLatin1Char('.'));
     if (sub.isEmpty())
         return;
     // The encoder's placeholder for an unknown time.
@@ -62,7 +63,7 @@ void RefreshProgress(ProgressState &s)
         return;
     try {
         s.CurrentPos =
-            clampToInt(TCommonLib::ParseNumber(sub.first()), s.CurrentMin, s.CurrentMax);
+            clampToInt(NumberText::Parse(sub.first()), s.CurrentMin, s.CurrentMax);
     } catch (...) {
         // No number in the piece: the bar stays where it was.
     }

@@ -1,8 +1,6 @@
 #include "preview/PreviewPlayer.h"
 
 #include "platform/IPreviewGraph.h"
-#include "shell/Globals.h"
-#include "shell/TCommonLib.h"
 #include "sources/SourceListModel.h"
 
 #include <QCoreApplication>
@@ -19,14 +17,6 @@ constexpr int kPositionSourceMs = 1000;
 PreviewPlayer::PreviewPlayer(QObject *parent)
     : QObject(parent)
 {
-    // The program's log; a log that cannot be written is not worth a message here.
-    m_log = [](const QString &line) {
-        try {
-            if (Globals::commonLib)
-                Globals::commonLib->WriteLog(line);
-        } catch (...) {
-        }
-    };
     m_positionSource.setInterval(kPositionSourceMs);
     connect(&m_positionSource, &QTimer::timeout, this, &PreviewPlayer::positionSourceTick);
 }

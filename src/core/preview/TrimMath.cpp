@@ -1,6 +1,8 @@
 #include "preview/TrimMath.h"
 
-#include "shell/TCommonLib.h"
+#include "text/TextSplit.h"
+#include "text/NumberText.h"
+#include "text/TimeText.h"
 
 #include <QRegularExpression>
 #include <QStringList>
@@ -23,7 +25,7 @@ qint64 roundHalfEven(double v)
 double lenientNumber(const QString &text)
 {
     try {
-        return TCommonLib::ParseNumber(text);
+        return NumberText::Parse(text);
     } catch (...) {
         return 0;
     }
@@ -148,12 +150,12 @@ bool CanStep(int outer, int left, int right, int step)
 
 QString FormatDuration(qint64 seconds)
 {
-    return TCommonLib::FormatDuration(seconds);
+    return TimeText::FromSeconds(seconds);
 }
 
 qint64 CellSeconds(const QString &cell)
 {
-    const QStringList p = TCommonLib::SplitByChar(cell, QLatin1Char(':'));
+    const QStringList p = TextSplit::ByChar(cell, QLatin1Char(':'));
     if (p.size() < 3)
         return 0;
     return qint64(std::trunc(lenientNumber(p[0]))) * 3600
@@ -162,7 +164,7 @@ qint64 CellSeconds(const QString &cell)
 
 qint64 CutCellSeconds(const QString &cell)
 {
-    const QStringList p = TCommonLib::SplitByChar(cell, QLatin1Char(':'));
+    const QStringList p = TextSplit::ByChar(cell, QLatin1Char(':'));
     if (p.size() != 3)
         return 0;
     int v[3] = {0, 0, 0};

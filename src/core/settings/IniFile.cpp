@@ -14,7 +14,7 @@
 #include <QFileInfo>
 #include <QStringDecoder>
 
-#include "shell/AppErrors.h"
+#include "report/AppErrors.h"
 
 namespace {
 

@@ -6,19 +6,17 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 
-ProductInfo RecSoftInfo;
-
-void LoadProductInfo(const QString &modulePath)
+void LoadProductInfo(ProductInfo &info, const QString &modulePath)
 {
     ResourceModule module;
     module.Load(modulePath);
     // A module that did not load gives empty texts; the presence check has already told
     // the user.
-    RecSoftInfo.ProductName = module.String(ResourceModule::kProductName);
-    RecSoftInfo.HomePage = module.String(ResourceModule::kHomePage);
-    RecSoftInfo.SupportMail = module.String(ResourceModule::kSupportMail);
-    RecSoftInfo.CodecAddress = module.String(ResourceModule::kCodecDownload);
-    RecSoftInfo.Version = GetVersionText(QCoreApplication::applicationFilePath());
+    info.ProductName = module.String(ResourceModule::kProductName);
+    info.HomePage = module.String(ResourceModule::kHomePage);
+    info.SupportMail = module.String(ResourceModule::kSupportMail);
+    info.CodecAddress = module.String(ResourceModule::kCodecDownload);
+    info.Version = GetVersionText(QCoreApplication::applicationFilePath());
     module.Unload();
 }
 

@@ -14,13 +14,10 @@ struct ProductInfo
     QString ExeDir;       // the program's folder, with a trailing "/"
 };
 
-// The program-wide record, filled by LoadProductInfo and StartUp.
-extern ProductInfo RecSoftInfo;
-
-// Fills ProductName, HomePage, SupportMail and CodecAddress from the resource module at
-// modulePath and Version from the program's executable. Fields whose source is missing
-// become empty; the module is released again in every case.
-void LoadProductInfo(const QString &modulePath);
+// Fills ProductName, HomePage, SupportMail and CodecAddress of info from the resource
+// module at modulePath and Version from the program's executable. Fields whose source is
+// missing become empty; the module is released again in every case.
+void LoadProductInfo(ProductInfo &info, const QString &modulePath);
 
 // Major and minor number of an executable's version, joined by ".", or empty text when the
 // file carries no version. The running program's version is the one its build stamped.

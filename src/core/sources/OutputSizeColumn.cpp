@@ -1,8 +1,8 @@
 #include "sources/OutputSizeColumn.h"
 
 #include "conversion/OutputSizeEstimate.h"
-#include "profiles/OptionBoxes.h"
-#include "shell/TCommonLib.h"
+#include "profiles/OptionLists.h"
+#include "text/FileSizeText.h"
 #include "sources/SourceListModel.h"
 
 namespace {
@@ -26,13 +26,13 @@ qint64 secondsOf(const QString &text)
 
 } // namespace
 
-OutputSizeColumn::OutputSizeColumn(SourceListModel &rows, OptionBoxes &boxes, QObject *parent)
+OutputSizeColumn::OutputSizeColumn(SourceListModel &rows, OptionLists &boxes, QObject *parent)
     : QObject(parent), m_rows(rows), m_boxes(boxes)
 {
-    for (OptionListModel *list : {&boxes.cbbOutputFiletype(), &boxes.cbbVideoSize(),
-                                  &boxes.cbbVideoBitrate(), &boxes.cbbFramerate(),
-                                  &boxes.cbbAudioBitrate(), &boxes.cbbAudioSample(),
-                                  &boxes.cbbAudioChannels()})
+    for (OptionListModel *list : {&boxes.outputType(), &boxes.videoSize(),
+                                  &boxes.videoBitrate(), &boxes.frameRate(),
+                                  &boxes.audioBitrate(), &boxes.sampleRate(),
+                                  &boxes.audioChannels()})
         connect(list, &OptionListModel::selectedIndexChanged, this, &OutputSizeColumn::refresh);
     connect(&rows, &SourceListModel::dataChanged, this,
             [this](const QModelIndex &from, const QModelIndex &to) {
@@ -52,7 +52,7 @@ void OutputSizeColumn::refresh()
     if (m_refreshing)
         return;
     m_refreshing = true;
-    const int type = m_boxes.cbbOutputFiletype().selectedIndex();
+    const int type = m_boxes.outputType().selectedIndex();
     int ticked = 0;
     qint64 total = 0;
     for (int i = 0; i < m_rows.count(); ++i) {
@@ -60,7 +60,7 @@ void OutputSizeColumn::refresh()
         const qint64 seconds = secondsOf(row.cell(SourceRow::dxtrlstclConvertDuration));
         const qint64 bytes = OutputSizeEstimate::Bytes(m_boxes, type, double(seconds));
         m_rows.setCell(i, SourceRow::dxtrlOutputSize,
-                       seconds > 0 && bytes > 0 ? TCommonLib::FormatSize(bytes) : QString());
+                       seconds > 0 && bytes > 0 ? FileSizeText::Of(bytes) : QString());
         if (m_rows.row(i).isChecked()) {
             ++ticked;
             total += bytes;

@@ -3,7 +3,7 @@
 #include <QObject>
 #include <QString>
 
-class OptionBoxes;
+class OptionLists;
 class SourceListModel;
 
 // Keeps the source list's "Output Size" column and the total of the ticked rows up to date:
@@ -14,7 +14,7 @@ class OutputSizeColumn : public QObject
     Q_OBJECT
 
 public:
-    OutputSizeColumn(SourceListModel &rows, OptionBoxes &boxes, QObject *parent = nullptr);
+    OutputSizeColumn(SourceListModel &rows, OptionLists &boxes, QObject *parent = nullptr);
 
     // "3 files, about 42 MB" for the ticked rows; empty when none is ticked.
     const QString &totalText() const { return m_total; }
@@ -27,7 +27,7 @@ Q_SIGNALS:
 
 private:
     SourceListModel &m_rows;
-    OptionBoxes &m_boxes;
+    OptionLists &m_boxes;
     QString m_total;
     bool m_refreshing = false;
 };

@@ -7,7 +7,8 @@
 #include <QSet>
 
 #include "platform/IMediaProbe.h"
-#include "shell/TCommonLib.h"
+#include "text/FileSizeText.h"
+#include "text/TimeText.h"
 #include "sources/ISourceFileDialog.h"
 #include "sources/SourceFileError.h"
 #include "sources/SourceListModel.h"
@@ -173,13 +174,13 @@ int AddSourceFiles(SourceListModel &list, const QStringList &paths, const Servic
         if (!IsAcceptedSourceFile(path))
             continue;
         const QString duration =
-            TCommonLib::FormatDuration(services.probe ? ProbeDuration(path, *services.probe) : 0);
+            TimeText::FromSeconds(services.probe ? ProbeDuration(path, *services.probe) : 0);
         if (duration == QLatin1String("00:00:00")) {
             if (services.showCodecErrorDialog)
                 services.showCodecErrorDialog(path);
             continue;
         }
-        const QString size = TCommonLib::FormatSize(GetSourceFileSize(path, *services.probe));
+        const QString size = FileSizeText::Of(GetSourceFileSize(path, *services.probe));
         list.appendRow(SourceRow::ForNewSource(path, size, duration));
         ++appended;
     }

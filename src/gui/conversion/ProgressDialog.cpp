@@ -3,10 +3,7 @@
 #include "platform/IUserDialogs.h"
 #include "platform/WindowDrag.h"
 #include "platform/WindowFocus.h"
-#include "shell/Func.h"
-#include "shell/Globals.h"
-#include "shell/TCommonLib.h"
-#include "shell/TCustomProc.h"
+#include "shell/ProgramParts.h"
 #include "shell/SkinPicture.h"
 #include "shell/PictureButton.h"
 
@@ -141,16 +138,15 @@ ProgressDialog *ProgressDialog::CreateForMainWindow(QWidget *mainWindow)
     return dialog;
 }
 
-void ProgressDialog::Bind(TCustomProc *proc, TCommonLib *lib, QWidget *mainWindow)
+void ProgressDialog::Bind(ProgramParts &parts, QWidget *mainWindow)
 {
-    m_proc = proc;
-    m_lib = lib;
+    m_proc = &parts;
     m_mainWindow = mainWindow;
 }
 
 bool ProgressDialog::JobRunning() const
 {
-    return m_proc && m_proc->CurrentRunner;
+    return m_proc && m_proc->batch.CurrentRunner;
 }
 
 void ProgressDialog::OnEncoderOutput(const QString &chunk)
@@ -195,7 +191,7 @@ qint64 ProgressDialog::nowMs()
 void ProgressDialog::paceJobStarts()
 {
     const qint64 now = nowMs();
-    const qsizetype failed = m_proc ? m_proc->FailedSources.size() : 0;
+    const qsizetype failed = m_proc ? m_proc->batch.FailedSources.size() : 0;
     if (!m_batchShown) {
         m_pace.StartBatch(now);
         m_batchShown = true;
@@ -209,12 +205,12 @@ void ProgressDialog::paceJobStarts()
         return;
     // The rows still to come after this one, each with its own cut.
     double later = 0;
-    const SourceListModel &list = m_proc->dxTreeSourceFileInfo();
-    for (int row = m_proc->RowIndex + 1; row < list.count(); ++row) {
+    const SourceListModel &list = m_proc->sources;
+    for (int row = m_proc->batch.CurrentRow() + 1; row < list.count(); ++row) {
         if (list.row(row).isChecked())
-            later += m_proc->GetCutSeconds(list.row(row).fileName(), row).toDouble();
+            later += m_proc->jobs.CutSecondsOf(list.row(row).fileName(), row).toDouble();
     }
-    m_pace.StartJob(now, m_proc->CutSeconds.toDouble(), later);
+    m_pace.StartJob(now, m_proc->jobs.CutSeconds.toDouble(), later);
 }
 
 void ProgressDialog::showPace()
@@ -247,26 +243,26 @@ void ProgressDialog::handleEncoderOutput(const QString &chunk)
 {
     m_state.StatusText = chunk;
     statStatePanel->setText(chunk);
-    if (m_lib)
-        lblCurFileName->setText(m_lib->ConvertParameter.InputFile);
+    if (m_proc)
+        lblCurFileName->setText(m_proc->jobs.Job.InputFile);
     actRefreshProgressExecute();
 }
 
 void ProgressDialog::actRefreshProgressExecute()
 {
     if (m_proc) {
-        m_state.RefreshCount = m_proc->RefreshCount;
-        m_state.ConvertedCount = m_proc->ConvertedCount;
-        m_state.CheckedCount = m_proc->CheckedCount;
-        m_state.CutSeconds = m_proc->CutSeconds;
+        m_state.RefreshCount = m_proc->batch.RefreshCount;
+        m_state.ConvertedCount = m_proc->batch.ConvertedCount;
+        m_state.CheckedCount = m_proc->batch.CheckedCount;
+        m_state.CutSeconds = m_proc->jobs.CutSeconds;
     }
-    if (m_lib) {
-        m_state.CodecArg = m_lib->ConvertParameter.CodecArg;
-        m_state.OutputExt = m_lib->ConvertParameter.OutputExt;
+    if (m_proc) {
+        m_state.CodecArg = m_proc->jobs.Job.CodecArg;
+        m_state.OutputExt = m_proc->jobs.Job.OutputExt;
     }
     RefreshProgress(m_state);
     if (m_proc)
-        m_proc->RefreshCount = m_state.RefreshCount;
+        m_proc->batch.RefreshCount = m_state.RefreshCount;
     m_pace.Progress(nowMs(), m_state.CurrentPos);
     showState();
     showPace();
@@ -302,9 +298,9 @@ void ProgressDialog::showEvent(QShowEvent *event)
 void ProgressDialog::FormShow()
 {
     m_spinnerStep = 0;
-    if (m_lib)
-        lblCurFileName->setText(m_lib->ConvertParameter.InputFile);
-    const int checked = m_proc ? m_proc->CheckedCount : 0;
+    if (m_proc)
+        lblCurFileName->setText(m_proc->jobs.Job.InputFile);
+    const int checked = m_proc ? m_proc->batch.CheckedCount : 0;
     m_state.CheckedCount = checked;
     m_state.CounterText = InitialCounterText(checked);
     m_state.CurrentMin = 0;
@@ -321,7 +317,7 @@ void ProgressDialog::FormShow()
 bool ProgressDialog::confirm(const QString &text)
 {
     // Without the message boxes installed, a question counts as answered No.
-    return Globals::userDialogs && Globals::userDialogs->Confirm(AppTitle(), text);
+    return m_proc && m_proc->messages.Confirm(text);
 }
 
 void ProgressDialog::endBatchFromDialog()
@@ -329,13 +325,13 @@ void ProgressDialog::endBatchFromDialog()
     hide();
     // Through the batch's own switch when there is one: the main window disables only its
     // controls during a batch, so that this dialog stays usable.
-    if (m_proc && m_proc->batchEnvironment.SetMainWindowEnabled)
-        m_proc->batchEnvironment.SetMainWindowEnabled(true);
+    if (m_proc && m_proc->batch.Environment.SetMainWindowEnabled)
+        m_proc->batch.Environment.SetMainWindowEnabled(true);
     else if (m_mainWindow)
         m_mainWindow->setEnabled(true);
-    // Past the last row: the batch loop ends after the current job.
+    // The batch ends after the current job.
     if (m_proc)
-        m_proc->RowIndex = m_proc->dxTreeSourceFileInfo().count() + 10;
+        m_proc->batch.RequestEnd();
 }
 
 void ProgressDialog::btnStop1Click()
@@ -347,15 +343,15 @@ void ProgressDialog::btnStop1Click()
 
 void ProgressDialog::StopBatch()
 {
-    if (m_proc)
-        m_proc->StopRequested = true;
     endBatchFromDialog();
-    if (m_lib) {
-        m_lib->StopEncoder(m_lib->ConvertParameter.EncoderFile);
-        m_lib->StopEncoder(QStringLiteral("tcore"));
+    if (m_proc)
+        m_proc->batch.RequestStop();
+    if (m_proc) {
+        m_proc->encoderStopper.Stop(m_proc->jobs.Job.EncoderFile);
+        m_proc->encoderStopper.Stop(QStringLiteral("tcore"));
     }
-    if (m_proc && m_proc->CurrentRunner)
-        m_proc->CurrentRunner->Terminate();
+    if (m_proc && m_proc->batch.CurrentRunner)
+        m_proc->batch.CurrentRunner->Terminate();
     m_state.CurrentPos = 0;
     m_state.TotalMax = 0;
     m_state.TotalPos = 0;
@@ -368,8 +364,8 @@ bool ProgressDialog::FormClose()
     if (!confirm(QStringLiteral("Are you sure to stop processing ?")))
         return false;
     endBatchFromDialog();
-    if (m_lib)
-        m_lib->StopEncoder(m_lib->ConvertParameter.EncoderFile);
+    if (m_proc)
+        m_proc->encoderStopper.Stop(m_proc->jobs.Job.EncoderFile);
     return true;
 }
 

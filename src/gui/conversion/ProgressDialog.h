@@ -10,8 +10,7 @@ class QLabel;
 class QProgressBar;
 class QStatusBar;
 class QTimer;
-class TCommonLib;
-class TCustomProc;
+class ProgramParts;
 class PictureButton;
 
 // The progress dialog of a batch: a borderless window in the shape of its background
@@ -33,7 +32,7 @@ public:
 
     // The controllers whose batch state and job record the dialog reads, and the window
     // that a stop enables again. Set once at start-up.
-    void Bind(TCustomProc *proc, TCommonLib *lib, QWidget *mainWindow);
+    void Bind(ProgramParts &parts, QWidget *mainWindow);
 
     // The runner callback: may be called on any thread. Hands the chunk to the GUI thread.
     void OnEncoderOutput(const QString &chunk);
@@ -109,8 +108,7 @@ private:
     qsizetype m_failedBefore = 0;
     QString m_mainTitle;
 
-    TCustomProc *m_proc = nullptr;
-    TCommonLib *m_lib = nullptr;
+    ProgramParts *m_proc = nullptr;
     QWidget *m_mainWindow = nullptr;
     ProgressState m_state;
     int m_spinnerStep = 0;

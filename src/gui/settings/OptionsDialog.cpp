@@ -13,10 +13,10 @@
 #include <QScreen>
 #include <QShowEvent>
 
-#include "profiles/OptionBoxes.h"
+#include "profiles/OptionLists.h"
 #include "settings/OptionComboBinding.h"
-#include "shell/TCommonLib.h"
-#include "shell/TCustomProc.h"
+#include "settings/ConfigFolder.h"
+#include "shell/ProgramParts.h"
 
 namespace {
 
@@ -32,7 +32,7 @@ QPushButton *makeButton(QWidget *parent, const char *name, const QString &captio
 
 } // namespace
 
-OptionsDialog::OptionsDialog(OptionBoxes &boxes, QWidget *parent)
+OptionsDialog::OptionsDialog(OptionLists &boxes, QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
                           Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       m_boxes(boxes)
@@ -60,7 +60,7 @@ OptionsDialog::OptionsDialog(OptionBoxes &boxes, QWidget *parent)
     m_cbbCustomProfile->setAccessibleName(QStringLiteral("Custom Profile"));
     lblCustomProfile->setBuddy(m_cbbCustomProfile);
     auto *customBinding =
-        new OptionComboBinding(m_cbbCustomProfile, &boxes.cbbCustomProfile(), this);
+        new OptionComboBinding(m_cbbCustomProfile, &boxes.customProfile(), this);
     connect(customBinding, &OptionComboBinding::changed, this, &OptionsDialog::cbbCustomProfileChange);
 
     m_btnAdd = makeButton(this, "btnAdd", QStringLiteral("Add"), QRect(304, 10, 49, 24));
@@ -80,14 +80,14 @@ OptionsDialog::OptionsDialog(OptionBoxes &boxes, QWidget *parent)
         int row;
     };
     const Row rows[] = {
-        {"cbbVideoSize", "Video Size:", boxes.cbbVideoSize(), 0, 0},
-        {"cbbVideoBitrate", "Video Bitrate(kbps):", boxes.cbbVideoBitrate(), 0, 1},
-        {"cbbFramerate", "Frame Rate(fps):", boxes.cbbFramerate(), 0, 2},
-        {"cbbAspectratio", "Aspect Ratio:", boxes.cbbAspectratio(), 0, 3},
-        {"cbbAudioBitrate", "Audio Bitrate(kbps):", boxes.cbbAudioBitrate(), 1, 0},
-        {"cbbAudioSample", "Audio Sample(khz):", boxes.cbbAudioSample(), 1, 1},
-        {"cbbAudioVolumeGain", "Audio Volume(%):", boxes.cbbAudioVolumeGain(), 1, 2},
-        {"cbbAudioChannels", "Audio Channels:", boxes.cbbAudioChannels(), 1, 3},
+        {"cbbVideoSize", "Video Size:", boxes.videoSize(), 0, 0},
+        {"cbbVideoBitrate", "Video Bitrate(kbps):", boxes.videoBitrate(), 0, 1},
+        {"cbbFramerate", "Frame Rate(fps):", boxes.frameRate(), 0, 2},
+        {"cbbAspectratio", "Aspect Ratio:", boxes.aspectRatio(), 0, 3},
+        {"cbbAudioBitrate", "Audio Bitrate(kbps):", boxes.audioBitrate(), 1, 0},
+        {"cbbAudioSample", "Audio Sample(khz):", boxes.sampleRate(), 1, 1},
+        {"cbbAudioVolumeGain", "Audio Volume(%):", boxes.volumeGain(), 1, 2},
+        {"cbbAudioChannels", "Audio Channels:", boxes.audioChannels(), 1, 3},
     };
     const int tops[] = {19, 51, 83, 114};
     for (const Row &row : rows) {
@@ -131,17 +131,17 @@ OptionsDialog::OptionsDialog(OptionBoxes &boxes, QWidget *parent)
         setTabOrder(order[i - 1], order[i]);
 }
 
-OptionsDialog::Operations OptionsDialog::ControllerOperations(TCustomProc &proc, TCommonLib &lib)
+OptionsDialog::Operations OptionsDialog::ControllerOperations(ProgramParts &proc)
 {
     Operations operations;
-    operations.ReadProfileNames = [&lib] {
-        return lib.ReadConfigSections(QStringLiteral("UserProfileInfo.ini"));
+    operations.ReadProfileNames = [] {
+        return ConfigFolder::Sections(QStringLiteral("UserProfileInfo.ini"));
     };
-    operations.ApplyCustomProfile = [&proc] { proc.ApplyCustomProfile(); };
-    operations.AddCustomProfile = [&proc] { proc.AddCustomProfile(); };
-    operations.SaveCustomProfile = [&proc] { proc.SaveCustomProfile(); };
-    operations.DeleteCustomProfile = [&proc] { proc.DeleteCustomProfile(); };
-    operations.FillProfileBox = [&proc](OptionListModel &list) { proc.FillProfileBox(list); };
+    operations.ApplyCustomProfile = [&proc] { proc.outputOptions.ApplyCustomProfile(); };
+    operations.AddCustomProfile = [&proc] { proc.outputOptions.AddCustomProfile(); };
+    operations.SaveCustomProfile = [&proc] { proc.outputOptions.SaveCustomProfile(); };
+    operations.DeleteCustomProfile = [&proc] { proc.outputOptions.DeleteCustomProfile(); };
+    operations.FillProfileBox = [&proc](OptionListModel &list) { proc.outputOptions.FillProfiles(list); };
     return operations;
 }
 
@@ -153,9 +153,9 @@ QComboBox *OptionsDialog::combo(const char *name) const
 std::array<OptionListModel *, 9> OptionsDialog::rememberedLists()
 {
     return {
-        &m_boxes.cbbVideoSize(),       &m_boxes.cbbVideoBitrate(),  &m_boxes.cbbFramerate(),
-        &m_boxes.cbbAspectratio(),     &m_boxes.cbbAudioBitrate(),  &m_boxes.cbbAudioSample(),
-        &m_boxes.cbbAudioVolumeGain(), &m_boxes.cbbAudioChannels(), &m_boxes.cbbCustomProfile()};
+        &m_boxes.videoSize(),       &m_boxes.videoBitrate(),  &m_boxes.frameRate(),
+        &m_boxes.aspectRatio(),     &m_boxes.audioBitrate(),  &m_boxes.sampleRate(),
+        &m_boxes.volumeGain(), &m_boxes.audioChannels(), &m_boxes.customProfile()};
 }
 
 void OptionsDialog::Open()
@@ -188,7 +188,7 @@ void OptionsDialog::hideEvent(QHideEvent *event)
 
 void OptionsDialog::FormShow()
 {
-    OptionListModel &custom = m_boxes.cbbCustomProfile();
+    OptionListModel &custom = m_boxes.customProfile();
     const QString text = custom.text();
     QStringList names;
     // When the profile file cannot be read the entries stay as they were.
@@ -199,7 +199,7 @@ void OptionsDialog::FormShow()
     }
     // With nothing typed, the custom profile chosen on the main window is shown.
     if (text.isEmpty())
-        custom.setSelectedIndex(m_boxes.cbbProfile().selectedIndex() - 5);
+        custom.setSelectedIndex(m_boxes.profile().selectedIndex() - 5);
 
     const auto lists = rememberedLists();
     for (size_t i = 0; i < lists.size(); ++i)
@@ -231,7 +231,7 @@ bool OptionsDialog::readProfileNames(QStringList *names)
 
 void OptionsDialog::refillCustomProfiles()
 {
-    OptionListModel &custom = m_boxes.cbbCustomProfile();
+    OptionListModel &custom = m_boxes.customProfile();
     QStringList names;
     if (!readProfileNames(&names))
         return;
@@ -278,7 +278,7 @@ void OptionsDialog::btnDelClick()
 
 void OptionsDialog::btnApplyClick()
 {
-    OptionListModel &profile = m_boxes.cbbProfile();
+    OptionListModel &profile = m_boxes.profile();
     profile.clear();
     run([&] {
         if (m_operations.FillProfileBox)

@@ -6,9 +6,8 @@
 #include <QDialog>
 #include <QStringList>
 
-class OptionBoxes;
-class TCommonLib;
-class TCustomProc;
+class OptionLists;
+class ProgramParts;
 class OptionComboBinding;
 class OptionListModel;
 class QComboBox;
@@ -41,11 +40,11 @@ public:
         std::function<void(const QString &message)> ShowError;
     };
 
-    explicit OptionsDialog(OptionBoxes &boxes, QWidget *parent = nullptr);
+    explicit OptionsDialog(OptionLists &boxes, QWidget *parent = nullptr);
 
-    // The operations of the program's controllers: the custom profiles of proc on its
-    // option lists, the names read from the Config folder of lib. ShowError stays empty.
-    static Operations ControllerOperations(TCustomProc &proc, TCommonLib &lib);
+    // The operations on the program's parts: the custom profiles applied to their option
+    // lists, the names read from the settings folder. ShowError stays empty.
+    static Operations ControllerOperations(ProgramParts &proc);
 
     Operations &operations() { return m_operations; }
 
@@ -57,7 +56,7 @@ public:
     // channels, custom profile.
     const std::array<int, 9> &RememberedSelections() const { return m_remembered; }
 
-    QComboBox *cbbCustomProfile() const { return m_cbbCustomProfile; }
+    QComboBox *customProfile() const { return m_cbbCustomProfile; }
     QComboBox *combo(const char *name) const;
     QPushButton *btnAdd() const { return m_btnAdd; }
     QPushButton *btnSave() const { return m_btnSave; }
@@ -87,7 +86,7 @@ private:
     void refillCustomProfiles();
     bool run(const std::function<void()> &operation);
 
-    OptionBoxes &m_boxes;
+    OptionLists &m_boxes;
     Operations m_operations;
     std::array<int, 9> m_remembered;
     QComboBox *m_cbbCustomProfile = nullptr;

@@ -1,8 +1,7 @@
 #include "shell/ClipwrightApplication.h"
 
 #include "platform/IUserDialogs.h"
-#include "shell/Func.h"
-#include "shell/Globals.h"
+#include "report/MessageBoxes.h"
 
 #include <cstdio>
 #include <exception>
@@ -14,17 +13,17 @@ bool ClipwrightApplication::notify(QObject *receiver, QEvent *event)
     try {
         return QApplication::notify(receiver, event);
     } catch (const std::exception &error) {
-        ShowGeneralError(QString::fromUtf8(error.what()));
+        ShowGeneralError(m_dialogs, QString::fromUtf8(error.what()));
     } catch (...) {
-        ShowGeneralError(QStringLiteral("An unexpected error occurred."));
+        ShowGeneralError(m_dialogs, QStringLiteral("An unexpected error occurred."));
     }
     return false;
 }
 
-void ShowGeneralError(const QString &message)
+void ShowGeneralError(IUserDialogs *dialogs, const QString &message)
 {
     std::fprintf(stderr, "Clipwright: %s\n", qPrintable(message));
-    if (Globals::userDialogs)
-        Globals::userDialogs->MessageBox(AppTitle(), message, IUserDialogs::Icon::Error,
-                                         IUserDialogs::Buttons::Ok);
+    if (dialogs)
+        dialogs->MessageBox(MessageBoxes::Title(), message, IUserDialogs::Icon::Error,
+                            IUserDialogs::Buttons::Ok);
 }

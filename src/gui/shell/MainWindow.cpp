@@ -4,19 +4,17 @@
 #include "platform/IDesktopOpener.h"
 #include "platform/MallocMemoryTrimmer.h"
 #include "platform/WindowDrag.h"
-#include "profiles/OptionBoxes.h"
+#include "profiles/OptionLists.h"
 #include "settings/CheckBoxModel.h"
 #include "settings/OptionComboBinding.h"
-#include "shell/Globals.h"
 #include "shell/ClipwrightApplication.h"
-#include "shell/TCommonLib.h"
-#include "shell/TCustomProc.h"
+#include "shell/ProgramParts.h"
 #include "shell/StartUp.h"
 #include "shell/SkinPicture.h"
 #include "shell/SplashWindow.h"
 #include "shell/PictureButton.h"
 #include "shell/ProductInfo.h"
-#include "shell/WebCommands.h"
+#include "conversion/EventPump.h"
 
 #include <QApplication>
 #include <QBitmap>
@@ -102,8 +100,8 @@ QToolTip { background: #f4f7fb; color: #1a273b; border: 1px solid #6f86a8; }
 
 } // namespace
 
-MainWindow::MainWindow(QWidget *parent)
-    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint)
+MainWindow::MainWindow(ProgramParts &parts, QWidget *parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), m_parts(parts)
 {
     FrmMainForm = this;
     setObjectName(QStringLiteral("FrmMainForm"));
@@ -359,7 +357,7 @@ void MainWindow::showEvent(QShowEvent *event)
 void MainWindow::FormShow()
 {
     const QString modulePath = ResourceModulePath();
-    auto startUp = [this] { StartUp(this); };
+    auto startUp = [this] { StartUp(*this); };
     ShowSplash(modulePath, startUp);
     bindOutputSettings();
     FillOptionBoxesAndSettings();
@@ -369,29 +367,28 @@ void MainWindow::FormShow()
     BindSources();
     BindPreview();
     BindConversion();
-    if (Globals::customProc)
-        BindSession(*Globals::customProc, Globals::userDialogs);
+    BindSession();
     m_ready = true;
     Q_EMIT ready();
 }
 
 void MainWindow::bindOutputSettings()
 {
-    TCustomProc *proc = Globals::customProc;
-    if (!proc || m_outputSettingsBound)
+    ProgramParts *proc = &m_parts;
+    if (m_outputSettingsBound)
         return;
     m_outputSettingsBound = true;
-    OptionBoxes &boxes = proc->optionBoxes();
+    OptionLists &boxes = proc->optionLists;
     // A choice of the user in either list applies the profile; a selection made by the
     // program (filling, settings) applies nothing.
-    auto *types = new OptionComboBinding(cbbOutputFiletype, &boxes.cbbOutputFiletype(), this);
+    auto *types = new OptionComboBinding(cbbOutputFiletype, &boxes.outputType(), this);
     connect(types, &OptionComboBinding::changed, this, &MainWindow::cbbOutputFiletypeChange);
-    auto *profiles = new OptionComboBinding(cbbProfile, &boxes.cbbProfile(), this);
+    auto *profiles = new OptionComboBinding(cbbProfile, &boxes.profile(), this);
     connect(profiles, &OptionComboBinding::changed, this, &MainWindow::cbbProfileChange);
-    btnOptions->setEnabled(boxes.btnOptionsEnabled());
-    connect(&boxes, &OptionBoxes::btnOptionsEnabledChanged, btnOptions, &QWidget::setEnabled);
+    btnOptions->setEnabled(boxes.optionsEnabled());
+    connect(&boxes, &OptionLists::optionsEnabledChanged, btnOptions, &QWidget::setEnabled);
 
-    TextFieldModel &folder = proc->edtOutputFolder();
+    TextFieldModel &folder = proc->settings.outputFolder();
     edtOutputFolder->setText(folder.text());
     connect(&folder, &TextFieldModel::textChanged, edtOutputFolder, &QLineEdit::setText);
 
@@ -403,46 +400,46 @@ void MainWindow::bindOutputSettings()
         });
         connect(box, &QCheckBox::toggled, &model, &CheckBoxModel::setChecked);
     };
-    bindCheckBox(chkShowOutputDirectory, proc->chkShowOutputDirectory());
-    bindCheckBox(chkShutdown, proc->chkShutdown());
+    bindCheckBox(chkShowOutputDirectory, proc->settings.showOutputFolder());
+    bindCheckBox(chkShutdown, proc->settings.powerOffWhenDone());
 }
 
 void MainWindow::FillOptionBoxesAndSettings()
 {
-    TCustomProc *proc = Globals::customProc;
-    if (!proc)
-        return;
-    RunGuarded([proc] { proc->FillOptionBoxes(); });
+    ProgramParts *proc = &m_parts;
+    RunGuarded([proc] {
+        proc->outputOptions.FillAll();
+        proc->settings.Load();
+    });
     if (m_savesOnChange)
         return;
     // What the user sets is saved at once, not only at close, so a crash or a killed
     // session loses nothing that was set.
     m_savesOnChange = true;
-    const auto save = [this, proc] { SaveSettingsOnChange(*proc); };
-    connect(&proc->chkShowOutputDirectory(), &CheckBoxModel::checkedChanged, this, save);
-    connect(&proc->chkShutdown(), &CheckBoxModel::checkedChanged, this, save);
-    connect(&proc->edtOutputFolder(), &TextFieldModel::textChanged, this, save);
+    const auto save = [this] { SaveSettingsOnChange(); };
+    connect(&proc->settings.showOutputFolder(), &CheckBoxModel::checkedChanged, this, save);
+    connect(&proc->settings.powerOffWhenDone(), &CheckBoxModel::checkedChanged, this, save);
+    connect(&proc->settings.outputFolder(), &TextFieldModel::textChanged, this, save);
 }
 
-void MainWindow::SaveSettingsOnChange(TCustomProc &proc)
+void MainWindow::SaveSettingsOnChange()
 {
     if (m_closing)
         return;
     try {
-        proc.SaveUserSettings();
+        m_parts.settings.Save();
         m_settingsSaveFailed = false;
     } catch (const std::exception &error) {
         // Told once until a save works again, not at every click; closing tells again.
         if (!m_settingsSaveFailed)
-            ShowGeneralError(QString::fromUtf8(error.what()));
+            ShowGeneralError(m_parts.messages.Dialogs(), QString::fromUtf8(error.what()));
         m_settingsSaveFailed = true;
     }
 }
 
 void MainWindow::ApplySelectedProfile()
 {
-    if (Globals::customProc)
-        RunGuarded([] { Globals::customProc->ApplyProfile(); });
+    RunGuarded([this] { m_parts.outputOptions.ApplyProfile(); });
 }
 
 void MainWindow::cbbOutputFiletypeChange()
@@ -460,7 +457,7 @@ void MainWindow::RunGuarded(const std::function<void()> &step)
     try {
         step();
     } catch (const std::exception &error) {
-        ShowGeneralError(QString::fromUtf8(error.what()));
+        ShowGeneralError(m_parts.messages.Dialogs(), QString::fromUtf8(error.what()));
     }
 }
 
@@ -604,7 +601,7 @@ void MainWindow::ActSysAboutExecute()
 {
     QMessageBox box(this);
     box.setObjectName(QStringLiteral("AboutBox"));
-    box.setWindowTitle(QStringLiteral("About ") + RecSoftInfo.ProductName);
+    box.setWindowTitle(QStringLiteral("About ") + m_parts.product.ProductName);
     box.setIconPixmap(SkinPixmap(QStringLiteral(":/skin/main/logo.png")));
     box.setTextFormat(Qt::RichText);
     box.setText(AboutText());
@@ -614,7 +611,7 @@ void MainWindow::ActSysAboutExecute()
 
 QString MainWindow::AboutText() const
 {
-    const ProductInfo &info = RecSoftInfo;
+    const ProductInfo &info = m_parts.product;
     QString text = QStringLiteral("<p><b style=\"font-size: 15px\">%1 %2</b></p>"
                                   "<p>Converts video and audio files for phones and portable "
                                   "players: 3GP, 3G2, MP4, AMR, AAC and MP3.</p>")
@@ -628,22 +625,22 @@ QString MainWindow::AboutText() const
 
 void MainWindow::ActSysHomePageExecute()
 {
-    OpenHomePage();
+    m_parts.links.OpenHomePage();
 }
 
 void MainWindow::ActSysEmailExecute()
 {
-    SendSupportMail();
+    m_parts.links.SendSupportMail();
 }
 
 void MainWindow::ActSysHelpExecute()
 {
-    OpenHelp();
+    m_parts.links.OpenHelp();
 }
 
 void MainWindow::Label3Click()
 {
-    OpenCodecDownload();
+    m_parts.links.OpenCodecDownload();
 }
 
 void MainWindow::tmrClearMemoryTimer()
@@ -680,18 +677,15 @@ void MainWindow::closeEvent(QCloseEvent *event)
 
 void MainWindow::TrimWorkingSetNow()
 {
-    if (Globals::commonLib)
-        Globals::commonLib->TrimWorkingSet();
-    else
-        MallocMemoryTrimmer().Trim();
+    MallocMemoryTrimmer().Trim();
+    EventPump::ProcessPending();
 }
 
 void MainWindow::SaveSettingsAtClose()
 {
     // A settings file that cannot be written is reported; the program still ends, since a
     // window that cannot be closed would lose more than the settings.
-    if (Globals::customProc)
-        RunGuarded([] { Globals::customProc->SaveUserSettings(); });
+    RunGuarded([this] { m_parts.settings.Save(); });
 }
 
 void MainWindow::FormClose()

@@ -10,7 +10,7 @@ class QLabel;
 class QLineEdit;
 class QTimer;
 class OutputSizeColumn;
-class TCustomProc;
+class ProgramParts;
 class IUserDialogs;
 class SessionKeeper;
 class SourceCommands;
@@ -33,7 +33,10 @@ class MainWindow : public QWidget
     Q_OBJECT
 
 public:
-    explicit MainWindow(QWidget *parent = nullptr);
+    explicit MainWindow(ProgramParts &parts, QWidget *parent = nullptr);
+
+    // The program's parts this window binds to.
+    ProgramParts &Parts() { return m_parts; }
     ~MainWindow() override;
 
     // The client size at design, which the background picture has.
@@ -172,7 +175,7 @@ private:
     void BindConversion();
     // The session's list kept in the state folder; the last one offered back after a
     // crash, a kill or a power cut.
-    void BindSession(TCustomProc &proc, IUserDialogs *dialogs);
+    void BindSession();
     // Stops and clears the preview before the window closes (MainWindow_Preview.cpp).
     void StopPreview();
 
@@ -191,10 +194,11 @@ private:
     void RunGuarded(const std::function<void()> &step);
     void FormShow();
     void FormClose();
-    void SaveSettingsOnChange(TCustomProc &proc);
+    void SaveSettingsOnChange();
     void FormResize();
     void applyWindowOutline();
 
+    ProgramParts &m_parts;
     std::function<void()> m_endProgram;
     QImage *m_skin = nullptr;
     bool m_shownOnce = false;

@@ -3,9 +3,7 @@
 #include "platform/FreedesktopNotifier.h"
 #include "platform/LogindPowerOff.h"
 #include "platform/LogindSleepInhibitor.h"
-#include "shell/Globals.h"
-#include "shell/TCommonLib.h"
-#include "shell/TCustomProc.h"
+#include "shell/ProgramParts.h"
 #include "shell/MainWindow.h"
 
 #include <QCoreApplication>
@@ -13,16 +11,13 @@
 
 void MainWindow::BindConversion()
 {
-    TCustomProc *proc = Globals::customProc;
-    TCommonLib *lib = Globals::commonLib;
-    if (!proc || !lib)
-        return;
+    ProgramParts *proc = &m_parts;
     auto *frmConverting = ProgressDialog::CreateForMainWindow(this);
     m_converting = frmConverting;
-    frmConverting->Bind(proc, lib, this);
+    frmConverting->Bind(m_parts, this);
     static LogindPowerOff powerOff;
-    lib->SetPowerOff(&powerOff);
-    BatchEnvironment &env = proc->batchEnvironment;
+    proc->completion.SetPowerOff(&powerOff);
+    BatchEnvironment &env = proc->batch.Environment;
     env.View = frmConverting;
     // Only the window's own controls: disabling the window itself would disable the
     // progress dialog it owns, Stop included.
@@ -51,15 +46,11 @@ void MainWindow::EndSession()
 
 void MainWindow::btnConvertClick()
 {
-    if (Globals::customProc)
-        Globals::customProc->btnConvertClick();
+    m_parts.batch.Run();
 }
 
 void MainWindow::btnSelectOutputFolderClick()
 {
-    TCustomProc *proc = Globals::customProc;
-    if (!proc || !Globals::commonLib)
-        return;
-    proc->edtOutputFolder().setText(
-        Globals::commonLib->SelectOutputFolder(proc->edtOutputFolder().text()));
+    TextFieldModel &folder = m_parts.settings.outputFolder();
+    folder.setText(m_parts.folderChooser.Choose(folder.text()));
 }

@@ -5,8 +5,7 @@
 #include "platform/VideoWindow.h"
 #include "preview/PreviewPlayer.h"
 #include "preview/TrimStrip.h"
-#include "shell/Globals.h"
-#include "shell/TCustomProc.h"
+#include "shell/ProgramParts.h"
 #include "sources/SourceCommands.h"
 #include "sources/SourceListView.h"
 
@@ -31,17 +30,17 @@ QWidget *MainWindow::CreateTrimStrip()
 
 void MainWindow::BindPreview()
 {
-    TCustomProc *proc = Globals::customProc;
+    ProgramParts *proc = &m_parts;
     auto *video = qobject_cast<VideoWindow *>(DSVideoWindowEx1);
-    if (!proc || !video || findChild<MpvPreviewGraph *>(QLatin1String(kFilterGraph)))
+    if (!video || findChild<MpvPreviewGraph *>(QLatin1String(kFilterGraph)))
         return;
     auto *graph = new MpvPreviewGraph(this);
     graph->setObjectName(QLatin1String(kFilterGraph));
     graph->setVideoSink(video, video);
 
-    PreviewPlayer &player = proc->Preview();
+    PreviewPlayer &player = proc->preview;
     player.SetGraph(graph);
-    player.SetMarks(&proc->TrimStrip().Marks);
+    player.SetMarks(&proc->trimStrip.Marks);
     video->setLogoVisible(player.LogoVisible());
     pnlCurTime->setText(player.PositionText());
     connect(&player, &PreviewPlayer::logoVisibleChanged, video, &VideoWindow::setLogoVisible);
@@ -50,18 +49,18 @@ void MainWindow::BindPreview()
     connect(&player, &PreviewPlayer::positionTextChanged, pnlCurTime, &QLabel::setText);
 
     if (auto *strip = qobject_cast<TrimStrip *>(Panel1))
-        strip->bind(proc->TrimStrip());
+        strip->bind(proc->trimStrip);
 
     // The list's commands bring the strip in line with what is left in the list, and every
     // committed time edit is checked.
     if (SourceCommander) {
         SourceCommands::Hooks &hooks = SourceCommander->hooks();
-        hooks.LoadSelectedRow = [proc] { proc->LoadSelectedRow(); };
-        hooks.ResetTrimStrip = [proc] { proc->ResetTrimStrip(); };
+        hooks.LoadSelectedRow = [proc] { proc->trimStrip.LoadSelectedRow(); };
+        hooks.ResetTrimStrip = [proc] { proc->trimStrip.ResetTrimStrip(); };
     }
     if (auto *view = qobject_cast<SourceListView *>(dxTreeSourceFileInfo)) {
         connect(view, &SourceListView::dxTreeSourceFileInfoEdited, this, [this, proc] {
-            const QString error = proc->CheckTypedTimes();
+            const QString error = proc->trimStrip.dxTreeSourceFileInfoEdited();
             if (error.isEmpty())
                 return;
             if (SourceCommander && SourceCommander->hooks().ShowError)
@@ -73,26 +72,22 @@ void MainWindow::BindPreview()
 void MainWindow::StopPreview()
 {
     // Closing stops the preview, then makes the graph inactive and clears it.
-    if (Globals::customProc)
-        Globals::customProc->StopPreview();
+    m_parts.preview.StopPreview();
     if (auto *graph = findChild<MpvPreviewGraph *>(QLatin1String(kFilterGraph)))
         graph->makeInactive();
 }
 
 void MainWindow::btnPlayClick()
 {
-    if (TCustomProc *proc = Globals::customProc)
-        proc->Preview().btnPlayClick(proc->dxTreeSourceFileInfo());
+    m_parts.preview.btnPlayClick(m_parts.sources);
 }
 
 void MainWindow::btnPauseClick()
 {
-    if (TCustomProc *proc = Globals::customProc)
-        proc->Preview().btnPauseClick();
+    m_parts.preview.btnPauseClick();
 }
 
 void MainWindow::btnStopClick()
 {
-    if (TCustomProc *proc = Globals::customProc)
-        proc->Preview().btnStopClick();
+    m_parts.preview.btnStopClick();
 }

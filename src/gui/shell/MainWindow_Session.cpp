@@ -1,9 +1,9 @@
 // The main window's session list: kept while the program runs, offered back after a start
 // that follows a crash, a kill or a power cut.
 #include "platform/IUserDialogs.h"
-#include "shell/AppPaths.h"
+#include "platform/AppPaths.h"
 #include "shell/SessionKeeper.h"
-#include "shell/TCustomProc.h"
+#include "shell/ProgramParts.h"
 #include "shell/MainWindow.h"
 #include "sources/SourceCommands.h"
 #include "sources/SourceListModel.h"
@@ -11,17 +11,19 @@
 #include <QApplication>
 #include <QTimer>
 
-void MainWindow::BindSession(TCustomProc &proc, IUserDialogs *dialogs)
+void MainWindow::BindSession()
 {
+    ProgramParts &proc = m_parts;
+    IUserDialogs *dialogs = m_parts.messages.Dialogs();
     if (Session)
         return;
     // The state folder: the program folder's Config when portable, else the user's state
     // folder beside the log.
     const AppPaths &paths = AppPaths::Current();
     const QString folder = paths.IsPortable() ? paths.ConfigDir() : paths.PreparedLogDir();
-    Session = new SessionKeeper(proc.dxTreeSourceFileInfo(), folder + QStringLiteral("SourceList.txt"),
+    Session = new SessionKeeper(proc.sources, folder + QStringLiteral("SourceList.txt"),
                                 this);
-    BatchEnvironment &env = proc.batchEnvironment;
+    BatchEnvironment &env = proc.batch.Environment;
     env.BatchStarting = [this] { Session->BatchStarting(); };
     env.JobEnded = [this](int row, bool converted) { Session->JobEnded(row, converted); };
 

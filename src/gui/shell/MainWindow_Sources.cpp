@@ -8,9 +8,7 @@
 
 #include "platform/MediaProbe.h"
 #include "settings/OptionsDialog.h"
-#include "shell/Globals.h"
-#include "shell/TCommonLib.h"
-#include "shell/TCustomProc.h"
+#include "shell/ProgramParts.h"
 #include "shell/MainWindow.h"
 #include "sources/OutputSizeColumn.h"
 #include "sources/SourceCommands.h"
@@ -32,9 +30,9 @@ public:
 };
 
 // The application's general error box.
-void showError(const QString &message)
+void showError(MessageBoxes &messages, const QString &message)
 {
-    if (Globals::commonLib && Globals::commonLib->ShowMsg(message, 0))
+    if (messages.Show(message, 0))
         return;
     QMessageBox::critical(QApplication::activeWindow(), QApplication::applicationName(), message);
 }
@@ -48,13 +46,13 @@ QWidget *MainWindow::CreateSourceList()
 
 void MainWindow::BindSources()
 {
-    TCustomProc *proc = Globals::customProc;
+    ProgramParts *proc = &m_parts;
     auto *view = qobject_cast<SourceListView *>(dxTreeSourceFileInfo);
-    if (!proc || !view || SourceCommander)
+    if (!view || SourceCommander)
         return;
-    SourceListModel &list = proc->dxTreeSourceFileInfo();
+    SourceListModel &list = proc->sources;
     view->setSourceModel(&list);
-    OutputSizes = new OutputSizeColumn(list, proc->optionBoxes(), this);
+    OutputSizes = new OutputSizeColumn(list, proc->optionLists, this);
     lblOutputTotal->setText(OutputSizes->totalText());
     connect(OutputSizes, &OutputSizeColumn::totalTextChanged, lblOutputTotal, &QLabel::setText);
 
@@ -67,21 +65,20 @@ void MainWindow::BindSources()
     // The trim strip's LoadSelectedRow and ResetTrimStrip are set by BindPreview.
     SourceCommands::Hooks &hooks = SourceCommander->hooks();
     hooks.StopPreview = [this] { StopPreview(); };
-    hooks.LoadInitDir = [proc] { return proc->LoadInitDir(); };
-    hooks.SaveInitDir = [proc](const QString &fileName) { proc->SaveInitDir(fileName); };
-    hooks.ShowError = showError;
-    hooks.ShowWarning = [](const QString &message) {
-        if (!Globals::commonLib || !Globals::commonLib->ShowMsg(message, 1))
+    hooks.LoadInitDir = [proc] { return proc->settings.LoadInitDir(); };
+    hooks.SaveInitDir = [proc](const QString &fileName) { proc->settings.SaveInitDir(fileName); };
+    hooks.ShowError = [proc](const QString &message) { showError(proc->messages, message); };
+    hooks.ShowWarning = [proc](const QString &message) {
+        if (!proc->messages.Show(message, 1))
             QMessageBox::warning(QApplication::activeWindow(), QApplication::applicationName(),
                                  message);
     };
     CodecErrorDialog::SetCodecDownloadHandler([this] { Label3Click(); });
 
-    frmOption = new OptionsDialog(proc->optionBoxes(), this);
+    frmOption = new OptionsDialog(proc->optionLists, this);
     OptionsDialog::Operations &operations = frmOption->operations();
-    if (Globals::commonLib)
-        operations = OptionsDialog::ControllerOperations(*proc, *Globals::commonLib);
-    operations.ShowError = showError;
+    operations = OptionsDialog::ControllerOperations(*proc);
+    operations.ShowError = [proc](const QString &message) { showError(proc->messages, message); };
 }
 
 void MainWindow::btnOpenFileClick()

@@ -1,12 +1,9 @@
 #include "shell/StartUp.h"
 
 #include "platform/ResourceModule.h"
-#include "shell/AppPaths.h"
-#include "shell/Func.h"
-#include "shell/Globals.h"
-#include "shell/TAppFunc.h"
-#include "shell/TCommonLib.h"
-#include "shell/TCustomProc.h"
+#include "platform/AppPaths.h"
+#include "report/MessageBoxes.h"
+#include "shell/ProgramParts.h"
 #include "shell/MainWindow.h"
 #include "shell/ProductInfo.h"
 
@@ -18,19 +15,6 @@
 namespace {
 
 std::function<void()> g_terminateRequest;
-
-// The controllers and the utility objects live until the program ends; a second start-up
-// (tests) keeps the ones there are.
-void CreateSharedObjects()
-{
-    if (!Globals::customProc)
-        Globals::customProc = new TCustomProc;
-    if (!Globals::commonLib)
-        Globals::commonLib = new TCommonLib;
-    CreateFuncObjects();
-    Globals::commonLib->AppDir = ProgramDir();
-    Globals::customProc->SetCommonLib(Globals::commonLib);
-}
 
 } // namespace
 
@@ -55,13 +39,13 @@ QString MissingModuleMessage(const QString &modulePath)
         .arg(QDir::toNativeSeparators(modulePath));
 }
 
-bool CheckResourceModule(const QString &modulePath)
+bool CheckResourceModule(MessageBoxes &messages, const QString &modulePath)
 {
     // The module is looked for in the program's folder, where the build and the
     // installation put it, whatever the current directory is.
     if (QFileInfo(modulePath).isFile())
         return true;
-    AppMessageBox(MissingModuleMessage(modulePath), 1);
+    messages.Ask(MissingModuleMessage(modulePath), 1);
     if (g_terminateRequest)
         g_terminateRequest();
     else
@@ -69,17 +53,16 @@ bool CheckResourceModule(const QString &modulePath)
     return false;
 }
 
-void StartUp(MainWindow *mainForm)
+void StartUp(MainWindow &mainForm)
 {
-    CreateSharedObjects();
+    ProgramParts &parts = mainForm.Parts();
+    parts.jobs.ProgramDir = ProgramDir();
     const QString modulePath = ResourceModulePath();
-    CheckResourceModule(modulePath);
+    CheckResourceModule(parts.messages, modulePath);
     QCoreApplication::processEvents();
-    LoadProductInfo(modulePath);
-    RecSoftInfo.ExeDir = ProgramDir();
-    const QString title = RecSoftInfo.ProductName + QLatin1Char(' ') + RecSoftInfo.Version;
-    if (mainForm) {
-        mainForm->setWindowTitle(title);
-        mainForm->lblTitle->setText(title);
-    }
+    LoadProductInfo(parts.product, modulePath);
+    parts.product.ExeDir = ProgramDir();
+    const QString title = parts.product.ProductName + QLatin1Char(' ') + parts.product.Version;
+    mainForm.setWindowTitle(title);
+    mainForm.lblTitle->setText(title);
 }

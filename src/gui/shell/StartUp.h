@@ -4,6 +4,7 @@
 
 
 class MainWindow;
+class MessageBoxes;
 
 #include <functional>
 
@@ -23,8 +24,8 @@ QString MissingModuleMessage(const QString &modulePath);
 // Whether the resource module exists at modulePath. When it does not, tells the user with
 // MissingModuleMessage and asks the program to end; the end takes effect when control
 // returns to the message loop, so the rest of start-up still runs.
-bool CheckResourceModule(const QString &modulePath);
+bool CheckResourceModule(MessageBoxes &messages, const QString &modulePath);
 
-// The start-up routine the splash runs: creates the controllers and the utility objects,
-// checks the resource module, reads the product information and sets the window title.
-void StartUp(MainWindow *mainForm);
+// The start-up routine the splash runs: checks the resource module, reads the product
+// information into the window's parts and sets the window title.
+void StartUp(MainWindow &mainForm);

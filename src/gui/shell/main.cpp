@@ -1,10 +1,10 @@
 #include "conversion/ProgramRunFolder.h"
 #include "platform/DesktopOpener.h"
 #include "platform/QtUserDialogs.h"
-#include "shell/AppPaths.h"
+#include "platform/AppPaths.h"
 #include "shell/DesktopSession.h"
 #include "shell/EndSignals.h"
-#include "shell/Globals.h"
+#include "shell/ProgramParts.h"
 #include "shell/SingleInstance.h"
 #include "shell/ClipwrightApplication.h"
 #include "shell/MainWindow.h"
@@ -39,7 +39,7 @@ int main(int argc, char *argv[])
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/skin/main/logo.png")));
 
     QtUserDialogs dialogs;
-    Globals::userDialogs = &dialogs;
+    app.SetDialogs(&dialogs);
     // Help, the home page and mail go to the user's programs; where none can take them (no
     // browser installed), the user is told what could not be opened.
     DesktopOpener opener([&dialogs](const QString &target) {
@@ -51,7 +51,8 @@ int main(int argc, char *argv[])
     });
     platform::setDesktopOpener(&opener);
 
-    MainWindow mainForm;
+    ProgramParts parts(&dialogs);
+    MainWindow mainForm(parts);
     // A logout, `kill` or Ctrl+C ends the program as closing its window does.
     EndSignals endSignals;
     QObject::connect(&endSignals, &EndSignals::endRequested, &mainForm,
@@ -59,7 +60,7 @@ int main(int argc, char *argv[])
     mainForm.show();
     session.Serve(mainForm);
     const int code = app.exec();
-    Globals::userDialogs = nullptr;
+    app.SetDialogs(nullptr);
     platform::setDesktopOpener(nullptr);
     return code;
 }

@@ -1,0 +1,196 @@
+#include "conversion/BatchRunner.h"
+
+#include "conversion/BatchDesktopNotice.h"
+#include "conversion/CompletionActions.h"
+#include "conversion/EncoderNote.h"
+#include "conversion/EncoderStopper.h"
+#include "conversion/EventPump.h"
+#include "conversion/JobBuilder.h"
+#include "conversion/JobFailure.h"
+#include "conversion/PartialOutput.h"
+#include "report/Log.h"
+#include "report/MessageBoxes.h"
+#include "settings/UserSettings.h"
+#include "sources/SourceListModel.h"
+
+#include <exception>
+
+BatchRunner::BatchRunner(JobBuilder &jobs, SourceListModel &sources, UserSettings &settings,
+                         CompletionActions &completion, Log &log, MessageBoxes &boxes)
+    : m_jobs(jobs), m_sources(sources), m_settings(settings), m_completion(completion),
+      m_log(log), m_boxes(boxes)
+{
+}
+
+BatchRunner::~BatchRunner() = default;
+
+void BatchRunner::RequestEnd()
+{
+    if (m_state == State::Running)
+        m_state = State::Ending;
+}
+
+void BatchRunner::RequestStop()
+{
+    if (m_state == State::Running || m_state == State::Ending)
+        m_state = State::Stopping;
+}
+
+void BatchRunner::finish()
+{
+    m_state = stopping() ? State::Stopped : State::Finished;
+    if (Environment.View)
+        Environment.View->HideView();
+    if (Environment.SetMainWindowEnabled)
+        Environment.SetMainWindowEnabled(true);
+}
+
+void BatchRunner::Run()
+{
+    BatchEnvironment &env = Environment;
+    SourceListModel &list = m_sources;
+
+    ConvertedCount = 0;
+    CheckedCount = list.checkedCount();
+    FailedSources.clear();
+    m_state = State::Running;
+    if (list.count() == 0) {
+        m_boxes.Show(QStringLiteral("Please add media files you want to convert into the list."),
+                     1);
+        finish();
+        return;
+    }
+
+    // The session stays awake until the batch is over, however it ends.
+    BatchDesktopNotice desktop(env, CheckedCount);
+    if (env.BatchStarting)
+        env.BatchStarting();
+    for (m_row = 0; m_row < list.count() && !stopping(); ++m_row) {
+        if (list.row(m_row).isChecked())
+            runJob(list.row(m_row).fileName());
+    }
+
+    const bool stopped = stopping();
+    const int failed = int(FailedSources.size());
+    desktop.JobsEnded(!stopped && !m_settings.powerOffWhenDone().isChecked(),
+                      ConvertedCount - failed, failed);
+    if (m_state != State::Stopping) {
+        if (m_settings.showOutputFolder().isChecked())
+            m_completion.OpenFolder(m_jobs.Job.OutputDir);
+        if (m_settings.powerOffWhenDone().isChecked()) {
+            // The program ends with the power-off: keep the user's settings first. A
+            // settings file that cannot be written does not hold the power-off up.
+            try {
+                m_settings.Save();
+            } catch (const std::exception &error) {
+                m_log.WriteQuietly(QStringLiteral("Saving the user settings failed: ") +
+                                   QString::fromLocal8Bit(error.what()));
+            }
+            m_completion.PowerOff();
+            if (env.EndProgram)
+                env.EndProgram();
+            return;
+        }
+    }
+    // Files that failed before a stop are named too: only the power-off above goes
+    // without the warning.
+    if (!FailedSources.isEmpty())
+        m_boxes.Show(QStringLiteral("These files could not be converted:\n\n") +
+                         FailedSources.join(QLatin1Char('\n')) +
+                         QStringLiteral("\n\nThe log file log.txt tells why."),
+                     1);
+    finish();
+}
+
+void BatchRunner::runJob(const QString &source)
+{
+    BatchEnvironment &env = Environment;
+    const BatchTimings &timings = env.Timings;
+    IProgressView *view = env.View;
+
+    try {
+        CommandLine = m_jobs.Build(source, m_row);
+        m_log.Write(QStringLiteral("parameter: ") + CommandLine);
+    } catch (...) {
+        // The batch ends here; the error goes on to the general error handler, and the
+        // windows are not left disabled behind it.
+        m_jobs.ClaimedOutput.Release();
+        finish();
+        throw;
+    }
+    RefreshCount = 0;
+    if (view) {
+        view->ResetCurrentBar();
+        view->ShowView();
+    }
+    if (env.SetMainWindowEnabled)
+        env.SetMainWindowEnabled(false);
+
+    EventPump::ProcessPending();
+    EventPump::WaitFor(timings.showPauseMs);
+    EventPump::ProcessPending();
+
+    // A stop during the pause before the encoder starts ends the job here: the user asked
+    // for no more conversion, so none is started behind the hidden dialog.
+    EncoderResult result;
+    result.started = true;
+    result.exitCode = 0;
+    if (!stopping()) {
+        if (CurrentRunner)
+            CurrentRunner->Terminate();
+        // The runner's end cuts the current look-out pause short, so a job's end is seen at
+        // once rather than at the next 100 ms look.
+        EventPump::Waiter jobEnd;
+        CurrentRunner = std::make_unique<EncoderProcess>(
+            m_jobs.Job.EncoderFile, CommandLine,
+            view ? view->OutputCallback() : EncoderOutputCallback());
+        CurrentRunner->SetWorkDir(m_jobs.ProgramDir);
+        CurrentRunner->SetTimings(timings.runner);
+        CurrentRunner->SetFinishedCallback([&jobEnd] { jobEnd.Wake(); });
+        CurrentRunner->Resume();
+
+        EventPump::ProcessPending();
+        EventPump::WaitFor(timings.startPauseMs);
+        // Only encoders this program started count: one started by anyone else neither
+        // holds the batch up nor is touched.
+        while (EncoderStopper::FindEncoder(QStringLiteral("tcore")) != 0 ||
+               EncoderStopper::FindEncoder(QStringLiteral("mcore")) != 0)
+            jobEnd.WaitFor(timings.pollMs);
+
+        // The runner stays the current one until its encoder has ended, so that a stop or
+        // the end of the session finds it at any moment of the job.
+        while (!CurrentRunner->Finished())
+            jobEnd.WaitFor(timings.pollMs);
+        std::unique_ptr<EncoderProcess> runner = std::move(CurrentRunner);
+        result = runner->Result();
+        // Destroying the runner waits for its thread; the encoder has ended.
+        runner.reset();
+        // The job's last deliveries still queued for the dialog belong to this job.
+        if (view)
+            view->FlushOutput();
+    }
+
+    // An encoder that was killed could not remove its partial output; it is of no use to
+    // anyone, whatever ended the job.
+    if (result.started && result.exitCode != 0)
+        PartialOutput::RemoveFor(m_jobs.Job.OutputDir, result.pid);
+    // A job that wrote no output gives its name back.
+    m_jobs.ClaimedOutput.Release();
+    // A job ended by a stop is the user's choice, not a failure.
+    const bool stoppedDuringJob = stopping();
+    const QString failure = JobFailure::LogLine(source, result, stoppedDuringJob);
+    if (!failure.isEmpty()) {
+        const QString reason = JobFailure::UserReason(result);
+        FailedSources << (reason.isEmpty() ? source
+                                           : source + QStringLiteral(" (") + reason +
+                                                 QLatin1Char(')'));
+        m_log.WriteQuietly(failure);
+    } else if (const QString note = EncoderNote::FromOutput(result.lastOutput);
+               !note.isEmpty()) {
+        // The output took another name: somebody else's file held the claimed one.
+        m_log.WriteQuietly(note);
+    }
+    if (env.JobEnded && !stoppedDuringJob)
+        env.JobEnded(m_row, failure.isEmpty());
+    ConvertedCount += 1;
+}

@@ -1,4 +1,0 @@
-#include "shell/TCommonLib.h"
-
-TCommonLib::TCommonLib() = default;
-TCommonLib::~TCommonLib() = default;

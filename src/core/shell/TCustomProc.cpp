@@ -1,4 +1,0 @@
-#include "shell/TCustomProc.h"
-
-TCustomProc::TCustomProc() = default;
-TCustomProc::~TCustomProc() = default;
