@@ -113,14 +113,13 @@ int main(int argc, char *argv[])
     font.setPixelSize(11);
     QApplication::setFont(font);
     DesktopOpener opener;
-    platform::setDesktopOpener(&opener);
     QtUserDialogs dialogs;
 
     QList<QUrl> urls;
     for (int i = 3; i < argc; ++i)
         urls << QUrl::fromLocalFile(QString::fromLocal8Bit(argv[i]));
 
-    ProgramParts parts(&dialogs);
+    ProgramParts parts(&dialogs, &opener);
     MainWindow mainForm(parts);
     mainForm.show();
     if (!runUntil([&] { return mainForm.IsReady(); }, 60000)) {
@@ -132,8 +131,8 @@ int main(int argc, char *argv[])
     // The files, dropped on the source list as from a file manager.
     QMimeData mime;
     mime.setUrls(urls);
-    auto *listView = qobject_cast<QAbstractScrollArea *>(mainForm.dxTreeSourceFileInfo);
-    QWidget *target = listView ? listView->viewport() : mainForm.dxTreeSourceFileInfo;
+    auto *listView = qobject_cast<QAbstractScrollArea *>(mainForm.sourceList);
+    QWidget *target = listView ? listView->viewport() : mainForm.sourceList;
     const QPoint at = target->rect().center();
     QDragEnterEvent enter(at, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
     QCoreApplication::sendEvent(target, &enter);
@@ -167,6 +166,5 @@ int main(int argc, char *argv[])
     runFor(MpvPreviewGraph::kReleaseIdleMs);
     idleAndReport("stopped for a while", idleSeconds);
 
-    platform::setDesktopOpener(nullptr);
     return 0;
 }

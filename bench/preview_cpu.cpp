@@ -1,7 +1,7 @@
 // Preview CPU benchmark driver: plays a clip in the preview window (video window, trim strip
 // and source list as on the main window) and reports the process's CPU use while idle,
 // with the file loaded and paused, and while playing, the frames drawn, and how late the
-// 10 ms handle timer (tmrPaintSP) and a posted event ran meanwhile.
+// 10 ms handle timer (repaintTimer) and a posted event ran meanwhile.
 //
 //   preview_cpu <clip> [seconds]
 
@@ -33,7 +33,7 @@ namespace {
 
 struct Probe
 {
-    std::vector<double> tickGaps;   // ms between tmrPaintSP ticks
+    std::vector<double> tickGaps;   // ms between repaintTimer ticks
     std::vector<double> postDelays; // ms from posting an event to running it
     QElapsedTimer clock;
     double lastTick = -1;
@@ -56,7 +56,7 @@ double percentile(std::vector<double> v, double p)
 
 void report(const char *phase, double cpu, double wall, const Probe &probe)
 {
-    std::printf("%s: CPU %.1f %% of one core over %.1f s; tmrPaintSP gap mean %.1f ms, "
+    std::printf("%s: CPU %.1f %% of one core over %.1f s; repaintTimer gap mean %.1f ms, "
                 "p99 %.1f ms, max %.1f ms; posted event delay p99 %.1f ms, max %.1f ms\n",
                 phase, 100.0 * cpu / wall, wall,
                 probe.tickGaps.empty() ? 0.0
@@ -104,7 +104,7 @@ int main(int argc, char **argv)
 
     Probe probe;
     probe.clock.start();
-    QObject::connect(&strip->tmrPaintSP(), &QTimer::timeout, [&] {
+    QObject::connect(&strip->repaintTimer(), &QTimer::timeout, [&] {
         const double now = double(probe.clock.nsecsElapsed()) / 1e6;
         if (probe.lastTick >= 0)
             probe.tickGaps.push_back(now - probe.lastTick);

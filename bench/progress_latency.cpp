@@ -99,7 +99,7 @@ struct Batch
         for (int i = 0; i < jobs; ++i) {
             SourceRow row = SourceRow::ForNewSource(work + QStringLiteral("/source%1.avi").arg(i),
                                                     "1 MB", "00:01:00");
-            row.setCell(SourceRow::dxtrlSourceFileEndTime,
+            row.setCell(SourceRow::kEndColumn,
                         QStringLiteral("00:00:%1").arg(seconds, 2, 10, QLatin1Char('0')));
             proc.sources.appendRow(row);
         }

@@ -263,7 +263,7 @@ void makeBackground()
     p.end();
     saveKeyed(image, QStringLiteral("main/background.png"), kTransparentKey);
 
-    // Separator line (Image1).
+    // Separator line.
     QImage line = blank(379, 5);
     QPainter lp(&line);
     QLinearGradient lg(0, 0, 379, 0);
@@ -273,7 +273,7 @@ void makeBackground()
     lg.setColorAt(1, QColor(0x4a, 0x90, 0xe2, 0));
     lp.fillRect(QRect(0, 2, 379, 1), lg);
     lp.end();
-    save(line, QStringLiteral("main/Image1.png"));
+    save(line, QStringLiteral("main/separatorLine.png"));
 
     // The program's mark for the window icon and the About box.
     QImage logo = blank(48, 48);
@@ -447,7 +447,7 @@ void makeButtons()
     saveFaces(QStringLiteral("btnOptions"), [&](Face f) {
         return textButton(f, 70, 20, QStringLiteral("Options"), blue, 11);
     });
-    saveFaces(QStringLiteral("RzBmpButton1"), [&](Face f) {
+    saveFaces(QStringLiteral("chooseFolderButton"), [&](Face f) {
         return textButton(f, 70, 20, QStringLiteral("Browse..."), blue, 11);
     });
     saveFaces(QStringLiteral("btnOpenFile"), [&](Face f) {

@@ -189,14 +189,14 @@ int CliConversion::AddSources(const CliOptions &options)
             // Typed into the Start and End cells and checked as the window checks them.
             const SourceRow &r = list.row(row);
             const TrimMath::TypedTimes times = TrimMath::CheckTypedTimes(
-                r.cell(SourceRow::dxtrlSourceFileDuration),
+                r.cell(SourceRow::kDurationColumn),
                 options.startSeconds ? TrimMath::FormatDuration(*options.startSeconds)
                                      : r.startTime(),
                 options.endSeconds ? TrimMath::FormatDuration(*options.endSeconds) : r.endTime(),
-                r.cell(SourceRow::dxtrlstclConvertDuration));
-            list.setCell(row, SourceRow::dxtrlSourceFileStartTime, times.start);
-            list.setCell(row, SourceRow::dxtrlSourceFileEndTime, times.end);
-            list.setCell(row, SourceRow::dxtrlstclConvertDuration, times.cut);
+                r.cell(SourceRow::kCutColumn));
+            list.setCell(row, SourceRow::kStartColumn, times.start);
+            list.setCell(row, SourceRow::kEndColumn, times.end);
+            list.setCell(row, SourceRow::kCutColumn, times.cut);
         }
         ++added;
     }

@@ -108,8 +108,7 @@ private Q_SLOTS:
                  0);
 
         AppPaths::SetCurrent(AppPaths::Portable(appDir()));
-        platform::setDesktopOpener(&m_opener);
-        m_parts = std::make_unique<ProgramParts>(&m_dialogs);
+        m_parts = std::make_unique<ProgramParts>(&m_dialogs, &m_opener);
         m_form = std::make_unique<MainWindow>(*m_parts);
         m_form->SetEndProgram([] {});
         m_form->show();
@@ -118,19 +117,18 @@ private Q_SLOTS:
         timings.showPauseMs = 0;
         timings.startPauseMs = 0;
         timings.pollMs = 20;
-        m_form->SourceCommander->WMDropFiles({clip()});
+        m_form->SourceCommander->addDroppedFiles({clip()});
         QCOMPARE(m_parts->sources.count(), 1);
         // The Options dialog opened once, as a user who made the custom profile did.
         QTest::mouseClick(m_form->btnOptions, Qt::LeftButton);
-        QTRY_VERIFY(m_form->frmOption && m_form->frmOption->isVisible());
-        QTest::keyClick(m_form->frmOption, Qt::Key_Escape);
-        QTRY_VERIFY(!m_form->frmOption->isVisible());
+        QTRY_VERIFY(m_form->optionsDialog && m_form->optionsDialog->isVisible());
+        QTest::keyClick(m_form->optionsDialog, Qt::Key_Escape);
+        QTRY_VERIFY(!m_form->optionsDialog->isVisible());
     }
 
     void cleanupTestCase()
     {
         m_form.reset();
-        platform::setDesktopOpener(nullptr);
     }
 
     void sameCommandLines_data()
@@ -178,9 +176,9 @@ private Q_SLOTS:
         if (m_form->cbbProfile->isEnabled())
             choose(m_form->cbbProfile, profile);
         SourceListModel &rows = m_parts->sources;
-        rows.setCell(0, SourceRow::dxtrlSourceFileStartTime, start.isEmpty() ? "00:00:00" : start);
-        rows.setCell(0, SourceRow::dxtrlSourceFileEndTime,
-                     end.isEmpty() ? rows.row(0).cell(SourceRow::dxtrlSourceFileDuration) : end);
+        rows.setCell(0, SourceRow::kStartColumn, start.isEmpty() ? "00:00:00" : start);
+        rows.setCell(0, SourceRow::kEndColumn,
+                     end.isEmpty() ? rows.row(0).cell(SourceRow::kDurationColumn) : end);
 
         const qint64 before = logSize();
         QTest::mouseClick(m_form->btnConvert, Qt::LeftButton);

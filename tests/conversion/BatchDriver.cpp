@@ -27,8 +27,8 @@ int main(int argc, char **argv)
     proc.settings.powerOffWhenDone().setChecked(false);
 
     SourceRow row = SourceRow::ForNewSource(args[3], "1 KB", "00:00:01");
-    row.setCell(SourceRow::dxtrlSourceFileStartTime, "00:00:00");
-    row.setCell(SourceRow::dxtrlSourceFileEndTime, "00:00:01");
+    row.setCell(SourceRow::kStartColumn, "00:00:00");
+    row.setCell(SourceRow::kEndColumn, "00:00:01");
     row.setChecked(true);
     proc.sources.appendRow(row);
 

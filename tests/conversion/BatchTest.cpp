@@ -231,14 +231,13 @@ void BatchTest::init()
     for (const QString &path : logFiles())
         m_logStart[path] = QFileInfo(path).size();
 
-    m_proc = std::make_unique<ProgramParts>(&m_dialogs);
+    m_proc = std::make_unique<ProgramParts>(&m_dialogs, &m_opener);
     m_lib = m_proc.get();
     m_lib->jobs.ProgramDir = m_appDir;
     AppPaths::SetCurrent(AppPaths::Portable(m_appDir));
     m_lib->encoderStopper.RetryMs = 100;
     m_lib->completion.SetPowerOff(&m_power);
     m_power.settingsFile = m_appDir + "Config/UserSettings.ini";
-    platform::setDesktopOpener(&m_opener);
         m_proc->settings.outputFolder().setText(m_outDir);
     m_proc->outputOptions.FillAll();
     m_proc->settings.Load();
@@ -265,7 +264,6 @@ void BatchTest::init()
 
 void BatchTest::cleanup()
 {
-    platform::setDesktopOpener(nullptr);
     m_answerer.reset();
     m_main.reset();
     m_dialog = nullptr;
@@ -277,8 +275,8 @@ void BatchTest::cleanup()
 void BatchTest::addRow(const QString &path, bool checked, const QString &end)
 {
     SourceRow row = SourceRow::ForNewSource(path, "1 KB", end);
-    row.setCell(SourceRow::dxtrlSourceFileStartTime, "00:00:00");
-    row.setCell(SourceRow::dxtrlSourceFileEndTime, end);
+    row.setCell(SourceRow::kStartColumn, "00:00:00");
+    row.setCell(SourceRow::kEndColumn, end);
     row.setChecked(checked);
     m_proc->sources.appendRow(row);
 }

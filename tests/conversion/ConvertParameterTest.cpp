@@ -39,8 +39,8 @@ protected:
     void addRow(const QString &path, const QString &start, const QString &end)
     {
         SourceRow row = SourceRow::ForNewSource(path, "1 MB", end);
-        row.setCell(SourceRow::dxtrlSourceFileStartTime, start);
-        row.setCell(SourceRow::dxtrlSourceFileEndTime, end);
+        row.setCell(SourceRow::kStartColumn, start);
+        row.setCell(SourceRow::kEndColumn, end);
         m_proc.sources.appendRow(row);
     }
 

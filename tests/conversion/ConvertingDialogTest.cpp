@@ -117,13 +117,13 @@ private Q_SLOTS:
         m_dialog->show();
         QStringList texts;
         for (int i = 0; i < 2; ++i) {
-            m_dialog->tmrChangingTimer();
+            m_dialog->refreshProgress();
             texts << m_dialog->lblInfo->text();
         }
         m_proc->batch.RefreshCount = 1;
         m_dialog->OnEncoderOutput(report(3));
         QTRY_COMPARE(m_dialog->ProgressBar1->value(), 3);
-        m_dialog->tmrChangingTimer();
+        m_dialog->refreshProgress();
         texts << m_dialog->lblInfo->text();
         QCOMPARE(texts, QStringList({"Installing convert information  |",
                                      "Installing convert information  /", "Converting  -"}));

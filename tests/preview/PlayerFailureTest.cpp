@@ -45,7 +45,7 @@ TEST(PlayerFailures, AStopWhileOpeningIsNotUndone)
     PreviewPlayer player;
     player.SetGraph(&graph);
     // Runs while OpenAndPlay lets pending messages through, as a Stop click would.
-    QMetaObject::invokeMethod(&player, [&] { player.btnStopClick(); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(&player, [&] { player.onStopRequested(); }, Qt::QueuedConnection);
     player.OpenAndPlay("/m/a.mp4");
     EXPECT_TRUE(player.LoadedFile.isEmpty());
     EXPECT_FALSE(player.IsPlaying);

@@ -84,8 +84,8 @@ protected:
 
 TEST_F(Player, PlayWithoutFileOrSelectionDoesNothing)
 {
-    player.btnPlayClick(list);
-    player.btnPauseClick();
+    player.onPlayRequested(list);
+    player.onPauseRequested();
     expectStopped();
     EXPECT_FALSE(graph.isActive());
     EXPECT_EQ(player.PositionText(), "00:00:00");
@@ -95,14 +95,14 @@ TEST_F(Player, PlayPauseResumeStop)
 {
     const QString clip = clips().video(3);
     selectFile(clip);
-    player.btnPlayClick(list);
+    player.onPlayRequested(list);
     expectPlaying(clip);
 
     spin(700);
-    player.btnPlayClick(list); // already playing: nothing happens
+    player.onPlayRequested(list); // already playing: nothing happens
     expectPlaying(clip);
 
-    player.btnPauseClick();
+    player.onPauseRequested();
     EXPECT_EQ(player.LoadedFile, clip);
     EXPECT_FALSE(player.IsPlaying);
     EXPECT_FALSE(player.LogoVisible());
@@ -112,15 +112,15 @@ TEST_F(Player, PlayPauseResumeStop)
     EXPECT_GT(paused, 0.3);
     spin(400);
     EXPECT_DOUBLE_EQ(seconds(), paused);
-    player.btnPauseClick(); // paused already: nothing happens
+    player.onPauseRequested(); // paused already: nothing happens
     EXPECT_FALSE(player.IsPlaying);
 
-    player.btnPlayClick(list); // resumes where it paused
+    player.onPlayRequested(list); // resumes where it paused
     expectPlaying(clip);
     spin(300);
     EXPECT_GT(seconds(), paused);
 
-    player.btnStopClick();
+    player.onStopRequested();
     expectStopped();
     EXPECT_EQ(player.PositionText(), "00:00:00");
     EXPECT_FALSE(graph.isActive());
@@ -152,7 +152,7 @@ TEST_F(Player, PausesAtZeroWhenATickShowsTheEndMark)
 
     // Play goes on from the beginning, not from the start mark.
     selectFile(clip);
-    player.btnPlayClick(list);
+    player.onPlayRequested(list);
     EXPECT_TRUE(player.IsPlaying);
     spin(500);
     EXPECT_LT(seconds(), 2.0);
@@ -194,10 +194,10 @@ TEST_F(Player, FilesThatDoNotFullyPlayWriteTheLogAndSayWhyUnderTheLogo)
     // A file that plays takes the notice away.
     player.OpenAndPlay(clips().video(2));
     EXPECT_EQ(player.Notice(), QString());
-    player.btnStopClick();
+    player.onStopRequested();
     // The deleted file's row stays playable-looking; Play only logs again.
     log.clear();
-    player.btnPlayClick(list);
+    player.onPlayRequested(list);
     EXPECT_EQ(log, QStringList{"Playing Video error."});
     expectStopped();
 }
@@ -234,7 +234,7 @@ TEST_F(Player, OddFrameSizeAndVeryLongFilePlay)
     EXPECT_GT(graph.duration(), qint64(9.9 * 3600 * 1e7));
     ASSERT_TRUE(waitFor([&] { return player.PositionText().startsWith("09:00:0"); }, 3000))
         << qPrintable(player.PositionText());
-    player.btnStopClick();
+    player.onStopRequested();
     expectStopped();
 }
 

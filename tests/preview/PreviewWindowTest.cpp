@@ -101,7 +101,7 @@ TEST(PreviewWindow, PlaysAClipLetterBoxedAndShowsTheLogoWhenStopped)
 
     // Paused long enough, the player is let go; the picture and the position stay, and
     // Play goes on from there.
-    player.btnPauseClick();
+    player.onPauseRequested();
     QCoreApplication::processEvents();
     const qint64 rested = graph.currentPosition();
     ASSERT_TRUE(waitFor([&] { return !graph.holdsPlayer(); }, 10000));
@@ -115,13 +115,13 @@ TEST(PreviewWindow, PlaysAClipLetterBoxedAndShowsTheLogoWhenStopped)
         heldColours.insert(held.pixel(x, 40) & 0xf0f0f0);
     EXPECT_GE(heldColours.size(), 5);
     const quint64 framesBefore = video->framesDrawn();
-    player.btnPlayClick(list);
+    player.onPlayRequested(list);
     EXPECT_TRUE(player.IsPlaying);
     EXPECT_TRUE(graph.holdsPlayer());
     EXPECT_TRUE(waitFor([&] { return video->framesDrawn() > framesBefore; }, 5000));
     EXPECT_GE(graph.currentPosition(), rested);
 
-    player.btnStopClick();
+    player.onStopRequested();
     EXPECT_TRUE(video->logoVisible());
     EXPECT_FALSE(graph.isActive());
     QCoreApplication::processEvents();

@@ -41,9 +41,9 @@ protected:
     TrimStripModel strip{list, player};
 };
 
-constexpr int kStart = SourceRow::dxtrlSourceFileStartTime;
-constexpr int kEnd = SourceRow::dxtrlSourceFileEndTime;
-constexpr int kCut = SourceRow::dxtrlstclConvertDuration;
+constexpr int kStart = SourceRow::kStartColumn;
+constexpr int kEnd = SourceRow::kEndColumn;
+constexpr int kCut = SourceRow::kCutColumn;
 
 TEST_F(TrimStrip, NewRowLoadsWithBothHandlesAtTheEnds)
 {
@@ -161,7 +161,7 @@ TEST_F(TrimStrip, TouchingHandlesGiveWay)
     strip.SetRight(103); // x2 - x1 = 18
     strip.SetStartTimeAndPlay();
     EXPECT_EQ(strip.Left(), 119);
-    strip.Splitter2Moved();
+    strip.endHandleMoved();
     EXPECT_EQ(strip.Right(), 102);
 }
 
@@ -187,30 +187,30 @@ TEST_F(TrimStrip, ClickSteppingWithModifiers)
     select({a});
     strip.LoadSelectedRow();
     strip.SetRight(30);
-    strip.Panel3MouseDown(Qt::LeftButton, Qt::ShiftModifier);
+    strip.rightPartPressed(Qt::LeftButton, Qt::ShiftModifier);
     EXPECT_EQ(strip.Right(), 20);
-    strip.Panel3MouseDown(Qt::LeftButton, Qt::ControlModifier);
+    strip.rightPartPressed(Qt::LeftButton, Qt::ControlModifier);
     EXPECT_EQ(strip.Right(), 19);
-    strip.Panel3MouseDown(Qt::LeftButton, Qt::NoModifier);
+    strip.rightPartPressed(Qt::LeftButton, Qt::NoModifier);
     EXPECT_EQ(strip.Right(), 14);
-    strip.Panel3MouseDown(Qt::RightButton, Qt::NoModifier);
+    strip.rightPartPressed(Qt::RightButton, Qt::NoModifier);
     EXPECT_EQ(strip.Right(), 14);
     EXPECT_EQ(cell(a, kEnd), "00:03:10"); // (219 - 14) * 121 / 260 = 95 %
 
     strip.SetRight(1);
-    strip.Panel3MouseDown(Qt::LeftButton, Qt::ControlModifier);
+    strip.rightPartPressed(Qt::LeftButton, Qt::ControlModifier);
     EXPECT_EQ(strip.Right(), 1);
 
     strip.SetLeft(30);
-    strip.Panel2MouseDown(Qt::LeftButton, Qt::ControlModifier | Qt::ShiftModifier);
+    strip.leftPartPressed(Qt::LeftButton, Qt::ControlModifier | Qt::ShiftModifier);
     EXPECT_EQ(strip.Left(), 25);
     EXPECT_EQ(cell(a, kStart), "00:00:20"); // (25 - 3) * 121 / 260 = 10 %
 
     // A middle image narrower than 7 px stops clicks on both sides.
     strip.SetLeft(150);
     strip.SetRight(70);
-    strip.Panel2MouseDown(Qt::LeftButton, Qt::NoModifier);
-    strip.Panel3MouseDown(Qt::LeftButton, Qt::NoModifier);
+    strip.leftPartPressed(Qt::LeftButton, Qt::NoModifier);
+    strip.rightPartPressed(Qt::LeftButton, Qt::NoModifier);
     EXPECT_EQ(strip.Left(), 150);
     EXPECT_EQ(strip.Right(), 70);
 }
@@ -223,7 +223,7 @@ TEST_F(TrimStrip, TypedTimesAreCheckedForEverySelectedRow)
     list.setCell(a, kStart, "00:05:00");
     list.setCell(b, kEnd, "00:04:00");
     list.setCell(b, kStart, "00:00:10");
-    EXPECT_TRUE(strip.dxTreeSourceFileInfoEdited().isEmpty());
+    EXPECT_TRUE(strip.CheckEditedTimes().isEmpty());
     EXPECT_EQ(cell(a, kStart), "00:03:20");
     EXPECT_EQ(cell(a, kEnd), "00:03:20");
     EXPECT_EQ(cell(a, kCut), "00:00:00");
@@ -239,7 +239,7 @@ TEST_F(TrimStrip, NotANumberStopsTheCheckAtThatRow)
     list.setCell(a, kStart, "0x:00:00");
     list.setCell(a, kEnd, "");
     list.setCell(b, kStart, "00:05:00");
-    EXPECT_EQ(strip.dxTreeSourceFileInfoEdited(), "'0x' is not a valid integer value");
+    EXPECT_EQ(strip.CheckEditedTimes(), "'0x' is not a valid integer value");
     EXPECT_EQ(cell(a, kEnd), "00:03:20"); // filled before the failure
     EXPECT_EQ(cell(b, kStart), "00:05:00"); // not reached
 }
@@ -250,7 +250,7 @@ TEST_F(TrimStrip, TypedStartMovesAPlayingPreviewOnlyWhenLoaded)
     select({a});
     player.OpenAndPlay("/m/a.mp4");
     list.setCell(a, kStart, "00:01:00");
-    strip.dxTreeSourceFileInfoEdited();
+    strip.CheckEditedTimes();
     EXPECT_TRUE(graph.seeks.isEmpty()); // nothing loaded into the strip yet
 
     player.StopPreview();
@@ -258,7 +258,7 @@ TEST_F(TrimStrip, TypedStartMovesAPlayingPreviewOnlyWhenLoaded)
     player.OpenAndPlay("/m/a.mp4");
     graph.seeks.clear();
     list.setCell(a, kStart, "00:02:00");
-    strip.dxTreeSourceFileInfoEdited();
+    strip.CheckEditedTimes();
     ASSERT_EQ(graph.seeks.size(), 1);
     EXPECT_EQ(graph.seeks.last(), 1200000000);
 }

@@ -26,8 +26,8 @@ protected:
         QApplication::processEvents();
     }
 
-    QString start() const { return list.cell(0, SourceRow::dxtrlSourceFileStartTime); }
-    QString end() const { return list.cell(0, SourceRow::dxtrlSourceFileEndTime); }
+    QString start() const { return list.cell(0, SourceRow::kStartColumn); }
+    QString end() const { return list.cell(0, SourceRow::kEndColumn); }
 
     SourceListModel list;
     PreviewPlayer player;
@@ -38,62 +38,62 @@ protected:
 TEST_F(StripWidget, PartsFollowTheModel)
 {
     EXPECT_EQ(strip.size(), QSize(260, 19));
-    EXPECT_EQ(strip.Panel2()->geometry(), QRect(0, 0, 1, 19));
-    EXPECT_EQ(strip.Splitter1()->geometry(), QRect(1, 0, 19, 19));
-    EXPECT_EQ(strip.Panel4()->geometry(), QRect(20, 0, 220, 19));
-    EXPECT_EQ(strip.Splitter2()->geometry(), QRect(240, 0, 19, 19));
-    EXPECT_EQ(strip.Panel3()->geometry(), QRect(259, 0, 1, 19));
+    EXPECT_EQ(strip.leftPart()->geometry(), QRect(0, 0, 1, 19));
+    EXPECT_EQ(strip.startHandle()->geometry(), QRect(1, 0, 19, 19));
+    EXPECT_EQ(strip.middlePart()->geometry(), QRect(20, 0, 220, 19));
+    EXPECT_EQ(strip.endHandle()->geometry(), QRect(240, 0, 19, 19));
+    EXPECT_EQ(strip.rightPart()->geometry(), QRect(259, 0, 1, 19));
     model.SetLeft(50);
     model.SetRight(30);
-    EXPECT_EQ(strip.Splitter1()->x(), 50);
-    EXPECT_EQ(strip.Splitter2()->x(), 211);
-    EXPECT_EQ(strip.Panel4()->width(), 142);
-    EXPECT_TRUE(strip.tmrPaintSP().isActive());
-    EXPECT_EQ(strip.tmrPaintSP().interval(), 10);
-    EXPECT_EQ(strip.Splitter1()->cursor().shape(), Qt::PointingHandCursor);
+    EXPECT_EQ(strip.startHandle()->x(), 50);
+    EXPECT_EQ(strip.endHandle()->x(), 211);
+    EXPECT_EQ(strip.middlePart()->width(), 142);
+    EXPECT_TRUE(strip.repaintTimer().isActive());
+    EXPECT_EQ(strip.repaintTimer().interval(), 10);
+    EXPECT_EQ(strip.startHandle()->cursor().shape(), Qt::PointingHandCursor);
 }
 
 TEST_F(StripWidget, DraggingMovesTheHandlesWithinTheirLimits)
 {
-    QTest::mousePress(strip.Splitter1(), Qt::LeftButton, {}, QPoint(9, 9));
-    QTest::mouseMove(strip.Splitter1(), QPoint(9 + 109, 9));
+    QTest::mousePress(strip.startHandle(), Qt::LeftButton, {}, QPoint(9, 9));
+    QTest::mouseMove(strip.startHandle(), QPoint(9 + 109, 9));
     EXPECT_EQ(model.Left(), 110);
     EXPECT_EQ(start(), "00:01:38"); // 49 % of 200 s, set while dragging
-    QTest::mouseRelease(strip.Splitter1(), Qt::LeftButton, {}, QPoint(9, 9));
+    QTest::mouseRelease(strip.startHandle(), Qt::LeftButton, {}, QPoint(9, 9));
     EXPECT_EQ(model.Left(), 110);
 
     // Far past the end handle: every part keeps 1 px.
-    QTest::mousePress(strip.Splitter1(), Qt::LeftButton, {}, QPoint(9, 9));
-    QTest::mouseMove(strip.Splitter1(), QPoint(400, 9));
-    QTest::mouseRelease(strip.Splitter1(), Qt::LeftButton, {}, QPoint(9, 9));
+    QTest::mousePress(strip.startHandle(), Qt::LeftButton, {}, QPoint(9, 9));
+    QTest::mouseMove(strip.startHandle(), QPoint(400, 9));
+    QTest::mouseRelease(strip.startHandle(), Qt::LeftButton, {}, QPoint(9, 9));
     EXPECT_EQ(model.Left(), 220);
     EXPECT_EQ(model.Middle(), 1);
 
     // The end handle grows its image to the right as it moves left; Esc ends the drag.
     model.SetLeft(1);
-    QTest::mousePress(strip.Splitter2(), Qt::LeftButton, {}, QPoint(9, 9));
-    QTest::mouseMove(strip.Splitter2(), QPoint(9 - 109, 9));
+    QTest::mousePress(strip.endHandle(), Qt::LeftButton, {}, QPoint(9, 9));
+    QTest::mouseMove(strip.endHandle(), QPoint(9 - 109, 9));
     EXPECT_EQ(model.Right(), 110);
     EXPECT_EQ(end(), "00:01:40");
-    QTest::keyClick(strip.Splitter2(), Qt::Key_Escape);
-    QTest::mouseMove(strip.Splitter2(), QPoint(9 - 20, 9));
+    QTest::keyClick(strip.endHandle(), Qt::Key_Escape);
+    QTest::mouseMove(strip.endHandle(), QPoint(9 - 20, 9));
     EXPECT_EQ(model.Right(), 110); // no longer dragged
-    QTest::mouseRelease(strip.Splitter2(), Qt::LeftButton, {}, QPoint(9, 9));
+    QTest::mouseRelease(strip.endHandle(), Qt::LeftButton, {}, QPoint(9, 9));
 }
 
 TEST_F(StripWidget, ClicksStepTheHandles)
 {
     model.SetRight(40);
-    QTest::mouseClick(strip.Panel3(), Qt::LeftButton, Qt::ShiftModifier, QPoint(5, 9));
+    QTest::mouseClick(strip.rightPart(), Qt::LeftButton, Qt::ShiftModifier, QPoint(5, 9));
     EXPECT_EQ(model.Right(), 30);
-    QTest::mouseClick(strip.Panel3(), Qt::RightButton, {}, QPoint(5, 9));
+    QTest::mouseClick(strip.rightPart(), Qt::RightButton, {}, QPoint(5, 9));
     EXPECT_EQ(model.Right(), 30);
     model.SetLeft(40);
-    QTest::mouseClick(strip.Panel2(), Qt::LeftButton, Qt::ControlModifier, QPoint(5, 9));
+    QTest::mouseClick(strip.leftPart(), Qt::LeftButton, Qt::ControlModifier, QPoint(5, 9));
     EXPECT_EQ(model.Left(), 39);
-    QTest::mouseDClick(strip.Panel2(), Qt::LeftButton, {}, QPoint(5, 9));
+    QTest::mouseDClick(strip.leftPart(), Qt::LeftButton, {}, QPoint(5, 9));
     EXPECT_LE(model.Left(), 34); // the press and the double click each step 5 px
-    QTest::mouseClick(strip.Panel4(), Qt::LeftButton, {}, QPoint(5, 9));
+    QTest::mouseClick(strip.middlePart(), Qt::LeftButton, {}, QPoint(5, 9));
     EXPECT_LE(model.Left(), 34);
 }
 
@@ -115,9 +115,9 @@ protected:
 TEST_F(StripWidget, FacesPaintOnlyWhenWhatTheyShowChanges)
 {
     QTest::qWait(100);
-    PaintCounter start(strip.Splitter1()), end(strip.Splitter2());
+    PaintCounter start(strip.startHandle()), end(strip.endHandle());
     int ticks = 0;
-    QObject::connect(&strip.tmrPaintSP(), &QTimer::timeout, [&ticks] { ++ticks; });
+    QObject::connect(&strip.repaintTimer(), &QTimer::timeout, [&ticks] { ++ticks; });
     QTest::qWait(300);
     EXPECT_GT(ticks, 5); // the timer goes on ticking
     EXPECT_EQ(start.count, 0);
@@ -130,9 +130,9 @@ TEST_F(StripWidget, FacesPaintOnlyWhenWhatTheyShowChanges)
     EXPECT_EQ(end.count, 0);
 
     // A drag of the end handle repaints it; once the drag is over, painting stops again.
-    QTest::mousePress(strip.Splitter2(), Qt::LeftButton, {}, QPoint(9, 9));
-    QTest::mouseMove(strip.Splitter2(), QPoint(9 - 30, 9));
-    QTest::mouseRelease(strip.Splitter2(), Qt::LeftButton, {}, QPoint(9 - 30, 9));
+    QTest::mousePress(strip.endHandle(), Qt::LeftButton, {}, QPoint(9, 9));
+    QTest::mouseMove(strip.endHandle(), QPoint(9 - 30, 9));
+    QTest::mouseRelease(strip.endHandle(), Qt::LeftButton, {}, QPoint(9 - 30, 9));
     QTest::qWait(100);
     EXPECT_GT(end.count, 0);
     start.count = end.count = 0;
@@ -140,18 +140,18 @@ TEST_F(StripWidget, FacesPaintOnlyWhenWhatTheyShowChanges)
     EXPECT_EQ(start.count + end.count, 0);
 
     // A new button-face colour is shown at once.
-    QPalette pal = strip.Splitter1()->palette();
+    QPalette pal = strip.startHandle()->palette();
     pal.setColor(QPalette::Button, Qt::darkRed);
-    strip.Splitter1()->setPalette(pal);
+    strip.startHandle()->setPalette(pal);
     QTest::qWait(100);
     EXPECT_GT(start.count, 0);
-    EXPECT_EQ(strip.Splitter1()->grab().toImage().pixelColor(0, 0), QColor(Qt::darkRed));
+    EXPECT_EQ(strip.startHandle()->grab().toImage().pixelColor(0, 0), QColor(Qt::darkRed));
 }
 
 TEST_F(StripWidget, HandleFacesLeaveBlackOut)
 {
-    const QImage face = strip.Splitter1()->grab().toImage();
-    const QColor background = strip.Splitter1()->palette().color(QPalette::Button);
+    const QImage face = strip.startHandle()->grab().toImage();
+    const QColor background = strip.startHandle()->palette().color(QPalette::Button);
     EXPECT_EQ(face.pixelColor(0, 0), background); // a black corner of the picture
     const QImage picture = TrimStrip::imgL();
     ASSERT_FALSE(picture.isNull());
@@ -176,38 +176,38 @@ int main(int argc, char **argv)
 TEST_F(StripWidget, KeysMoveTheFocusedHandle)
 {
     auto seconds = [](const QString &hhmmss) { return QTime(0, 0).secsTo(QTime::fromString(hhmmss)); };
-    ASSERT_TRUE(strip.Splitter1()->focusPolicy() & Qt::TabFocus);
-    ASSERT_TRUE(strip.Splitter2()->focusPolicy() & Qt::TabFocus);
+    ASSERT_TRUE(strip.startHandle()->focusPolicy() & Qt::TabFocus);
+    ASSERT_TRUE(strip.endHandle()->focusPolicy() & Qt::TabFocus);
 
-    strip.Splitter1()->setFocus();
-    QTest::keyClick(strip.Splitter1(), Qt::Key_Right, Qt::ShiftModifier);
+    strip.startHandle()->setFocus();
+    QTest::keyClick(strip.startHandle(), Qt::Key_Right, Qt::ShiftModifier);
     EXPECT_EQ(start(), "00:00:10");
     // The strip shows a 200 s file in steps of 2 s: each press moves to the next one.
-    QTest::keyClick(strip.Splitter1(), Qt::Key_Right);
+    QTest::keyClick(strip.startHandle(), Qt::Key_Right);
     EXPECT_EQ(start(), "00:00:12");
-    QTest::keyClick(strip.Splitter1(), Qt::Key_Right);
+    QTest::keyClick(strip.startHandle(), Qt::Key_Right);
     EXPECT_EQ(start(), "00:00:14");
-    QTest::keyClick(strip.Splitter1(), Qt::Key_Left);
+    QTest::keyClick(strip.startHandle(), Qt::Key_Left);
     EXPECT_EQ(start(), "00:00:12");
-    QTest::keyClick(strip.Splitter1(), Qt::Key_Left, Qt::ShiftModifier);
+    QTest::keyClick(strip.startHandle(), Qt::Key_Left, Qt::ShiftModifier);
     EXPECT_EQ(start(), "00:00:02");
-    QTest::keyClick(strip.Splitter1(), Qt::Key_End);
+    QTest::keyClick(strip.startHandle(), Qt::Key_End);
     EXPECT_LE(model.Middle(), 1); // up to the end handle, as far as a drag goes
-    QTest::keyClick(strip.Splitter1(), Qt::Key_Home);
+    QTest::keyClick(strip.startHandle(), Qt::Key_Home);
     EXPECT_EQ(model.Left(), 1);
     EXPECT_EQ(start(), "00:00:00");
 
-    strip.Splitter2()->setFocus();
-    QTest::keyClick(strip.Splitter2(), Qt::Key_Left, Qt::ShiftModifier);
+    strip.endHandle()->setFocus();
+    QTest::keyClick(strip.endHandle(), Qt::Key_Left, Qt::ShiftModifier);
     const int shortened = seconds(end());
     EXPECT_NEAR(shortened, 190, 2);
-    QTest::keyClick(strip.Splitter2(), Qt::Key_Left);
+    QTest::keyClick(strip.endHandle(), Qt::Key_Left);
     EXPECT_LT(seconds(end()), shortened);
-    QTest::keyClick(strip.Splitter2(), Qt::Key_Right, Qt::ShiftModifier);
+    QTest::keyClick(strip.endHandle(), Qt::Key_Right, Qt::ShiftModifier);
     EXPECT_GE(seconds(end()), shortened + 8);
-    QTest::keyClick(strip.Splitter2(), Qt::Key_Home);
+    QTest::keyClick(strip.endHandle(), Qt::Key_Home);
     EXPECT_LE(model.Middle(), 1);
-    QTest::keyClick(strip.Splitter2(), Qt::Key_End);
+    QTest::keyClick(strip.endHandle(), Qt::Key_End);
     EXPECT_EQ(model.Right(), 1);
 }
 
@@ -219,7 +219,7 @@ TEST(StripWidgetEmpty, KeysWithoutARowDoNothing)
     TrimStripModel model{list, player};
     TrimStrip strip{model};
     const int left = model.Left();
-    QTest::keyClick(strip.Splitter1(), Qt::Key_Right);
-    QTest::keyClick(strip.Splitter1(), Qt::Key_End);
+    QTest::keyClick(strip.startHandle(), Qt::Key_Right);
+    QTest::keyClick(strip.startHandle(), Qt::Key_End);
     EXPECT_EQ(model.Left(), left);
 }

@@ -178,9 +178,9 @@ private Q_SLOTS:
         checkTabReachesEveryButton(m_form.get());
         // Tab leaves the source list for the next control; the arrows walk its cells.
         const QList<QWidget *> walk = tabWalk(m_form.get());
-        const qsizetype list = walk.indexOf(m_form->dxTreeSourceFileInfo);
+        const qsizetype list = walk.indexOf(m_form->sourceList);
         QVERIFY(list >= 0);
-        QVERIFY(walk.value(list + 1) != m_form->dxTreeSourceFileInfo);
+        QVERIFY(walk.value(list + 1) != m_form->sourceList);
         QCOMPARE(m_form->btnOpenFile->accessibleName(), QStringLiteral("Add Files"));
         QCOMPARE(m_form->btnOpenFile->accessibleDescription(), QStringLiteral("Ctrl + O"));
         QCOMPARE(m_form->cbbOutputFiletype->accessibleName(), QStringLiteral("Output FileType"));
@@ -205,8 +205,8 @@ private Q_SLOTS:
 
     void optionsDialog()
     {
-        m_form->btnOptionsClick();
-        OptionsDialog *options = m_form->frmOption;
+        m_form->onOptionsRequested();
+        OptionsDialog *options = m_form->optionsDialog;
         QVERIFY(QTest::qWaitForWindowExposed(options));
         checkNamesAndRoles(options);
         checkTabReachesEveryButton(options);
@@ -228,7 +228,7 @@ private Q_SLOTS:
         const qsizetype start = walked.indexOf(expected.first());
         QVERIFY2(start >= 0, qPrintable(walked.join(' ')));
         QCOMPARE(walked.mid(start) + walked.mid(0, start), expected);
-        options->btnCancelClick();
+        options->onCancelRequested();
     }
 
     void progressDialogStopTakesTheFocusAndEscapeAsks()

@@ -149,8 +149,7 @@ private Q_SLOTS:
         settings.close();
 
         AppPaths::SetCurrent(AppPaths::Portable(appDir()));
-        platform::setDesktopOpener(&m_opener);
-        m_parts = std::make_unique<ProgramParts>(&m_dialogs);
+        m_parts = std::make_unique<ProgramParts>(&m_dialogs, &m_opener);
         m_form = std::make_unique<MainWindow>(*m_parts);
         m_form->SetEndProgram([] {});
         m_form->show();
@@ -162,7 +161,6 @@ private Q_SLOTS:
     void cleanupTestCase()
     {
         m_form.reset();
-        platform::setDesktopOpener(nullptr);
     }
 
     void init()
@@ -178,7 +176,7 @@ private Q_SLOTS:
         auto row = [](const char *name, int x, int y, int w, int h) {
             QTest::newRow(name) << QString::fromLatin1(name) << QRect(x, y, w, h);
         };
-        row("rzfrmshpfrmConverter", 0, 0, 692, 456);
+        row("background", 0, 0, 692, 456);
         row("lblTitle", 63, 32, 537, 27);
         row("btnWindowMinimize", 606, 28, 25, 25);
         row("btnWindowClose", 640, 28, 25, 25);
@@ -186,20 +184,20 @@ private Q_SLOTS:
         row("btnEMail", 459, 73, 48, 48);
         row("btnHelp", 565, 73, 48, 48);
         row("btnAbout", 618, 73, 48, 48);
-        row("DSVideoWindowEx1", 26, 76, 253, 152);
-        row("Image1", 290, 125, 379, 5);
+        row("videoWindow", 26, 76, 253, 152);
+        row("separatorLine", 290, 125, 379, 5);
         row("cbbOutputFiletype", 368, 133, 297, 21);
         row("cbbProfile", 368, 160, 217, 21);
         row("btnOptions", 595, 160, 70, 20);
         row("edtOutputFolder", 368, 188, 217, 21);
-        row("RzBmpButton1", 595, 188, 70, 20);
-        row("Panel1", 22, 234, 260, 19);
+        row("chooseFolderButton", 595, 188, 70, 20);
+        row("trimStripWidget", 22, 234, 260, 19);
         row("btnPlay", 36, 261, 25, 25);
         row("btnPause", 68, 261, 25, 25);
         row("btnStop", 99, 261, 25, 25);
         row("imgPlay", 146, 253, 136, 38);
         row("pnlCurTime", 171, 264, 81, 17);
-        row("dxTreeSourceFileInfo", 22, 292, 525, 138);
+        row("sourceList", 22, 292, 525, 138);
         row("btnOpenFile", 555, 289, 110, 30);
         row("btnRemoveFile", 555, 323, 110, 30);
         row("btnClearFile", 555, 357, 110, 30);
@@ -228,9 +226,9 @@ private Q_SLOTS:
             {"lblOutputFileTypeName", {288, 136}, "Output FileType:"},
             {"lblProfileSettings", {291, 164}, "Profile Settings:"},
             {"lblOutputFolderInfo", {298, 191}, "Output Folder:"},
-            {"Label1", {313, 227}, "Shutdown computer when job is finished."},
-            {"Label2", {313, 247}, "Show output directory when done"},
-            {"Label3", {296, 272}, "Click here to download the coder"},
+            {"powerOffCaption", {313, 227}, "Shutdown computer when job is finished."},
+            {"showFolderCaption", {313, 247}, "Show output directory when done"},
+            {"coderLink", {296, 272}, "Click here to download the coder"},
         };
         for (const Place &p : labels) {
             auto *label = m_form->findChild<QLabel *>(QLatin1String(p.name));
@@ -243,7 +241,7 @@ private Q_SLOTS:
         QCOMPARE(m_form->size(), QSize(692, 456));
 
         const std::pair<const char *, const char *> hints[] = {
-            {"btnOptions", "Ctrl + I"}, {"RzBmpButton1", "Ctrl + B"}, {"btnPlay", "Ctrl + P"},
+            {"btnOptions", "Ctrl + I"}, {"chooseFolderButton", "Ctrl + B"}, {"btnPlay", "Ctrl + P"},
             {"btnPause", "Ctrl + U"},   {"btnStop", "Ctrl + T"},      {"btnOpenFile", "Ctrl + O"},
             {"btnRemoveFile", "Ctrl + R"}, {"btnClearFile", "Ctrl + L"},
             {"btnConvert", "Ctrl + S"}, {"btnSelectOutputFolder", "Ctrl + B"},
@@ -433,10 +431,10 @@ private Q_SLOTS:
         QTest::mouseClick(m_form->btnHomePage, Qt::LeftButton);
         QTest::mouseClick(m_form->btnEMail, Qt::LeftButton);
         QTest::mouseClick(m_form->btnHelp, Qt::LeftButton);
-        QTest::mouseClick(m_form->Label3, Qt::LeftButton);
+        QTest::mouseClick(m_form->coderLink, Qt::LeftButton);
         // The link is a Tab stop of its own and follows Return and Space like a click.
-        QVERIFY(m_form->Label3->focusPolicy() & Qt::TabFocus);
-        m_form->Label3->setFocus();
+        QVERIFY(m_form->coderLink->focusPolicy() & Qt::TabFocus);
+        m_form->coderLink->setFocus();
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
         m_parts->product.SupportMail.clear();
@@ -507,9 +505,8 @@ private Q_SLOTS:
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("Res.rcc"));
         int terminateRequests = 0;
-        SetTerminateRequest([&] { ++terminateRequests; });
-        const bool found = CheckResourceModule(m_parts->messages, path);
-        SetTerminateRequest(nullptr);
+        const bool found =
+            CheckResourceModule(m_parts->messages, path, [&] { ++terminateRequests; });
         QVERIFY(!found);
         QCOMPARE(terminateRequests, 1);
         QCOMPARE(m_dialogs.messages,
@@ -536,7 +533,7 @@ private Q_SLOTS:
         });
         QCOMPARE(runs, 1);
         QCOMPARE(shownSize, QSize(353, 190));
-        QVERIFY(clock.elapsed() >= 1990); // two ticks of Timer2, one second apart
+        QVERIFY(clock.elapsed() >= 1990); // two ticks of holdTimer, one second apart
         // Without a module the splash still runs start-up and closes.
         runs = 0;
         ShowSplash(QStringLiteral("/no/such/Res.rcc"), [&] { ++runs; });
@@ -548,7 +545,7 @@ private Q_SLOTS:
         int ends = 0;
         m_form->SetEndProgram([&] { ++ends; });
         // The user ticks "Show output directory when done" by its label.
-        QTest::mouseClick(m_form->Label2, Qt::LeftButton);
+        QTest::mouseClick(m_form->showFolderCaption, Qt::LeftButton);
         QVERIFY(m_form->chkShowOutputDirectory->isChecked());
         // Saved at once, before any close: a crash now would not lose it.
         QVERIFY(readFile(appDir() + QStringLiteral("Config/UserSettings.ini"))
@@ -556,7 +553,7 @@ private Q_SLOTS:
         QTest::mouseClick(m_form->btnWindowClose, Qt::LeftButton);
         QCOMPARE(ends, 1);
         QVERIFY(!m_form->isVisible());
-        QVERIFY(!m_form->tmrClearMemory->isActive());
+        QVERIFY(!m_form->memoryTrimTimer->isActive());
         const QString saved = readFile(appDir() + QStringLiteral("Config/UserSettings.ini"));
         QVERIFY2(saved.contains(QStringLiteral("SHWDDir=1")), qPrintable(saved));
         QVERIFY(saved.contains(QStringLiteral("SHUTDOWN=1")));
@@ -569,7 +566,7 @@ private Q_SLOTS:
         // The installation's Config folder is gone: the save fails with a message, and the
         // window still closes and ends the program.
         QVERIFY(QDir(appDir() + QStringLiteral("Config")).removeRecursively());
-        ProgramParts parts(&m_dialogs);
+        ProgramParts parts(&m_dialogs, &m_opener);
         MainWindow form(parts);
         int ends = 0;
         form.SetEndProgram([&] { ++ends; });

@@ -151,7 +151,7 @@ private:
 
     QPoint rowPoint(int row) const
     {
-        auto *view = qobject_cast<QTableView *>(m_form->dxTreeSourceFileInfo);
+        auto *view = qobject_cast<QTableView *>(m_form->sourceList);
         const QRect cell = view->visualRect(view->model()->index(row, 2));
         return onScreen(view->viewport(), cell.center());
     }
@@ -199,8 +199,7 @@ private Q_SLOTS:
         }
 
         AppPaths::SetCurrent(AppPaths::Portable(app));
-        platform::setDesktopOpener(&m_opener);
-        m_parts = std::make_unique<ProgramParts>(&m_dialogs);
+        m_parts = std::make_unique<ProgramParts>(&m_dialogs, &m_opener);
         m_form = std::make_unique<MainWindow>(*m_parts);
         m_form->SetEndProgram([] {});
         m_form->show();
@@ -215,13 +214,12 @@ private Q_SLOTS:
         m_form->SourceCommander->AddSourceFiles(clips);
         SourceListModel &list = m_parts->sources;
         QCOMPARE(list.count(), 3);
-        list.setCell(2, SourceRow::dxtrlchkCheckStatus, QStringLiteral("False"));
+        list.setCell(2, SourceRow::kTickColumn, QStringLiteral("False"));
     }
 
     void cleanupTestCase()
     {
         m_form.reset();
-        platform::setDesktopOpener(nullptr);
     }
 
     // The case that found the fault: a row clicked, then the shortcut pressed once gives
@@ -290,11 +288,11 @@ private Q_SLOTS:
         for (int round = 0; round < 2; ++round) {
             clickRow(0);
             QVERIFY(xdotool({QStringLiteral("key"), QStringLiteral("ctrl+i")}));
-            QTRY_VERIFY(m_form->frmOption && m_form->frmOption->isVisible());
-            QTRY_VERIFY(m_form->frmOption->isActiveWindow());
+            QTRY_VERIFY(m_form->optionsDialog && m_form->optionsDialog->isVisible());
+            QTRY_VERIFY(m_form->optionsDialog->isActiveWindow());
             QTest::qWait(300);
             QVERIFY(xdotool({QStringLiteral("key"), QStringLiteral("Escape")}));
-            QTRY_VERIFY(!m_form->frmOption->isVisible());
+            QTRY_VERIFY(!m_form->optionsDialog->isVisible());
             QTRY_VERIFY(m_form->isActiveWindow());
         }
     }
@@ -306,7 +304,7 @@ private Q_SLOTS:
         QTest::addColumn<QString>("part");
         QTest::addColumn<QPoint>("at");
         QTest::newRow("title") << QStringLiteral("lblTitle") << QPoint(120, 14);
-        QTest::newRow("background") << QStringLiteral("rzfrmshpfrmConverter") << QPoint(330, 95);
+        QTest::newRow("background") << QStringLiteral("background") << QPoint(330, 95);
     }
 
     void dragEndsWithTheRelease()

@@ -76,7 +76,7 @@ private Q_SLOTS:
         QCOMPARE(list.row(2).isChecked(), true);
         QCOMPARE(list.row(2).startTime(), QString("00:00:02"));
         QCOMPARE(list.row(2).endTime(), QString("00:00:07"));
-        QCOMPARE(list.cell(2, SourceRow::dxtrlstclConvertDuration), QString("00:00:05"));
+        QCOMPARE(list.cell(2, SourceRow::kCutColumn), QString("00:00:05"));
         QCOMPARE(list.selectedRows(), QList<int>{2});
     }
 

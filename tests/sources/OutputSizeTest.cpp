@@ -63,22 +63,22 @@ TEST_F(OutputSizeTest, ColumnAndTotalFollowTypeProfileCutAndTicks)
 
     // MP3 Superb: 224 kbit/s, 28000 bytes a second and a little for the tags.
     choose(7, 4);
-    EXPECT_EQ(rows().cell(0, SourceRow::dxtrlOutputSize), "1.6 MB");
-    EXPECT_EQ(rows().cell(1, SourceRow::dxtrlOutputSize), "3.2 MB");
+    EXPECT_EQ(rows().cell(0, SourceRow::kOutputSizeColumn), "1.6 MB");
+    EXPECT_EQ(rows().cell(1, SourceRow::kOutputSizeColumn), "3.2 MB");
     EXPECT_EQ(column.totalText(), "2 files, about 5 MB");
 
     // H.264 Superb: 6000 kbit/s of pictures and 192 of sound.
     choose(ConfigInfo::kH264OutputType, 4);
-    EXPECT_EQ(rows().cell(0, SourceRow::dxtrlOutputSize), "44.32 MB");
+    EXPECT_EQ(rows().cell(0, SourceRow::kOutputSizeColumn), "44.32 MB");
     EXPECT_EQ(column.totalText(), "2 files, about 133 MB");
 
     // A shorter cut, an unticked row, an empty cut.
-    rows().setCell(0, SourceRow::dxtrlstclConvertDuration, "00:00:30");
-    EXPECT_EQ(rows().cell(0, SourceRow::dxtrlOutputSize), "22.16 MB");
-    rows().setCell(1, SourceRow::dxtrlchkCheckStatus, "False");
+    rows().setCell(0, SourceRow::kCutColumn, "00:00:30");
+    EXPECT_EQ(rows().cell(0, SourceRow::kOutputSizeColumn), "22.16 MB");
+    rows().setCell(1, SourceRow::kTickColumn, "False");
     EXPECT_EQ(column.totalText(), "1 file, about 22 MB");
-    rows().setCell(0, SourceRow::dxtrlstclConvertDuration, "00:00:00");
-    EXPECT_EQ(rows().cell(0, SourceRow::dxtrlOutputSize), "");
+    rows().setCell(0, SourceRow::kCutColumn, "00:00:00");
+    EXPECT_EQ(rows().cell(0, SourceRow::kOutputSizeColumn), "");
     EXPECT_EQ(column.totalText(), "1 file, about 0 KB");
     rows().clear();
     EXPECT_EQ(column.totalText(), "");

@@ -261,7 +261,7 @@ private Q_SLOTS:
         SourceCommands commands(list, probe, dialog, nullptr);
         QStringList errors;
         commands.hooks().ShowError = [&errors](const QString &message) { errors << message; };
-        commands.WMDropFiles({held});
+        commands.addDroppedFiles({held});
         QCOMPARE(errors, QStringList{"Cannot open file \"" + held + "\". Permission denied"});
     }
 
@@ -305,7 +305,7 @@ private Q_SLOTS:
             ++loads;
             busyShown = commands.BusyWindow()->isVisible();
         };
-        commands.btnOpenFileClick();
+        commands.onAddFilesRequested();
 
         QCOMPARE(dialog.initialDirs, QStringList{"/stored/folder/"});
         QCOMPARE(fileNames(list), QStringList({path("ok.avi"), path("third.mp4")}));
@@ -318,7 +318,7 @@ private Q_SLOTS:
         // Cancelling still runs the busy window, which selects and loads the first row.
         dialog.confirm = false;
         list.clearSelection();
-        commands.btnOpenFileClick();
+        commands.onAddFilesRequested();
         QCOMPARE(list.count(), 2);
         QCOMPARE(list.selectedRows(), QList<int>{0});
         QCOMPARE(loads, 2);
@@ -338,7 +338,7 @@ private Q_SLOTS:
         commands.hooks().SaveInitDir = [](const QString &) {
             throw std::runtime_error("Cannot create file \"Config/UserSettings.ini\".");
         };
-        commands.btnOpenFileClick();
+        commands.onAddFilesRequested();
         QCOMPARE(fileNames(list), QStringList{path("ok.avi")});
         // Once when the busy window stores the folder, once after it closed.
         QCOMPARE(errors.size(), 2);
@@ -348,7 +348,7 @@ private Q_SLOTS:
         commands.hooks().LoadInitDir = []() -> QString {
             throw std::runtime_error("Cannot open file \"Config/UserSettings.ini\".");
         };
-        commands.btnOpenFileClick();
+        commands.onAddFilesRequested();
         QCOMPARE(errors.size(), 1);
         QCOMPARE(dialog.initialDirs.size(), 1); // the dialog was not shown again
     }
@@ -357,17 +357,17 @@ private Q_SLOTS:
     {
         AddingFilesWindow busy;
         QCOMPARE(busy.size(), QSize(273, 45));
-        QCOMPARE(busy.lblInfo()->text(), QString("Installing File..."));
-        QCOMPARE(busy.Timer1()->interval(), 1000);
-        QCOMPARE(busy.Timer2()->interval(), 300);
-        QVERIFY(!busy.Timer1()->isActive() && !busy.Timer2()->isActive());
+        QCOMPARE(busy.infoLabel()->text(), QString("Installing File..."));
+        QCOMPARE(busy.spinnerTimer()->interval(), 1000);
+        QCOMPARE(busy.workTimer()->interval(), 300);
+        QVERIFY(!busy.spinnerTimer()->isActive() && !busy.workTimer()->isActive());
         QVERIFY(busy.FileList().isEmpty());
 
         QStringList texts;
         busy.SetAddFiles([&](const QStringList &) {
             for (int i = 0; i < 4; ++i) {
-                busy.Timer1Timer();
-                texts << busy.lblInfo()->text();
+                busy.turnSpinner();
+                texts << busy.infoLabel()->text();
             }
             throw SourceFileError("Cannot open file \"x\". gone");
         });
@@ -378,14 +378,13 @@ private Q_SLOTS:
                                      "Installing File...  \\", "Installing File...  |"}));
         // A failed adding still closes the window and hands its error on.
         QVERIFY(!saved);
-        QVERIFY(!busy.Timer1()->isActive());
+        QVERIFY(!busy.spinnerTimer()->isActive());
         QCOMPARE(busy.TakeError(), QString("Cannot open file \"x\". gone"));
     }
 
     void codecErrorDialogShowsItsTextsAndLink()
     {
         int downloads = 0;
-        CodecErrorDialog::SetCodecDownloadHandler([&downloads] { ++downloads; });
         QString title;
         QString message;
         QString link;
@@ -393,13 +392,12 @@ private Q_SLOTS:
             auto *dialog = qobject_cast<CodecErrorDialog *>(QApplication::activeModalWidget());
             QVERIFY(dialog);
             title = dialog->windowTitle();
-            message = dialog->Label1()->text();
-            link = dialog->Label2()->text();
-            QTest::mouseClick(dialog->Label2(), Qt::LeftButton);
-            QTest::mouseClick(dialog->BitBtn1(), Qt::LeftButton);
+            message = dialog->messageLabel()->text();
+            link = dialog->downloadLink()->text();
+            QTest::mouseClick(dialog->downloadLink(), Qt::LeftButton);
+            QTest::mouseClick(dialog->okButton(), Qt::LeftButton);
         });
-        ShowCodecErrorDialog(nullptr);
-        CodecErrorDialog::SetCodecDownloadHandler({});
+        ShowCodecErrorDialog(nullptr, [&downloads] { ++downloads; });
         QCOMPARE(title, QString("Error Info"));
         QCOMPARE(message, QString("Files reading error! Please check your files or install a new "
                                   "codec.You can click the link to download the lastest codec."));
@@ -469,14 +467,14 @@ private Q_SLOTS:
         QStringList warnings;
         commands.hooks().ShowCodecErrorDialog = [&](const QString &p) { codecErrors << p; };
         commands.hooks().ShowWarning = [&](const QString &message) { warnings << message; };
-        commands.WMDropFiles({gone});
+        commands.addDroppedFiles({gone});
         QCOMPARE(list.count(), 1);
         QVERIFY(QFile::remove(gone));
-        commands.WMDropFiles({gone});
+        commands.addDroppedFiles({gone});
         QCOMPARE(list.count(), 1);
-        commands.btnRemoveFileClick();
+        commands.onRemoveFilesRequested();
         QCOMPARE(list.count(), 0);
-        commands.WMDropFiles({gone});
+        commands.addDroppedFiles({gone});
         // Named as missing, not shown as a codec problem.
         QVERIFY(codecErrors.isEmpty());
         QCOMPARE(warnings.size(), 2);

@@ -54,13 +54,13 @@ TEST(SourceRowTest, OnlyTheTextTrueTicksTheRow)
 {
     SourceRow row = rowFor(QStringLiteral("/v/a.avi"));
     for (const char *text : {"False", "true", "TRUE", "1", ""}) {
-        row.setCell(SourceRow::dxtrlchkCheckStatus, QString::fromLatin1(text));
+        row.setCell(SourceRow::kTickColumn, QString::fromLatin1(text));
         EXPECT_FALSE(row.isChecked()) << text;
     }
     row.setChecked(true);
-    EXPECT_EQ(row.cell(SourceRow::dxtrlchkCheckStatus), "True");
+    EXPECT_EQ(row.cell(SourceRow::kTickColumn), "True");
     row.setChecked(false);
-    EXPECT_EQ(row.cell(SourceRow::dxtrlchkCheckStatus), "False");
+    EXPECT_EQ(row.cell(SourceRow::kTickColumn), "False");
 }
 
 TEST(SourceListModelTest, LookupsByFile)
@@ -76,7 +76,7 @@ TEST(SourceListModelTest, LookupsByFile)
     EXPECT_EQ(list.lastIndexOfFile(QStringLiteral("/v/CLIP.avi")), 2);
     EXPECT_EQ(list.lastIndexOfFile(QStringLiteral("/v/none.avi")), -1);
 
-    list.setCell(1, SourceRow::dxtrlchkCheckStatus, QStringLiteral("False"));
+    list.setCell(1, SourceRow::kTickColumn, QStringLiteral("False"));
     EXPECT_EQ(list.checkedCount(), 2);
 }
 
@@ -131,7 +131,7 @@ TEST(SourceListModelTest, ViewEditsOnlyTheCheckAndTimeCells)
 
     EXPECT_EQ(list.data(list.index(0, 0), Qt::CheckStateRole).toInt(), Qt::Checked);
     EXPECT_TRUE(list.setData(list.index(0, 0), Qt::Unchecked, Qt::CheckStateRole));
-    EXPECT_EQ(list.cell(0, SourceRow::dxtrlchkCheckStatus), "False");
+    EXPECT_EQ(list.cell(0, SourceRow::kTickColumn), "False");
 
     EXPECT_TRUE(list.setData(list.index(0, 4), QStringLiteral("00:00:10")));
     EXPECT_TRUE(list.setData(list.index(0, 5), QStringLiteral("00:00:20")));
@@ -139,7 +139,7 @@ TEST(SourceListModelTest, ViewEditsOnlyTheCheckAndTimeCells)
     EXPECT_FALSE(list.setData(list.index(0, 6), QStringLiteral("00:00:01")));
     EXPECT_EQ(list.row(0).startTime(), "00:00:10");
     EXPECT_EQ(list.row(0).endTime(), "00:00:20");
-    EXPECT_EQ(list.cell(0, SourceRow::dxtrlSourceFileName), "/v/R1.avi");
+    EXPECT_EQ(list.cell(0, SourceRow::kNameColumn), "/v/R1.avi");
     EXPECT_EQ(changed.count(), 3);
 
     EXPECT_TRUE(list.flags(list.index(0, 0)) & Qt::ItemIsUserCheckable);

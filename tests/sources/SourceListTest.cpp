@@ -152,7 +152,7 @@ private Q_SLOTS:
         Fixture f;
         f.select(focused, selected);
         QVERIFY(f.viewAgrees());
-        f.commands.btnRemoveFileClick();
+        f.commands.onRemoveFilesRequested();
         QCOMPARE(f.names(), left);
         QCOMPARE(f.list.focusedRow(), focusAfter);
         QCOMPARE(f.list.selectedRows(), selectedAfter);
@@ -165,7 +165,7 @@ private Q_SLOTS:
     {
         Fixture f(2);
         f.select(1, {0, 1});
-        f.commands.btnRemoveFileClick();
+        f.commands.onRemoveFilesRequested();
         QCOMPARE(f.list.count(), 0);
         QCOMPARE(f.calls, QStringList({"ResetTrimStrip", "StopPreview", "LoadSelectedRow"}));
     }
@@ -174,10 +174,10 @@ private Q_SLOTS:
     {
         Fixture f;
         f.select(1, {1});
-        f.commands.btnClearFileClick();
+        f.commands.onClearListRequested();
         QCOMPARE(f.list.count(), 0);
         QVERIFY(f.viewAgrees());
-        f.commands.btnClearFileClick(); // on an empty list
+        f.commands.onClearListRequested(); // on an empty list
         QCOMPARE(f.calls,
                  QStringList({"StopPreview", "ResetTrimStrip", "StopPreview", "ResetTrimStrip"}));
     }
@@ -243,7 +243,7 @@ private Q_SLOTS:
     {
         Fixture f;
         f.view.setFocus();
-        const QRect cell = f.view.visualRect(f.list.index(1, SourceRow::dxtrlSourceFileStartTime));
+        const QRect cell = f.view.visualRect(f.list.index(1, SourceRow::kStartColumn));
         QTest::mouseClick(f.view.viewport(), Qt::LeftButton, {}, cell.center());
         QTest::keyClick(&f.view, Qt::Key_F2);
         QVERIFY(qobject_cast<QLineEdit *>(QApplication::focusWidget()));
@@ -253,7 +253,7 @@ private Q_SLOTS:
     void clickOnTheCheckCellTogglesIt()
     {
         Fixture f;
-        const QRect cell = f.view.visualRect(f.list.index(1, SourceRow::dxtrlchkCheckStatus));
+        const QRect cell = f.view.visualRect(f.list.index(1, SourceRow::kTickColumn));
         QTest::mouseClick(f.view.viewport(), Qt::LeftButton, {}, cell.center());
         QCOMPARE(f.list.cell(1, 0), QString("False"));
         QCOMPARE(f.list.checkedCount(), 3);
@@ -269,11 +269,11 @@ private Q_SLOTS:
         QTest::addColumn<int>("column");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("committed");
-        QTest::newRow("start") << int(SourceRow::dxtrlSourceFileStartTime) << "000130"
+        QTest::newRow("start") << int(SourceRow::kStartColumn) << "000130"
                                << "00:01:30";
-        QTest::newRow("end") << int(SourceRow::dxtrlSourceFileEndTime) << "000245"
+        QTest::newRow("end") << int(SourceRow::kEndColumn) << "000245"
                              << "00:02:45";
-        QTest::newRow("end emptied") << int(SourceRow::dxtrlSourceFileEndTime) << ""
+        QTest::newRow("end emptied") << int(SourceRow::kEndColumn) << ""
                                      << "";
     }
     void timeEditorsCommitToTheCell()
@@ -282,7 +282,7 @@ private Q_SLOTS:
         QFETCH(QString, typed);
         QFETCH(QString, committed);
         Fixture f;
-        QSignalSpy edited(&f.view, &SourceListView::dxTreeSourceFileInfoEdited);
+        QSignalSpy edited(&f.view, &SourceListView::timesEdited);
         const QRect cell = f.view.visualRect(f.list.index(2, column));
         QTest::mouseClick(f.view.viewport(), Qt::LeftButton, {}, cell.center());
         auto *editor = f.view.findChild<QLineEdit *>("edtTimeEditor");

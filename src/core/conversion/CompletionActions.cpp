@@ -7,7 +7,8 @@
 
 void CompletionActions::OpenFolder(const QString &folder)
 {
-    platform::desktopOpener().OpenPath(folder.isEmpty() ? QDir::homePath() : folder);
+    if (m_opener)
+        m_opener->OpenPath(folder.isEmpty() ? QDir::homePath() : folder);
 }
 
 bool CompletionActions::PowerOff()

@@ -2,15 +2,16 @@
 
 #include <QString>
 
+class IDesktopOpener;
 class IPowerOff;
 
-// What may happen when a batch is over: the output folder opens in the file manager (the
-// desktop opener), the computer is switched off. Without a power-off service (tests, the
-// command line) nothing is switched off.
+// What may happen when a batch is over: the output folder opens in the file manager, the
+// computer is switched off. Without an opener or a power-off service (tests, the command
+// line) that part does nothing.
 class CompletionActions
 {
 public:
-    explicit CompletionActions(IPowerOff *powerOff = nullptr) : m_powerOff(powerOff) {}
+    explicit CompletionActions(IDesktopOpener *opener) : m_opener(opener) {}
 
     // The power-off service; start-up installs the real one.
     void SetPowerOff(IPowerOff *powerOff) { m_powerOff = powerOff; }
@@ -23,5 +24,6 @@ public:
     bool PowerOff();
 
 private:
-    IPowerOff *m_powerOff;
+    IDesktopOpener *m_opener;
+    IPowerOff *m_powerOff = nullptr;
 };

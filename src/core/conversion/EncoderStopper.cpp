@@ -6,7 +6,6 @@
 #include <algorithm>
 #include <cerrno>
 #include <csignal>
-#include <set>
 
 namespace {
 
@@ -17,13 +16,6 @@ QString fileNameOf(const QString &path)
 {
     const int slash = static_cast<int>(path.lastIndexOf(QLatin1Char('/')));
     return slash < 0 ? path : path.mid(slash + 1);
-}
-
-// Processes already asked to end: a second attempt no longer asks.
-std::set<qint64> &askedToEnd()
-{
-    static std::set<qint64> asked;
-    return asked;
 }
 
 } // namespace
@@ -47,7 +39,7 @@ bool EncoderStopper::TerminateByName(const QString &name)
 {
     const QList<ProcessEntry> own = ProcessTable::Descendants();
     // Forget processes that have ended, so a reused id starts with a request again.
-    std::erase_if(askedToEnd(), [&own](qint64 pid) {
+    std::erase_if(m_askedToEnd, [&own](qint64 pid) {
         return std::none_of(own.begin(), own.end(),
                             [pid](const ProcessEntry &e) { return e.pid == pid; });
     });
@@ -56,7 +48,7 @@ bool EncoderStopper::TerminateByName(const QString &name)
         // The encoder leads a process group of its own: ending the group ends what it
         // started too. It is asked first, so it can remove its partial output, and ended
         // outright at the next attempt.
-        const bool firstAttempt = askedToEnd().insert(entry.pid).second;
+        const bool firstAttempt = m_askedToEnd.insert(entry.pid).second;
         const int sig = firstAttempt ? SIGTERM : SIGKILL;
         const pid_t target = entry.processGroup == entry.pid ? -static_cast<pid_t>(entry.pid)
                                                              : static_cast<pid_t>(entry.pid);

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <set>
+
 class Log;
 
 // Finds and ends the encoders this program started. An encoder of anyone else, one started
@@ -29,4 +31,6 @@ public:
 
 private:
     Log &m_log;
+    // Processes already asked to end: a second attempt no longer asks.
+    std::set<qint64> m_askedToEnd;
 };

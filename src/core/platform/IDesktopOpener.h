@@ -4,7 +4,7 @@
 
 // Hands an address, a document or a folder to the desktop (xdg-open and friends) and
 // returns at once; nothing waits for or examines what the desktop does with it. The real
-// one sits on QDesktopServices; tests install fakes, so no test opens another program.
+// one runs xdg-open; tests hand fakes in, so no test opens another program.
 class IDesktopOpener
 {
 public:
@@ -19,11 +19,3 @@ public:
     virtual bool OpenPath(const QString &path) = 0;
 };
 
-namespace platform {
-
-// The opener the program uses. Until one is installed, a silent one that opens nothing.
-IDesktopOpener &desktopOpener();
-// Installs the opener (not owned; it must outlive its use). nullptr puts the silent one back.
-void setDesktopOpener(IDesktopOpener *opener);
-
-} // namespace platform

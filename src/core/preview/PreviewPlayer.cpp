@@ -132,7 +132,7 @@ void PreviewPlayer::StopPreview()
     setLogoVisible(true);
 }
 
-void PreviewPlayer::btnPlayClick(const SourceListModel &list)
+void PreviewPlayer::onPlayRequested(const SourceListModel &list)
 {
     if (!LoadedFile.isEmpty()) {
         if (!IsPlaying)
@@ -143,13 +143,13 @@ void PreviewPlayer::btnPlayClick(const SourceListModel &list)
         OpenAndPlay(list.row(row).fileName());
 }
 
-void PreviewPlayer::btnPauseClick()
+void PreviewPlayer::onPauseRequested()
 {
     if (!LoadedFile.isEmpty() && IsPlaying)
         PausePreview();
 }
 
-void PreviewPlayer::btnStopClick()
+void PreviewPlayer::onStopRequested()
 {
     StopPreview();
 }

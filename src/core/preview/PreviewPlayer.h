@@ -63,9 +63,9 @@ public:
 
     // The three buttons (and Ctrl+P, Ctrl+U, Ctrl+T). Play resumes a paused file, or opens
     // the file of each selected row of list in turn when none is loaded.
-    void btnPlayClick(const SourceListModel &list);
-    void btnPauseClick();
-    void btnStopClick();
+    void onPlayRequested(const SourceListModel &list);
+    void onPauseRequested();
+    void onStopRequested();
 
     // The position tick, current position and duration in milliseconds: updates the
     // display, pauses at the end mark, stops at the end of the file.

@@ -51,7 +51,7 @@ void TrimStripModel::LoadSelectedRow()
         if (r.fileName() == m_player.LoadedFile)
             continue;
         m_player.StopPreview();
-        const qint64 d = CellSeconds(r.cell(SourceRow::dxtrlSourceFileDuration));
+        const qint64 d = CellSeconds(r.cell(SourceRow::kDurationColumn));
         const qint64 s = CellSeconds(r.startTime());
         const qint64 e = CellSeconds(r.endTime());
         Marks.DurationSeconds = int(d);
@@ -83,16 +83,16 @@ void TrimStripModel::SetStartTimeAndPlay()
     Marks.StartSeconds = SecondsAtPercent(StartPercent(m_left), Marks.DurationSeconds);
     const QString start = FormatDuration(Marks.StartSeconds);
     for (int row : m_list.selectedRows()) {
-        m_list.setCell(row, SourceRow::dxtrlSourceFileStartTime, start);
+        m_list.setCell(row, SourceRow::kStartColumn, start);
         const QString path = m_list.row(row).fileName();
-        m_list.setCell(row, SourceRow::dxtrlstclConvertDuration,
+        m_list.setCell(row, SourceRow::kCutColumn,
                        FormatDuration(GetRowCutSeconds(path)));
         if (Marks.TimelineLoaded && m_player.GraphActive())
             PreviewPlayer::SeekGraph(m_player.FilterGraph(), qint64(Marks.StartSeconds) * 1000);
     }
 }
 
-void TrimStripModel::Splitter2Moved()
+void TrimStripModel::endHandleMoved()
 {
     processPending();
     if (HandlesTouch(m_left, m_right))
@@ -100,10 +100,10 @@ void TrimStripModel::Splitter2Moved()
     const int endSeconds = SecondsAtPercent(EndPercent(m_right), Marks.DurationSeconds);
     const QString end = FormatDuration(endSeconds);
     for (int row : m_list.selectedRows()) {
-        m_list.setCell(row, SourceRow::dxtrlSourceFileEndTime, end);
+        m_list.setCell(row, SourceRow::kEndColumn, end);
         Marks.EndTimeText = end;
         const QString path = m_list.row(row).fileName();
-        m_list.setCell(row, SourceRow::dxtrlstclConvertDuration,
+        m_list.setCell(row, SourceRow::kCutColumn,
                        FormatDuration(GetRowCutSeconds(path)));
     }
     Q_EMIT endFaceDrawRequested();
@@ -124,7 +124,7 @@ void TrimStripModel::DragEndHandle(int wantedRight)
     if (right == m_right)
         return;
     SetRight(right);
-    Splitter2Moved();
+    endHandleMoved();
 }
 
 void TrimStripModel::EndStartHandleDrag()
@@ -134,7 +134,7 @@ void TrimStripModel::EndStartHandleDrag()
 
 void TrimStripModel::EndEndHandleDrag()
 {
-    Splitter2Moved();
+    endHandleMoved();
 }
 
 namespace {
@@ -179,7 +179,7 @@ void TrimStripModel::StepEndHandle(int seconds)
     EndEndHandleDrag();
 }
 
-void TrimStripModel::Panel2MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers)
+void TrimStripModel::leftPartPressed(Qt::MouseButton button, Qt::KeyboardModifiers modifiers)
 {
     if (button != Qt::LeftButton)
         return;
@@ -190,7 +190,7 @@ void TrimStripModel::Panel2MouseDown(Qt::MouseButton button, Qt::KeyboardModifie
     SetStartTimeAndPlay();
 }
 
-void TrimStripModel::Panel3MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers)
+void TrimStripModel::rightPartPressed(Qt::MouseButton button, Qt::KeyboardModifiers modifiers)
 {
     if (button != Qt::LeftButton)
         return;
@@ -198,27 +198,27 @@ void TrimStripModel::Panel3MouseDown(Qt::MouseButton button, Qt::KeyboardModifie
     if (!CanStep(m_right, m_left, m_right, step))
         return;
     SetRight(m_right - step);
-    Splitter2Moved();
+    endHandleMoved();
 }
 
-void TrimStripModel::Panel4MouseDown(Qt::MouseButton, Qt::KeyboardModifiers)
+void TrimStripModel::middlePartPressed(Qt::MouseButton, Qt::KeyboardModifiers)
 {
 }
 
-QString TrimStripModel::dxTreeSourceFileInfoEdited()
+QString TrimStripModel::CheckEditedTimes()
 {
     for (int row : m_list.selectedRows()) {
         const SourceRow &r = m_list.row(row);
-        const TypedTimes t = CheckTypedTimes(r.cell(SourceRow::dxtrlSourceFileDuration),
+        const TypedTimes t = CheckTypedTimes(r.cell(SourceRow::kDurationColumn),
                                              r.startTime(), r.endTime(),
-                                             r.cell(SourceRow::dxtrlstclConvertDuration));
-        m_list.setCell(row, SourceRow::dxtrlSourceFileStartTime, t.start);
-        m_list.setCell(row, SourceRow::dxtrlSourceFileEndTime, t.end);
+                                             r.cell(SourceRow::kCutColumn));
+        m_list.setCell(row, SourceRow::kStartColumn, t.start);
+        m_list.setCell(row, SourceRow::kEndColumn, t.end);
         if (!t.error.isEmpty())
             return t.error;
         if (Marks.TimelineLoaded && m_player.GraphActive())
             PreviewPlayer::SeekGraph(m_player.FilterGraph(), t.seekMs);
-        m_list.setCell(row, SourceRow::dxtrlstclConvertDuration, t.cut);
+        m_list.setCell(row, SourceRow::kCutColumn, t.cut);
     }
     return QString();
 }

@@ -8,7 +8,7 @@
 class PreviewPlayer;
 class SourceListModel;
 
-// The trim strip (Panel1) without a widget: the widths of its outer images, the trim marks,
+// The trim strip (trimStripWidget) without a widget: the widths of its outer images, the trim marks,
 // and the procedures that turn handle moves, clicks and typed times into the Start Time,
 // End Time and Cut Time cells of the selected rows. The strip widget lays its five parts
 // out from Left() and Right() and calls the procedures on mouse events.
@@ -19,11 +19,11 @@ class TrimStripModel : public QObject
 public:
     TrimStripModel(SourceListModel &list, PreviewPlayer &player, QObject *parent = nullptr);
 
-    // Width of the left image (Panel2), which places the start handle.
+    // Width of the left image (leftPart), which places the start handle.
     int Left() const { return m_left; }
-    // Width of the right image (Panel3), which places the end handle.
+    // Width of the right image (rightPart), which places the end handle.
     int Right() const { return m_right; }
-    // Width of the middle image (Panel4); 0 or less when the handles overlap.
+    // Width of the middle image (middlePart); 0 or less when the handles overlap.
     int Middle() const;
     // Sets the widths directly, without the drag limits and without running a procedure.
     void SetLeft(int left);
@@ -42,7 +42,7 @@ public:
     // moves to it.
     void SetStartTimeAndPlay();
     // The end handle was moved: new End Time and end mark for the selected rows.
-    void Splitter2Moved();
+    void endHandleMoved();
 
     // Dragging: the outer image follows the mouse within the limits, and the handle's
     // procedure runs whenever the width changed; ending the drag (release or Esc) runs it
@@ -61,14 +61,14 @@ public:
 
     // Clicks on the outer images step the handle toward the click; only the left button
     // acts. The middle image ignores clicks.
-    void Panel2MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers);
-    void Panel3MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers);
-    void Panel4MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers);
+    void leftPartPressed(Qt::MouseButton button, Qt::KeyboardModifiers modifiers);
+    void rightPartPressed(Qt::MouseButton button, Qt::KeyboardModifiers modifiers);
+    void middlePartPressed(Qt::MouseButton button, Qt::KeyboardModifiers modifiers);
 
     // Checks and corrects the typed times of every selected row after an edit. Returns the
     // error message when a time field is not a number (that row's check and the rest stop
     // there), else empty text.
-    QString dxTreeSourceFileInfoEdited();
+    QString CheckEditedTimes();
 
     // End minus start, in seconds, of the last row with that file path (letter case
     // ignored); 0 when there is none.

@@ -4,20 +4,24 @@
 
 void ProductLinks::OpenHomePage()
 {
-    platform::desktopOpener().OpenAddress(m_info.HomePage);
+    if (m_opener)
+        m_opener->OpenAddress(m_info.HomePage);
 }
 
 void ProductLinks::SendSupportMail()
 {
-    platform::desktopOpener().OpenAddress(QStringLiteral("mailto:") + m_info.SupportMail);
+    if (m_opener)
+        m_opener->OpenAddress(QStringLiteral("mailto:") + m_info.SupportMail);
 }
 
 void ProductLinks::OpenHelp()
 {
-    platform::desktopOpener().OpenPath(m_info.ExeDir + QStringLiteral("Help.html"));
+    if (m_opener)
+        m_opener->OpenPath(m_info.ExeDir + QStringLiteral("Help.html"));
 }
 
 void ProductLinks::OpenCodecDownload()
 {
-    platform::desktopOpener().OpenAddress(m_info.CodecAddress);
+    if (m_opener)
+        m_opener->OpenAddress(m_info.CodecAddress);
 }

@@ -2,13 +2,16 @@
 
 #include "shell/ProductInfo.h"
 
+class IDesktopOpener;
+
 // The commands that reach outside the program: the home page, an e-mail to support, the
 // help page and the codec download page. Each hands its address or file to the desktop's
 // opener and returns at once; the outcome is not examined and no message is shown.
 class ProductLinks
 {
 public:
-    explicit ProductLinks(const ProductInfo &info) : m_info(info) {}
+    // Without an opener (tests, the command line) nothing opens.
+    ProductLinks(const ProductInfo &info, IDesktopOpener *opener) : m_info(info), m_opener(opener) {}
 
     // The product's home page.
     void OpenHomePage();
@@ -22,4 +25,5 @@ public:
 
 private:
     const ProductInfo &m_info;
+    IDesktopOpener *m_opener;
 };

@@ -17,15 +17,18 @@
 #include "shell/ProductLinks.h"
 #include "sources/SourceListModel.h"
 
+class IDesktopOpener;
 class IUserDialogs;
 
 // The parts of a running Clipwright, built at start-up in the order they depend on each
 // other, each handed its collaborators. The windows take the parts they bind to.
 struct ProgramParts
 {
-    // The message boxes are shown with dialogs; without them (the command line, tests that
-    // need none) nothing is shown and every question counts as cancelled.
-    explicit ProgramParts(IUserDialogs *dialogs = nullptr) : messages(dialogs)
+    // The message boxes are shown with dialogs, folders and web pages opened with opener;
+    // without them (the command line, tests that need none) nothing is shown or opened and
+    // every question counts as cancelled.
+    explicit ProgramParts(IUserDialogs *dialogs = nullptr, IDesktopOpener *opener = nullptr)
+        : messages(dialogs), links(product, opener), completion(opener)
     {
         // What the player reports goes to the program's log; a log that cannot be written
         // is not worth a message there.
@@ -37,7 +40,7 @@ struct ProgramParts
     MessageBoxes messages;
     Log log{&messages};
     ProductInfo product;
-    ProductLinks links{product};
+    ProductLinks links;
 
     CustomProfiles customProfiles{messages};
     OptionLists optionLists;

@@ -37,8 +37,8 @@ OutputSizeColumn::OutputSizeColumn(SourceListModel &rows, OptionLists &boxes, QO
     connect(&rows, &SourceListModel::dataChanged, this,
             [this](const QModelIndex &from, const QModelIndex &to) {
                 // Its own column changes only through refresh().
-                if (from.column() != SourceRow::dxtrlOutputSize ||
-                    to.column() != SourceRow::dxtrlOutputSize)
+                if (from.column() != SourceRow::kOutputSizeColumn ||
+                    to.column() != SourceRow::kOutputSizeColumn)
                     refresh();
             });
     connect(&rows, &SourceListModel::rowsInserted, this, &OutputSizeColumn::refresh);
@@ -57,9 +57,9 @@ void OutputSizeColumn::refresh()
     qint64 total = 0;
     for (int i = 0; i < m_rows.count(); ++i) {
         const SourceRow &row = m_rows.row(i);
-        const qint64 seconds = secondsOf(row.cell(SourceRow::dxtrlstclConvertDuration));
+        const qint64 seconds = secondsOf(row.cell(SourceRow::kCutColumn));
         const qint64 bytes = OutputSizeEstimate::Bytes(m_boxes, type, double(seconds));
-        m_rows.setCell(i, SourceRow::dxtrlOutputSize,
+        m_rows.setCell(i, SourceRow::kOutputSizeColumn,
                        seconds > 0 && bytes > 0 ? FileSizeText::Of(bytes) : QString());
         if (m_rows.row(i).isChecked()) {
             ++ticked;

@@ -72,7 +72,7 @@ void ToggleSelectedTicks(SourceListModel &list)
     const int leading = selected.contains(focused) ? focused : selected.first();
     const bool ticked = !list.row(leading).isChecked();
     for (int index : selected)
-        list.setCell(index, SourceRow::dxtrlchkCheckStatus,
+        list.setCell(index, SourceRow::kTickColumn,
                      ticked ? QStringLiteral("True") : QStringLiteral("False"));
 }
 

@@ -152,7 +152,7 @@ QVariant SourceListModel::data(const QModelIndex &index, int role) const
     if (!index.isValid() || index.row() >= m_rows.size())
         return QVariant();
     const SourceRow &row = m_rows.at(index.row()).row;
-    if (index.column() == SourceRow::dxtrlchkCheckStatus) {
+    if (index.column() == SourceRow::kTickColumn) {
         if (role == Qt::CheckStateRole)
             return row.isChecked() ? Qt::Checked : Qt::Unchecked;
         return QVariant();
@@ -167,13 +167,13 @@ bool SourceListModel::setData(const QModelIndex &index, const QVariant &value, i
     if (!index.isValid() || index.row() >= m_rows.size())
         return false;
     const int column = index.column();
-    if (column == SourceRow::dxtrlchkCheckStatus && role == Qt::CheckStateRole) {
+    if (column == SourceRow::kTickColumn && role == Qt::CheckStateRole) {
         const bool checked = value.toInt() == Qt::Checked;
         setCell(index.row(), column, checked ? QStringLiteral("True") : QStringLiteral("False"));
         return true;
     }
-    if ((column == SourceRow::dxtrlSourceFileStartTime ||
-         column == SourceRow::dxtrlSourceFileEndTime) &&
+    if ((column == SourceRow::kStartColumn ||
+         column == SourceRow::kEndColumn) &&
         role == Qt::EditRole) {
         setCell(index.row(), column, value.toString());
         return true;
@@ -194,11 +194,11 @@ Qt::ItemFlags SourceListModel::flags(const QModelIndex &index) const
         return Qt::ItemIsDropEnabled;
     Qt::ItemFlags result = Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsDragEnabled;
     switch (index.column()) {
-    case SourceRow::dxtrlchkCheckStatus:
+    case SourceRow::kTickColumn:
         result |= Qt::ItemIsUserCheckable;
         break;
-    case SourceRow::dxtrlSourceFileStartTime:
-    case SourceRow::dxtrlSourceFileEndTime:
+    case SourceRow::kStartColumn:
+    case SourceRow::kEndColumn:
         result |= Qt::ItemIsEditable;
         break;
     default:

@@ -5,7 +5,7 @@
 #include <QAbstractTableModel>
 #include <QList>
 
-// The main window's source list (dxTreeSourceFileInfo) without a window: the rows in the
+// The main window's source list (sourceList) without a window: the rows in the
 // order they were added, which of them are selected (any number), and the one row that
 // holds the keyboard focus (-1 for none), which need not be selected. The list view shows
 // it through the table model interface; the program's commands use the operations below.

@@ -36,5 +36,5 @@ void SourceRow::setCell(int column, const QString &text)
 
 void SourceRow::setChecked(bool checked)
 {
-    cells[dxtrlchkCheckStatus] = checked ? QStringLiteral("True") : QStringLiteral("False");
+    cells[kTickColumn] = checked ? QStringLiteral("True") : QStringLiteral("False");
 }

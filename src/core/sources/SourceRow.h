@@ -12,14 +12,14 @@ struct SourceRow
 {
     // The columns of the source list, by cell index.
     enum Column {
-        dxtrlchkCheckStatus = 0,
-        dxtrlSourceFileName = 1,
-        dxtrlSourceFileSize = 2,
-        dxtrlSourceFileDuration = 3,
-        dxtrlSourceFileStartTime = 4,
-        dxtrlSourceFileEndTime = 5,
-        dxtrlstclConvertDuration = 6,
-        dxtrlOutputSize = 7,
+        kTickColumn = 0,
+        kNameColumn = 1,
+        kSizeColumn = 2,
+        kDurationColumn = 3,
+        kStartColumn = 4,
+        kEndColumn = 5,
+        kCutColumn = 6,
+        kOutputSizeColumn = 7,
         ColumnCount = 8
     };
 
@@ -37,12 +37,12 @@ struct SourceRow
     void setCell(int column, const QString &text);
 
     // Exactly the text "True" in the check cell ticks the row for conversion.
-    bool isChecked() const { return cells[dxtrlchkCheckStatus] == QLatin1String("True"); }
+    bool isChecked() const { return cells[kTickColumn] == QLatin1String("True"); }
     void setChecked(bool checked);
 
-    const QString &fileName() const { return cells[dxtrlSourceFileName]; }
-    const QString &startTime() const { return cells[dxtrlSourceFileStartTime]; }
-    const QString &endTime() const { return cells[dxtrlSourceFileEndTime]; }
+    const QString &fileName() const { return cells[kNameColumn]; }
+    const QString &startTime() const { return cells[kStartColumn]; }
+    const QString &endTime() const { return cells[kEndColumn]; }
 
     bool operator==(const SourceRow &other) const = default;
 };

@@ -53,7 +53,7 @@ void showBar(QProgressBar *bar, int minimum, int maximum, int position)
 ProgressDialog::ProgressDialog(QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint)
 {
-    setObjectName(QStringLiteral("frmConverting"));
+    setObjectName(QStringLiteral("progressDialog"));
     setWindowTitle(QStringLiteral("Converting"));
     setFixedSize(435, 222);
 
@@ -102,7 +102,7 @@ ProgressDialog::ProgressDialog(QWidget *parent)
     btnStop->setSkin(QStringLiteral("converting/btnStop"));
     btnStop->setGeometry(294, 126, 100, btnStop->sizeHint().height());
     btnStop->setAccessibleName(QStringLiteral("Stop"));
-    connect(btnStop, &QAbstractButton::clicked, this, &ProgressDialog::btnStop1Click);
+    connect(btnStop, &QAbstractButton::clicked, this, &ProgressDialog::onStopRequested);
 
     pbTotal->setAccessibleName(QStringLiteral("Total File"));
     ProgressBar1->setAccessibleName(QStringLiteral("Current File"));
@@ -121,10 +121,10 @@ ProgressDialog::ProgressDialog(QWidget *parent)
     connect(this, &ProgressDialog::encoderOutputDelivered, this,
             &ProgressDialog::handleEncoderOutput, Qt::QueuedConnection);
 
-    tmrChanging = new QTimer(this);
-    tmrChanging->setInterval(500);
-    connect(tmrChanging, &QTimer::timeout, this, &ProgressDialog::tmrChangingTimer);
-    tmrChanging->start();
+    refreshTimer = new QTimer(this);
+    refreshTimer->setInterval(500);
+    connect(refreshTimer, &QTimer::timeout, this, &ProgressDialog::refreshProgress);
+    refreshTimer->start();
 
     m_state.CounterText = lblPersent->text();
 }
@@ -245,10 +245,10 @@ void ProgressDialog::handleEncoderOutput(const QString &chunk)
     statStatePanel->setText(chunk);
     if (m_proc)
         lblCurFileName->setText(m_proc->jobs.Job.InputFile);
-    actRefreshProgressExecute();
+    showProgress();
 }
 
-void ProgressDialog::actRefreshProgressExecute()
+void ProgressDialog::showProgress()
 {
     if (m_proc) {
         m_state.RefreshCount = m_proc->batch.RefreshCount;
@@ -282,7 +282,7 @@ void ProgressDialog::showState()
     lblPersent->setText(m_state.CounterText);
 }
 
-void ProgressDialog::tmrChangingTimer()
+void ProgressDialog::refreshProgress()
 {
     m_spinnerStep = NextSpinnerStep(m_spinnerStep);
     lblInfo->setText(BusyIndicatorText(m_spinnerStep, m_state.CurrentPos));
@@ -334,7 +334,7 @@ void ProgressDialog::endBatchFromDialog()
         m_proc->batch.RequestEnd();
 }
 
-void ProgressDialog::btnStop1Click()
+void ProgressDialog::onStopRequested()
 {
     if (!confirm(QStringLiteral("Are you sure you want to stop the work ? ")))
         return;
@@ -359,7 +359,7 @@ void ProgressDialog::StopBatch()
     showState();
 }
 
-bool ProgressDialog::FormClose()
+bool ProgressDialog::confirmClose()
 {
     if (!confirm(QStringLiteral("Are you sure to stop processing ?")))
         return false;
@@ -372,7 +372,7 @@ bool ProgressDialog::FormClose()
 void ProgressDialog::closeEvent(QCloseEvent *event)
 {
     // Closing only hides the dialog; it lives until the program ends.
-    if (!isVisible() || FormClose())
+    if (!isVisible() || confirmClose())
         event->accept();
     else
         event->ignore();
@@ -383,7 +383,7 @@ void ProgressDialog::keyPressEvent(QKeyEvent *event)
     // Escape asks what Stop asks.
     if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
         event->accept();
-        btnStop1Click();
+        onStopRequested();
         return;
     }
     QWidget::keyPressEvent(event);

@@ -68,15 +68,15 @@ public:
     PictureButton *btnStop = nullptr;
     QStatusBar *statState = nullptr;
     QLabel *statStatePanel = nullptr;
-    QTimer *tmrChanging = nullptr;
+    QTimer *refreshTimer = nullptr;
 
 public Q_SLOTS:
     // The busy indicator's tick.
-    void tmrChangingTimer();
+    void refreshProgress();
     // The refresh of the chunk in the status panel.
-    void actRefreshProgressExecute();
+    void showProgress();
     // Stop button: asks, then stops the batch and skips its completion actions.
-    void btnStop1Click();
+    void onStopRequested();
     // Stops the batch as Stop does, without asking: the running encoder is stopped and its
     // partial output removed, and no further job starts.
     void StopBatch();
@@ -93,7 +93,7 @@ protected:
 private:
     void FormShow();
     // The closing path: asks, then ends the batch after the current job.
-    bool FormClose();
+    bool confirmClose();
     void handleEncoderOutput(const QString &chunk);
     void endBatchFromDialog();
     void showState();

@@ -51,7 +51,7 @@ private:
 VideoWindow::VideoWindow(QWidget *parent)
     : QWidget(parent)
 {
-    setObjectName(QStringLiteral("DSVideoWindowEx1"));
+    setObjectName(QStringLiteral("videoWindow"));
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
     m_screenSaver = new ScreenSaverInhibitor(this);

@@ -12,7 +12,7 @@ class QLabel;
 class ScreenSaverInhibitor;
 struct mpv_render_context;
 
-// The preview's video window (DSVideoWindowEx1): draws the video of the preview graph with
+// The preview's video window (videoWindow): draws the video of the preview graph with
 // libmpv's software renderer, letter-boxed on black, and holds the logo panel (panLogo with
 // imgLOGO) that covers it whenever nothing plays. The mouse cursor hides after 3 s without
 // movement over the video, and the screen saver stays away while video is shown.

@@ -201,43 +201,43 @@ TrimStrip::TrimStrip(TrimStripModel &model, QWidget *parent)
 TrimStrip::TrimStrip(QWidget *parent)
     : QWidget(parent)
 {
-    setObjectName(QStringLiteral("Panel1"));
+    setObjectName(QStringLiteral("trimStripWidget"));
     setFixedSize(TrimMath::kStripWidth, kHeight);
     setAutoFillBackground(true);
     QPalette pal = palette();
     pal.setColor(QPalette::Window, StripColor());
     setPalette(pal);
 
-    m_panel2 = new StripImage(QStringLiteral("Panel2"), false, [this](QMouseEvent *e) {
-        if (m_model) m_model->Panel2MouseDown(e->button(), e->modifiers());
+    m_leftPart = new StripImage(QStringLiteral("leftPart"), false, [this](QMouseEvent *e) {
+        if (m_model) m_model->leftPartPressed(e->button(), e->modifiers());
     }, this);
-    m_panel4 = new StripImage(QStringLiteral("Panel4"), true, [this](QMouseEvent *e) {
-        if (m_model) m_model->Panel4MouseDown(e->button(), e->modifiers());
+    m_middlePart = new StripImage(QStringLiteral("middlePart"), true, [this](QMouseEvent *e) {
+        if (m_model) m_model->middlePartPressed(e->button(), e->modifiers());
     }, this);
-    m_panel3 = new StripImage(QStringLiteral("Panel3"), false, [this](QMouseEvent *e) {
-        if (m_model) m_model->Panel3MouseDown(e->button(), e->modifiers());
+    m_rightPart = new StripImage(QStringLiteral("rightPart"), false, [this](QMouseEvent *e) {
+        if (m_model) m_model->rightPartPressed(e->button(), e->modifiers());
     }, this);
-    m_splitter1 = new Handle(
-        QStringLiteral("Splitter1"), imgL(), [this] { return m_model ? m_model->Left() : 1; },
+    m_startHandle = new Handle(
+        QStringLiteral("startHandle"), imgL(), [this] { return m_model ? m_model->Left() : 1; },
         [this](int w) { if (m_model) m_model->DragStartHandle(w); },
         [this] { if (m_model) m_model->EndStartHandleDrag(); },
         [this](int seconds) { if (m_model) m_model->StepStartHandle(seconds); },
         true, this);
-    m_splitter2 = new Handle(
-        QStringLiteral("Splitter2"), imgR(), [this] { return m_model ? m_model->Right() : 1; },
+    m_endHandle = new Handle(
+        QStringLiteral("endHandle"), imgR(), [this] { return m_model ? m_model->Right() : 1; },
         [this](int w) { if (m_model) m_model->DragEndHandle(w); },
         [this] { if (m_model) m_model->EndEndHandleDrag(); },
         [this](int seconds) { if (m_model) m_model->StepEndHandle(seconds); },
         false, this);
 
     // Screen readers name the handles after the times they set.
-    m_splitter1->setAccessibleName(QStringLiteral("Start Time"));
-    m_splitter2->setAccessibleName(QStringLiteral("End Time"));
+    m_startHandle->setAccessibleName(QStringLiteral("Start Time"));
+    m_endHandle->setAccessibleName(QStringLiteral("End Time"));
     layoutParts();
 
-    m_tmrPaintSP.setInterval(kPaintIntervalMs);
-    connect(&m_tmrPaintSP, &QTimer::timeout, this, &TrimStrip::tmrPaintSPTimer);
-    m_tmrPaintSP.start();
+    m_repaintTimer.setInterval(kPaintIntervalMs);
+    connect(&m_repaintTimer, &QTimer::timeout, this, &TrimStrip::repaintHandles);
+    m_repaintTimer.start();
 }
 
 void TrimStrip::bind(TrimStripModel &model)
@@ -247,7 +247,7 @@ void TrimStrip::bind(TrimStripModel &model)
     m_model = &model;
     connect(m_model, &TrimStripModel::geometryChanged, this, &TrimStrip::layoutParts);
     connect(m_model, &TrimStripModel::endFaceDrawRequested, this,
-            [this] { static_cast<Handle *>(m_splitter2)->drawFace(); });
+            [this] { static_cast<Handle *>(m_endHandle)->drawFace(); });
     layoutParts();
 }
 
@@ -261,10 +261,10 @@ QImage TrimStrip::imgR()
     return SkinPixmap(QStringLiteral(":/skin/main/imgR.png")).toImage();
 }
 
-void TrimStrip::tmrPaintSPTimer()
+void TrimStrip::repaintHandles()
 {
-    static_cast<Handle *>(m_splitter1)->drawFace();
-    static_cast<Handle *>(m_splitter2)->drawFace();
+    static_cast<Handle *>(m_startHandle)->drawFace();
+    static_cast<Handle *>(m_endHandle)->drawFace();
 }
 
 void TrimStrip::layoutParts()
@@ -273,9 +273,9 @@ void TrimStrip::layoutParts()
     const int left = m_model ? qMax(0, m_model->Left()) : 1;
     const int right = m_model ? qMax(0, m_model->Right()) : 1;
     const int endX = kStripWidth - right - kHandleWidth;
-    m_panel2->setGeometry(0, 0, left, kHeight);
-    m_splitter1->setGeometry(left, 0, kHandleWidth, kHeight);
-    m_panel4->setGeometry(left + kHandleWidth, 0, qMax(0, endX - left - kHandleWidth), kHeight);
-    m_splitter2->setGeometry(endX, 0, kHandleWidth, kHeight);
-    m_panel3->setGeometry(endX + kHandleWidth, 0, right, kHeight);
+    m_leftPart->setGeometry(0, 0, left, kHeight);
+    m_startHandle->setGeometry(left, 0, kHandleWidth, kHeight);
+    m_middlePart->setGeometry(left + kHandleWidth, 0, qMax(0, endX - left - kHandleWidth), kHeight);
+    m_endHandle->setGeometry(endX, 0, kHandleWidth, kHeight);
+    m_rightPart->setGeometry(endX + kHandleWidth, 0, right, kHeight);
 }

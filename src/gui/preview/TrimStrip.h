@@ -6,11 +6,11 @@
 
 class TrimStripModel;
 
-// The trim strip (Panel1) below the video window: from left to right the left image
-// (Panel2), the start handle (Splitter1), the middle image (Panel4), the end handle
-// (Splitter2) and the right image (Panel3), laid out from the model's widths. Handles are
+// The trim strip (trimStripWidget) below the video window: from left to right the left image
+// (leftPart), the start handle (startHandle), the middle image (middlePart), the end handle
+// (endHandle) and the right image (rightPart), laid out from the model's widths. Handles are
 // dragged with the left button; clicks on the outer images step a handle toward the click.
-// tmrPaintSP asks both handle faces to draw themselves every 10 ms; a face paints only
+// repaintTimer asks both handle faces to draw themselves every 10 ms; a face paints only
 // when what it shows has changed, so an idle strip costs no drawing.
 class TrimStrip : public QWidget
 {
@@ -29,12 +29,12 @@ public:
     // The strip's colour, a dark slate grey.
     static QColor StripColor() { return QColor(0x3d, 0x41, 0x4d); }
 
-    QWidget *Panel2() const { return m_panel2; }
-    QWidget *Splitter1() const { return m_splitter1; }
-    QWidget *Panel4() const { return m_panel4; }
-    QWidget *Splitter2() const { return m_splitter2; }
-    QWidget *Panel3() const { return m_panel3; }
-    QTimer &tmrPaintSP() { return m_tmrPaintSP; }
+    QWidget *leftPart() const { return m_leftPart; }
+    QWidget *startHandle() const { return m_startHandle; }
+    QWidget *middlePart() const { return m_middlePart; }
+    QWidget *endHandle() const { return m_endHandle; }
+    QWidget *rightPart() const { return m_rightPart; }
+    QTimer &repaintTimer() { return m_repaintTimer; }
     TrimStripModel *model() const { return m_model; }
 
     // The handles' pictures (imgL, imgR): 17 x 19, black is left out.
@@ -43,16 +43,16 @@ public:
 
 public Q_SLOTS:
     // Draws both handle faces, each only if what it shows has changed.
-    void tmrPaintSPTimer();
+    void repaintHandles();
 
 private:
     void layoutParts();
 
     TrimStripModel *m_model = nullptr;
-    QWidget *m_panel2;
-    QWidget *m_splitter1;
-    QWidget *m_panel4;
-    QWidget *m_splitter2;
-    QWidget *m_panel3;
-    QTimer m_tmrPaintSP;
+    QWidget *m_leftPart;
+    QWidget *m_startHandle;
+    QWidget *m_middlePart;
+    QWidget *m_endHandle;
+    QWidget *m_rightPart;
+    QTimer m_repaintTimer;
 };

@@ -38,7 +38,7 @@ OptionsDialog::OptionsDialog(OptionLists &boxes, QWidget *parent)
       m_boxes(boxes)
 {
     m_remembered.fill(-1);
-    setObjectName(QStringLiteral("frmOption"));
+    setObjectName(QStringLiteral("optionsDialog"));
     setWindowTitle(QStringLiteral("Options"));
     setFixedSize(468, 239);
     setModal(false);
@@ -61,7 +61,7 @@ OptionsDialog::OptionsDialog(OptionLists &boxes, QWidget *parent)
     lblCustomProfile->setBuddy(m_cbbCustomProfile);
     auto *customBinding =
         new OptionComboBinding(m_cbbCustomProfile, &boxes.customProfile(), this);
-    connect(customBinding, &OptionComboBinding::changed, this, &OptionsDialog::cbbCustomProfileChange);
+    connect(customBinding, &OptionComboBinding::changed, this, &OptionsDialog::onCustomProfileChosen);
 
     m_btnAdd = makeButton(this, "btnAdd", QStringLiteral("Add"), QRect(304, 10, 49, 24));
     m_btnSave = makeButton(this, "btnSave", QStringLiteral("Save"), QRect(356, 10, 49, 24));
@@ -106,11 +106,11 @@ OptionsDialog::OptionsDialog(OptionLists &boxes, QWidget *parent)
     m_btnApply = makeButton(this, "btnApply", QStringLiteral("OK"), QRect(296, 204, 73, 25));
     m_btnCancel = makeButton(this, "btnCancel", QStringLiteral("Cancel"), QRect(384, 204, 73, 25));
 
-    connect(m_btnAdd, &QPushButton::clicked, this, &OptionsDialog::btnAddClick);
-    connect(m_btnSave, &QPushButton::clicked, this, &OptionsDialog::btnSaveClick);
-    connect(m_btnDel, &QPushButton::clicked, this, &OptionsDialog::btnDelClick);
-    connect(m_btnApply, &QPushButton::clicked, this, &OptionsDialog::btnApplyClick);
-    connect(m_btnCancel, &QPushButton::clicked, this, &OptionsDialog::btnCancelClick);
+    connect(m_btnAdd, &QPushButton::clicked, this, &OptionsDialog::onAddProfileRequested);
+    connect(m_btnSave, &QPushButton::clicked, this, &OptionsDialog::onSaveProfileRequested);
+    connect(m_btnDel, &QPushButton::clicked, this, &OptionsDialog::onDeleteProfileRequested);
+    connect(m_btnApply, &QPushButton::clicked, this, &OptionsDialog::onApplyRequested);
+    connect(m_btnCancel, &QPushButton::clicked, this, &OptionsDialog::onCancelRequested);
 
     // Tab follows the layout: top to bottom, and left to right within a line.
     QWidget *order[] = {m_cbbCustomProfile,
@@ -241,7 +241,7 @@ void OptionsDialog::refillCustomProfiles()
     custom.setSelectedIndex(custom.count() - 1);
 }
 
-void OptionsDialog::cbbCustomProfileChange()
+void OptionsDialog::onCustomProfileChosen()
 {
     run([this] {
         if (m_operations.ApplyCustomProfile)
@@ -249,7 +249,7 @@ void OptionsDialog::cbbCustomProfileChange()
     });
 }
 
-void OptionsDialog::btnAddClick()
+void OptionsDialog::onAddProfileRequested()
 {
     run([this] {
         if (m_operations.AddCustomProfile)
@@ -258,7 +258,7 @@ void OptionsDialog::btnAddClick()
     refillCustomProfiles();
 }
 
-void OptionsDialog::btnSaveClick()
+void OptionsDialog::onSaveProfileRequested()
 {
     run([this] {
         if (m_operations.SaveCustomProfile)
@@ -267,7 +267,7 @@ void OptionsDialog::btnSaveClick()
     refillCustomProfiles();
 }
 
-void OptionsDialog::btnDelClick()
+void OptionsDialog::onDeleteProfileRequested()
 {
     run([this] {
         if (m_operations.DeleteCustomProfile)
@@ -276,7 +276,7 @@ void OptionsDialog::btnDelClick()
     refillCustomProfiles();
 }
 
-void OptionsDialog::btnApplyClick()
+void OptionsDialog::onApplyRequested()
 {
     OptionListModel &profile = m_boxes.profile();
     profile.clear();
@@ -287,7 +287,7 @@ void OptionsDialog::btnApplyClick()
     hide();
 }
 
-void OptionsDialog::btnCancelClick()
+void OptionsDialog::onCancelRequested()
 {
     const auto lists = rememberedLists();
     for (size_t i = 0; i < lists.size(); ++i)
@@ -299,5 +299,5 @@ void OptionsDialog::reject()
 {
     // Escape and the window's close button take the changes back, as Cancel does: a
     // closed dialog must not leave changes behind that apply to the next conversion.
-    btnCancelClick();
+    onCancelRequested();
 }

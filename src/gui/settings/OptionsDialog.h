@@ -65,12 +65,12 @@ public:
     QPushButton *btnCancel() const { return m_btnCancel; }
 
 public Q_SLOTS:
-    void cbbCustomProfileChange();
-    void btnAddClick();
-    void btnSaveClick();
-    void btnDelClick();
-    void btnApplyClick();
-    void btnCancelClick();
+    void onCustomProfileChosen();
+    void onAddProfileRequested();
+    void onSaveProfileRequested();
+    void onDeleteProfileRequested();
+    void onApplyRequested();
+    void onCancelRequested();
     // Escape and the close button: Cancel.
     void reject() override;
 

@@ -98,7 +98,7 @@ void DesktopSession::deliver()
     }
     m_retry.stop();
     const QStringList files = std::exchange(m_pending, {});
-    m_mainForm->SourceCommander->WMDropFiles(files);
+    m_mainForm->SourceCommander->addDroppedFiles(files);
     // Files handed over while these were added wait for the next look.
     if (!m_pending.isEmpty())
         m_retry.start();

@@ -34,47 +34,8 @@
 #include <QTimer>
 #include <QWindow>
 
-MainWindow *FrmMainForm = nullptr;
 
 namespace {
-
-QFont arial(int pixelSize, bool bold = false)
-{
-    // Liberation Sans has Arial's metrics, so the layout's sizes hold.
-    QFont font(QStringLiteral("Liberation Sans"));
-    font.setPixelSize(pixelSize);
-    font.setBold(bold);
-    return font;
-}
-
-QLabel *whiteLabel(QWidget *parent, const char *name, const QString &text, int x, int y,
-                   int pixelSize = 11)
-{
-    auto *label = new QLabel(text, parent);
-    label->setObjectName(QLatin1String(name));
-    label->setFont(arial(pixelSize));
-    label->setStyleSheet(QStringLiteral("color: white; background: transparent;"));
-    label->adjustSize();
-    label->move(x, y);
-    return label;
-}
-
-PictureButton *pictureButton(QWidget *parent, const char *name, const QRect &geometry,
-                              const QString &hint = QString(), bool hintShown = true)
-{
-    auto *button = new PictureButton(parent);
-    button->setObjectName(QLatin1String(name));
-    button->setSkin(QStringLiteral("main/") + QLatin1String(name));
-    button->setGeometry(geometry);
-    if (!hint.isEmpty())
-        button->setHint(hint, hintShown);
-    return button;
-}
-
-// The light edit fields and lists on the dark frame.
-// The labels before the three fields end short of them, as the layout has them: their text
-// at the window's 11 px would run into the fields.
-constexpr int kFieldLabelSize = 10;
 
 const char *kFormStyle = R"(
 QComboBox, QLineEdit {
@@ -103,8 +64,7 @@ QToolTip { background: #f4f7fb; color: #1a273b; border: 1px solid #6f86a8; }
 MainWindow::MainWindow(ProgramParts &parts, QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), m_parts(parts)
 {
-    FrmMainForm = this;
-    setObjectName(QStringLiteral("FrmMainForm"));
+    setObjectName(QStringLiteral("MainWindow"));
     setWindowTitle(QStringLiteral("Application name "));
     setAttribute(Qt::WA_TranslucentBackground, false);
     setStyleSheet(QLatin1String(kFormStyle));
@@ -114,13 +74,13 @@ MainWindow::MainWindow(ProgramParts &parts, QWidget *parent)
 
     // The working-set trim runs from creation to exit; it uses no start-up state, so a tick
     // before start-up has finished is harmless.
-    tmrClearMemory = new QTimer(this);
-    tmrClearMemory->setObjectName(QStringLiteral("tmrClearMemory"));
-    tmrClearMemory->setInterval(1000);
-    connect(tmrClearMemory, &QTimer::timeout, this, &MainWindow::tmrClearMemoryTimer);
-    tmrClearMemory->start();
+    memoryTrimTimer = new QTimer(this);
+    memoryTrimTimer->setObjectName(QStringLiteral("memoryTrimTimer"));
+    memoryTrimTimer->setInterval(1000);
+    connect(memoryTrimTimer, &QTimer::timeout, this, &MainWindow::trimMemory);
+    memoryTrimTimer->start();
 
-    // Every key press of this window passes FormKeyDown before the focused control.
+    // Every key press of this window passes handleShortcutKey before the focused control.
     qApp->installEventFilter(this);
 }
 
@@ -128,209 +88,6 @@ MainWindow::~MainWindow()
 {
     qApp->removeEventFilter(this);
     delete m_skin;
-    if (FrmMainForm == this)
-        FrmMainForm = nullptr;
-}
-
-void MainWindow::createControls()
-{
-    m_skin = new QImage(QStringLiteral(":/skin/main/background.png"));
-    rzfrmshpfrmConverter = new QLabel(this);
-    rzfrmshpfrmConverter->setObjectName(QStringLiteral("rzfrmshpfrmConverter"));
-    rzfrmshpfrmConverter->setGeometry(0, 0, kDesignWidth, kDesignHeight);
-    rzfrmshpfrmConverter->setPixmap(SkinPixmap(QStringLiteral(":/skin/main/background.png")));
-
-    lblTitle = new QLabel(QStringLiteral("Application name "), this);
-    lblTitle->setObjectName(QStringLiteral("lblTitle"));
-    lblTitle->setFont(arial(19, true));
-    lblTitle->setStyleSheet(QStringLiteral("color: white; background: transparent;"));
-    lblTitle->setGeometry(63, 32, 537, 27);
-    // Pressing the background where no control covers it, or the title, and dragging moves
-    // the window until the button is released.
-    auto *drag = new WindowDrag(this);
-    drag->AddHandle(rzfrmshpfrmConverter);
-    drag->AddHandle(lblTitle);
-
-    btnWindowMinimize = pictureButton(this, "btnWindowMinimize", {606, 28, 25, 25});
-    connect(btnWindowMinimize, &QAbstractButton::clicked, this, &MainWindow::actMinimizeExecute);
-    btnWindowClose = pictureButton(this, "btnWindowClose", {640, 28, 25, 25});
-    connect(btnWindowClose, &QAbstractButton::clicked, this, &MainWindow::actCloseWindowExecute);
-
-    btnHomePage = pictureButton(this, "btnHomePage", {406, 73, 48, 48});
-    connect(btnHomePage, &QAbstractButton::clicked, this, &MainWindow::ActSysHomePageExecute);
-    btnEMail = pictureButton(this, "btnEMail", {459, 73, 48, 48});
-    connect(btnEMail, &QAbstractButton::clicked, this, &MainWindow::ActSysEmailExecute);
-    btnHelp = pictureButton(this, "btnHelp", {565, 73, 48, 48}, QStringLiteral("Help (F1)"), false);
-    connect(btnHelp, &QAbstractButton::clicked, this, &MainWindow::ActSysHelpExecute);
-    btnAbout = pictureButton(this, "btnAbout", {618, 73, 48, 48});
-    connect(btnAbout, &QAbstractButton::clicked, this, &MainWindow::ActSysAboutExecute);
-    for (PictureButton *web : {btnHomePage, btnEMail, btnHelp, btnAbout})
-        web->setCursor(Qt::PointingHandCursor);
-
-    DSVideoWindowEx1 = CreateVideoWindow();
-    DSVideoWindowEx1->setParent(this);
-    DSVideoWindowEx1->setObjectName(QStringLiteral("DSVideoWindowEx1"));
-    DSVideoWindowEx1->setGeometry(26, 76, 253, 152);
-
-    Image1 = new QLabel(this);
-    Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->setPixmap(SkinPixmap(QStringLiteral(":/skin/main/Image1.png")));
-    Image1->setGeometry(290, 125, 379, 5);
-
-    lblOutputFileTypeName =
-        whiteLabel(this, "lblOutputFileTypeName", QStringLiteral("Output FileType:"), 288, 136, kFieldLabelSize);
-    cbbOutputFiletype = new QComboBox(this);
-    cbbOutputFiletype->setObjectName(QStringLiteral("cbbOutputFiletype"));
-    cbbOutputFiletype->setGeometry(368, 133, 297, 21);
-
-    lblProfileSettings =
-        whiteLabel(this, "lblProfileSettings", QStringLiteral("Profile Settings:"), 291, 164, kFieldLabelSize);
-    cbbProfile = new QComboBox(this);
-    cbbProfile->setObjectName(QStringLiteral("cbbProfile"));
-    cbbProfile->setGeometry(368, 160, 217, 21);
-    btnOptions = pictureButton(this, "btnOptions", {595, 160, 70, 20}, QStringLiteral("Ctrl + I"));
-    connect(btnOptions, &QAbstractButton::clicked, this, &MainWindow::btnOptionsClick);
-
-    lblOutputFolderInfo =
-        whiteLabel(this, "lblOutputFolderInfo", QStringLiteral("Output Folder:"), 298, 191, kFieldLabelSize);
-    edtOutputFolder = new QLineEdit(QDir::homePath() + QStringLiteral("/Clipwright"), this);
-    edtOutputFolder->setObjectName(QStringLiteral("edtOutputFolder"));
-    edtOutputFolder->setReadOnly(true);
-    edtOutputFolder->setGeometry(368, 188, 217, 21);
-    RzBmpButton1 = pictureButton(this, "RzBmpButton1", {595, 188, 70, 20}, QStringLiteral("Ctrl + B"));
-    connect(RzBmpButton1, &QAbstractButton::clicked, this, &MainWindow::btnSelectOutputFolderClick);
-    btnSelectOutputFolder = new PictureButton(this);
-    btnSelectOutputFolder->setObjectName(QStringLiteral("btnSelectOutputFolder"));
-    btnSelectOutputFolder->setHint(QStringLiteral("Ctrl + B"));
-    btnSelectOutputFolder->hide();
-    connect(btnSelectOutputFolder, &QAbstractButton::clicked, this,
-            &MainWindow::btnSelectOutputFolderClick);
-
-    // The check boxes' own captions are cut off by their width; the labels beside them
-    // carry the texts.
-    chkShutdown = new QCheckBox(QStringLiteral("Shutdown computer when job is finished."), this);
-    chkShutdown->setObjectName(QStringLiteral("chkShutdown"));
-    chkShutdown->setGeometry(294, 226, 16, 17);
-    chkShutdown->setChecked(false);
-    Label1 = whiteLabel(this, "Label1", QStringLiteral("Shutdown computer when job is finished."),
-                        313, 227);
-    chkShowOutputDirectory = new QCheckBox(QStringLiteral("Show output directory when done"), this);
-    chkShowOutputDirectory->setObjectName(QStringLiteral("chkShowOutputDirectory"));
-    chkShowOutputDirectory->setGeometry(294, 246, 15, 17);
-    chkShowOutputDirectory->setChecked(true);
-    Label2 = whiteLabel(this, "Label2", QStringLiteral("Show output directory when done"), 313, 247);
-    // A click on a label ticks its box, as a caption would.
-    Label1->installEventFilter(this);
-    Label2->installEventFilter(this);
-
-    Panel1 = CreateTrimStrip();
-    Panel1->setParent(this);
-    Panel1->setObjectName(QStringLiteral("Panel1"));
-    Panel1->setGeometry(22, 234, 260, 19);
-
-    btnPlay = pictureButton(this, "btnPlay", {36, 261, 25, 25}, QStringLiteral("Ctrl + P"));
-    connect(btnPlay, &QAbstractButton::clicked, this, &MainWindow::btnPlayClick);
-    btnPause = pictureButton(this, "btnPause", {68, 261, 25, 25}, QStringLiteral("Ctrl + U"));
-    connect(btnPause, &QAbstractButton::clicked, this, &MainWindow::btnPauseClick);
-    btnStop = pictureButton(this, "btnStop", {99, 261, 25, 25}, QStringLiteral("Ctrl + T"));
-    connect(btnStop, &QAbstractButton::clicked, this, &MainWindow::btnStopClick);
-    imgPlay = new QLabel(this);
-    imgPlay->setObjectName(QStringLiteral("imgPlay"));
-    imgPlay->setPixmap(SkinPixmap(QStringLiteral(":/skin/main/imgPlay.png")));
-    imgPlay->setGeometry(146, 253, 136, 38);
-    pnlCurTime = new QLabel(QStringLiteral("00:00:00"), this);
-    pnlCurTime->setObjectName(QStringLiteral("pnlCurTime"));
-    pnlCurTime->setGeometry(171, 264, 81, 17);
-    pnlCurTime->setAlignment(Qt::AlignCenter);
-    pnlCurTime->setFont(arial(13, true));
-    pnlCurTime->setStyleSheet(QStringLiteral("color: #7fd0ff; background: transparent;"));
-
-    Label3 = new QLabel(QStringLiteral("Click here to download the coder"), this);
-    Label3->setObjectName(QStringLiteral("Label3"));
-    QFont underlined = arial(11);
-    underlined.setUnderline(true);
-    Label3->setFont(underlined);
-    // A link reached with Tab as well: it shows a frame while it has the focus, and Return
-    // or Space follows it.
-    Label3->setStyleSheet(QStringLiteral(
-        "QLabel { color: white; background: transparent; border: 1px solid transparent; }"
-        "QLabel:focus { border: 1px dotted white; }"));
-    Label3->setFocusPolicy(Qt::StrongFocus);
-    Label3->setAccessibleName(QStringLiteral("Click here to download the coder"));
-    Label3->setCursor(Qt::PointingHandCursor);
-    Label3->adjustSize();
-    Label3->move(296, 272);
-    Label3->installEventFilter(this);
-
-    dxTreeSourceFileInfo = CreateSourceList();
-    dxTreeSourceFileInfo->setParent(this);
-    dxTreeSourceFileInfo->setObjectName(QStringLiteral("dxTreeSourceFileInfo"));
-    dxTreeSourceFileInfo->setGeometry(22, 292, 525, 138);
-    lblOutputTotal = whiteLabel(this, "lblOutputTotal", QString(), 300, 436);
-    lblOutputTotal->setGeometry(300, 436, 247, 14);
-    lblOutputTotal->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    lblOutputTotal->setAccessibleName(QStringLiteral("Estimated output size"));
-
-    btnOpenFile = pictureButton(this, "btnOpenFile", {555, 289, 110, 30}, QStringLiteral("Ctrl + O"));
-    connect(btnOpenFile, &QAbstractButton::clicked, this, &MainWindow::btnOpenFileClick);
-    btnRemoveFile =
-        pictureButton(this, "btnRemoveFile", {555, 323, 110, 30}, QStringLiteral("Ctrl + R"));
-    connect(btnRemoveFile, &QAbstractButton::clicked, this, &MainWindow::btnRemoveFileClick);
-    btnClearFile = pictureButton(this, "btnClearFile", {555, 357, 110, 30}, QStringLiteral("Ctrl + L"));
-    connect(btnClearFile, &QAbstractButton::clicked, this, &MainWindow::btnClearFileClick);
-    btnConvert = pictureButton(this, "btnConvert", {555, 391, 110, 40}, QStringLiteral("Ctrl + S"));
-    connect(btnConvert, &QAbstractButton::clicked, this, &MainWindow::btnConvertClick);
-
-    // The title stays above the background so its mouse presses reach it.
-    lblTitle->raise();
-    nameControls();
-}
-
-void MainWindow::nameControls()
-{
-    // What a screen reader says for each control: the caption drawn on a picture button
-    // (its shortcut as the description), or the label that stands beside a field.
-    struct Name
-    {
-        QWidget *control;
-        const char *name;
-    };
-    const Name names[] = {
-        {btnWindowMinimize, "Minimize"},
-        {btnWindowClose, "Close"},
-        {btnHomePage, "Home Page"},
-        {btnEMail, "E-mail Support"},
-        {btnHelp, "Help"},
-        {btnAbout, "About"},
-        {DSVideoWindowEx1, "Preview"},
-        {cbbOutputFiletype, "Output FileType"},
-        {cbbProfile, "Profile Settings"},
-        {btnOptions, "Options"},
-        {edtOutputFolder, "Output Folder"},
-        {RzBmpButton1, "Browse for the output folder"},
-        {btnSelectOutputFolder, "Choose the output folder"},
-        {chkShutdown, "Shutdown computer when job is finished."},
-        {chkShowOutputDirectory, "Show output directory when done"},
-        {Panel1, "Trim range"},
-        {btnPlay, "Play"},
-        {btnPause, "Pause"},
-        {btnStop, "Stop"},
-        {pnlCurTime, "Preview position"},
-        {dxTreeSourceFileInfo, "Source files"},
-        {btnOpenFile, "Add Files"},
-        {btnRemoveFile, "Remove"},
-        {btnClearFile, "Clear"},
-        {btnConvert, "Convert"},
-    };
-    for (const Name &n : names)
-        n.control->setAccessibleName(QString::fromUtf8(n.name));
-    for (auto *button : findChildren<PictureButton *>(QString(), Qt::FindDirectChildrenOnly)) {
-        if (!button->hint().isEmpty())
-            button->setAccessibleDescription(button->hint());
-    }
-    lblOutputFileTypeName->setBuddy(cbbOutputFiletype);
-    lblProfileSettings->setBuddy(cbbProfile);
-    lblOutputFolderInfo->setBuddy(edtOutputFolder);
 }
 
 // ---- start-up -------------------------------------------------------------------------------
@@ -351,10 +108,10 @@ void MainWindow::showEvent(QShowEvent *event)
     }
     // The start-up work runs from the message loop, so that a request to end the program
     // made during it (missing resource module) ends the loop that runs the program.
-    QTimer::singleShot(0, this, &MainWindow::FormShow);
+    QTimer::singleShot(0, this, &MainWindow::onFirstShown);
 }
 
-void MainWindow::FormShow()
+void MainWindow::onFirstShown()
 {
     const QString modulePath = ResourceModulePath();
     auto startUp = [this] { StartUp(*this); };
@@ -382,9 +139,9 @@ void MainWindow::bindOutputSettings()
     // A choice of the user in either list applies the profile; a selection made by the
     // program (filling, settings) applies nothing.
     auto *types = new OptionComboBinding(cbbOutputFiletype, &boxes.outputType(), this);
-    connect(types, &OptionComboBinding::changed, this, &MainWindow::cbbOutputFiletypeChange);
+    connect(types, &OptionComboBinding::changed, this, &MainWindow::onOutputTypeChosen);
     auto *profiles = new OptionComboBinding(cbbProfile, &boxes.profile(), this);
-    connect(profiles, &OptionComboBinding::changed, this, &MainWindow::cbbProfileChange);
+    connect(profiles, &OptionComboBinding::changed, this, &MainWindow::onProfileChosen);
     btnOptions->setEnabled(boxes.optionsEnabled());
     connect(&boxes, &OptionLists::optionsEnabledChanged, btnOptions, &QWidget::setEnabled);
 
@@ -442,12 +199,12 @@ void MainWindow::ApplySelectedProfile()
     RunGuarded([this] { m_parts.outputOptions.ApplyProfile(); });
 }
 
-void MainWindow::cbbOutputFiletypeChange()
+void MainWindow::onOutputTypeChosen()
 {
     ApplySelectedProfile();
 }
 
-void MainWindow::cbbProfileChange()
+void MainWindow::onProfileChosen()
 {
     ApplySelectedProfile();
 }
@@ -475,13 +232,13 @@ void MainWindow::applyWindowOutline()
     m_outlineApplied = true;
 }
 
-void MainWindow::actMinimizeExecute()
+void MainWindow::minimizeWindow()
 {
     showNormal();
     showMinimized();
 }
 
-void MainWindow::actCloseWindowExecute()
+void MainWindow::closeWindow()
 {
     close();
 }
@@ -489,10 +246,10 @@ void MainWindow::actCloseWindowExecute()
 void MainWindow::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
-    FormResize();
+    onResized();
 }
 
-void MainWindow::FormResize()
+void MainWindow::onResized()
 {
     // The window has the skin's size and no other: the layout's smallest size (686 x 519)
     // is larger than the skin, so it is held at the skin's size. A smaller minimum would
@@ -506,10 +263,10 @@ void MainWindow::FormResize()
 bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 {
     const QEvent::Type type = event->type();
-    if (watched == Label3 && type == QEvent::KeyPress) {
+    if (watched == coderLink && type == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent *>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) {
-            Label3Click();
+            openCoderDownload();
             return true;
         }
     }
@@ -527,18 +284,18 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
             const int code = key->key();
             const Qt::KeyboardModifiers modifiers = key->modifiers();
             QMetaObject::invokeMethod(
-                this, [this, code, modifiers] { FormKeyDown(code, modifiers); },
+                this, [this, code, modifiers] { handleShortcutKey(code, modifiers); },
                 Qt::QueuedConnection);
         }
         return false;
     }
-    if (watched == Label3 && type == QEvent::MouseButtonRelease) {
+    if (watched == coderLink && type == QEvent::MouseButtonRelease) {
         if (static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
-            Label3Click();
+            openCoderDownload();
             return true;
         }
-    } else if ((watched == Label1 || watched == Label2) && type == QEvent::MouseButtonRelease) {
-        QCheckBox *box = watched == Label1 ? chkShutdown : chkShowOutputDirectory;
+    } else if ((watched == powerOffCaption || watched == showFolderCaption) && type == QEvent::MouseButtonRelease) {
+        QCheckBox *box = watched == powerOffCaption ? chkShutdown : chkShowOutputDirectory;
         if (box->isEnabled())
             box->click();
         return true;
@@ -546,11 +303,11 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
     return QWidget::eventFilter(watched, event);
 }
 
-PictureButton *MainWindow::FormKeyDown(int key, Qt::KeyboardModifiers modifiers)
+PictureButton *MainWindow::handleShortcutKey(int key, Qt::KeyboardModifiers modifiers)
 {
     modifiers &= ~Qt::KeypadModifier;
     if (key == Qt::Key_F1) {
-        ActSysHelpExecute();
+        openHelp();
         return nullptr;
     }
     // "Ctrl" means Ctrl alone: with Shift or Alt also held the letters do nothing.
@@ -597,7 +354,7 @@ PictureButton *MainWindow::FormKeyDown(int key, Qt::KeyboardModifiers modifiers)
 
 // ---- About, help and web commands ------------------------------------------------------------
 
-void MainWindow::ActSysAboutExecute()
+void MainWindow::showAbout()
 {
     QMessageBox box(this);
     box.setObjectName(QStringLiteral("AboutBox"));
@@ -623,29 +380,29 @@ QString MainWindow::AboutText() const
     return text;
 }
 
-void MainWindow::ActSysHomePageExecute()
+void MainWindow::openHomePage()
 {
     m_parts.links.OpenHomePage();
 }
 
-void MainWindow::ActSysEmailExecute()
+void MainWindow::writeToSupport()
 {
     m_parts.links.SendSupportMail();
 }
 
-void MainWindow::ActSysHelpExecute()
+void MainWindow::openHelp()
 {
     m_parts.links.OpenHelp();
 }
 
-void MainWindow::Label3Click()
+void MainWindow::openCoderDownload()
 {
     m_parts.links.OpenCodecDownload();
 }
 
-void MainWindow::tmrClearMemoryTimer()
+void MainWindow::trimMemory()
 {
-    TrimWorkingSetNow();
+    releaseUnusedMemory();
 }
 
 // ---- closing --------------------------------------------------------------------------------
@@ -671,11 +428,11 @@ void MainWindow::closeEvent(QCloseEvent *event)
         return;
     }
     m_closing = true;
-    FormClose();
+    onClosing();
     event->accept();
 }
 
-void MainWindow::TrimWorkingSetNow()
+void MainWindow::releaseUnusedMemory()
 {
     MallocMemoryTrimmer().Trim();
     EventPump::ProcessPending();
@@ -688,9 +445,9 @@ void MainWindow::SaveSettingsAtClose()
     RunGuarded([this] { m_parts.settings.Save(); });
 }
 
-void MainWindow::FormClose()
+void MainWindow::onClosing()
 {
-    tmrClearMemory->stop();
+    memoryTrimTimer->stop();
     StopPreview();
     SaveSettingsAtClose();
     // A normal close leaves no list to offer back; a power-off at the end of a batch does.

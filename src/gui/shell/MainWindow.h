@@ -44,7 +44,7 @@ public:
     static constexpr int kDesignHeight = 456;
 
     // ---- controls of the window frame, title and web buttons ----
-    QLabel *rzfrmshpfrmConverter = nullptr; // the background picture
+    QLabel *background = nullptr; // the background picture
     QLabel *lblTitle = nullptr;
     PictureButton *btnWindowMinimize = nullptr;
     PictureButton *btnWindowClose = nullptr;
@@ -52,8 +52,8 @@ public:
     PictureButton *btnEMail = nullptr;
     PictureButton *btnHelp = nullptr;
     PictureButton *btnAbout = nullptr;
-    QLabel *Image1 = nullptr; // separator line
-    QLabel *Label3 = nullptr; // "Click here to download the coder"
+    QLabel *separatorLine = nullptr; // separator line
+    QLabel *coderLink = nullptr; // "Click here to download the coder"
 
     // ---- output settings ----
     QLabel *lblOutputFileTypeName = nullptr;
@@ -63,16 +63,16 @@ public:
     PictureButton *btnOptions = nullptr;
     QLabel *lblOutputFolderInfo = nullptr;
     QLineEdit *edtOutputFolder = nullptr;
-    PictureButton *RzBmpButton1 = nullptr;         // chooses the output folder
+    PictureButton *chooseFolderButton = nullptr;         // chooses the output folder
     PictureButton *btnSelectOutputFolder = nullptr; // never visible; Ctrl+B clicks it
     QCheckBox *chkShutdown = nullptr;
-    QLabel *Label1 = nullptr;
+    QLabel *powerOffCaption = nullptr;
     QCheckBox *chkShowOutputDirectory = nullptr;
-    QLabel *Label2 = nullptr;
+    QLabel *showFolderCaption = nullptr;
 
     // ---- preview ----
-    QWidget *DSVideoWindowEx1 = nullptr; // made by CreateVideoWindow
-    QWidget *Panel1 = nullptr;           // the trim strip, made by CreateTrimStrip
+    QWidget *videoWindow = nullptr; // made by CreateVideoWindow
+    QWidget *trimStripWidget = nullptr;           // the trim strip, made by CreateTrimStrip
     PictureButton *btnPlay = nullptr;
     PictureButton *btnPause = nullptr;
     PictureButton *btnStop = nullptr;
@@ -80,7 +80,7 @@ public:
     QLabel *pnlCurTime = nullptr;
 
     // ---- sources and commands ----
-    QWidget *dxTreeSourceFileInfo = nullptr; // made by CreateSourceList
+    QWidget *sourceList = nullptr; // made by CreateSourceList
     PictureButton *btnOpenFile = nullptr;
     PictureButton *btnRemoveFile = nullptr;
     PictureButton *btnClearFile = nullptr;
@@ -90,19 +90,19 @@ public:
     OutputSizeColumn *OutputSizes = nullptr; // made by BindSources
     // The source list's commands, the busy window of the Open command and the Options
     // dialog, made by BindSources. BindPreview sets the commands' LoadSelectedRow and
-    // ResetTrimStrip hooks and answers the list's dxTreeSourceFileInfoEdited signal.
+    // ResetTrimStrip hooks and answers the list's timesEdited signal.
     SourceCommands *SourceCommander = nullptr;
     SessionKeeper *Session = nullptr;
-    AddingFilesWindow *FrmInitFileForm = nullptr;
-    OptionsDialog *frmOption = nullptr;
+    AddingFilesWindow *addingFilesWindow = nullptr;
+    OptionsDialog *optionsDialog = nullptr;
 
-    QTimer *tmrClearMemory = nullptr;
+    QTimer *memoryTrimTimer = nullptr;
 
     // The keyboard shortcuts: clicks the button that key with modifiers stands for, or
     // opens the help for F1. Returns the button clicked (nullptr for F1 or no shortcut).
     // A key press of the window runs it once, after the key has reached the focused
     // control: the key is not consumed.
-    PictureButton *FormKeyDown(int key, Qt::KeyboardModifiers modifiers);
+    PictureButton *handleShortcutKey(int key, Qt::KeyboardModifiers modifiers);
 
     // Disables or enables the window for a batch: its own controls only, not the windows it
     // owns (the progress dialog must stay usable). While disabled it cannot be closed.
@@ -127,31 +127,31 @@ Q_SIGNALS:
 
 public Q_SLOTS:
     // ---- frame and output settings (this file) ----
-    void actMinimizeExecute();
-    void actCloseWindowExecute();
-    void ActSysAboutExecute();
-    void ActSysHomePageExecute();
-    void ActSysEmailExecute();
-    void ActSysHelpExecute();
-    void Label3Click();
-    void tmrClearMemoryTimer();
-    void cbbOutputFiletypeChange();
-    void cbbProfileChange();
+    void minimizeWindow();
+    void closeWindow();
+    void showAbout();
+    void openHomePage();
+    void writeToSupport();
+    void openHelp();
+    void openCoderDownload();
+    void trimMemory();
+    void onOutputTypeChosen();
+    void onProfileChosen();
 
     // ---- sources (MainWindow_Sources.cpp) ----
-    void btnOpenFileClick();
-    void btnRemoveFileClick();
-    void btnClearFileClick();
-    void btnOptionsClick();
+    void onAddFilesRequested();
+    void onRemoveFilesRequested();
+    void onClearListRequested();
+    void onOptionsRequested();
 
     // ---- preview (MainWindow_Preview.cpp) ----
-    void btnPlayClick();
-    void btnPauseClick();
-    void btnStopClick();
+    void onPlayRequested();
+    void onPauseRequested();
+    void onStopRequested();
 
     // ---- conversion (MainWindow_Conversion.cpp) ----
-    void btnConvertClick();
-    void btnSelectOutputFolderClick();
+    void onConvertRequested();
+    void onChooseOutputFolderRequested();
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -188,14 +188,14 @@ private:
     void FillOptionBoxesAndSettings();
     void ApplySelectedProfile();
     void SaveSettingsAtClose();
-    void TrimWorkingSetNow();
+    void releaseUnusedMemory();
     // Runs one step of a handler; an error it raises is shown by the general error box
     // and the handler goes on.
     void RunGuarded(const std::function<void()> &step);
-    void FormShow();
-    void FormClose();
+    void onFirstShown();
+    void onClosing();
     void SaveSettingsOnChange();
-    void FormResize();
+    void onResized();
     void applyWindowOutline();
 
     ProgramParts &m_parts;
@@ -213,4 +213,3 @@ private:
 };
 
 // The one main window, for the controllers and the other windows; null before it exists.
-extern MainWindow *FrmMainForm;

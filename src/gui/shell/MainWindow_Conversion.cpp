@@ -12,13 +12,13 @@
 void MainWindow::BindConversion()
 {
     ProgramParts *proc = &m_parts;
-    auto *frmConverting = ProgressDialog::CreateForMainWindow(this);
-    m_converting = frmConverting;
-    frmConverting->Bind(m_parts, this);
+    auto *progressDialog = ProgressDialog::CreateForMainWindow(this);
+    m_converting = progressDialog;
+    progressDialog->Bind(m_parts, this);
     static LogindPowerOff powerOff;
     proc->completion.SetPowerOff(&powerOff);
     BatchEnvironment &env = proc->batch.Environment;
-    env.View = frmConverting;
+    env.View = progressDialog;
     // Only the window's own controls: disabling the window itself would disable the
     // progress dialog it owns, Stop included.
     env.SetMainWindowEnabled = [this](bool enabled) { SetFormEnabled(enabled); };
@@ -41,15 +41,15 @@ void MainWindow::EndSession()
     if (m_converting && m_converting->JobRunning())
         m_converting->StopBatch();
     m_closing = true;
-    FormClose();
+    onClosing();
 }
 
-void MainWindow::btnConvertClick()
+void MainWindow::onConvertRequested()
 {
     m_parts.batch.Run();
 }
 
-void MainWindow::btnSelectOutputFolderClick()
+void MainWindow::onChooseOutputFolderRequested()
 {
     TextFieldModel &folder = m_parts.settings.outputFolder();
     folder.setText(m_parts.folderChooser.Choose(folder.text()));

@@ -31,7 +31,7 @@ QWidget *MainWindow::CreateTrimStrip()
 void MainWindow::BindPreview()
 {
     ProgramParts *proc = &m_parts;
-    auto *video = qobject_cast<VideoWindow *>(DSVideoWindowEx1);
+    auto *video = qobject_cast<VideoWindow *>(videoWindow);
     if (!video || findChild<MpvPreviewGraph *>(QLatin1String(kFilterGraph)))
         return;
     auto *graph = new MpvPreviewGraph(this);
@@ -48,7 +48,7 @@ void MainWindow::BindPreview()
     connect(&player, &PreviewPlayer::noticeChanged, video, &VideoWindow::setNotice);
     connect(&player, &PreviewPlayer::positionTextChanged, pnlCurTime, &QLabel::setText);
 
-    if (auto *strip = qobject_cast<TrimStrip *>(Panel1))
+    if (auto *strip = qobject_cast<TrimStrip *>(trimStripWidget))
         strip->bind(proc->trimStrip);
 
     // The list's commands bring the strip in line with what is left in the list, and every
@@ -58,9 +58,9 @@ void MainWindow::BindPreview()
         hooks.LoadSelectedRow = [proc] { proc->trimStrip.LoadSelectedRow(); };
         hooks.ResetTrimStrip = [proc] { proc->trimStrip.ResetTrimStrip(); };
     }
-    if (auto *view = qobject_cast<SourceListView *>(dxTreeSourceFileInfo)) {
-        connect(view, &SourceListView::dxTreeSourceFileInfoEdited, this, [this, proc] {
-            const QString error = proc->trimStrip.dxTreeSourceFileInfoEdited();
+    if (auto *view = qobject_cast<SourceListView *>(sourceList)) {
+        connect(view, &SourceListView::timesEdited, this, [this, proc] {
+            const QString error = proc->trimStrip.CheckEditedTimes();
             if (error.isEmpty())
                 return;
             if (SourceCommander && SourceCommander->hooks().ShowError)
@@ -77,17 +77,17 @@ void MainWindow::StopPreview()
         graph->makeInactive();
 }
 
-void MainWindow::btnPlayClick()
+void MainWindow::onPlayRequested()
 {
-    m_parts.preview.btnPlayClick(m_parts.sources);
+    m_parts.preview.onPlayRequested(m_parts.sources);
 }
 
-void MainWindow::btnPauseClick()
+void MainWindow::onPauseRequested()
 {
-    m_parts.preview.btnPauseClick();
+    m_parts.preview.onPauseRequested();
 }
 
-void MainWindow::btnStopClick()
+void MainWindow::onStopRequested()
 {
-    m_parts.preview.btnStopClick();
+    m_parts.preview.onStopRequested();
 }

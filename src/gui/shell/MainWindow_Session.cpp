@@ -40,7 +40,7 @@ void MainWindow::BindSession()
                                           .arg(last.rows.size()))) {
             const QStringList gone = Session->Restore(last, [this](const QStringList &files) {
                 if (SourceCommander)
-                    SourceCommander->WMDropFiles(files);
+                    SourceCommander->addDroppedFiles(files);
             });
             if (SourceCommander && SourceCommander->hooks().LoadSelectedRow)
                 SourceCommander->hooks().LoadSelectedRow();

@@ -47,7 +47,7 @@ QWidget *MainWindow::CreateSourceList()
 void MainWindow::BindSources()
 {
     ProgramParts *proc = &m_parts;
-    auto *view = qobject_cast<SourceListView *>(dxTreeSourceFileInfo);
+    auto *view = qobject_cast<SourceListView *>(sourceList);
     if (!view || SourceCommander)
         return;
     SourceListModel &list = proc->sources;
@@ -59,8 +59,8 @@ void MainWindow::BindSources()
     auto *services = new SourceServices(this);
     SourceCommander = new SourceCommands(list, services->probe, services->openDialog, this, this);
     SourceCommander->SetListView(view);
-    FrmInitFileForm = new AddingFilesWindow(this);
-    SourceCommander->SetBusyWindow(FrmInitFileForm);
+    addingFilesWindow = new AddingFilesWindow(this);
+    SourceCommander->SetBusyWindow(addingFilesWindow);
 
     // The trim strip's LoadSelectedRow and ResetTrimStrip are set by BindPreview.
     SourceCommands::Hooks &hooks = SourceCommander->hooks();
@@ -73,36 +73,38 @@ void MainWindow::BindSources()
             QMessageBox::warning(QApplication::activeWindow(), QApplication::applicationName(),
                                  message);
     };
-    CodecErrorDialog::SetCodecDownloadHandler([this] { Label3Click(); });
+    hooks.ShowCodecErrorDialog = [this](const QString &) {
+        ShowCodecErrorDialog(this, [this] { openCoderDownload(); });
+    };
 
-    frmOption = new OptionsDialog(proc->optionLists, this);
-    OptionsDialog::Operations &operations = frmOption->operations();
+    optionsDialog = new OptionsDialog(proc->optionLists, this);
+    OptionsDialog::Operations &operations = optionsDialog->operations();
     operations = OptionsDialog::ControllerOperations(*proc);
     operations.ShowError = [proc](const QString &message) { showError(proc->messages, message); };
 }
 
-void MainWindow::btnOpenFileClick()
+void MainWindow::onAddFilesRequested()
 {
     if (SourceCommander)
-        SourceCommander->btnOpenFileClick();
+        SourceCommander->onAddFilesRequested();
 }
 
-void MainWindow::btnRemoveFileClick()
+void MainWindow::onRemoveFilesRequested()
 {
     if (SourceCommander)
-        SourceCommander->btnRemoveFileClick();
+        SourceCommander->onRemoveFilesRequested();
 }
 
-void MainWindow::btnClearFileClick()
+void MainWindow::onClearListRequested()
 {
     if (SourceCommander)
-        SourceCommander->btnClearFileClick();
+        SourceCommander->onClearListRequested();
 }
 
-void MainWindow::btnOptionsClick()
+void MainWindow::onOptionsRequested()
 {
-    if (frmOption)
-        frmOption->Open();
+    if (optionsDialog)
+        optionsDialog->Open();
 }
 
 void MainWindow::dragEnterEvent(QDragEnterEvent *event)
@@ -131,5 +133,5 @@ void MainWindow::dropEvent(QDropEvent *event)
         return;
     }
     event->acceptProposedAction();
-    SourceCommander->WMDropFiles(paths);
+    SourceCommander->addDroppedFiles(paths);
 }

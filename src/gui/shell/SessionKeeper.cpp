@@ -50,8 +50,8 @@ void SessionKeeper::Watch()
         // choice of type or profile and is not kept.
         connect(&m_list, &QAbstractItemModel::dataChanged, this,
                 [this](const QModelIndex &topLeft, const QModelIndex &bottomRight) {
-                    if (topLeft.column() <= SourceRow::dxtrlSourceFileEndTime ||
-                        bottomRight.column() <= SourceRow::dxtrlSourceFileEndTime)
+                    if (topLeft.column() <= SourceRow::kEndColumn ||
+                        bottomRight.column() <= SourceRow::kEndColumn)
                         changed();
                 });
         connect(&m_list, &SourceListModel::selectionChanged, this, &SessionKeeper::changed);
@@ -93,20 +93,20 @@ QStringList SessionKeeper::Restore(const SessionListFile::Session &last,
         const int i = m_list.indexOfFile(e.path);
         if (i < 0)
             continue;
-        m_list.setCell(i, SourceRow::dxtrlchkCheckStatus,
+        m_list.setCell(i, SourceRow::kTickColumn,
                        e.checked && !e.converted ? QStringLiteral("True") : QStringLiteral("False"));
         if (e.start.isEmpty() || e.end.isEmpty())
             continue;
         // Checked as typed times are, against the duration the file has now.
         const SourceRow &r = m_list.row(i);
         const TrimMath::TypedTimes times =
-            TrimMath::CheckTypedTimes(r.cell(SourceRow::dxtrlSourceFileDuration), e.start, e.end,
-                                      r.cell(SourceRow::dxtrlstclConvertDuration));
+            TrimMath::CheckTypedTimes(r.cell(SourceRow::kDurationColumn), e.start, e.end,
+                                      r.cell(SourceRow::kCutColumn));
         if (!times.error.isEmpty())
             continue;
-        m_list.setCell(i, SourceRow::dxtrlSourceFileStartTime, times.start);
-        m_list.setCell(i, SourceRow::dxtrlSourceFileEndTime, times.end);
-        m_list.setCell(i, SourceRow::dxtrlstclConvertDuration, times.cut);
+        m_list.setCell(i, SourceRow::kStartColumn, times.start);
+        m_list.setCell(i, SourceRow::kEndColumn, times.end);
+        m_list.setCell(i, SourceRow::kCutColumn, times.cut);
     }
     const int selected =
         last.selected >= 0 ? m_list.indexOfFile(last.rows.at(last.selected).path) : -1;

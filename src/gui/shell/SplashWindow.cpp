@@ -12,8 +12,8 @@
 
 namespace {
 
-constexpr int kTimer1Interval = 250;
-constexpr int kTimer2Interval = 1000;
+constexpr int kStartUpDelayMs = 250;
+constexpr int kHoldTickMs = 1000;
 constexpr int kDesignWidth = 353;
 constexpr int kDesignHeight = 190;
 
@@ -27,21 +27,21 @@ SplashWindow::SplashWindow(std::function<void()> startUp, QWidget *parent)
     resize(kDesignWidth, kDesignHeight);
     // The face without a picture: the product's colours and name.
     setStyleSheet(QStringLiteral("SplashWindow { background: #1e3355; }"));
-    ImgFlash = new QLabel(this);
-    ImgFlash->setObjectName(QStringLiteral("ImgFlash"));
-    ImgFlash->setGeometry(0, 0, kDesignWidth, kDesignHeight);
-    ImgFlash->setAlignment(Qt::AlignCenter);
-    ImgFlash->setStyleSheet(QStringLiteral("color: white; font: bold 28px 'Liberation Sans';"));
-    ImgFlash->setText(QStringLiteral("Clipwright"));
+    pictureLabel = new QLabel(this);
+    pictureLabel->setObjectName(QStringLiteral("pictureLabel"));
+    pictureLabel->setGeometry(0, 0, kDesignWidth, kDesignHeight);
+    pictureLabel->setAlignment(Qt::AlignCenter);
+    pictureLabel->setStyleSheet(QStringLiteral("color: white; font: bold 28px 'Liberation Sans';"));
+    pictureLabel->setText(QStringLiteral("Clipwright"));
 
-    Timer1 = new QTimer(this);
-    Timer1->setInterval(kTimer1Interval);
-    connect(Timer1, &QTimer::timeout, this, &SplashWindow::Timer1Timer);
-    Timer2 = new QTimer(this);
+    startUpTimer = new QTimer(this);
+    startUpTimer->setInterval(kStartUpDelayMs);
+    connect(startUpTimer, &QTimer::timeout, this, &SplashWindow::runStartUp);
+    holdTimer = new QTimer(this);
     // Two whole seconds at least: a coarse timer may tick a little early.
-    Timer2->setTimerType(Qt::PreciseTimer);
-    Timer2->setInterval(kTimer2Interval);
-    connect(Timer2, &QTimer::timeout, this, &SplashWindow::Timer2Timer);
+    holdTimer->setTimerType(Qt::PreciseTimer);
+    holdTimer->setInterval(kHoldTickMs);
+    connect(holdTimer, &QTimer::timeout, this, &SplashWindow::countHoldTick);
 }
 
 void SplashWindow::SetPicture(const QByteArray &jpeg, qreal scale)
@@ -51,9 +51,9 @@ void SplashWindow::SetPicture(const QByteArray &jpeg, qreal scale)
         return;
     picture.setDevicePixelRatio(scale);
     const QSize size = picture.deviceIndependentSize().toSize();
-    ImgFlash->setText(QString());
-    ImgFlash->setPixmap(QPixmap::fromImage(picture));
-    ImgFlash->setGeometry(0, 0, size.width(), size.height());
+    pictureLabel->setText(QString());
+    pictureLabel->setPixmap(QPixmap::fromImage(picture));
+    pictureLabel->setGeometry(0, 0, size.width(), size.height());
     resize(size);
 }
 
@@ -61,23 +61,23 @@ void SplashWindow::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
     m_tickCount = 0;
-    Timer1->start();
-    Timer2->start();
+    startUpTimer->start();
+    holdTimer->start();
 }
 
-void SplashWindow::Timer1Timer()
+void SplashWindow::runStartUp()
 {
-    Timer1->stop();
+    startUpTimer->stop();
     if (m_startUp)
         m_startUp();
-    // Keep the picture up until Timer2 has ticked twice since the splash appeared.
-    while (m_tickCount < 2 && Timer2->isActive())
+    // Keep the picture up until holdTimer has ticked twice since the splash appeared.
+    while (m_tickCount < 2 && holdTimer->isActive())
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-    Timer2->stop();
+    holdTimer->stop();
     accept();
 }
 
-void SplashWindow::Timer2Timer()
+void SplashWindow::countHoldTick()
 {
     ++m_tickCount;
 }

@@ -14,24 +14,24 @@ class SplashWindow : public QDialog
     Q_OBJECT
 
 public:
-    // startUp runs on the first tick of Timer1.
+    // startUp runs on the first tick of startUpTimer.
     explicit SplashWindow(std::function<void()> startUp, QWidget *parent = nullptr);
 
-    // Puts the JPEG picture into ImgFlash and sizes the window to it; a picture drawn at
+    // Puts the JPEG picture into pictureLabel and sizes the window to it; a picture drawn at
     // scale (2 for the 200% picture) covers its size divided by the scale. Without a
     // readable picture the window keeps a plain face with the product's name.
     void SetPicture(const QByteArray &jpeg, qreal scale = 1.0);
 
-    QLabel *ImgFlash = nullptr;
-    QTimer *Timer1 = nullptr;
-    QTimer *Timer2 = nullptr;
+    QLabel *pictureLabel = nullptr;
+    QTimer *startUpTimer = nullptr;
+    QTimer *holdTimer = nullptr;
 
 protected:
     void showEvent(QShowEvent *event) override;
 
 private:
-    void Timer1Timer();
-    void Timer2Timer();
+    void runStartUp();
+    void countHoldTick();
 
     std::function<void()> m_startUp;
     int m_tickCount = 0;

@@ -12,12 +12,6 @@
 #include <QFileInfo>
 #include <QLabel>
 
-namespace {
-
-std::function<void()> g_terminateRequest;
-
-} // namespace
-
 QString ProgramDir()
 {
     return AppPaths::Current().ProgramDir();
@@ -28,26 +22,22 @@ QString ResourceModulePath()
     return ProgramDir() + QLatin1String(ResourceModule::kFileName);
 }
 
-void SetTerminateRequest(std::function<void()> request)
-{
-    g_terminateRequest = std::move(request);
-}
-
 QString MissingModuleMessage(const QString &modulePath)
 {
     return QStringLiteral("'%1' is not found. Please reinstall this program.")
         .arg(QDir::toNativeSeparators(modulePath));
 }
 
-bool CheckResourceModule(MessageBoxes &messages, const QString &modulePath)
+bool CheckResourceModule(MessageBoxes &messages, const QString &modulePath,
+                         const std::function<void()> &terminate)
 {
     // The module is looked for in the program's folder, where the build and the
     // installation put it, whatever the current directory is.
     if (QFileInfo(modulePath).isFile())
         return true;
     messages.Ask(MissingModuleMessage(modulePath), 1);
-    if (g_terminateRequest)
-        g_terminateRequest();
+    if (terminate)
+        terminate();
     else
         QCoreApplication::exit(1);
     return false;

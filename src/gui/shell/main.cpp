@@ -49,9 +49,8 @@ int main(int argc, char *argv[])
                                .arg(target),
                            IUserDialogs::Icon::Error, IUserDialogs::Buttons::Ok);
     });
-    platform::setDesktopOpener(&opener);
 
-    ProgramParts parts(&dialogs);
+    ProgramParts parts(&dialogs, &opener);
     MainWindow mainForm(parts);
     // A logout, `kill` or Ctrl+C ends the program as closing its window does.
     EndSignals endSignals;
@@ -61,6 +60,5 @@ int main(int argc, char *argv[])
     session.Serve(mainForm);
     const int code = app.exec();
     app.SetDialogs(nullptr);
-    platform::setDesktopOpener(nullptr);
     return code;
 }

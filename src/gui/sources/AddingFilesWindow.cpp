@@ -16,29 +16,29 @@
 AddingFilesWindow::AddingFilesWindow(QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint)
 {
-    setObjectName(QStringLiteral("FrmInitFileForm"));
+    setObjectName(QStringLiteral("addingFilesWindow"));
     setFixedSize(273, 45);
     setModal(true);
     m_skin = SkinPixmap(QStringLiteral(":/skin/busy/background.png"));
 
-    m_lblInfo = new QLabel(QStringLiteral("Installing File..."), this);
-    m_lblInfo->setObjectName(QStringLiteral("lblInfo"));
-    m_lblInfo->setGeometry(0, 16, 273, 28);
-    m_lblInfo->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    m_infoLabel = new QLabel(QStringLiteral("Installing File..."), this);
+    m_infoLabel->setObjectName(QStringLiteral("infoLabel"));
+    m_infoLabel->setGeometry(0, 16, 273, 28);
+    m_infoLabel->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     QFont font(QStringLiteral("Liberation Sans"));
     font.setPixelSize(13);
     font.setBold(true);
-    m_lblInfo->setFont(font);
-    m_lblInfo->setStyleSheet(QStringLiteral("color: white; background: transparent;"));
+    m_infoLabel->setFont(font);
+    m_infoLabel->setStyleSheet(QStringLiteral("color: white; background: transparent;"));
 
-    m_timer1 = new QTimer(this);
-    m_timer1->setObjectName(QStringLiteral("Timer1"));
-    m_timer1->setInterval(1000);
-    connect(m_timer1, &QTimer::timeout, this, &AddingFilesWindow::Timer1Timer);
-    m_timer2 = new QTimer(this);
-    m_timer2->setObjectName(QStringLiteral("Timer2"));
-    m_timer2->setInterval(300);
-    connect(m_timer2, &QTimer::timeout, this, &AddingFilesWindow::Timer2Timer);
+    m_spinnerTimer = new QTimer(this);
+    m_spinnerTimer->setObjectName(QStringLiteral("spinnerTimer"));
+    m_spinnerTimer->setInterval(1000);
+    connect(m_spinnerTimer, &QTimer::timeout, this, &AddingFilesWindow::turnSpinner);
+    m_workTimer = new QTimer(this);
+    m_workTimer->setObjectName(QStringLiteral("workTimer"));
+    m_workTimer->setInterval(300);
+    connect(m_workTimer, &QTimer::timeout, this, &AddingFilesWindow::startWork);
 }
 
 void AddingFilesWindow::SetFileList(const QStringList *fileList)
@@ -81,29 +81,29 @@ void AddingFilesWindow::showEvent(QShowEvent *event)
         const QRect owner = parentWidget()->window()->frameGeometry();
         move(owner.center() - rect().center());
     }
-    FormShow();
+    onShown();
 }
 
-void AddingFilesWindow::FormShow()
+void AddingFilesWindow::onShown()
 {
     m_spinIndex = 1;
     m_error.clear();
-    m_timer1->start();
-    m_timer2->start();
+    m_spinnerTimer->start();
+    m_workTimer->start();
 }
 
-void AddingFilesWindow::Timer1Timer()
+void AddingFilesWindow::turnSpinner()
 {
     QCoreApplication::processEvents();
     m_spinIndex = m_spinIndex + 1 > 4 ? 1 : m_spinIndex + 1;
-    m_lblInfo->setText(SpinText(m_spinIndex));
+    m_infoLabel->setText(SpinText(m_spinIndex));
 }
 
-void AddingFilesWindow::Timer2Timer()
+void AddingFilesWindow::startWork()
 {
     // Let the window paint itself before the work holds the thread.
     QCoreApplication::processEvents();
-    m_timer2->stop();
+    m_workTimer->stop();
     m_working = true;
     try {
         if (m_addFiles)
@@ -122,7 +122,7 @@ void AddingFilesWindow::Timer2Timer()
 void AddingFilesWindow::closeEvent(QCloseEvent *event)
 {
     // The window closes itself when the work is over; until then it stays.
-    if (m_working || m_timer2->isActive()) {
+    if (m_working || m_workTimer->isActive()) {
         event->ignore();
         return;
     }
@@ -141,14 +141,14 @@ void AddingFilesWindow::keyPressEvent(QKeyEvent *event)
 
 void AddingFilesWindow::done(int result)
 {
-    FormClose();
+    onClosed();
     QDialog::done(result);
 }
 
-void AddingFilesWindow::FormClose()
+void AddingFilesWindow::onClosed()
 {
-    m_timer1->stop();
-    m_timer2->stop();
+    m_spinnerTimer->stop();
+    m_workTimer->stop();
 }
 
 void AddingFilesWindow::paintEvent(QPaintEvent *)

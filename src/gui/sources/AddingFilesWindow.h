@@ -32,16 +32,16 @@ public:
     QString TakeError();
 
     int SpinIndex() const { return m_spinIndex; }
-    QLabel *lblInfo() const { return m_lblInfo; }
-    QTimer *Timer1() const { return m_timer1; }
-    QTimer *Timer2() const { return m_timer2; }
+    QLabel *infoLabel() const { return m_infoLabel; }
+    QTimer *spinnerTimer() const { return m_spinnerTimer; }
+    QTimer *workTimer() const { return m_workTimer; }
 
     // The label's text for a spinner step (1 to 4).
     static QString SpinText(int step);
 
 public Q_SLOTS:
-    void Timer1Timer();
-    void Timer2Timer();
+    void turnSpinner();
+    void startWork();
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -51,8 +51,8 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
-    void FormShow();
-    void FormClose();
+    void onShown();
+    void onClosed();
 
     const QStringList m_emptyList;
     const QStringList *m_fileList = &m_emptyList;
@@ -61,8 +61,8 @@ private:
     QString m_error;
     int m_spinIndex = 1;
     bool m_working = false;
-    QLabel *m_lblInfo = nullptr;
-    QTimer *m_timer1 = nullptr;
-    QTimer *m_timer2 = nullptr;
+    QLabel *m_infoLabel = nullptr;
+    QTimer *m_spinnerTimer = nullptr;
+    QTimer *m_workTimer = nullptr;
     QPixmap m_skin;
 };

@@ -7,19 +7,10 @@
 #include <QStyle>
 #include <QTextLayout>
 
-namespace {
-
-std::function<void()> &codecDownloadHandler()
-{
-    static std::function<void()> handler;
-    return handler;
-}
-
-} // namespace
-
-CodecErrorDialog::CodecErrorDialog(QWidget *owner)
+CodecErrorDialog::CodecErrorDialog(QWidget *owner, std::function<void()> openDownload)
     : QDialog(owner, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                         Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint)
+                         Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint),
+      m_openDownload(std::move(openDownload))
 {
     setObjectName(QStringLiteral("FrmCodeErrorForm"));
     setWindowTitle(QStringLiteral("Error Info"));
@@ -30,49 +21,44 @@ CodecErrorDialog::CodecErrorDialog(QWidget *owner)
     ensurePolished();
 
     auto *image1 = new QLabel(this);
-    image1->setObjectName(QStringLiteral("Image1"));
+    image1->setObjectName(QStringLiteral("separatorLine"));
     image1->setGeometry(8, 13, 32, 32);
     image1->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxCritical).pixmap(32, 32));
 
-    m_label1 = new QLabel(this);
-    m_label1->setObjectName(QStringLiteral("Label1"));
-    m_label1->setGeometry(48, 16, 357, 30);
-    m_label1->setWordWrap(true);
-    m_label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    m_label1->setText(QStringLiteral(
+    m_messageLabel = new QLabel(this);
+    m_messageLabel->setObjectName(QStringLiteral("messageLabel"));
+    m_messageLabel->setGeometry(48, 16, 357, 30);
+    m_messageLabel->setWordWrap(true);
+    m_messageLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_messageLabel->setText(QStringLiteral(
         "Files reading error! Please check your files or install a new codec.You can click "
         "the link to download the lastest codec."));
 
-    m_label2 = new QLabel(QStringLiteral("(Click here to down)"), this);
-    m_label2->setObjectName(QStringLiteral("Label2"));
-    QFont linkFont = m_label2->font();
+    m_downloadLink = new QLabel(QStringLiteral("(Click here to down)"), this);
+    m_downloadLink->setObjectName(QStringLiteral("downloadLink"));
+    QFont linkFont = m_downloadLink->font();
     linkFont.setUnderline(true);
-    m_label2->setFont(linkFont);
-    QPalette linkColours = m_label2->palette();
+    m_downloadLink->setFont(linkFont);
+    QPalette linkColours = m_downloadLink->palette();
     linkColours.setColor(QPalette::WindowText, Qt::blue);
-    m_label2->setPalette(linkColours);
-    m_label2->setCursor(Qt::PointingHandCursor);
-    m_label2->adjustSize();
-    m_label2->installEventFilter(this);
+    m_downloadLink->setPalette(linkColours);
+    m_downloadLink->setCursor(Qt::PointingHandCursor);
+    m_downloadLink->adjustSize();
+    m_downloadLink->installEventFilter(this);
     placeLink();
 
-    m_bitBtn1 = new QPushButton(QStringLiteral("OK"), this);
-    m_bitBtn1->setObjectName(QStringLiteral("BitBtn1"));
-    m_bitBtn1->setGeometry(328, 61, 75, 25);
-    m_bitBtn1->setDefault(true);
-    connect(m_bitBtn1, &QPushButton::clicked, this, &QDialog::accept);
-}
-
-void CodecErrorDialog::SetCodecDownloadHandler(std::function<void()> handler)
-{
-    codecDownloadHandler() = std::move(handler);
+    m_okButton = new QPushButton(QStringLiteral("OK"), this);
+    m_okButton->setObjectName(QStringLiteral("okButton"));
+    m_okButton->setGeometry(328, 61, 75, 25);
+    m_okButton->setDefault(true);
+    connect(m_okButton, &QPushButton::clicked, this, &QDialog::accept);
 }
 
 void CodecErrorDialog::placeLink()
 {
     // The link follows the end of the message's last line (at 258, 30 in the design), or
     // starts a line of its own when it would not fit there.
-    QTextLayout layout(m_label1->text(), m_label1->font());
+    QTextLayout layout(m_messageLabel->text(), m_messageLabel->font());
     QTextOption option;
     option.setWrapMode(QTextOption::WordWrap);
     layout.setTextOption(option);
@@ -80,45 +66,45 @@ void CodecErrorDialog::placeLink()
     qreal y = 0;
     QTextLine last;
     for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
-        line.setLineWidth(m_label1->width());
+        line.setLineWidth(m_messageLabel->width());
         line.setPosition(QPointF(0, y));
         y += line.height();
         last = line;
     }
     layout.endLayout();
-    if (y > m_label1->height())
-        m_label1->resize(m_label1->width(), int(y) + 1);
+    if (y > m_messageLabel->height())
+        m_messageLabel->resize(m_messageLabel->width(), int(y) + 1);
     int x = 258;
     int top = 30;
     if (last.isValid()) {
-        x = m_label1->x() + int(last.naturalTextWidth()) + 4;
-        top = m_label1->y() + int(last.y());
-        if (x + m_label2->width() > width() - 4) {
-            x = m_label1->x();
-            top = m_label1->y() + int(y);
+        x = m_messageLabel->x() + int(last.naturalTextWidth()) + 4;
+        top = m_messageLabel->y() + int(last.y());
+        if (x + m_downloadLink->width() > width() - 4) {
+            x = m_messageLabel->x();
+            top = m_messageLabel->y() + int(y);
         }
     }
-    m_label2->move(x, top);
+    m_downloadLink->move(x, top);
 }
 
 bool CodecErrorDialog::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == m_label2 && event->type() == QEvent::MouseButtonRelease &&
+    if (watched == m_downloadLink && event->type() == QEvent::MouseButtonRelease &&
         static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
-        Label2Click();
+        openCoderDownload();
         return true;
     }
     return QDialog::eventFilter(watched, event);
 }
 
-void CodecErrorDialog::Label2Click()
+void CodecErrorDialog::openCoderDownload()
 {
-    if (codecDownloadHandler())
-        codecDownloadHandler()();
+    if (m_openDownload)
+        m_openDownload();
 }
 
-void ShowCodecErrorDialog(QWidget *owner)
+void ShowCodecErrorDialog(QWidget *owner, std::function<void()> openDownload)
 {
-    CodecErrorDialog dialog(owner);
+    CodecErrorDialog dialog(owner, std::move(openDownload));
     dialog.exec();
 }

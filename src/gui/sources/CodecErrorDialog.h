@@ -14,17 +14,16 @@ class CodecErrorDialog : public QDialog
     Q_OBJECT
 
 public:
-    explicit CodecErrorDialog(QWidget *owner = nullptr);
+    // openDownload is what a click on the link does (the codec download command of the
+    // main window); without one the link does nothing.
+    explicit CodecErrorDialog(QWidget *owner = nullptr, std::function<void()> openDownload = {});
 
-    // What a click on the link does (the codec download command of the main window).
-    static void SetCodecDownloadHandler(std::function<void()> handler);
-
-    QLabel *Label1() const { return m_label1; }
-    QLabel *Label2() const { return m_label2; }
-    QPushButton *BitBtn1() const { return m_bitBtn1; }
+    QLabel *messageLabel() const { return m_messageLabel; }
+    QLabel *downloadLink() const { return m_downloadLink; }
+    QPushButton *okButton() const { return m_okButton; }
 
 public Q_SLOTS:
-    void Label2Click();
+    void openCoderDownload();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -32,10 +31,11 @@ protected:
 private:
     void placeLink();
 
-    QLabel *m_label1 = nullptr;
-    QLabel *m_label2 = nullptr;
-    QPushButton *m_bitBtn1 = nullptr;
+    std::function<void()> m_openDownload;
+    QLabel *m_messageLabel = nullptr;
+    QLabel *m_downloadLink = nullptr;
+    QPushButton *m_okButton = nullptr;
 };
 
 // Shows the codec error dialog modally over owner and returns when the user closed it.
-void ShowCodecErrorDialog(QWidget *owner);
+void ShowCodecErrorDialog(QWidget *owner, std::function<void()> openDownload = {});

@@ -11,8 +11,8 @@ namespace {
 
 bool isTimeColumn(int column)
 {
-    return column == SourceRow::dxtrlSourceFileStartTime ||
-           column == SourceRow::dxtrlSourceFileEndTime;
+    return column == SourceRow::kStartColumn ||
+           column == SourceRow::kEndColumn;
 }
 
 } // namespace
@@ -42,7 +42,7 @@ void SourceCellDelegate::paint(QPainter *painter, const QStyleOptionViewItem &op
 void SourceCellDelegate::paintCell(QPainter *painter, const QStyleOptionViewItem &option,
                                    const QModelIndex &index) const
 {
-    if (index.column() != SourceRow::dxtrlchkCheckStatus) {
+    if (index.column() != SourceRow::kTickColumn) {
         QStyledItemDelegate::paint(painter, option, index);
         return;
     }
@@ -66,7 +66,7 @@ void SourceCellDelegate::paintCell(QPainter *painter, const QStyleOptionViewItem
 bool SourceCellDelegate::editorEvent(QEvent *event, QAbstractItemModel *model,
                                      const QStyleOptionViewItem &option, const QModelIndex &index)
 {
-    if (index.column() != SourceRow::dxtrlchkCheckStatus)
+    if (index.column() != SourceRow::kTickColumn)
         return QStyledItemDelegate::editorEvent(event, model, option, index);
     if (event->type() == QEvent::MouseButtonDblClick)
         return true; // the second click of a double click toggles again by its release

@@ -34,15 +34,15 @@ void SourceCommands::SetListView(SourceListView *view)
     m_view = view;
     if (!view)
         return;
-    connect(view, &SourceListView::dxTreeSourceFileInfoKeyDown, this,
-            &SourceCommands::dxTreeSourceFileInfoKeyDown);
-    connect(view, &SourceListView::dxTreeSourceFileInfoKeyUp, this,
-            &SourceCommands::dxTreeSourceFileInfoKeyUp);
-    connect(view, &SourceListView::actDxTreeListOnClick, this,
-            &SourceCommands::actDxTreeListOnClickExecute);
-    connect(view, &SourceListView::dxTreeSourceFileInfoEndDrag, this,
-            &SourceCommands::dxTreeSourceFileInfoEndDrag);
-    connect(view, &SourceListView::filesDropped, this, &SourceCommands::WMDropFiles);
+    connect(view, &SourceListView::handleListKey, this,
+            &SourceCommands::handleListKey);
+    connect(view, &SourceListView::handleListKeyRelease, this,
+            &SourceCommands::handleListKeyRelease);
+    connect(view, &SourceListView::onListClicked, this,
+            &SourceCommands::handleListClick);
+    connect(view, &SourceListView::removeDraggedRows, this,
+            &SourceCommands::removeDraggedRows);
+    connect(view, &SourceListView::filesDropped, this, &SourceCommands::addDroppedFiles);
 }
 
 void SourceCommands::SetBusyWindow(AddingFilesWindow *busy)
@@ -134,7 +134,7 @@ bool SourceCommands::guarded(const std::function<void()> &handler)
     return false;
 }
 
-void SourceCommands::btnOpenFileClick()
+void SourceCommands::onAddFilesRequested()
 {
     guarded([this] {
         QString initialDir = m_hooks.LoadInitDir ? m_hooks.LoadInitDir() : QString();
@@ -157,7 +157,7 @@ void SourceCommands::btnOpenFileClick()
     });
 }
 
-void SourceCommands::WMDropFiles(const QStringList &paths)
+void SourceCommands::addDroppedFiles(const QStringList &paths)
 {
     AddSourceFiles(paths);
 }
@@ -185,7 +185,7 @@ void SourceCommands::removeSelectedRows()
     SourceListCommands::RemoveSelectedRows(m_list);
 }
 
-void SourceCommands::btnRemoveFileClick()
+void SourceCommands::onRemoveFilesRequested()
 {
     guarded([this] {
         removeSelectedRows();
@@ -196,7 +196,7 @@ void SourceCommands::btnRemoveFileClick()
     });
 }
 
-void SourceCommands::btnClearFileClick()
+void SourceCommands::onClearListRequested()
 {
     guarded([this] {
         SourceListCommands::ClearSourceList(m_list);
@@ -205,7 +205,7 @@ void SourceCommands::btnClearFileClick()
     });
 }
 
-void SourceCommands::dxTreeSourceFileInfoKeyDown(int key, Qt::KeyboardModifiers)
+void SourceCommands::handleListKey(int key, Qt::KeyboardModifiers)
 {
     guarded([&] {
         call(m_hooks.LoadSelectedRow);
@@ -218,17 +218,17 @@ void SourceCommands::dxTreeSourceFileInfoKeyDown(int key, Qt::KeyboardModifiers)
     });
 }
 
-void SourceCommands::dxTreeSourceFileInfoKeyUp(int, Qt::KeyboardModifiers)
+void SourceCommands::handleListKeyRelease(int, Qt::KeyboardModifiers)
 {
     guarded([this] { call(m_hooks.LoadSelectedRow); });
 }
 
-void SourceCommands::actDxTreeListOnClickExecute()
+void SourceCommands::handleListClick()
 {
     guarded([this] { call(m_hooks.LoadSelectedRow); });
 }
 
-void SourceCommands::dxTreeSourceFileInfoEndDrag()
+void SourceCommands::removeDraggedRows()
 {
-    btnRemoveFileClick();
+    onRemoveFilesRequested();
 }

@@ -62,14 +62,14 @@ public:
     void AddSourceFiles(const QStringList &paths);
 
 public Q_SLOTS:
-    void btnOpenFileClick();
-    void WMDropFiles(const QStringList &paths);
-    void btnRemoveFileClick();
-    void btnClearFileClick();
-    void dxTreeSourceFileInfoKeyDown(int key, Qt::KeyboardModifiers modifiers);
-    void dxTreeSourceFileInfoKeyUp(int key, Qt::KeyboardModifiers modifiers);
-    void actDxTreeListOnClickExecute();
-    void dxTreeSourceFileInfoEndDrag();
+    void onAddFilesRequested();
+    void addDroppedFiles(const QStringList &paths);
+    void onRemoveFilesRequested();
+    void onClearListRequested();
+    void handleListKey(int key, Qt::KeyboardModifiers modifiers);
+    void handleListKeyRelease(int key, Qt::KeyboardModifiers modifiers);
+    void handleListClick();
+    void removeDraggedRows();
 
 private:
     // Runs a handler's body; an error it throws is shown, and false is given.

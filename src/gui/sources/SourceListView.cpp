@@ -32,7 +32,7 @@ protected:
         painter->save();
         QHeaderView::paintSection(painter, rect, logicalIndex);
         painter->restore();
-        if (logicalIndex != SourceRow::dxtrlchkCheckStatus)
+        if (logicalIndex != SourceRow::kTickColumn)
             return;
         // A ticked box drawn by hand, so that it looks the same under any style sheet.
         const int side = 11;
@@ -54,15 +54,15 @@ protected:
 
 bool isTimeColumn(int column)
 {
-    return column == SourceRow::dxtrlSourceFileStartTime ||
-           column == SourceRow::dxtrlSourceFileEndTime;
+    return column == SourceRow::kStartColumn ||
+           column == SourceRow::kEndColumn;
 }
 
 } // namespace
 
 SourceListView::SourceListView(QWidget *parent) : QTableView(parent)
 {
-    setObjectName(QStringLiteral("dxTreeSourceFileInfo"));
+    setObjectName(QStringLiteral("sourceList"));
     setHorizontalHeader(new SourceListHeader(this));
     verticalHeader()->hide();
     horizontalHeader()->setSectionsMovable(false);
@@ -96,7 +96,7 @@ SourceListView::SourceListView(QWidget *parent) : QTableView(parent)
     m_delegate = new SourceCellDelegate(this);
     setItemDelegate(m_delegate);
     connect(m_delegate, &SourceCellDelegate::timeCommitted, this,
-            &SourceListView::dxTreeSourceFileInfoEdited);
+            &SourceListView::timesEdited);
 
     const double total = std::accumulate(kDesignWidths.begin(), kDesignWidths.end(), 0.0);
     for (size_t i = 0; i < kDesignWidths.size(); ++i)
@@ -223,12 +223,12 @@ static bool isTickKey(const QKeyEvent *event, int column)
     const bool tickKey = key == Qt::Key_Space || key == Qt::Key_Return ||
                          key == Qt::Key_Enter || key == Qt::Key_F2;
     return tickKey && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier &&
-           (column == SourceRow::dxtrlchkCheckStatus || column == SourceRow::dxtrlSourceFileName);
+           (column == SourceRow::kTickColumn || column == SourceRow::kNameColumn);
 }
 
 void SourceListView::keyPressEvent(QKeyEvent *event)
 {
-    Q_EMIT dxTreeSourceFileInfoKeyDown(event->key(), event->modifiers());
+    Q_EMIT handleListKey(event->key(), event->modifiers());
     if (m_model && isTickKey(event, currentIndex().column())) {
         SourceListCommands::ToggleSelectedTicks(*m_model);
         event->accept();
@@ -245,7 +245,7 @@ void SourceListView::keyReleaseEvent(QKeyEvent *event)
 {
     QTableView::keyReleaseEvent(event);
     if (!event->isAutoRepeat())
-        Q_EMIT dxTreeSourceFileInfoKeyUp(event->key(), event->modifiers());
+        Q_EMIT handleListKeyRelease(event->key(), event->modifiers());
 }
 
 void SourceListView::mousePressEvent(QMouseEvent *event)
@@ -262,7 +262,7 @@ void SourceListView::mouseReleaseEvent(QMouseEvent *event)
 {
     QTableView::mouseReleaseEvent(event);
     if (event->button() == Qt::LeftButton)
-        Q_EMIT actDxTreeListOnClick();
+        Q_EMIT onListClicked();
 }
 
 void SourceListView::mouseDoubleClickEvent(QMouseEvent *event)
@@ -307,7 +307,7 @@ void SourceListView::FinishRowDrag(bool droppedOnList)
 {
     m_droppedOnList = false;
     if (!droppedOnList)
-        Q_EMIT dxTreeSourceFileInfoEndDrag();
+        Q_EMIT removeDraggedRows();
 }
 
 void SourceListView::dragEnterEvent(QDragEnterEvent *event)

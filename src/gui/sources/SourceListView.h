@@ -9,7 +9,7 @@ class QMimeData;
 class SourceCellDelegate;
 class SourceListModel;
 
-// The main window's source list (dxTreeSourceFileInfo): a grid of the seven columns over
+// The main window's source list (sourceList): a grid of the seven columns over
 // the source list model, with the check column, in-place time editors for Start Time and
 // End Time, several selected rows and one focused row kept in step with the model, rows
 // that can be dragged out as files, and the events the main window's handlers answer.
@@ -36,14 +36,14 @@ public:
 
 Q_SIGNALS:
     // A key went down or up while the list had the focus (before the list acts on it).
-    void dxTreeSourceFileInfoKeyDown(int key, Qt::KeyboardModifiers modifiers);
-    void dxTreeSourceFileInfoKeyUp(int key, Qt::KeyboardModifiers modifiers);
+    void handleListKey(int key, Qt::KeyboardModifiers modifiers);
+    void handleListKeyRelease(int key, Qt::KeyboardModifiers modifiers);
     // A click in the list (the list's click event).
-    void actDxTreeListOnClick();
+    void onListClicked();
     // A Start Time or End Time edit was committed to the row's cell.
-    void dxTreeSourceFileInfoEdited(int row, int column, const QString &text);
+    void timesEdited(int row, int column, const QString &text);
     // A drag of rows ended outside the list (the end-drag event); the rows were not moved.
-    void dxTreeSourceFileInfoEndDrag();
+    void removeDraggedRows();
     // Files from outside the program were dropped on the list.
     void filesDropped(const QStringList &paths);
 
