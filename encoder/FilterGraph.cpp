@@ -95,7 +95,7 @@ void FilterGraph::build(const char *sourceName, const std::string &sourceArgs,
     AVFilterGraph *graph = m_graph.get();
     if (!graph)
         throw EncoderError("out of memory");
-    graph->nb_threads = 0;
+    graph->nb_threads = m_threads;
     const bool isVideo = std::strcmp(sourceName, "buffer") == 0;
     checkAv(avfilter_graph_create_filter(&m_source, avfilter_get_by_name(sourceName), "in",
                                          sourceArgs.c_str(), nullptr, graph),

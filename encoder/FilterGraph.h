@@ -30,7 +30,8 @@ std::string audioFilterChain(const EncoderOptions &options, const AudioPlan &pla
 class FilterGraph
 {
 public:
-    FilterGraph() = default;
+    // threads: how many threads the filters that work in slices use (0: one per core).
+    explicit FilterGraph(int threads = 0) : m_threads(threads) {}
     ~FilterGraph();
     FilterGraph(const FilterGraph &) = delete;
     FilterGraph &operator=(const FilterGraph &) = delete;
@@ -57,6 +58,7 @@ public:
 private:
     void build(const char *sourceName, const std::string &sourceArgs, const std::string &chain);
 
+    int m_threads;
     FilterGraphPtr m_graph;
     AVFilterContext *m_source = nullptr;
     AVFilterContext *m_sink = nullptr;

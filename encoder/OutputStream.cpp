@@ -13,7 +13,8 @@ namespace encoder {
 OutputStream::OutputStream(Setup setup, std::unique_ptr<StreamEncoder> encoder,
                            std::function<void(std::exception_ptr)> onFailure)
     : m_setup(std::move(setup)), m_encoder(std::move(encoder)), m_onFailure(std::move(onFailure)),
-      m_queue(m_setup.queueCapacity, (m_setup.queueCapacity + 1) / 2), m_filtered(av_frame_alloc())
+      m_queue(m_setup.queueCapacity, (m_setup.queueCapacity + 1) / 2),
+      m_filters(m_setup.filterThreads), m_filtered(av_frame_alloc())
 {
     if (!m_filtered)
         throw EncoderError("out of memory");

@@ -35,6 +35,7 @@ public:
         int64_t limit = INT64_MAX; // the most frames or samples the cut allows
         std::string filterChain;
         int filterFrameSize = 0; // sound: samples per filtered frame
+        int filterThreads = 0;   // threads of the filters that work in slices (0: per core)
         size_t queueCapacity = 1;
     };
 
