@@ -75,14 +75,13 @@ int runAsEncoder(int argc, char **argv)
 struct Batch
 {
     ProgramParts proc;
-    ProgramParts &lib = proc;
     ProgressDialog dialog;
     QString work;
 
     explicit Batch(const QString &workDir) : work(workDir)
     {
-        lib.jobs.ProgramDir = work + "/app/";
-        AppPaths::SetCurrent(AppPaths::Portable(lib.jobs.ProgramDir));
+        proc.jobs.ProgramDir = work + "/app/";
+        AppPaths::SetCurrent(AppPaths::Portable(proc.jobs.ProgramDir));
         proc.settings.outputFolder().setText(work + "/out");
         proc.outputOptions.FillAll();
         proc.settings.Load();

@@ -51,10 +51,9 @@ int main(int argc, char **argv)
     }
 
     ProgramParts proc;
-    ProgramParts &lib = proc;
     ProgressDialog dialog;
-    lib.jobs.ProgramDir = work + "/app/";
-    AppPaths::SetCurrent(AppPaths::Portable(lib.jobs.ProgramDir));
+    proc.jobs.ProgramDir = work + "/app/";
+    AppPaths::SetCurrent(AppPaths::Portable(proc.jobs.ProgramDir));
     proc.settings.outputFolder().setText(work + "/out");
     proc.outputOptions.FillAll();
     proc.settings.Load();

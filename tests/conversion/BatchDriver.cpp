@@ -16,10 +16,9 @@ int main(int argc, char **argv)
     if (args.size() != 5)
         return 2;
     ProgramParts proc;
-    ProgramParts &lib = proc;
-    lib.jobs.ProgramDir = args[1];
+    proc.jobs.ProgramDir = args[1];
     AppPaths::SetCurrent(AppPaths::Portable(args[1]));
-        proc.settings.outputFolder().setText(args[2]);
+    proc.settings.outputFolder().setText(args[2]);
     proc.outputOptions.FillAll();
     proc.settings.Load();
     proc.outputOptions.ApplyProfile();
@@ -39,7 +38,7 @@ int main(int argc, char **argv)
     timings.runner = EncoderTimings{100, 50};
     proc.batch.Run();
 
-    std::printf("%s\n%s\n", lib.jobs.Job.EncoderFile.toUtf8().constData(),
+    std::printf("%s\n%s\n", proc.jobs.Job.EncoderFile.toUtf8().constData(),
                 proc.batch.CommandLine.toUtf8().constData());
     return proc.batch.FailedSources.isEmpty() ? 0 : 1;
 }

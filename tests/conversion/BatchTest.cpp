@@ -183,6 +183,30 @@ void BatchTest::failingSourceIsReportedAfterOpeningTheFolder()
     QVERIFY(failed[0].contains("exit code"));
 }
 
+void BatchTest::aClipThatCannotFitTheSizeLimitIsNamedAndTheRestConvert()
+{
+    // Twenty minutes into 1 MB leaves about 6 kbit/s: that job is refused before an encoder
+    // starts; the one-second clips around it fit.
+    m_proc->settings.sizeLimit().setText("1 MB");
+    addRow(m_clips[0]);
+    addRow(m_clips[1], true, "00:20:00");
+    addRow(m_clips[2]);
+    m_proc->batch.Run();
+
+    QCOMPARE(outputs(), QStringList({"clip1.3gp", "clip3.3gp"}));
+    QCOMPARE(allOutputFiles(), outputs()); // no partial or claimed name left behind
+    QCOMPARE(g_events.size(), 2);
+    QVERIFY(g_events[1].startsWith("box These files could not be converted:"));
+    QVERIFY2(g_events[1].contains(m_clips[1] + " (1200 s cannot fit into 1 MB"),
+             qPrintable(g_events[1]));
+    QVERIFY(!g_events[1].contains(m_clips[0]) && !g_events[1].contains(m_clips[2]));
+    QCOMPARE(logLines("parameter: ").size(), 2);
+    const QStringList failed = logLines("Conversion failed: ");
+    QCOMPARE(failed.size(), 1);
+    QVERIFY(failed[0].startsWith("Conversion failed: " + m_clips[1] + " | not started: 1200 s"));
+    QCOMPARE(m_proc->batch.state(), BatchRunner::State::Finished);
+}
+
 void BatchTest::aFullDiskUnderThePortableLogStopsNoConversion()
 {
     // Every write to the portable program's log fails as on a full disk (I/O error 28); the
@@ -256,7 +280,7 @@ void BatchTest::unrelatedEncoderIsNeitherWaitedForNorKilled()
     m_proc->batch.Run();
     QVERIFY(clock.elapsed() < 30000);
     QCOMPARE(outputs(), QStringList({"clip1.3gp"}));
-    m_lib->encoderStopper.Stop("tcore");
+    m_proc->encoderStopper.Stop("tcore");
     QVERIFY(processAlive(other));
 
     ::kill(other, SIGKILL);
@@ -269,7 +293,7 @@ void BatchTest::aBlankInTheProgramFolderRunsOnlyTheEncoder()
     const QString appDir = m_dir->path() + "/my app/";
     QVERIFY(QDir().rename(m_appDir, appDir));
     m_appDir = appDir;
-    m_lib->jobs.ProgramDir = appDir;
+    m_proc->jobs.ProgramDir = appDir;
     AppPaths::SetCurrent(AppPaths::Portable(appDir));
     const QString marker = m_dir->path() + "/my was run";
     const QString intruder = m_dir->path() + "/my";

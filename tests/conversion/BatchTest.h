@@ -164,6 +164,7 @@ private Q_SLOTS:
     void stopAnsweredNoChangesNothing();
     void failingSourceIsReportedAfterOpeningTheFolder();
     void failingSourceIsNotReportedWhenPoweringOff();
+    void aClipThatCannotFitTheSizeLimitIsNamedAndTheRestConvert();
     void aFullDiskUnderThePortableLogStopsNoConversion();
     void missingEncoderIsReported();
     void unrelatedEncoderIsNeitherWaitedForNorKilled();
@@ -194,7 +195,6 @@ private:
     QString m_outDir;
     QHash<QString, qint64> m_logStart;
     std::unique_ptr<ProgramParts> m_proc;
-    ProgramParts *m_lib = nullptr;
     std::unique_ptr<QWidget> m_main;
     ProgressDialog *m_dialog = nullptr; // deleted with m_main
     FakePowerOff m_power;

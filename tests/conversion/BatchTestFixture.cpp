@@ -34,13 +34,12 @@ void BatchTest::init()
         m_logStart[path] = QFileInfo(path).size();
 
     m_proc = std::make_unique<ProgramParts>(&m_dialogs, &m_opener);
-    m_lib = m_proc.get();
-    m_lib->jobs.ProgramDir = m_appDir;
+    m_proc->jobs.ProgramDir = m_appDir;
     AppPaths::SetCurrent(AppPaths::Portable(m_appDir));
-    m_lib->encoderStopper.RetryMs = 100;
-    m_lib->completion.SetPowerOff(&m_power);
+    m_proc->encoderStopper.RetryMs = 100;
+    m_proc->completion.SetPowerOff(&m_power);
     m_power.settingsFile = m_appDir + "Config/UserSettings.ini";
-        m_proc->settings.outputFolder().setText(m_outDir);
+    m_proc->settings.outputFolder().setText(m_outDir);
     m_proc->outputOptions.FillAll();
     m_proc->settings.Load();
     m_proc->outputOptions.ApplyProfile();
@@ -70,7 +69,6 @@ void BatchTest::cleanup()
     m_main.reset();
     m_dialog = nullptr;
     m_proc.reset();
-    m_lib = nullptr;
     m_dir.reset();
 }
 

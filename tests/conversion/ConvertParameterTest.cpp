@@ -28,9 +28,9 @@ protected:
         m_appDir = m_dir.path() + "/Program Files/Clipwright/";
         ASSERT_TRUE(QDir().mkpath(m_appDir + "Config"));
         m_outDir = m_dir.path() + "/Out Folder";
-        m_lib.jobs.ProgramDir = m_appDir;
+        m_proc.jobs.ProgramDir = m_appDir;
         AppPaths::SetCurrent(AppPaths::Portable(m_appDir));
-                m_proc.settings.outputFolder().setText(m_outDir);
+        m_proc.settings.outputFolder().setText(m_outDir);
         m_proc.outputOptions.FillAll();
         m_proc.settings.Load();
         m_proc.outputOptions.ApplyProfile();
@@ -83,7 +83,6 @@ protected:
     QString m_appDir;
     QString m_outDir;
     ProgramParts m_proc;
-    ProgramParts &m_lib = m_proc;
 };
 
 } // namespace
@@ -118,7 +117,7 @@ TEST_F(ConvertParameterTest, FirstWorkedExampleFillsTheJobRecord)
     expected.OutputDir = m_outDir + '/';
     expected.OutputBaseName = "holiday";
     expected.OutputExt = ".3gp";
-    EXPECT_EQ(m_lib.jobs.Job, expected);
+    EXPECT_EQ(m_proc.jobs.Job, expected);
 
     // The output folder was created; the script is written only for the jobs that read it.
     EXPECT_TRUE(QFileInfo(m_outDir).isDir());
@@ -135,7 +134,7 @@ TEST_F(ConvertParameterTest, SecondWorkedExampleGoesThroughTheScript)
                         "VideoFile.avs\" -acodec amr_nb -s 160x120 -b 128 -ab 128 -vol 200 "
                         "-ac 1 -ar 8000 -ss 00:00:00 -t 754 \"" +
                         m_outDir + "/clip.amr\"");
-    EXPECT_EQ(m_lib.jobs.Job.InputFile, ProgramRunFolder::Path() + "VideoFile.avs");
+    EXPECT_EQ(m_proc.jobs.Job.InputFile, ProgramRunFolder::Path() + "VideoFile.avs");
     // The script is this running program's own, in a folder no other user can enter.
     EXPECT_FALSE(QFile::exists(m_appDir + "VideoFile.avs"));
     EXPECT_FALSE(ProgramRunFolder::Path().startsWith(m_appDir));
@@ -244,7 +243,7 @@ TEST_F(ConvertParameterTest, CutOptionsComeFromTheLastMatchingRow)
         m_proc.sources.clear();
         addRow("/v/clip.avi", c.start, c.end);
         m_proc.jobs.Build("/v/clip.avi");
-        EXPECT_EQ(m_lib.jobs.Job.CutArg, c.cut) << c.start << " " << c.end;
+        EXPECT_EQ(m_proc.jobs.Job.CutArg, c.cut) << c.start << " " << c.end;
     }
 
     // Names that differ by letter case are two files, and the same file added twice keeps
@@ -297,7 +296,7 @@ TEST_F(ConvertParameterTest, RealMediaIsRecognisedByItsExactExtension)
     for (const auto &c : cases) {
         addRow(c.source, "00:00:00", "00:00:10");
         m_proc.jobs.Build(c.source);
-        EXPECT_EQ(m_lib.jobs.Job.EncoderFile, m_appDir + c.encoder) << c.source;
+        EXPECT_EQ(m_proc.jobs.Job.EncoderFile, m_appDir + c.encoder) << c.source;
         // The script names the latest source that reads through it.
         if (QLatin1String(c.encoder) == QLatin1String("mcore"))
             EXPECT_EQ(script(), QString("DirectShowSource(\"%1\", fps=29.9700898503294, "
@@ -354,7 +353,7 @@ TEST_F(ConvertParameterTest, AnyFileNameReachesTheEncoderUnchanged)
     for (const QString &source : weird) {
         addRow(source, "00:00:00", "00:00:10");
         const QString line = m_proc.jobs.Build(source);
-        const ConversionJob &job = m_lib.jobs.Job;
+        const ConversionJob &job = m_proc.jobs.Job;
         const auto split = CommandLineSplitter::Split(line, job.EncoderFile);
         EXPECT_TRUE(split.ok);
         EXPECT_EQ(split.program, job.EncoderFile);
@@ -363,7 +362,7 @@ TEST_F(ConvertParameterTest, AnyFileNameReachesTheEncoderUnchanged)
         EXPECT_EQ(split.arguments.last(), job.OutputDir + job.OutputBaseName + job.OutputExt);
     }
     // The output name keeps the source's own base name.
-    EXPECT_EQ(m_lib.jobs.Job.OutputBaseName, "two  blanks\tand tab");
+    EXPECT_EQ(m_proc.jobs.Job.OutputBaseName, "two  blanks\tand tab");
 }
 
 TEST_F(ConvertParameterTest, OutputFolderIsCreatedAndLogged)
@@ -372,7 +371,7 @@ TEST_F(ConvertParameterTest, OutputFolderIsCreatedAndLogged)
     m_proc.settings.outputFolder().setText(m_outDir + "/deeper/still/");
     m_proc.jobs.Build("/v/clip.avi");
     EXPECT_TRUE(QFileInfo(m_outDir + "/deeper/still").isDir());
-    EXPECT_EQ(m_lib.jobs.Job.OutputDir, m_outDir + "/deeper/still/");
+    EXPECT_EQ(m_proc.jobs.Job.OutputDir, m_outDir + "/deeper/still/");
 
     // A file where the folder should be: only logged; the job is built all the same.
     QFile blocker(m_dir.path() + "/blocked");

@@ -31,12 +31,11 @@ private Q_SLOTS:
     void init()
     {
         m_proc = std::make_unique<ProgramParts>();
-        m_lib = m_proc.get();
         m_dialog = std::make_unique<ProgressDialog>();
         m_dialog->Bind(*m_proc, nullptr);
-        m_lib->jobs.Job.InputFile = "/videos/holiday trip.avi";
-        m_lib->jobs.Job.CodecArg = " -vcodec mpeg4 -acodec aac";
-        m_lib->jobs.Job.OutputExt = ".3gp";
+        m_proc->jobs.Job.InputFile = "/videos/holiday trip.avi";
+        m_proc->jobs.Job.CodecArg = " -vcodec mpeg4 -acodec aac";
+        m_proc->jobs.Job.OutputExt = ".3gp";
     }
 
     void isABorderlessWindowInTheShapeOfItsPicture()
@@ -131,7 +130,6 @@ private Q_SLOTS:
 
 private:
     std::unique_ptr<ProgramParts> m_proc;
-    ProgramParts *m_lib = nullptr;
     std::unique_ptr<ProgressDialog> m_dialog;
 };
 

@@ -18,13 +18,13 @@ protected:
     {
         ASSERT_TRUE(m_dir.isValid());
         QDir(m_dir.path()).mkdir("Config");
-        m_lib.jobs.ProgramDir = m_dir.path() + '/';
-        AppPaths::SetCurrent(AppPaths::Portable(m_lib.jobs.ProgramDir));
+        m_proc.jobs.ProgramDir = m_dir.path() + '/';
+        AppPaths::SetCurrent(AppPaths::Portable(m_proc.jobs.ProgramDir));
             }
 
     void writeProfiles(const QByteArray &text)
     {
-        QFile file(m_lib.jobs.ProgramDir + "Config/UserProfileInfo.ini");
+        QFile file(m_proc.jobs.ProgramDir + "Config/UserProfileInfo.ini");
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         file.write(text);
     }
@@ -58,7 +58,6 @@ protected:
 
     QTemporaryDir m_dir;
     ProgramParts m_proc;
-    ProgramParts &m_lib = m_proc;
 };
 
 } // namespace

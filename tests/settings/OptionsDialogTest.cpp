@@ -160,15 +160,14 @@ private:
         QTemporaryDir dir;
         FakeUserDialogs dialogs;
         ProgramParts proc{&dialogs};
-        ProgramParts &lib = proc;
         OptionsDialog dialog{proc.optionLists};
         QStringList errors;
 
         ProgramFixture()
         {
             QDir(dir.path()).mkdir("Config");
-            lib.jobs.ProgramDir = dir.path() + '/';
-            AppPaths::SetCurrent(AppPaths::Portable(lib.jobs.ProgramDir));
+            proc.jobs.ProgramDir = dir.path() + '/';
+            AppPaths::SetCurrent(AppPaths::Portable(proc.jobs.ProgramDir));
             proc.outputOptions.FillAll();
             proc.settings.Load();
             dialog.operations() = OptionsDialog::ControllerOperations(proc);
@@ -176,7 +175,7 @@ private:
         }
 
         OptionLists &boxes() { return proc.optionLists; }
-        QString file(const QString &name) const { return lib.jobs.ProgramDir + "Config/" + name; }
+        QString file(const QString &name) const { return proc.jobs.ProgramDir + "Config/" + name; }
         QByteArray read(const QString &name) const
         {
             QFile f(file(name));

@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include "conversion/SizeLimit.h"
 #include "settings/ConfigFolder.h"
 #include "ChildRun.h"
 #include "FakeUserDialogs.h"
@@ -26,11 +27,11 @@ protected:
     {
         ASSERT_TRUE(m_dir.isValid());
         ASSERT_TRUE(QDir(m_dir.path()).mkdir("Config"));
-        m_lib.jobs.ProgramDir = m_dir.path() + '/';
-        AppPaths::SetCurrent(AppPaths::Portable(m_lib.jobs.ProgramDir));
+        m_proc.jobs.ProgramDir = m_dir.path() + '/';
+        AppPaths::SetCurrent(AppPaths::Portable(m_proc.jobs.ProgramDir));
     }
 
-    QString config(const QString &name) const { return m_lib.jobs.ProgramDir + "Config/" + name; }
+    QString config(const QString &name) const { return m_proc.jobs.ProgramDir + "Config/" + name; }
 
     void write(const QString &name, const QByteArray &bytes)
     {
@@ -50,7 +51,6 @@ protected:
     QTemporaryDir m_dir;
     FakeUserDialogs m_dialogs;
     ProgramParts m_proc{&m_dialogs};
-    ProgramParts &m_lib = m_proc;
 };
 
 using UserSettingsTest = SettingsFixture;
@@ -84,6 +84,59 @@ TEST_F(UserSettingsTest, TheWorkedExample)
     EXPECT_FALSE(next.powerOffWhenDone().isChecked());
     EXPECT_EQ(next.outputFolder().text(), out);
     EXPECT_EQ(next.LoadInitDir(), "/media/Video/");
+}
+
+// The size limit: an older file has none and keeps its bytes when saved without one; a
+// limit set is kept as a number of MB; a value that is no limit counts as none.
+TEST_F(UserSettingsTest, TheSizeLimitIsKeptOnceSet)
+{
+    write("UserSettings.ini", "[USRInfo]\r\nSHWDDir=1\r\nSHUTDOWN=0\r\nOutDir=/out\r\n");
+    UserSettings &settings = m_proc.settings;
+    settings.Load();
+    EXPECT_EQ(settings.sizeLimit().text(), "None");
+    EXPECT_EQ(m_proc.jobs.SizeLimitMB, 0);
+    settings.Save();
+    EXPECT_EQ(read("UserSettings.ini"), "[USRInfo]\r\nSHWDDir=1\r\nSHUTDOWN=0\r\nOutDir=/out\r\n");
+
+    settings.sizeLimit().setText("12.5 MB");
+    EXPECT_EQ(m_proc.jobs.SizeLimitMB, 12.5); // the jobs follow at once
+    settings.Save();
+    EXPECT_TRUE(read("UserSettings.ini").endsWith("OutDir=/out\r\nSizeLimit=12.5\r\n"));
+    settings.sizeLimit().setText("None");
+    settings.Save();
+    EXPECT_TRUE(read("UserSettings.ini").endsWith("SizeLimit=0\r\n"));
+
+    for (const char *stored : {"25", "abc", "-3", "0"}) {
+        write("UserSettings.ini", QByteArray("[USRInfo]\r\nSizeLimit=") + stored + "\r\n");
+        settings.Load();
+        EXPECT_EQ(settings.sizeLimit().text(), QString(stored) == "25" ? "25 MB" : "None") << stored;
+    }
+}
+
+TEST(SizeLimitText, ReadsWhatTheUserTypes)
+{
+    const struct
+    {
+        const char *typed;
+        bool accepted;
+        double mb;
+        const char *shown;
+    } cases[] = {
+        {"None", true, 0, "None"},   {"", true, 0, "None"},        {"none", true, 0, "None"},
+        {"25", true, 25, "25 MB"},   {"25 MB", true, 25, "25 MB"}, {" 8mb ", true, 8, "8 MB"},
+        {"12.5", true, 12.5, "12.5 MB"}, {"0", false, -1, ""},     {"-3", false, -1, ""},
+        {"abc", false, -1, ""},      {"12,5", false, -1, ""},      {"1e9", false, -1, ""},
+        {"inf", false, -1, ""},      {"nan", false, -1, ""},
+    };
+    for (const auto &c : cases) {
+        double mb = -1;
+        EXPECT_EQ(SizeLimit::Parse(c.typed, &mb), c.accepted) << c.typed;
+        EXPECT_EQ(mb, c.mb) << c.typed;
+        if (c.accepted)
+            EXPECT_EQ(SizeLimit::Text(mb), c.shown) << c.typed;
+    }
+    EXPECT_EQ(SizeLimit::Choices(),
+              QStringList({"None", "8 MB", "10 MB", "16 MB", "25 MB", "50 MB", "100 MB"}));
 }
 
 TEST_F(UserSettingsTest, OnlyOneTicksACheckBox)

@@ -18,6 +18,8 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
+#include <QAbstractItemView>
+#include <QScopeGuard>
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -191,6 +193,7 @@ private Q_SLOTS:
         row("btnOptions", 595, 160, 70, 20);
         row("edtOutputFolder", 368, 188, 217, 21);
         row("chooseFolderButton", 595, 188, 70, 20);
+        row("sizeLimitBox", 578, 225, 87, 21);
         row("trimStripWidget", 22, 234, 260, 19);
         row("btnPlay", 36, 261, 25, 25);
         row("btnPause", 68, 261, 25, 25);
@@ -326,6 +329,51 @@ private Q_SLOTS:
         Q_EMIT m_form->cbbOutputFiletype->activated(0);
         QVERIFY(m_form->btnOptions->isEnabled());
         QVERIFY(m_form->cbbProfile->isEnabled());
+    }
+
+    // The size limit box takes a choice or a typed number of MB, keeps it in the settings and
+    // refuses, with a message, what is no limit.
+    void sizeLimitTakesAChoiceOrANumber()
+    {
+        QComboBox *box = m_form->sizeLimitBox;
+        QCOMPARE(box->currentText(), QStringLiteral("None"));
+        QApplication::setActiveWindow(m_form.get());
+        box->setFocus();
+        // The other tests send their keys to a window without a focused control.
+        const auto restore = qScopeGuard([box] {
+            box->hidePopup();
+            box->clearFocus();
+        });
+        QTRY_COMPARE(QApplication::focusWidget(), box);
+        auto type = [](const QString &text) {
+            QWidget *field = QApplication::focusWidget();
+            QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
+            QTest::keyClicks(field, text);
+            QTest::keyClick(field, Qt::Key_Return);
+        };
+
+        type(QStringLiteral("abc"));
+        QCOMPARE(m_dialogs.messages,
+                 QStringList{QStringLiteral("Clipwright|\"abc\" is no size limit. Type a number of "
+                                            "MB above 0, such as 25, or choose None.")});
+        QCOMPARE(box->currentText(), QStringLiteral("None"));
+        QCOMPARE(m_parts->jobs.SizeLimitMB, 0.0);
+
+        type(QStringLiteral("12.5"));
+        QCOMPARE(box->currentText(), QStringLiteral("12.5 MB"));
+        QCOMPARE(m_parts->jobs.SizeLimitMB, 12.5);
+        QFile settings(appDir() + QStringLiteral("Config/UserSettings.ini"));
+        QVERIFY(settings.open(QIODevice::ReadOnly));
+        QVERIFY(settings.readAll().contains("SizeLimit=12.5\r\n"));
+
+        // The list's own choices, with the keyboard.
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down, Qt::AltModifier);
+        QTRY_VERIFY(box->view()->isVisible());
+        box->view()->setCurrentIndex(box->model()->index(0, 0));
+        QTest::keyClick(box->view(), Qt::Key_Return);
+        QTRY_COMPARE(box->currentText(), QStringLiteral("None"));
+        QCOMPARE(m_parts->jobs.SizeLimitMB, 0.0);
+        QCOMPARE(m_dialogs.messages.size(), 1);
     }
 
     void shortcuts_data()

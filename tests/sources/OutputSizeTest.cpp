@@ -25,10 +25,10 @@ protected:
     {
         QLocale::setDefault(QLocale::c());
         QDir(m_dir.path()).mkdir("Config");
-        m_lib.jobs.ProgramDir = m_dir.path() + '/';
-        AppPaths::SetCurrent(AppPaths::Portable(m_lib.jobs.ProgramDir));
-                m_proc.outputOptions.FillAll();
-                m_proc.settings.Load();
+        m_proc.jobs.ProgramDir = m_dir.path() + '/';
+        AppPaths::SetCurrent(AppPaths::Portable(m_proc.jobs.ProgramDir));
+        m_proc.outputOptions.FillAll();
+        m_proc.settings.Load();
         m_proc.outputOptions.ApplyProfile();
     }
 
@@ -49,7 +49,6 @@ protected:
 
     QTemporaryDir m_dir;
     ProgramParts m_proc;
-    ProgramParts &m_lib = m_proc;
 };
 
 } // namespace
@@ -83,6 +82,19 @@ TEST_F(OutputSizeTest, ColumnAndTotalFollowTypeProfileCutAndTicks)
     rows().clear();
     EXPECT_EQ(column.totalText(), "");
     EXPECT_GE(totals.count(), 5);
+}
+
+TEST_F(OutputSizeTest, TheSizeLimitCapsTheEstimate)
+{
+    addRow("/v/a.avi", "00:10:00");
+    addRow("/v/b.avi", "00:00:10");
+    OutputSizeColumn column(rows(), m_proc.optionLists);
+    choose(ConfigInfo::kH264OutputType, 4);
+    column.setSizeLimitMB(25);
+    EXPECT_EQ(rows().cell(0, SourceRow::kOutputSizeColumn), "25 MB");
+    EXPECT_EQ(rows().cell(1, SourceRow::kOutputSizeColumn), "7.38 MB"); // below the limit
+    column.setSizeLimitMB(0);
+    EXPECT_EQ(rows().cell(0, SourceRow::kOutputSizeColumn), "443.21 MB");
 }
 
 // The sound types write a constant bitrate, so the estimate must come within 10% of the real

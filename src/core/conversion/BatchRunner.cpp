@@ -111,6 +111,16 @@ void BatchRunner::runJob(const QString &source)
     try {
         CommandLine = m_jobs.Build(source, m_row);
         m_log.Write(QStringLiteral("parameter: ") + CommandLine);
+    } catch (const JobRefused &refused) {
+        // This file cannot be converted as asked; the others still can.
+        m_jobs.ClaimedOutput.Release();
+        FailedSources << source + QStringLiteral(" (") + refused.Reason() + QLatin1Char(')');
+        m_log.WriteQuietly(QStringLiteral("Conversion failed: %1 | not started: %2")
+                               .arg(source, refused.Reason()));
+        if (Environment.JobEnded)
+            Environment.JobEnded(m_row, false);
+        ConvertedCount += 1;
+        return;
     } catch (...) {
         // The batch ends here; the error goes on to the general error handler, and the
         // windows are not left disabled behind it.

@@ -64,6 +64,13 @@ void writeScript(const QString &path, const QString &source)
 
 } // namespace
 
+JobRefused::JobRefused(const QString &source, const QString &reason)
+    : std::runtime_error(
+          QStringLiteral("\"%1\" is not converted: %2").arg(source, reason).toStdString()),
+      m_reason(reason)
+{
+}
+
 JobBuilder::JobBuilder(OutputOptions &options, SourceListModel &sources, UserSettings &settings,
                        Log &log)
     : ProgramDir(AppPaths::Current().ProgramDir()), m_options(options), m_sources(sources),
@@ -237,8 +244,7 @@ void JobBuilder::fitIntoSizeLimit(int t, const QString &s)
         SizeLimit::FitInto(SizeLimitMB, CutSeconds.toDouble(), video ? number(job.VideoBitrateArg) : 0,
                            number(job.AudioBitrateArg), amr ? 13 : 0);
     if (!fit.refusal.isEmpty())
-        throw std::runtime_error(
-            QStringLiteral("\"%1\" is not converted: %2").arg(s, fit.refusal).toStdString());
+        throw JobRefused(s, fit.refusal);
     if (video)
         job.VideoBitrateArg = QStringLiteral(" -b %1").arg(fit.videoK);
     if (!amr)

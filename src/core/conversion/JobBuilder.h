@@ -5,11 +5,25 @@
 
 #include <QString>
 
+#include <stdexcept>
+
 class Log;
 class OptionLists;
 class OutputOptions;
 class SourceListModel;
 class UserSettings;
+
+// A job that is not built because it cannot be converted as asked (it does not fit the
+// size limit): the batch names the file and goes on with the next one.
+class JobRefused : public std::runtime_error
+{
+public:
+    JobRefused(const QString &source, const QString &reason);
+    const QString &Reason() const { return m_reason; }
+
+private:
+    QString m_reason;
+};
 
 // Builds a source row's conversion job from the option lists, the row's cut and the output
 // folder: the job record, its encoder command line, and the output name held on disk.
@@ -27,7 +41,7 @@ public:
     QString CutStart;
     QString CutSeconds;
     // The size each output must end at or below, in MB (MiB); 0 for none. A job that cannot
-    // fit is refused by Build with the reason.
+    // fit is refused by Build with JobRefused.
     double SizeLimitMB = 0;
     // The output name the current job holds on disk from its building to its end.
     OutputClaim ClaimedOutput;

@@ -54,4 +54,44 @@ Fit FitInto(double limitMB, double seconds, int videoK, int audioK, int audioFix
     return fit;
 }
 
+QStringList Choices()
+{
+    QStringList choices{QStringLiteral("None")};
+    for (int mb : {8, 10, 16, 25, 50, 100})
+        choices << Text(mb);
+    return choices;
+}
+
+bool Parse(const QString &text, double *mb)
+{
+    QString number = text.trimmed();
+    if (number.isEmpty() || number.compare(QLatin1String("None"), Qt::CaseInsensitive) == 0) {
+        *mb = 0;
+        return true;
+    }
+    if (number.endsWith(QLatin1String("mb"), Qt::CaseInsensitive))
+        number = number.chopped(2).trimmed();
+    bool ok = false;
+    const double value = QLocale::c().toDouble(number, &ok);
+    // Beyond a terabyte no phone or messenger asks for a limit; such a number is a typo.
+    if (!ok || !std::isfinite(value) || value <= 0 || value > 1048576)
+        return false;
+    *mb = value;
+    return true;
+}
+
+QString Text(double mb)
+{
+    if (mb <= 0)
+        return QStringLiteral("None");
+    return QLocale::c().toString(mb, 'g', 6) + QStringLiteral(" MB");
+}
+
+QString RefusalOf(const QString &text)
+{
+    return QStringLiteral("\"%1\" is no size limit. Type a number of MB above 0, such as 25, "
+                          "or choose None.")
+        .arg(text.trimmed());
+}
+
 } // namespace SizeLimit

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 // Fitting a job into a size limit: the bitrates that make a cut of some seconds end at or
 // below the limit, with room for the container (3% and 4 KB), never above the profile's own.
@@ -22,5 +23,16 @@ struct Fit
 // limitMB in MiB (1048576 bytes); videoK 0 for an audio-only type. audioFixedK: a sound
 // whose bitrate cannot be lowered (AMR-NB), else 0.
 Fit FitInto(double limitMB, double seconds, int videoK, int audioK, int audioFixedK = 0);
+
+// The choices the window offers: "None", then "8 MB" to "100 MB".
+QStringList Choices();
+// Reads a limit as the user gives it: "None" (or nothing) for none, else a number of MB
+// above 0, with or without " MB" ("25", "25 MB", "12.5mb"). False for anything else
+// ("0", "-3", "abc"), *mb then unchanged.
+bool Parse(const QString &text, double *mb);
+// The limit as the window shows it: "None" for 0, else "25 MB" or "12.5 MB".
+QString Text(double mb);
+// The message for a limit Parse refuses.
+QString RefusalOf(const QString &text);
 
 } // namespace SizeLimit

@@ -2,6 +2,7 @@
 
 #include <QDir>
 
+#include "conversion/SizeLimit.h"
 #include "platform/AppPaths.h"
 #include "settings/IniFile.h"
 
@@ -13,6 +14,8 @@ const QString kInitDir = QStringLiteral("InitDir");
 const QString kShowDir = QStringLiteral("SHWDDir");
 const QString kShutdown = QStringLiteral("SHUTDOWN");
 const QString kOutDir = QStringLiteral("OutDir");
+// The size limit in MB, "0" for none; written once a limit was set.
+const QString kSizeLimit = QStringLiteral("SizeLimit");
 
 QString yesNo(bool yes)
 {
@@ -49,6 +52,17 @@ void UserSettings::Load()
     m_powerOffWhenDone.setChecked(ini.ReadString(kSection, kShutdown, QStringLiteral("0")) ==
                           QLatin1String("1"));
     m_outputFolder.setText(ini.ReadString(kSection, kOutDir, m_outputFolder.text()));
+    // A limit that is not one (edited by hand) counts as none.
+    double mb = 0;
+    if (!SizeLimit::Parse(ini.ReadString(kSection, kSizeLimit, QString()), &mb))
+        mb = 0;
+    m_sizeLimit.setText(SizeLimit::Text(mb));
+}
+
+double UserSettings::SizeLimitMB() const
+{
+    double mb = 0;
+    return SizeLimit::Parse(m_sizeLimit.text(), &mb) ? mb : 0;
 }
 
 void UserSettings::Save()
@@ -57,6 +71,10 @@ void UserSettings::Save()
     ini.WriteString(kSection, kShowDir, yesNo(m_showOutputFolder.isChecked()));
     ini.WriteString(kSection, kShutdown, yesNo(m_powerOffWhenDone.isChecked()));
     ini.WriteString(kSection, kOutDir, m_outputFolder.text());
+    // A file that never had a limit stays as it was.
+    const double mb = SizeLimitMB();
+    if (mb > 0 || !ini.ReadString(kSection, kSizeLimit, QString()).isEmpty())
+        ini.WriteString(kSection, kSizeLimit, QString::number(mb, 'g', 6));
 }
 
 QString UserSettings::DefaultOutputFolder()

@@ -17,6 +17,10 @@ public:
     CheckBoxModel &showOutputFolder() { return m_showOutputFolder; }
     CheckBoxModel &powerOffWhenDone() { return m_powerOffWhenDone; }
     TextFieldModel &outputFolder() { return m_outputFolder; }
+    // The "Size limit" box's text: "None", "25 MB" or what the user typed.
+    TextFieldModel &sizeLimit() { return m_sizeLimit; }
+    // The size limit in MB, 0 for none or for a text that is no limit.
+    double SizeLimitMB() const;
 
     // The output folder field's text before settings are loaded: ~/Clipwright.
     static QString DefaultOutputFolder();
@@ -26,15 +30,16 @@ public:
     // Stores the folder of the open dialog's current file name (the first file chosen the
     // last time the dialog was confirmed) as "InitDir"; writes nothing when it has none.
     void SaveInitDir(const QString &dialogFileName);
-    // Sets the two check boxes and the output folder field from the file; missing values
-    // untick the boxes and keep the field's text.
+    // Sets the two check boxes, the output folder field and the size limit from the file;
+    // missing values untick the boxes, keep the field's text and set no limit.
     void Load();
-    // Writes the two check boxes and the output folder field. Throws EInOutError when the
-    // file cannot be written.
+    // Writes the two check boxes, the output folder field and (once one was set) the size
+    // limit. Throws EInOutError when the file cannot be written.
     void Save();
 
 private:
     CheckBoxModel m_showOutputFolder{true};
     CheckBoxModel m_powerOffWhenDone{false};
     TextFieldModel m_outputFolder{DefaultOutputFolder()};
+    TextFieldModel m_sizeLimit{QStringLiteral("None")};
 };

@@ -33,6 +33,9 @@ struct ProgramParts
         // What the player reports goes to the program's log; a log that cannot be written
         // is not worth a message there.
         preview.SetLog([this](const QString &line) { log.WriteQuietly(line); });
+        // The jobs follow the size limit the user set.
+        QObject::connect(&settings.sizeLimit(), &TextFieldModel::textChanged,
+                         [this] { jobs.SizeLimitMB = settings.SizeLimitMB(); });
     }
     ProgramParts(const ProgramParts &) = delete;
     ProgramParts &operator=(const ProgramParts &) = delete;

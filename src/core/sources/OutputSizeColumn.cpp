@@ -5,6 +5,8 @@
 #include "text/FileSizeText.h"
 #include "sources/SourceListModel.h"
 
+#include <algorithm>
+
 namespace {
 
 // The seconds of an hh:mm:ss text, or -1 for any other shape.
@@ -47,6 +49,14 @@ OutputSizeColumn::OutputSizeColumn(SourceListModel &rows, OptionLists &boxes, QO
     refresh();
 }
 
+void OutputSizeColumn::setSizeLimitMB(double mb)
+{
+    if (mb == m_limitMB)
+        return;
+    m_limitMB = mb;
+    refresh();
+}
+
 void OutputSizeColumn::refresh()
 {
     if (m_refreshing)
@@ -58,7 +68,9 @@ void OutputSizeColumn::refresh()
     for (int i = 0; i < m_rows.count(); ++i) {
         const SourceRow &row = m_rows.row(i);
         const qint64 seconds = secondsOf(row.cell(SourceRow::kCutColumn));
-        const qint64 bytes = OutputSizeEstimate::Bytes(m_boxes, type, double(seconds));
+        qint64 bytes = OutputSizeEstimate::Bytes(m_boxes, type, double(seconds));
+        if (m_limitMB > 0)
+            bytes = std::min(bytes, qint64(m_limitMB * 1048576.0));
         m_rows.setCell(i, SourceRow::kOutputSizeColumn,
                        seconds > 0 && bytes > 0 ? FileSizeText::Of(bytes) : QString());
         if (m_rows.row(i).isChecked()) {

@@ -21,6 +21,9 @@ public:
 
     // Recomputes every row's estimate and the total.
     void refresh();
+    // The size each output ends at or below, in MB; 0 for none. An estimate above it is
+    // the limit.
+    void setSizeLimitMB(double mb);
 
 Q_SIGNALS:
     void totalTextChanged(const QString &text);
@@ -29,5 +32,6 @@ private:
     SourceListModel &m_rows;
     OptionLists &m_boxes;
     QString m_total;
+    double m_limitMB = 0;
     bool m_refreshing = false;
 };

@@ -15,6 +15,7 @@
 #include "shell/PictureButton.h"
 #include "shell/ProductInfo.h"
 #include "conversion/EventPump.h"
+#include "conversion/SizeLimit.h"
 
 #include <QApplication>
 #include <QBitmap>
@@ -159,6 +160,17 @@ void MainWindow::bindOutputSettings()
     };
     bindCheckBox(chkShowOutputDirectory, proc->settings.showOutputFolder());
     bindCheckBox(chkShutdown, proc->settings.powerOffWhenDone());
+
+    TextFieldModel &limit = proc->settings.sizeLimit();
+    sizeLimitBox->addItems(SizeLimit::Choices());
+    sizeLimitBox->setCurrentText(limit.text());
+    connect(&limit, &TextFieldModel::textChanged, sizeLimitBox, [this](const QString &text) {
+        const QSignalBlocker quiet(sizeLimitBox);
+        sizeLimitBox->setCurrentText(text);
+    });
+    connect(sizeLimitBox, &QComboBox::activated, this, &MainWindow::onSizeLimitEntered);
+    connect(sizeLimitBox->lineEdit(), &QLineEdit::editingFinished, this,
+            &MainWindow::onSizeLimitEntered);
 }
 
 void MainWindow::FillOptionBoxesAndSettings()
@@ -177,6 +189,7 @@ void MainWindow::FillOptionBoxesAndSettings()
     connect(&proc->settings.showOutputFolder(), &CheckBoxModel::checkedChanged, this, save);
     connect(&proc->settings.powerOffWhenDone(), &CheckBoxModel::checkedChanged, this, save);
     connect(&proc->settings.outputFolder(), &TextFieldModel::textChanged, this, save);
+    connect(&proc->settings.sizeLimit(), &TextFieldModel::textChanged, this, save);
 }
 
 void MainWindow::SaveSettingsOnChange()

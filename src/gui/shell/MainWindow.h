@@ -69,6 +69,8 @@ public:
     QLabel *powerOffCaption = nullptr;
     QCheckBox *chkShowOutputDirectory = nullptr;
     QLabel *showFolderCaption = nullptr;
+    QLabel *sizeLimitCaption = nullptr;
+    QComboBox *sizeLimitBox = nullptr;
 
     // ---- preview ----
     QWidget *videoWindow = nullptr; // made by CreateVideoWindow
@@ -152,6 +154,8 @@ public Q_SLOTS:
     // ---- conversion (MainWindow_Conversion.cpp) ----
     void onConvertRequested();
     void onChooseOutputFolderRequested();
+    // The user chose or typed a size limit: a limit that is none is refused with a message.
+    void onSizeLimitEntered();
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -210,6 +214,7 @@ private:
     class ProgressDialog *m_converting = nullptr;
     bool m_outputSettingsBound = false;
     bool m_formEnabled = true;
+    bool m_sizeLimitRefused = false;
 };
 
 // The one main window, for the controllers and the other windows; null before it exists.

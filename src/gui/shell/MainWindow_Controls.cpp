@@ -136,6 +136,16 @@ void MainWindow::createControls()
     chkShutdown->setChecked(false);
     powerOffCaption = whiteLabel(this, "powerOffCaption", QStringLiteral("Shutdown computer when job is finished."),
                         313, 227);
+    // The size every output must end at or below; None, a choice or a typed number of MB.
+    sizeLimitCaption = whiteLabel(this, "sizeLimitCaption", QStringLiteral("Size limit:"), 523, 229,
+                                  kFieldLabelSize);
+    sizeLimitBox = new QComboBox(this);
+    sizeLimitBox->setObjectName(QStringLiteral("sizeLimitBox"));
+    sizeLimitBox->setGeometry(578, 225, 87, 21);
+    sizeLimitBox->setEditable(true);
+    sizeLimitBox->setInsertPolicy(QComboBox::NoInsert);
+    sizeLimitBox->setToolTip(
+        QStringLiteral("Each output ends at or below this size; longer clips get a lower bitrate."));
     chkShowOutputDirectory = new QCheckBox(QStringLiteral("Show output directory when done"), this);
     chkShowOutputDirectory->setObjectName(QStringLiteral("chkShowOutputDirectory"));
     chkShowOutputDirectory->setGeometry(294, 246, 15, 17);

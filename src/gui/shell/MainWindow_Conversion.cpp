@@ -1,5 +1,6 @@
 // The main window's Convert button and output folder chooser, and the progress dialog.
 #include "conversion/ProgressDialog.h"
+#include "conversion/SizeLimit.h"
 #include "platform/FreedesktopNotifier.h"
 #include "platform/LogindPowerOff.h"
 #include "platform/LogindSleepInhibitor.h"
@@ -7,7 +8,9 @@
 #include "shell/MainWindow.h"
 
 #include <QCoreApplication>
+#include <QComboBox>
 #include <QGuiApplication>
+#include <QSignalBlocker>
 
 void MainWindow::BindConversion()
 {
@@ -47,6 +50,29 @@ void MainWindow::EndSession()
 void MainWindow::onConvertRequested()
 {
     m_parts.batch.Run();
+}
+
+void MainWindow::onSizeLimitEntered()
+{
+    if (m_sizeLimitRefused)
+        return; // the box lost the focus to the message that refuses it
+    TextFieldModel &limit = m_parts.settings.sizeLimit();
+    const QString typed = sizeLimitBox->currentText();
+    double mb = 0;
+    if (SizeLimit::Parse(typed, &mb)) {
+        limit.setText(SizeLimit::Text(mb));
+        const QSignalBlocker quiet(sizeLimitBox);
+        sizeLimitBox->setCurrentText(limit.text());
+        return;
+    }
+    // The limit stays what it was.
+    {
+        const QSignalBlocker quiet(sizeLimitBox);
+        sizeLimitBox->setCurrentText(limit.text());
+    }
+    m_sizeLimitRefused = true;
+    m_parts.messages.Show(SizeLimit::RefusalOf(typed), 1);
+    m_sizeLimitRefused = false;
 }
 
 void MainWindow::onChooseOutputFolderRequested()

@@ -55,6 +55,9 @@ void MainWindow::BindSources()
     OutputSizes = new OutputSizeColumn(list, proc->optionLists, this);
     lblOutputTotal->setText(OutputSizes->totalText());
     connect(OutputSizes, &OutputSizeColumn::totalTextChanged, lblOutputTotal, &QLabel::setText);
+    OutputSizes->setSizeLimitMB(proc->settings.SizeLimitMB());
+    connect(&proc->settings.sizeLimit(), &TextFieldModel::textChanged, OutputSizes,
+            [this, proc] { OutputSizes->setSizeLimitMB(proc->settings.SizeLimitMB()); });
 
     auto *services = new SourceServices(this);
     SourceCommander = new SourceCommands(list, services->probe, services->openDialog, this, this);
