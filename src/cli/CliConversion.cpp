@@ -54,15 +54,18 @@ private:
     QString m_chunk;
 };
 
-// The job's percent from a chunk of encoder output, read as the progress dialog reads it;
-// -1 when the chunk holds no report.
 // The output time in whole seconds of the chunk's last report and the job's length, as the
 // dialog's bar reads them; nothing when the chunk holds no report.
 std::optional<std::pair<int, int>> reportedSeconds(const QString &chunk, const QString &cutSeconds,
                                                    const ConversionJob &job)
 {
-    // The last complete report of the chunk.
-    const QStringList reports = chunk.split(QLatin1Char('\r'), Qt::SkipEmptyParts);
+    // The last complete report of the chunk: a report ends with its carriage return, and a
+    // chunk can end in the middle of the next one ("time=00:00:0"), which would read as a
+    // step back.
+    const qsizetype end = chunk.lastIndexOf(QLatin1Char('\r'));
+    if (end < 0)
+        return std::nullopt;
+    const QStringList reports = chunk.left(end).split(QLatin1Char('\r'), Qt::SkipEmptyParts);
     if (reports.isEmpty())
         return std::nullopt;
     ProgressState state;
