@@ -10,9 +10,7 @@
 // As the encoder (argument "-y" first, as the program starts it) it reads the job length
 // from "-t", writes one report per period given in CLIPWRIGHT_BENCH_PERIOD_MS for that many
 // periods and appends "<seconds> <monotonic ns>" to the file in CLIPWRIGHT_BENCH_STAMPS.
-#include "conversion/ProgressDialog.h"
-#include "shell/ProgramParts.h"
-#include "platform/AppPaths.h"
+#include "BatchBench.h"
 
 #include <QApplication>
 #include <QDir>
@@ -78,18 +76,7 @@ struct Batch
     ProgressDialog dialog;
     QString work;
 
-    explicit Batch(const QString &workDir) : work(workDir)
-    {
-        proc.jobs.ProgramDir = work + "/app/";
-        AppPaths::SetCurrent(AppPaths::Portable(proc.jobs.ProgramDir));
-        proc.settings.outputFolder().setText(work + "/out");
-        proc.outputOptions.FillAll();
-        proc.settings.Load();
-        proc.outputOptions.ApplyProfile();
-        proc.settings.showOutputFolder().setChecked(false);
-        dialog.Bind(proc, nullptr);
-        proc.batch.Environment.View = &dialog;
-    }
+    explicit Batch(const QString &workDir) : work(workDir) { bench::SetUpBatch(proc, dialog, work); }
 
     // Runs jobs of the given length in seconds; returns the batch's wall time in ms.
     double run(int jobs, int seconds)

@@ -7,9 +7,7 @@
 //
 // The clips are made into <work folder>/clips once (2 s, 176x144 MPEG-4 with AAC), and
 // converted to 3GP at Normal quality.
-#include "conversion/ProgressDialog.h"
-#include "shell/ProgramParts.h"
-#include "platform/AppPaths.h"
+#include "BatchBench.h"
 
 #include <QApplication>
 #include <QDir>
@@ -52,15 +50,7 @@ int main(int argc, char **argv)
 
     ProgramParts proc;
     ProgressDialog dialog;
-    proc.jobs.ProgramDir = work + "/app/";
-    AppPaths::SetCurrent(AppPaths::Portable(proc.jobs.ProgramDir));
-    proc.settings.outputFolder().setText(work + "/out");
-    proc.outputOptions.FillAll();
-    proc.settings.Load();
-    proc.outputOptions.ApplyProfile();
-    proc.settings.showOutputFolder().setChecked(false);
-    dialog.Bind(proc, nullptr);
-    proc.batch.Environment.View = &dialog;
+    bench::SetUpBatch(proc, dialog, work);
     if (argc >= 6) {
         proc.batch.Environment.Timings.showPauseMs = std::atoi(argv[4]);
         proc.batch.Environment.Timings.startPauseMs = std::atoi(argv[5]);

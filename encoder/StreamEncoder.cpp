@@ -1,6 +1,7 @@
 #include "StreamEncoder.h"
 
 #include "EncoderError.h"
+#include "Mp3Bitrate.h"
 #include "Muxer.h"
 
 #include <algorithm>
@@ -16,29 +17,6 @@ extern "C" {
 
 namespace encoder {
 namespace {
-
-// libmp3lame takes only the bitrates its MPEG version defines; use the nearest one.
-int mp3Bitrate(int sampleRate, int askedK)
-{
-    static const std::array<int, 14> kMpeg1 = {32,  40,  48,  56,  64,  80,  96,
-                                               112, 128, 160, 192, 224, 256, 320};
-    static const std::array<int, 14> kMpeg2 = {8,  16, 24, 32,  40,  48,  56,
-                                               64, 80, 96, 112, 128, 144, 160};
-    static const std::array<int, 8> kMpeg25 = {8, 16, 24, 32, 40, 48, 56, 64};
-    auto nearest = [askedK](const auto &table) {
-        int best = table[0];
-        for (int k : table) {
-            if (std::abs(k - askedK) < std::abs(best - askedK))
-                best = k;
-        }
-        return best;
-    };
-    if (sampleRate >= 32000)
-        return nearest(kMpeg1);
-    if (sampleRate >= 16000)
-        return nearest(kMpeg2);
-    return nearest(kMpeg25);
-}
 
 // The libx264 or libx265 encoder with the profile, level and rate control cap asked for.
 // Their own messages stay off the console, which carries only the progress reports.
@@ -218,7 +196,7 @@ std::unique_ptr<StreamEncoder> StreamEncoder::openAudio(const EncoderOptions &op
     }
     int kbits = options.audioBitrateK.value_or(64);
     if (name == "mp3")
-        kbits = mp3Bitrate(sampleRate, kbits);
+        kbits = NearestMp3Bitrate(sampleRate, kbits);
     ctx->bit_rate = static_cast<int64_t>(kbits) * 1000;
     ctx->time_base = encoder->m_timeBase;
     if (muxer.wantsGlobalHeader())

@@ -1,5 +1,7 @@
 #include "conversion/OutputSizeEstimate.h"
 
+#include "encoder/Mp3Bitrate.h"
+
 #include "profiles/ConfigInfo.h"
 #include "profiles/OptionLists.h"
 
@@ -18,29 +20,6 @@ double numberOf(const OptionListModel &list, double fallback)
     bool ok = false;
     const double value = list.selectedText().section(QLatin1Char(' '), 0, 0).toDouble(&ok);
     return ok && value > 0 ? value : fallback;
-}
-
-// MP3 has a fixed set of bitrates per sample rate; the encoder takes the nearest.
-int mp3Kbits(int sampleRate, int askedK)
-{
-    static const std::array<int, 14> kMpeg1 = {32,  40,  48,  56,  64,  80,  96,
-                                               112, 128, 160, 192, 224, 256, 320};
-    static const std::array<int, 14> kMpeg2 = {8,  16, 24, 32,  40,  48,  56,
-                                               64, 80, 96, 112, 128, 144, 160};
-    static const std::array<int, 8> kMpeg25 = {8, 16, 24, 32, 40, 48, 56, 64};
-    auto nearest = [askedK](const auto &table) {
-        int best = table[0];
-        for (int k : table) {
-            if (std::abs(k - askedK) < std::abs(best - askedK))
-                best = k;
-        }
-        return best;
-    };
-    if (sampleRate >= 32000)
-        return nearest(kMpeg1);
-    if (sampleRate >= 16000)
-        return nearest(kMpeg2);
-    return nearest(kMpeg25);
 }
 
 } // namespace
@@ -63,7 +42,7 @@ qint64 Bytes(OptionLists &boxes, int t, double seconds)
         audioBytesPerSecond = 1600;
         audioFramesPerSecond = 50;
     } else if (codecs.contains(QLatin1String("mp3"))) {
-        audioBytesPerSecond = mp3Kbits(sampleRate, audioK) * 1000.0 / 8;
+        audioBytesPerSecond = encoder::NearestMp3Bitrate(sampleRate, audioK) * 1000.0 / 8;
     }
 
     double videoBytesPerSecond = 0;
