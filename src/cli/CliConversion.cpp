@@ -10,7 +10,7 @@
 #include "platform/IMediaProbe.h"
 #include "preview/TrimMath.h"
 #include "profiles/ConfigInfo.h"
-#include "settings/ConfigFolder.h"
+#include "settings/CustomProfiles.h"
 #include "shell/ProgramParts.h"
 #include "sources/SourceAdder.h"
 #include "sources/SourceFileError.h"
@@ -145,7 +145,7 @@ bool CliConversion::Choose(const CliOptions &options, QString *error)
     if (profile >= ConfigInfo::kQualityCount) {
         OptionListModel &custom = boxes.customProfile();
         custom.clear();
-        custom.addItems(ConfigFolder::Sections(QStringLiteral("UserProfileInfo.ini")));
+        custom.addItems(CustomProfiles::Names());
     }
     boxes.profile().setSelectedIndex(profile);
     m_parts.outputOptions.ApplyProfile();

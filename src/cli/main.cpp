@@ -5,7 +5,7 @@
 #include "conversion/ProgramRunFolder.h"
 #include "platform/MediaProbe.h"
 #include "profiles/ConfigInfo.h"
-#include "settings/ConfigFolder.h"
+#include "settings/CustomProfiles.h"
 #include "shell/ProgramParts.h"
 #include "platform/AppPaths.h"
 
@@ -73,7 +73,7 @@ void listProfiles()
     const QStringList levels = CliConversion::LevelNames();
     for (int i = 0; i < levels.size(); ++i)
         print(stdout, QStringLiteral("%1  %2\n").arg(levels.at(i), -10).arg(captions.at(i)));
-    for (const QString &name : ConfigFolder::Sections(QStringLiteral("UserProfileInfo.ini")))
+    for (const QString &name : CustomProfiles::Names())
         print(stdout, QStringLiteral("%1  custom profile\n").arg(name, -10));
 }
 

@@ -59,6 +59,18 @@ private Q_SLOTS:
         QVERIFY(!opener.OpenPath(help));
         QCOMPARE(failed, QStringList{help});
     }
+
+    // The end of a batch opens the output folder: without a file manager the user is not
+    // told to install a web browser.
+    void theMessageNamesWhatIsMissing()
+    {
+        QCOMPARE(DesktopOpener::FailureText(m_bin.path()),
+                 "No program could open the folder \"" + m_bin.path() +
+                     "\". Install a file manager, or open it yourself.");
+        QCOMPARE(DesktopOpener::FailureText("https://example.org/clipwright"),
+                 QStringLiteral("No program could open \"https://example.org/clipwright\". "
+                                "Install a web browser, or open it yourself."));
+    }
 };
 
 QTEST_GUILESS_MAIN(DesktopOpenerTest)

@@ -170,7 +170,7 @@ private:
             AppPaths::SetCurrent(AppPaths::Portable(proc.jobs.ProgramDir));
             proc.outputOptions.FillAll();
             proc.settings.Load();
-            dialog.operations() = OptionsDialog::ControllerOperations(proc);
+            dialog.operations() = OptionsDialog::OperationsOn(proc);
             dialog.operations().ShowError = [this](const QString &m) { errors << m; };
         }
 

@@ -33,18 +33,6 @@ TEST(SplitByChar, KeepsInnerAndLeadingEmptyPiecesButNotATrailingOne)
         EXPECT_EQ(TextSplit::ByChar(c.text, ':'), c.pieces) << c.text.toStdString();
 }
 
-TEST(SplitByChar, NonEmptyKeepsOnlyTheNonEmptyPieces)
-{
-    const struct
-    {
-        QString text;
-        QStringList pieces;
-    } cases[] = {{"2.0.0.0", {"2", "0", "0", "0"}}, {"a..b.", {"a", "b"}}, {"", {}}, {".", {}}};
-    for (const auto &c : cases) {
-        EXPECT_EQ(TextSplit::NonEmpty(c.text, '.'), c.pieces) << c.text.toStdString();
-    }
-}
-
 TEST(ParseNumber, ReadsNumbersLeniently)
 {
     const struct

@@ -12,9 +12,4 @@ QStringList Sections(const QString &fileName)
     return sections;
 }
 
-QString Value(const QString &fileName, const QString &name)
-{
-    return IniFile(AppPaths::Current().ConfigDir() + fileName).ReadString(name, name, QString());
-}
-
 } // namespace ConfigFolder

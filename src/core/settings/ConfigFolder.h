@@ -9,7 +9,5 @@ namespace ConfigFolder {
 
 // The section names of the file, in file order; empty when the file does not exist.
 QStringList Sections(const QString &fileName);
-// The value of key name in section name of the file, or empty text.
-QString Value(const QString &fileName, const QString &name);
 
 } // namespace ConfigFolder

@@ -21,7 +21,7 @@ QString configFile(const QString &fileName)
 
 } // namespace
 
-QStringList CustomProfiles::Names() const
+QStringList CustomProfiles::Names()
 {
     return ConfigFolder::Sections(kProfileFile);
 }

@@ -15,7 +15,7 @@ public:
     explicit CustomProfiles(MessageBoxes &boxes) : m_boxes(boxes) {}
 
     // The names of the stored profiles, in file order.
-    QStringList Names() const;
+    static QStringList Names();
     // The stored selections of the profile, or empty text.
     QString Read(const QString &name) const;
     // Raises the counter, asks for a name (proposing "UserProfileInfo" + counter) and

@@ -54,16 +54,10 @@ QString BaseNameOf(const QString &path)
     return name.left(qMax<qsizetype>(0, name.size() - ext.size() - 1));
 }
 
-QString FolderOf(const QString &path)
-{
-    const qsizetype slash = path.lastIndexOf(QLatin1Char('/'));
-    return slash < 0 ? QString() : path.left(slash + 1);
-}
-
 QString UniqueFileName(const QString &path)
 {
     const QString startBase = BaseNameOf(path);
-    const QString folder = FolderOf(path);
+    const QString folder = path.left(path.lastIndexOf(QLatin1Char('/')) + 1);
     const QString ext = extensionOf(fileNameOf(path));
     QSet<QString> taken;
     for (const QString &entry : ListFolderEntries(folder, QString()))

@@ -13,8 +13,6 @@ QString TextAfterLast(const QString &text, QChar delimiter);
 // The file name of path without its last extension: "/v/my.clip.avi" gives "my.clip"; a
 // name without "." gives empty text.
 QString BaseNameOf(const QString &path);
-// The folder part of path with trailing "/", or empty text when path has no "/".
-QString FolderOf(const QString &path);
 // The full paths (folder + name) of the entries of folder (given with trailing "/"), in
 // name order: files, links and hidden entries included, plain folders left out. With a
 // filter such as ".3gp", only entries whose extension (from the last ".") equals it

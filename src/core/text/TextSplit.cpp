@@ -15,9 +15,4 @@ QStringList ByChar(const QString &text, QChar delimiter)
     return pieces;
 }
 
-QStringList NonEmpty(const QString &text, QChar delimiter)
-{
-    return text.split(delimiter, Qt::SkipEmptyParts);
-}
-
 } // namespace TextSplit

@@ -10,7 +10,5 @@ namespace TextSplit {
 // The pieces in order: inner and leading empty pieces stay, a trailing empty piece is
 // dropped ("a::b" gives a, "", b; "a:" gives a; "" gives none).
 QStringList ByChar(const QString &text, QChar delimiter);
-// The non-empty pieces only: "a..b." at "." gives a, b.
-QStringList NonEmpty(const QString &text, QChar delimiter);
 
 } // namespace TextSplit

@@ -140,13 +140,13 @@ ProgressDialog *ProgressDialog::CreateForMainWindow(QWidget *mainWindow)
 
 void ProgressDialog::Bind(ProgramParts &parts, QWidget *mainWindow)
 {
-    m_proc = &parts;
+    m_parts = &parts;
     m_mainWindow = mainWindow;
 }
 
 bool ProgressDialog::JobRunning() const
 {
-    return m_proc && m_proc->batch.CurrentRunner;
+    return m_parts && m_parts->batch.CurrentRunner;
 }
 
 void ProgressDialog::OnEncoderOutput(const QString &chunk)
@@ -191,7 +191,7 @@ qint64 ProgressDialog::nowMs()
 void ProgressDialog::paceJobStarts()
 {
     const qint64 now = nowMs();
-    const qsizetype failed = m_proc ? m_proc->batch.FailedSources.size() : 0;
+    const qsizetype failed = m_parts ? m_parts->batch.FailedSources.size() : 0;
     if (!m_batchShown) {
         m_pace.StartBatch(now);
         m_batchShown = true;
@@ -201,16 +201,16 @@ void ProgressDialog::paceJobStarts()
         m_pace.EndJob(now, failed == m_failedBefore);
     }
     m_failedBefore = failed;
-    if (!m_proc)
+    if (!m_parts)
         return;
     // The rows still to come after this one, each with its own cut.
     double later = 0;
-    const SourceListModel &list = m_proc->sources;
-    for (int row = m_proc->batch.CurrentRow() + 1; row < list.count(); ++row) {
+    const SourceListModel &list = m_parts->sources;
+    for (int row = m_parts->batch.CurrentRow() + 1; row < list.count(); ++row) {
         if (list.row(row).isChecked())
-            later += m_proc->jobs.CutSecondsOf(list.row(row).fileName(), row).toDouble();
+            later += m_parts->jobs.CutSecondsOf(list.row(row).fileName(), row).toDouble();
     }
-    m_pace.StartJob(now, m_proc->jobs.CutSeconds.toDouble(), later);
+    m_pace.StartJob(now, m_parts->jobs.CutSeconds.toDouble(), later);
 }
 
 void ProgressDialog::showPace()
@@ -243,26 +243,24 @@ void ProgressDialog::handleEncoderOutput(const QString &chunk)
 {
     m_state.StatusText = chunk;
     statStatePanel->setText(chunk);
-    if (m_proc)
-        lblCurFileName->setText(m_proc->jobs.Job.InputFile);
+    if (m_parts)
+        lblCurFileName->setText(m_parts->jobs.Job.InputFile);
     showProgress();
 }
 
 void ProgressDialog::showProgress()
 {
-    if (m_proc) {
-        m_state.RefreshCount = m_proc->batch.RefreshCount;
-        m_state.ConvertedCount = m_proc->batch.ConvertedCount;
-        m_state.CheckedCount = m_proc->batch.CheckedCount;
-        m_state.CutSeconds = m_proc->jobs.CutSeconds;
-    }
-    if (m_proc) {
-        m_state.CodecArg = m_proc->jobs.Job.CodecArg;
-        m_state.OutputExt = m_proc->jobs.Job.OutputExt;
+    if (m_parts) {
+        m_state.RefreshCount = m_parts->batch.RefreshCount;
+        m_state.ConvertedCount = m_parts->batch.ConvertedCount;
+        m_state.CheckedCount = m_parts->batch.CheckedCount;
+        m_state.CutSeconds = m_parts->jobs.CutSeconds;
+        m_state.CodecArg = m_parts->jobs.Job.CodecArg;
+        m_state.OutputExt = m_parts->jobs.Job.OutputExt;
     }
     RefreshProgress(m_state);
-    if (m_proc)
-        m_proc->batch.RefreshCount = m_state.RefreshCount;
+    if (m_parts)
+        m_parts->batch.RefreshCount = m_state.RefreshCount;
     m_pace.Progress(nowMs(), m_state.CurrentPos);
     showState();
     showPace();
@@ -298,9 +296,9 @@ void ProgressDialog::showEvent(QShowEvent *event)
 void ProgressDialog::FormShow()
 {
     m_spinnerStep = 0;
-    if (m_proc)
-        lblCurFileName->setText(m_proc->jobs.Job.InputFile);
-    const int checked = m_proc ? m_proc->batch.CheckedCount : 0;
+    if (m_parts)
+        lblCurFileName->setText(m_parts->jobs.Job.InputFile);
+    const int checked = m_parts ? m_parts->batch.CheckedCount : 0;
     m_state.CheckedCount = checked;
     m_state.CounterText = InitialCounterText(checked);
     m_state.CurrentMin = 0;
@@ -317,7 +315,7 @@ void ProgressDialog::FormShow()
 bool ProgressDialog::confirm(const QString &text)
 {
     // Without the message boxes installed, a question counts as answered No.
-    return m_proc && m_proc->messages.Confirm(text);
+    return m_parts && m_parts->messages.Confirm(text);
 }
 
 void ProgressDialog::endBatchFromDialog()
@@ -325,13 +323,13 @@ void ProgressDialog::endBatchFromDialog()
     hide();
     // Through the batch's own switch when there is one: the main window disables only its
     // controls during a batch, so that this dialog stays usable.
-    if (m_proc && m_proc->batch.Environment.SetMainWindowEnabled)
-        m_proc->batch.Environment.SetMainWindowEnabled(true);
+    if (m_parts && m_parts->batch.Environment.SetMainWindowEnabled)
+        m_parts->batch.Environment.SetMainWindowEnabled(true);
     else if (m_mainWindow)
         m_mainWindow->setEnabled(true);
     // The batch ends after the current job.
-    if (m_proc)
-        m_proc->batch.RequestEnd();
+    if (m_parts)
+        m_parts->batch.RequestEnd();
 }
 
 void ProgressDialog::onStopRequested()
@@ -344,14 +342,13 @@ void ProgressDialog::onStopRequested()
 void ProgressDialog::StopBatch()
 {
     endBatchFromDialog();
-    if (m_proc)
-        m_proc->batch.RequestStop();
-    if (m_proc) {
-        m_proc->encoderStopper.Stop(m_proc->jobs.Job.EncoderFile);
-        m_proc->encoderStopper.Stop(QStringLiteral("tcore"));
+    if (m_parts) {
+        m_parts->batch.RequestStop();
+        m_parts->encoderStopper.Stop(m_parts->jobs.Job.EncoderFile);
+        m_parts->encoderStopper.Stop(QStringLiteral("tcore"));
+        if (m_parts->batch.CurrentRunner)
+            m_parts->batch.CurrentRunner->Terminate();
     }
-    if (m_proc && m_proc->batch.CurrentRunner)
-        m_proc->batch.CurrentRunner->Terminate();
     m_state.CurrentPos = 0;
     m_state.TotalMax = 0;
     m_state.TotalPos = 0;
@@ -364,8 +361,8 @@ bool ProgressDialog::confirmClose()
     if (!confirm(QStringLiteral("Are you sure to stop processing ?")))
         return false;
     endBatchFromDialog();
-    if (m_proc)
-        m_proc->encoderStopper.Stop(m_proc->jobs.Job.EncoderFile);
+    if (m_parts)
+        m_parts->encoderStopper.Stop(m_parts->jobs.Job.EncoderFile);
     return true;
 }
 

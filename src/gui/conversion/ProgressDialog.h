@@ -108,7 +108,7 @@ private:
     qsizetype m_failedBefore = 0;
     QString m_mainTitle;
 
-    ProgramParts *m_proc = nullptr;
+    ProgramParts *m_parts = nullptr;
     QWidget *m_mainWindow = nullptr;
     ProgressState m_state;
     int m_spinnerStep = 0;

@@ -20,6 +20,10 @@ public:
     bool OpenAddress(const QString &address) override;
     bool OpenPath(const QString &path) override;
 
+    // What the user is told when nothing could open target: a folder wants a file manager,
+    // anything else (a web or mail address, the help page) a web browser.
+    static QString FailureText(const QString &target);
+
 private:
     bool open(const QString &target);
 

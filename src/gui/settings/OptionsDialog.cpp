@@ -15,7 +15,6 @@
 
 #include "profiles/OptionLists.h"
 #include "settings/OptionComboBinding.h"
-#include "settings/ConfigFolder.h"
 #include "shell/ProgramParts.h"
 
 namespace {
@@ -131,17 +130,15 @@ OptionsDialog::OptionsDialog(OptionLists &boxes, QWidget *parent)
         setTabOrder(order[i - 1], order[i]);
 }
 
-OptionsDialog::Operations OptionsDialog::ControllerOperations(ProgramParts &proc)
+OptionsDialog::Operations OptionsDialog::OperationsOn(ProgramParts &parts)
 {
     Operations operations;
-    operations.ReadProfileNames = [] {
-        return ConfigFolder::Sections(QStringLiteral("UserProfileInfo.ini"));
-    };
-    operations.ApplyCustomProfile = [&proc] { proc.outputOptions.ApplyCustomProfile(); };
-    operations.AddCustomProfile = [&proc] { proc.outputOptions.AddCustomProfile(); };
-    operations.SaveCustomProfile = [&proc] { proc.outputOptions.SaveCustomProfile(); };
-    operations.DeleteCustomProfile = [&proc] { proc.outputOptions.DeleteCustomProfile(); };
-    operations.FillProfileBox = [&proc](OptionListModel &list) { proc.outputOptions.FillProfiles(list); };
+    operations.ReadProfileNames = [&parts] { return parts.customProfiles.Names(); };
+    operations.ApplyCustomProfile = [&parts] { parts.outputOptions.ApplyCustomProfile(); };
+    operations.AddCustomProfile = [&parts] { parts.outputOptions.AddCustomProfile(); };
+    operations.SaveCustomProfile = [&parts] { parts.outputOptions.SaveCustomProfile(); };
+    operations.DeleteCustomProfile = [&parts] { parts.outputOptions.DeleteCustomProfile(); };
+    operations.FillProfileBox = [&parts](OptionListModel &list) { parts.outputOptions.FillProfiles(list); };
     return operations;
 }
 

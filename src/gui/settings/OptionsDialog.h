@@ -44,7 +44,7 @@ public:
 
     // The operations on the program's parts: the custom profiles applied to their option
     // lists, the names read from the settings folder. ShowError stays empty.
-    static Operations ControllerOperations(ProgramParts &proc);
+    static Operations OperationsOn(ProgramParts &parts);
 
     Operations &operations() { return m_operations; }
 

@@ -132,11 +132,11 @@ void MainWindow::onFirstShown()
 
 void MainWindow::bindOutputSettings()
 {
-    ProgramParts *proc = &m_parts;
+    ProgramParts *parts = &m_parts;
     if (m_outputSettingsBound)
         return;
     m_outputSettingsBound = true;
-    OptionLists &boxes = proc->optionLists;
+    OptionLists &boxes = parts->optionLists;
     // A choice of the user in either list applies the profile; a selection made by the
     // program (filling, settings) applies nothing.
     auto *types = new OptionComboBinding(cbbOutputFiletype, &boxes.outputType(), this);
@@ -146,7 +146,7 @@ void MainWindow::bindOutputSettings()
     btnOptions->setEnabled(boxes.optionsEnabled());
     connect(&boxes, &OptionLists::optionsEnabledChanged, btnOptions, &QWidget::setEnabled);
 
-    TextFieldModel &folder = proc->settings.outputFolder();
+    TextFieldModel &folder = parts->settings.outputFolder();
     edtOutputFolder->setText(folder.text());
     connect(&folder, &TextFieldModel::textChanged, edtOutputFolder, &QLineEdit::setText);
 
@@ -158,10 +158,10 @@ void MainWindow::bindOutputSettings()
         });
         connect(box, &QCheckBox::toggled, &model, &CheckBoxModel::setChecked);
     };
-    bindCheckBox(chkShowOutputDirectory, proc->settings.showOutputFolder());
-    bindCheckBox(chkShutdown, proc->settings.powerOffWhenDone());
+    bindCheckBox(chkShowOutputDirectory, parts->settings.showOutputFolder());
+    bindCheckBox(chkShutdown, parts->settings.powerOffWhenDone());
 
-    TextFieldModel &limit = proc->settings.sizeLimit();
+    TextFieldModel &limit = parts->settings.sizeLimit();
     sizeLimitBox->addItems(SizeLimit::Choices());
     sizeLimitBox->setCurrentText(limit.text());
     connect(&limit, &TextFieldModel::textChanged, sizeLimitBox, [this](const QString &text) {
@@ -175,10 +175,10 @@ void MainWindow::bindOutputSettings()
 
 void MainWindow::FillOptionBoxesAndSettings()
 {
-    ProgramParts *proc = &m_parts;
-    RunGuarded([proc] {
-        proc->outputOptions.FillAll();
-        proc->settings.Load();
+    ProgramParts *parts = &m_parts;
+    RunGuarded([parts] {
+        parts->outputOptions.FillAll();
+        parts->settings.Load();
     });
     if (m_savesOnChange)
         return;
@@ -186,10 +186,10 @@ void MainWindow::FillOptionBoxesAndSettings()
     // session loses nothing that was set.
     m_savesOnChange = true;
     const auto save = [this] { SaveSettingsOnChange(); };
-    connect(&proc->settings.showOutputFolder(), &CheckBoxModel::checkedChanged, this, save);
-    connect(&proc->settings.powerOffWhenDone(), &CheckBoxModel::checkedChanged, this, save);
-    connect(&proc->settings.outputFolder(), &TextFieldModel::textChanged, this, save);
-    connect(&proc->settings.sizeLimit(), &TextFieldModel::textChanged, this, save);
+    connect(&parts->settings.showOutputFolder(), &CheckBoxModel::checkedChanged, this, save);
+    connect(&parts->settings.powerOffWhenDone(), &CheckBoxModel::checkedChanged, this, save);
+    connect(&parts->settings.outputFolder(), &TextFieldModel::textChanged, this, save);
+    connect(&parts->settings.sizeLimit(), &TextFieldModel::textChanged, this, save);
 }
 
 void MainWindow::SaveSettingsOnChange()
@@ -415,7 +415,8 @@ void MainWindow::openCoderDownload()
 
 void MainWindow::trimMemory()
 {
-    releaseUnusedMemory();
+    MallocMemoryTrimmer().Trim();
+    EventPump::ProcessPending();
 }
 
 // ---- closing --------------------------------------------------------------------------------
@@ -443,12 +444,6 @@ void MainWindow::closeEvent(QCloseEvent *event)
     m_closing = true;
     onClosing();
     event->accept();
-}
-
-void MainWindow::releaseUnusedMemory()
-{
-    MallocMemoryTrimmer().Trim();
-    EventPump::ProcessPending();
 }
 
 void MainWindow::SaveSettingsAtClose()

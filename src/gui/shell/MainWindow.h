@@ -192,7 +192,6 @@ private:
     void FillOptionBoxesAndSettings();
     void ApplySelectedProfile();
     void SaveSettingsAtClose();
-    void releaseUnusedMemory();
     // Runs one step of a handler; an error it raises is shown by the general error box
     // and the handler goes on.
     void RunGuarded(const std::function<void()> &step);

@@ -14,13 +14,13 @@
 
 void MainWindow::BindConversion()
 {
-    ProgramParts *proc = &m_parts;
+    ProgramParts *parts = &m_parts;
     auto *progressDialog = ProgressDialog::CreateForMainWindow(this);
     m_converting = progressDialog;
     progressDialog->Bind(m_parts, this);
     static LogindPowerOff powerOff;
-    proc->completion.SetPowerOff(&powerOff);
-    BatchEnvironment &env = proc->batch.Environment;
+    parts->completion.SetPowerOff(&powerOff);
+    BatchEnvironment &env = parts->batch.Environment;
     env.View = progressDialog;
     // Only the window's own controls: disabling the window itself would disable the
     // progress dialog it owns, Stop included.

@@ -30,7 +30,7 @@ QWidget *MainWindow::CreateTrimStrip()
 
 void MainWindow::BindPreview()
 {
-    ProgramParts *proc = &m_parts;
+    ProgramParts *parts = &m_parts;
     auto *video = qobject_cast<VideoWindow *>(videoWindow);
     if (!video || findChild<MpvPreviewGraph *>(QLatin1String(kFilterGraph)))
         return;
@@ -38,9 +38,9 @@ void MainWindow::BindPreview()
     graph->setObjectName(QLatin1String(kFilterGraph));
     graph->setVideoSink(video, video);
 
-    PreviewPlayer &player = proc->preview;
+    PreviewPlayer &player = parts->preview;
     player.SetGraph(graph);
-    player.SetMarks(&proc->trimStrip.Marks);
+    player.SetMarks(&parts->trimStrip.Marks);
     video->setLogoVisible(player.LogoVisible());
     pnlCurTime->setText(player.PositionText());
     connect(&player, &PreviewPlayer::logoVisibleChanged, video, &VideoWindow::setLogoVisible);
@@ -49,18 +49,18 @@ void MainWindow::BindPreview()
     connect(&player, &PreviewPlayer::positionTextChanged, pnlCurTime, &QLabel::setText);
 
     if (auto *strip = qobject_cast<TrimStrip *>(trimStripWidget))
-        strip->bind(proc->trimStrip);
+        strip->bind(parts->trimStrip);
 
     // The list's commands bring the strip in line with what is left in the list, and every
     // committed time edit is checked.
     if (SourceCommander) {
         SourceCommands::Hooks &hooks = SourceCommander->hooks();
-        hooks.LoadSelectedRow = [proc] { proc->trimStrip.LoadSelectedRow(); };
-        hooks.ResetTrimStrip = [proc] { proc->trimStrip.ResetTrimStrip(); };
+        hooks.LoadSelectedRow = [parts] { parts->trimStrip.LoadSelectedRow(); };
+        hooks.ResetTrimStrip = [parts] { parts->trimStrip.ResetTrimStrip(); };
     }
     if (auto *view = qobject_cast<SourceListView *>(sourceList)) {
-        connect(view, &SourceListView::timesEdited, this, [this, proc] {
-            const QString error = proc->trimStrip.CheckEditedTimes();
+        connect(view, &SourceListView::timesEdited, this, [this, parts] {
+            const QString error = parts->trimStrip.CheckEditedTimes();
             if (error.isEmpty())
                 return;
             if (SourceCommander && SourceCommander->hooks().ShowError)

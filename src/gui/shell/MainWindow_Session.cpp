@@ -13,7 +13,7 @@
 
 void MainWindow::BindSession()
 {
-    ProgramParts &proc = m_parts;
+    ProgramParts &parts = m_parts;
     IUserDialogs *dialogs = m_parts.messages.Dialogs();
     if (Session)
         return;
@@ -21,9 +21,9 @@ void MainWindow::BindSession()
     // folder beside the log.
     const AppPaths &paths = AppPaths::Current();
     const QString folder = paths.IsPortable() ? paths.ConfigDir() : paths.PreparedLogDir();
-    Session = new SessionKeeper(proc.sources, folder + QStringLiteral("SourceList.txt"),
+    Session = new SessionKeeper(parts.sources, folder + QStringLiteral("SourceList.txt"),
                                 this);
-    BatchEnvironment &env = proc.batch.Environment;
+    BatchEnvironment &env = parts.batch.Environment;
     env.BatchStarting = [this] { Session->BatchStarting(); };
     env.JobEnded = [this](int row, bool converted) { Session->JobEnded(row, converted); };
 

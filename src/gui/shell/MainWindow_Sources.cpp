@@ -46,18 +46,18 @@ QWidget *MainWindow::CreateSourceList()
 
 void MainWindow::BindSources()
 {
-    ProgramParts *proc = &m_parts;
+    ProgramParts *parts = &m_parts;
     auto *view = qobject_cast<SourceListView *>(sourceList);
     if (!view || SourceCommander)
         return;
-    SourceListModel &list = proc->sources;
+    SourceListModel &list = parts->sources;
     view->setSourceModel(&list);
-    OutputSizes = new OutputSizeColumn(list, proc->optionLists, this);
+    OutputSizes = new OutputSizeColumn(list, parts->optionLists, this);
     lblOutputTotal->setText(OutputSizes->totalText());
     connect(OutputSizes, &OutputSizeColumn::totalTextChanged, lblOutputTotal, &QLabel::setText);
-    OutputSizes->setSizeLimitMB(proc->settings.SizeLimitMB());
-    connect(&proc->settings.sizeLimit(), &TextFieldModel::textChanged, OutputSizes,
-            [this, proc] { OutputSizes->setSizeLimitMB(proc->settings.SizeLimitMB()); });
+    OutputSizes->setSizeLimitMB(parts->settings.SizeLimitMB());
+    connect(&parts->settings.sizeLimit(), &TextFieldModel::textChanged, OutputSizes,
+            [this, parts] { OutputSizes->setSizeLimitMB(parts->settings.SizeLimitMB()); });
 
     auto *services = new SourceServices(this);
     SourceCommander = new SourceCommands(list, services->probe, services->openDialog, this, this);
@@ -68,11 +68,11 @@ void MainWindow::BindSources()
     // The trim strip's LoadSelectedRow and ResetTrimStrip are set by BindPreview.
     SourceCommands::Hooks &hooks = SourceCommander->hooks();
     hooks.StopPreview = [this] { StopPreview(); };
-    hooks.LoadInitDir = [proc] { return proc->settings.LoadInitDir(); };
-    hooks.SaveInitDir = [proc](const QString &fileName) { proc->settings.SaveInitDir(fileName); };
-    hooks.ShowError = [proc](const QString &message) { showError(proc->messages, message); };
-    hooks.ShowWarning = [proc](const QString &message) {
-        if (!proc->messages.Show(message, 1))
+    hooks.LoadInitDir = [parts] { return parts->settings.LoadInitDir(); };
+    hooks.SaveInitDir = [parts](const QString &fileName) { parts->settings.SaveInitDir(fileName); };
+    hooks.ShowError = [parts](const QString &message) { showError(parts->messages, message); };
+    hooks.ShowWarning = [parts](const QString &message) {
+        if (!parts->messages.Show(message, 1))
             QMessageBox::warning(QApplication::activeWindow(), QApplication::applicationName(),
                                  message);
     };
@@ -80,10 +80,10 @@ void MainWindow::BindSources()
         ShowCodecErrorDialog(this, [this] { openCoderDownload(); });
     };
 
-    optionsDialog = new OptionsDialog(proc->optionLists, this);
+    optionsDialog = new OptionsDialog(parts->optionLists, this);
     OptionsDialog::Operations &operations = optionsDialog->operations();
-    operations = OptionsDialog::ControllerOperations(*proc);
-    operations.ShowError = [proc](const QString &message) { showError(proc->messages, message); };
+    operations = OptionsDialog::OperationsOn(*parts);
+    operations.ShowError = [parts](const QString &message) { showError(parts->messages, message); };
 }
 
 void MainWindow::onAddFilesRequested()

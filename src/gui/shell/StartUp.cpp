@@ -46,7 +46,6 @@ bool CheckResourceModule(MessageBoxes &messages, const QString &modulePath,
 void StartUp(MainWindow &mainForm)
 {
     ProgramParts &parts = mainForm.Parts();
-    parts.jobs.ProgramDir = ProgramDir();
     const QString modulePath = ResourceModulePath();
     CheckResourceModule(parts.messages, modulePath);
     QCoreApplication::processEvents();

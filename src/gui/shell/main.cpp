@@ -40,13 +40,11 @@ int main(int argc, char *argv[])
 
     QtUserDialogs dialogs;
     app.SetDialogs(&dialogs);
-    // Help, the home page and mail go to the user's programs; where none can take them (no
-    // browser installed), the user is told what could not be opened.
+    // Help, the home page, mail and the output folder go to the user's programs; where none
+    // can take them (no browser or file manager installed), the user is told what could not
+    // be opened.
     DesktopOpener opener([&dialogs](const QString &target) {
-        dialogs.MessageBox(QStringLiteral("Clipwright"),
-                           QStringLiteral("No program could open \"%1\". Install a web browser, "
-                                          "or open it yourself.")
-                               .arg(target),
+        dialogs.MessageBox(QStringLiteral("Clipwright"), DesktopOpener::FailureText(target),
                            IUserDialogs::Icon::Error, IUserDialogs::Buttons::Ok);
     });
 
