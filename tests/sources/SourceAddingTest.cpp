@@ -248,8 +248,9 @@ private Q_SLOTS:
         } catch (const SourceFileError &error) {
             QCOMPARE(error.message(), QString("Cannot open file \"/v/b.avi\". Permission denied"));
         }
+        // The files are measured side by side, so c.avi may have been measured too: it is
+        // not added after the error.
         QCOMPARE(fileNames(list), QStringList{"/v/a.avi"});
-        QVERIFY(!probe.rendered.contains("/v/c.avi"));
         QVERIFY(list.selectedRows().isEmpty());
         QCOMPARE(recorder.loads, 0);
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <mutex>
+
 #include <QDir>
 #include <QFile>
 #include <QHash>
@@ -64,6 +66,8 @@ public:
 
     std::optional<qint64> RenderDuration(const QString &path) override
     {
+        // Files are measured on several threads at once.
+        const std::lock_guard<std::mutex> lock(m_mutex);
         rendered << path;
         if (!durations.contains(path))
             return std::nullopt;
@@ -78,4 +82,7 @@ public:
         }
         return sizes.value(path);
     }
+
+private:
+    std::mutex m_mutex;
 };

@@ -1,6 +1,7 @@
 #include "sources/SourceAdder.h"
 
 #include <limits>
+#include <memory>
 
 #include <QDir>
 #include <QFileInfo>
@@ -12,6 +13,7 @@
 #include "sources/ISourceFileDialog.h"
 #include "sources/SourceFileError.h"
 #include "sources/SourceListModel.h"
+#include "sources/SourceMeasuring.h"
 #include "sources/SourceRow.h"
 
 namespace SourceAdding {
@@ -136,14 +138,18 @@ QString NotAddedMessage(const QList<NotAdded> &notAdded)
     return QStringLiteral("These could not be added:\n\n") + lines.join(QLatin1Char('\n'));
 }
 
-int ProbeDuration(const QString &path, IMediaProbe &probe)
+int DurationSeconds(const std::optional<qint64> &duration)
 {
-    const std::optional<qint64> duration = probe.RenderDuration(path);
     if (!duration || *duration <= 0)
         return 0;
     // 100-nanosecond units to milliseconds, then whole seconds, both truncating.
     const qint64 seconds = *duration / 10000 / 1000;
     return int(qMin<qint64>(seconds, std::numeric_limits<int>::max()));
+}
+
+int ProbeDuration(const QString &path, IMediaProbe &probe)
+{
+    return DurationSeconds(probe.RenderDuration(path));
 }
 
 qint64 GetSourceFileSize(const QString &path, IMediaProbe &probe)
@@ -166,22 +172,37 @@ QStringList SelectSourceFiles(ISourceFileDialog &dialog, bool removeDuplicates,
 
 int AddSourceFiles(SourceListModel &list, const QStringList &paths, const Services &services)
 {
-    int appended = 0;
+    // A path already in the list, or given twice, is added once.
+    QStringList wanted;
+    QSet<QString> seen;
     for (const QString &path : paths) {
-        // Rows appended earlier in this call count, so a path given twice is added once.
-        if (list.count() > 0 && list.indexOfFile(path, Qt::CaseSensitive) >= 0)
+        if (!IsAcceptedSourceFile(path) || seen.contains(path) ||
+            (list.count() > 0 && list.indexOfFile(path, Qt::CaseSensitive) >= 0))
             continue;
-        if (!IsAcceptedSourceFile(path))
-            continue;
-        const QString duration =
-            TimeText::FromSeconds(services.probe ? ProbeDuration(path, *services.probe) : 0);
+        seen.insert(path);
+        wanted << path;
+    }
+    // The files are measured side by side; the rows come in the order given.
+    std::unique_ptr<SourceMeasuring> measuring;
+    if (services.probe && !wanted.isEmpty())
+        measuring = std::make_unique<SourceMeasuring>(*services.probe, wanted,
+                                                      SourceMeasuring::DefaultThreads(),
+                                                      SourceMeasuring::kLimitMs);
+    int appended = 0;
+    for (int i = 0; i < wanted.size(); ++i) {
+        const QString &path = wanted.at(i);
+        const SourceMeasuring::Result measured =
+            measuring ? measuring->Take(i) : SourceMeasuring::Result{};
+        const QString duration = TimeText::FromSeconds(DurationSeconds(measured.duration));
         if (duration == QLatin1String("00:00:00")) {
             if (services.showCodecErrorDialog)
                 services.showCodecErrorDialog(path);
             continue;
         }
-        const QString size = FileSizeText::Of(GetSourceFileSize(path, *services.probe));
-        list.appendRow(SourceRow::ForNewSource(path, size, duration));
+        if (!measured.size)
+            throw SourceFileError(
+                QStringLiteral("Cannot open file \"%1\". %2").arg(path, measured.sizeReason));
+        list.appendRow(SourceRow::ForNewSource(path, FileSizeText::Of(*measured.size), duration));
         ++appended;
     }
     if (list.count() > 0) {

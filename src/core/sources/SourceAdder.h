@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 
 #include <QList>
 #include <QString>
@@ -48,6 +49,8 @@ QStringList RemoveDuplicatePaths(const QStringList &paths);
 
 // The media duration of path in whole seconds (truncated); 0 when it cannot be found.
 int ProbeDuration(const QString &path, IMediaProbe &probe);
+// A duration in 100-nanosecond units as whole seconds (truncated); 0 for none.
+int DurationSeconds(const std::optional<qint64> &duration);
 
 // The size of path in bytes. Throws SourceFileError with "Cannot open file "%s". %s" when
 // the file cannot be opened for reading.
@@ -69,8 +72,9 @@ struct Services
 };
 
 // Appends a row for every path that is not in the list yet (compared exactly), has an
-// accepted extension and can be measured; a file whose duration comes out as zero gets the
-// codec error dialog instead. Then, when the list has rows, selects the first one and loads
+// accepted extension and can be measured; a file whose duration comes out as zero (or that
+// does not answer within the time limit) gets the codec error dialog instead. The files are
+// measured side by side on a few threads; the rows come in the order given. Then, when the list has rows, selects the first one and loads
 // it. Gives the number of rows appended. Throws SourceFileError when a measured file cannot
 // be opened for its size; the rows appended so far stay.
 int AddSourceFiles(SourceListModel &list, const QStringList &paths, const Services &services);
