@@ -10,6 +10,7 @@
 #include "platform/ISleepInhibitor.h"
 #include "platform/IUserDialogs.h"
 #include "platform/AppPaths.h"
+#include "platform/ProcessTable.h"
 #include "shell/ProgramParts.h"
 #include "shell/PictureButton.h"
 
@@ -175,6 +176,12 @@ private Q_SLOTS:
     void noNotificationWhileActiveStoppedOrPoweringOff_data();
     void noNotificationWhileActiveStoppedOrPoweringOff();
 
+    // Several jobs at once (BatchTestSideBySide.cpp).
+    void jobsSideBySideWriteEachSourceToItsOwnOutput_data();
+    void jobsSideBySideWriteEachSourceToItsOwnOutput();
+    void stopWithFourRunningLeavesNoEncoderAndNoPartialFile();
+    void aFailingJobAmongRunningOnesIsNamedAndTheOthersFinish();
+
 private:
     void addRow(const QString &path, bool checked = true, const QString &end = "00:00:01");
     QStringList logFiles() const;
@@ -185,6 +192,10 @@ private:
     QString writeBrokenSource();
     // Starts f once an encoder of this batch runs.
     void whenEncoderRuns(std::function<void()> f);
+    // A clip of one colour for side-by-side runs, made once per name.
+    QString colourClip(const QString &name, const QString &colour, int seconds = 2);
+    // The encoders of this batch running now.
+    static QList<qint64> runningEncoders();
 
     QTemporaryDir m_fixtures;
     QString m_clips[3];

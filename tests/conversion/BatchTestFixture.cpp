@@ -42,6 +42,8 @@ void BatchTest::init()
     m_proc->settings.outputFolder().setText(m_outDir);
     m_proc->outputOptions.FillAll();
     m_proc->settings.Load();
+    // These tests follow one job at a time; BatchTestSideBySide.cpp runs several at once.
+    m_proc->settings.SetConversionsAtOnce(1);
     m_proc->outputOptions.ApplyProfile();
 
     m_main = std::make_unique<QWidget>();

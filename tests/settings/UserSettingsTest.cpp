@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include "conversion/ParallelJobs.h"
 #include "conversion/SizeLimit.h"
 #include "settings/ConfigFolder.h"
 #include "ChildRun.h"
@@ -110,6 +111,40 @@ TEST_F(UserSettingsTest, TheSizeLimitIsKeptOnceSet)
         write("UserSettings.ini", QByteArray("[USRInfo]\r\nSizeLimit=") + stored + "\r\n");
         settings.Load();
         EXPECT_EQ(settings.sizeLimit().text(), QString(stored) == "25" ? "25 MB" : "None") << stored;
+    }
+}
+
+// Conversions at the same time: an older file gives Automatic and keeps its bytes when saved
+// without a choice; a number is kept once chosen; what the Options dialog cannot show (no
+// number, below 1, above the cores) is Automatic.
+TEST_F(UserSettingsTest, ConversionsAtTheSameTimeAreAutomaticUnlessChosen)
+{
+    const QByteArray older = "[USRInfo]\r\nSHWDDir=1\r\nSHUTDOWN=0\r\nOutDir=/out\r\n";
+    write("UserSettings.ini", older);
+    UserSettings &settings = m_proc.settings;
+    settings.SetConversionsAtOnce(3);
+    settings.Load();
+    EXPECT_EQ(settings.ConversionsAtOnce(), ParallelJobs::kAutomatic);
+    settings.Save();
+    EXPECT_EQ(read("UserSettings.ini"), older);
+
+    settings.SetConversionsAtOnce(1);
+    settings.Save();
+    EXPECT_TRUE(read("UserSettings.ini").endsWith("OutDir=/out\r\nConversionsAtOnce=1\r\n"));
+    settings.SetConversionsAtOnce(ParallelJobs::kAutomatic);
+    settings.Save();
+    EXPECT_TRUE(read("UserSettings.ini").endsWith("ConversionsAtOnce=0\r\n"));
+
+    const QByteArray cores = QByteArray::number(ParallelJobs::Cores());
+    const QByteArray tooMany = QByteArray::number(ParallelJobs::Cores() + 1);
+    for (const QByteArray &stored : {QByteArray("1"), cores, QByteArray("0"), QByteArray("abc"),
+                                     QByteArray("-2"), QByteArray(""), tooMany}) {
+        write("UserSettings.ini", "[USRInfo]\r\nConversionsAtOnce=" + stored + "\r\n");
+        settings.SetConversionsAtOnce(1);
+        settings.Load();
+        const bool kept = stored == "1" || stored == cores;
+        EXPECT_EQ(settings.ConversionsAtOnce(), kept ? stored.toInt() : ParallelJobs::kAutomatic)
+            << stored.constData();
     }
 }
 

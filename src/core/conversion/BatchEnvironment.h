@@ -5,6 +5,7 @@
 #include <functional>
 
 class IDesktopNotifier;
+class RunningJob;
 class ISleepInhibitor;
 
 // The pauses of a batch. Tests shorten them; the program uses the defaults.
@@ -34,6 +35,18 @@ public:
     virtual EncoderOutputCallback OutputCallback() = 0;
     // Runs the deliveries of the job that just ended that still wait for the GUI thread.
     virtual void FlushOutput() = 0;
+
+    // Several jobs at once. The batch shows `slots` job lines (set before its first job;
+    // 1 shows the one-job layout), then tells each job as it starts in its slot and as it
+    // ends; a slot's runner hands its output to that slot's callback.
+    virtual void ShowJobSlots(int slots) { (void)slots; }
+    virtual void SlotJobStarted(const RunningJob &job) { (void)job; }
+    virtual void SlotJobEnded(int slot) { (void)slot; }
+    virtual EncoderOutputCallback SlotOutputCallback(int slot)
+    {
+        (void)slot;
+        return OutputCallback();
+    }
 };
 
 // What the batch driver needs of the windows and the program around it. Start-up fills it;

@@ -7,13 +7,18 @@
 #include "conversion/EventPump.h"
 #include "conversion/JobBuilder.h"
 #include "conversion/JobFailure.h"
+#include "conversion/ParallelJobs.h"
 #include "conversion/PartialOutput.h"
+#include "conversion/ProgramRunFolder.h"
+#include "conversion/RunningJob.h"
 #include "report/Log.h"
 #include "report/MessageBoxes.h"
 #include "settings/UserSettings.h"
 #include "sources/SourceListModel.h"
 
+#include <algorithm>
 #include <exception>
+#include <numeric>
 
 BatchRunner::BatchRunner(JobBuilder &jobs, SourceListModel &sources, UserSettings &settings,
                          CompletionActions &completion, Log &log, MessageBoxes &boxes)
@@ -36,6 +41,33 @@ void BatchRunner::RequestStop()
         m_state = State::Stopping;
 }
 
+bool BatchRunner::JobRunning() const
+{
+    if (CurrentRunner)
+        return true;
+    return std::any_of(m_running.begin(), m_running.end(),
+                       [](const auto &job) { return job && job->Started(); });
+}
+
+QStringList BatchRunner::RunningEncoderFiles() const
+{
+    QStringList files;
+    if (CurrentRunner)
+        files << CurrentRunner->EncoderFile;
+    for (const auto &job : m_running) {
+        if (job && job->Started())
+            files << job->Job.EncoderFile;
+    }
+    files.removeDuplicates();
+    return files;
+}
+
+void BatchRunner::noteFailure(int row, const QString &text)
+{
+    FailedSources << text;
+    m_failedRows << row;
+}
+
 void BatchRunner::finish()
 {
     m_state = stopping() ? State::Stopped : State::Finished;
@@ -53,7 +85,13 @@ void BatchRunner::Run()
     ConvertedCount = 0;
     CheckedCount = list.checkedCount();
     FailedSources.clear();
+    m_failedRows.clear();
     m_state = State::Running;
+    // Several jobs at once only when there are several to run: a batch of one runs as
+    // every batch ran before.
+    m_jobsAtOnce = std::clamp(ParallelJobs::For(m_settings.ConversionsAtOnce(),
+                                                ParallelJobs::Cores(), m_jobs.OutputType()),
+                              1, std::max(1, CheckedCount));
     if (list.count() == 0) {
         m_boxes.Show(QStringLiteral("Please add media files you want to convert into the list."),
                      1);
@@ -65,9 +103,15 @@ void BatchRunner::Run()
     BatchDesktopNotice desktop(env, CheckedCount);
     if (env.BatchStarting)
         env.BatchStarting();
-    for (m_row = 0; m_row < list.count() && !stopping(); ++m_row) {
-        if (list.row(m_row).isChecked())
-            runJob(list.row(m_row).fileName());
+    if (env.View)
+        env.View->ShowJobSlots(m_jobsAtOnce);
+    if (m_jobsAtOnce > 1) {
+        runSideBySide(m_jobsAtOnce);
+    } else {
+        for (m_row = 0; m_row < list.count() && !stopping(); ++m_row) {
+            if (list.row(m_row).isChecked())
+                runJob(list.row(m_row).fileName());
+        }
     }
 
     const bool stopped = stopping();
@@ -94,6 +138,17 @@ void BatchRunner::Run()
     }
     // Files that failed before a stop are named too: only the power-off above goes
     // without the warning.
+    if (!FailedSources.isEmpty()) {
+        // Jobs side by side end in any order; the list goes by rows.
+        std::vector<int> order(size_t(FailedSources.size()));
+        std::iota(order.begin(), order.end(), 0);
+        std::stable_sort(order.begin(), order.end(),
+                         [this](int a, int b) { return m_failedRows[a] < m_failedRows[b]; });
+        QStringList byRow;
+        for (int i : order)
+            byRow << FailedSources[i];
+        FailedSources = byRow;
+    }
     if (!FailedSources.isEmpty())
         m_boxes.Show(QStringLiteral("These files could not be converted:\n\n") +
                          FailedSources.join(QLatin1Char('\n')) +
@@ -114,7 +169,7 @@ void BatchRunner::runJob(const QString &source)
     } catch (const JobRefused &refused) {
         // This file cannot be converted as asked; the others still can.
         m_jobs.ClaimedOutput.Release();
-        FailedSources << source + QStringLiteral(" (") + refused.Reason() + QLatin1Char(')');
+        noteFailure(m_row, source + QStringLiteral(" (") + refused.Reason() + QLatin1Char(')'));
         m_log.WriteQuietly(QStringLiteral("Conversion failed: %1 | not started: %2")
                                .arg(source, refused.Reason()));
         if (Environment.JobEnded)
@@ -191,9 +246,9 @@ void BatchRunner::runJob(const QString &source)
     const QString failure = JobFailure::LogLine(source, result, stoppedDuringJob);
     if (!failure.isEmpty()) {
         const QString reason = JobFailure::UserReason(result);
-        FailedSources << (reason.isEmpty() ? source
-                                           : source + QStringLiteral(" (") + reason +
-                                                 QLatin1Char(')'));
+        noteFailure(m_row, reason.isEmpty() ? source
+                                            : source + QStringLiteral(" (") + reason +
+                                                  QLatin1Char(')'));
         m_log.WriteQuietly(failure);
     } else if (const QString note = EncoderNote::FromOutput(result.lastOutput);
                !note.isEmpty()) {
@@ -202,5 +257,140 @@ void BatchRunner::runJob(const QString &source)
     }
     if (env.JobEnded && !stoppedDuringJob)
         env.JobEnded(m_row, failure.isEmpty());
+    ConvertedCount += 1;
+}
+
+void BatchRunner::runSideBySide(int jobsAtOnce)
+{
+    const BatchTimings &timings = Environment.Timings;
+    SourceListModel &list = m_sources;
+    m_running.clear();
+    m_running.resize(size_t(jobsAtOnce));
+    // Any job's end cuts the current wait short.
+    EventPump::Waiter jobEnd;
+    m_row = 0;
+    try {
+        for (;;) {
+            // Free slots take the next ticked rows, top to bottom.
+            for (int slot = 0; slot < jobsAtOnce && !stopping(); ++slot) {
+                while (!m_running[size_t(slot)] && !stopping()) {
+                    while (m_row < list.count() && !list.row(m_row).isChecked())
+                        ++m_row;
+                    if (m_row >= list.count())
+                        break;
+                    startInSlot(slot, jobEnd);
+                    ++m_row;
+                }
+            }
+            bool ended = false;
+            bool running = false;
+            for (int slot = 0; slot < jobsAtOnce; ++slot) {
+                if (!m_running[size_t(slot)])
+                    continue;
+                if (m_running[size_t(slot)]->Finished()) {
+                    endInSlot(slot);
+                    ended = true;
+                } else {
+                    running = true;
+                }
+            }
+            if (!running && !ended)
+                break;
+            if (!ended)
+                jobEnd.WaitFor(timings.pollMs);
+        }
+    } catch (...) {
+        // The batch ends here: the jobs already running are stopped and cleaned up before
+        // the error goes on to the general error handler.
+        EncoderStopper stopper(m_log);
+        stopper.RetryMs = timings.stopRetryMs;
+        for (const QString &file : RunningEncoderFiles())
+            stopper.Stop(file);
+        for (auto &job : m_running) {
+            while (job && !job->Finished())
+                jobEnd.WaitFor(timings.pollMs);
+            if (job)
+                job->End();
+        }
+        m_running.clear();
+        finish();
+        throw;
+    }
+    m_running.clear();
+}
+
+bool BatchRunner::startInSlot(int slot, EventPump::Waiter &jobEnd)
+{
+    BatchEnvironment &env = Environment;
+    IProgressView *view = env.View;
+    const QString source = m_sources.row(m_row).fileName();
+    // A RealMedia job's script goes to the slot's own folder.
+    m_jobs.ScriptFolder = ProgramRunFolder::JobPath(slot);
+    try {
+        CommandLine = m_jobs.Build(source, m_row);
+        m_jobs.ScriptFolder.clear();
+        m_log.Write(QStringLiteral("parameter: ") + CommandLine);
+    } catch (const JobRefused &refused) {
+        m_jobs.ScriptFolder.clear();
+        m_jobs.ClaimedOutput.Release();
+        noteFailure(m_row, source + QStringLiteral(" (") + refused.Reason() + QLatin1Char(')'));
+        m_log.WriteQuietly(QStringLiteral("Conversion failed: %1 | not started: %2")
+                               .arg(source, refused.Reason()));
+        if (env.JobEnded)
+            env.JobEnded(m_row, false);
+        ConvertedCount += 1;
+        return false;
+    } catch (...) {
+        m_jobs.ScriptFolder.clear();
+        m_jobs.ClaimedOutput.Release();
+        throw;
+    }
+    auto job = std::make_unique<RunningJob>(source, m_row, slot);
+    job->TakeBuilt(m_jobs, CommandLine);
+    RunningJob &started = *job;
+    m_running[size_t(slot)] = std::move(job);
+    if (view) {
+        view->ShowView();
+        view->SlotJobStarted(started);
+    }
+    if (env.SetMainWindowEnabled)
+        env.SetMainWindowEnabled(false);
+
+    EventPump::ProcessPending();
+    EventPump::WaitFor(env.Timings.showPauseMs);
+    EventPump::ProcessPending();
+    // A stop during the pause starts no encoder; the slot's job then ends unstarted.
+    if (stopping())
+        return false;
+    started.Start(m_jobs.ProgramDir, env.Timings.runner,
+                  view ? view->SlotOutputCallback(slot) : EncoderOutputCallback(),
+                  [&jobEnd] { jobEnd.Wake(); });
+    return true;
+}
+
+void BatchRunner::endInSlot(int slot)
+{
+    BatchEnvironment &env = Environment;
+    std::unique_ptr<RunningJob> job = std::move(m_running[size_t(slot)]);
+    const EncoderResult result = job->End();
+    if (env.View) {
+        // The job's last deliveries still queued for the dialog belong to this job.
+        env.View->FlushOutput();
+        env.View->SlotJobEnded(slot);
+    }
+    // A job ended by a stop is the user's choice, not a failure.
+    const bool stoppedDuringJob = stopping();
+    const QString failure = JobFailure::LogLine(job->Source, result, stoppedDuringJob);
+    if (!failure.isEmpty()) {
+        const QString reason = JobFailure::UserReason(result);
+        noteFailure(job->Row, reason.isEmpty() ? job->Source
+                                               : job->Source + QStringLiteral(" (") + reason +
+                                                     QLatin1Char(')'));
+        m_log.WriteQuietly(failure);
+    } else if (const QString note = EncoderNote::FromOutput(result.lastOutput); !note.isEmpty()) {
+        m_log.WriteQuietly(note);
+    }
+    if (env.JobEnded && !stoppedDuringJob)
+        env.JobEnded(job->Row, failure.isEmpty());
     ConvertedCount += 1;
 }

@@ -125,6 +125,11 @@ QString JobBuilder::PreparedOutputFolder()
     return folder;
 }
 
+int JobBuilder::OutputType() const
+{
+    return m_options.lists().outputType().selectedIndex();
+}
+
 QString JobBuilder::Build(const QString &s, int row)
 {
     ConversionJob &job = Job;
@@ -175,7 +180,8 @@ QString JobBuilder::Build(const QString &s, int row)
     const int dot = s.lastIndexOf('.');
     const QString sourceExt = dot >= 0 ? s.mid(dot) : QString();
     if (sourceExt == QLatin1String(".rm") || sourceExt == QLatin1String(".rmvb")) {
-        const QString script = ProgramRunFolder::Path() + kScriptName;
+        const QString script =
+            (ScriptFolder.isEmpty() ? ProgramRunFolder::Path() : ScriptFolder) + kScriptName;
         writeScript(script, s);
         job.EncoderFile = ProgramDir + QStringLiteral("mcore");
         job.InputFile = script;

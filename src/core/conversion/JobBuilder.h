@@ -45,6 +45,13 @@ public:
     double SizeLimitMB = 0;
     // The output name the current job holds on disk from its building to its end.
     OutputClaim ClaimedOutput;
+    // The folder, with trailing "/", the RealMedia script of the next job is written to;
+    // empty for this program's own folder (ProgramRunFolder). Jobs that run at the same
+    // time each have their own.
+    QString ScriptFolder;
+
+    // The output type selected for the jobs.
+    int OutputType() const;
 
     // Builds the job for source path s of list row `row`: fills the job record, CutStart and
     // CutSeconds, rewrites the RealMedia script, makes sure the output folder exists, and

@@ -93,6 +93,15 @@ QString ProgramRunFolder::Path()
     return folder.m_path;
 }
 
+QString ProgramRunFolder::JobPath(int slot)
+{
+    if (slot <= 0)
+        return Path();
+    const QString folder = Path() + QStringLiteral("job%1/").arg(slot);
+    ::mkdir(QFile::encodeName(folder).constData(), 0700);
+    return folder;
+}
+
 void ProgramRunFolder::NoteClaim(const QString &path, dev_t device, ino_t inode)
 {
     const QString folder = Path() + kClaims;

@@ -17,6 +17,10 @@ public:
     // The folder of this running program, with trailing "/". When it cannot be made, a
     // path below which nothing can be written, so that writing there reports why.
     static QString Path();
+    // The folder of job slot `slot` when several jobs run at once, with trailing "/": slot 0
+    // is Path() itself, every other slot a folder of its own inside it, so that two running
+    // jobs never share a script.
+    static QString JobPath(int slot);
 
     // Notes, and forgets, an output name a job holds as the empty file (device, inode).
     static void NoteClaim(const QString &path, dev_t device, ino_t inode);

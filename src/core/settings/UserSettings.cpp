@@ -2,6 +2,7 @@
 
 #include <QDir>
 
+#include "conversion/ParallelJobs.h"
 #include "conversion/SizeLimit.h"
 #include "platform/AppPaths.h"
 #include "settings/IniFile.h"
@@ -16,6 +17,8 @@ const QString kShutdown = QStringLiteral("SHUTDOWN");
 const QString kOutDir = QStringLiteral("OutDir");
 // The size limit in MB, "0" for none; written once a limit was set.
 const QString kSizeLimit = QStringLiteral("SizeLimit");
+// The conversions at the same time, "0" for Automatic; written once one was chosen.
+const QString kConversionsAtOnce = QStringLiteral("ConversionsAtOnce");
 
 QString yesNo(bool yes)
 {
@@ -57,6 +60,12 @@ void UserSettings::Load()
     if (!SizeLimit::Parse(ini.ReadString(kSection, kSizeLimit, QString()), &mb))
         mb = 0;
     m_sizeLimit.setText(SizeLimit::Text(mb));
+    // A number the Options dialog cannot show (edited by hand, or from a machine with more
+    // cores) is Automatic.
+    bool number = false;
+    const int jobs = ini.ReadString(kSection, kConversionsAtOnce, QString()).trimmed().toInt(&number);
+    m_conversionsAtOnce =
+        number && jobs >= 1 && jobs <= ParallelJobs::Cores() ? jobs : ParallelJobs::kAutomatic;
 }
 
 double UserSettings::SizeLimitMB() const
@@ -75,6 +84,9 @@ void UserSettings::Save()
     const double mb = SizeLimitMB();
     if (mb > 0 || !ini.ReadString(kSection, kSizeLimit, QString()).isEmpty())
         ini.WriteString(kSection, kSizeLimit, QString::number(mb, 'g', 6));
+    if (m_conversionsAtOnce != ParallelJobs::kAutomatic ||
+        !ini.ReadString(kSection, kConversionsAtOnce, QString()).isEmpty())
+        ini.WriteString(kSection, kConversionsAtOnce, QString::number(m_conversionsAtOnce));
 }
 
 QString UserSettings::DefaultOutputFolder()

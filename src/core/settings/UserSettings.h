@@ -22,6 +22,12 @@ public:
     // The size limit in MB, 0 for none or for a text that is no limit.
     double SizeLimitMB() const;
 
+    // "Conversions at the same time": ParallelJobs::kAutomatic (0, the default) or a number
+    // of jobs. Load takes 1 up to the machine's cores from the file; anything else there,
+    // or no value, is Automatic.
+    int ConversionsAtOnce() const { return m_conversionsAtOnce; }
+    void SetConversionsAtOnce(int jobs) { m_conversionsAtOnce = jobs < 0 ? 0 : jobs; }
+
     // The output folder field's text before settings are loaded: ~/Clipwright.
     static QString DefaultOutputFolder();
 
@@ -30,11 +36,12 @@ public:
     // Stores the folder of the open dialog's current file name (the first file chosen the
     // last time the dialog was confirmed) as "InitDir"; writes nothing when it has none.
     void SaveInitDir(const QString &dialogFileName);
-    // Sets the two check boxes, the output folder field and the size limit from the file;
-    // missing values untick the boxes, keep the field's text and set no limit.
+    // Sets the two check boxes, the output folder field, the size limit and the conversions
+    // at the same time from the file; missing values untick the boxes, keep the field's
+    // text, set no limit and leave the conversions Automatic.
     void Load();
     // Writes the two check boxes, the output folder field and (once one was set) the size
-    // limit. Throws EInOutError when the file cannot be written.
+    // limit and the conversions at the same time. Throws EInOutError when the file cannot be written.
     void Save();
 
 private:
@@ -42,4 +49,5 @@ private:
     CheckBoxModel m_powerOffWhenDone{false};
     TextFieldModel m_outputFolder{DefaultOutputFolder()};
     TextFieldModel m_sizeLimit{QStringLiteral("None")};
+    int m_conversionsAtOnce = 0;
 };

@@ -6,6 +6,8 @@
 
 #include <QWidget>
 
+#include <vector>
+
 class QLabel;
 class QProgressBar;
 class QStatusBar;
@@ -15,7 +17,8 @@ class PictureButton;
 
 // The progress dialog of a batch: a borderless window in the shape of its background
 // picture that shows the file being converted, a bar for it and one for the batch, the job
-// counter and a busy indicator, and offers Stop. Encoder output arrives on the runner's
+// counter and a busy indicator, and offers Stop. With several jobs at once it grows a line
+// per job (file name and bar) under the batch bar. Encoder output arrives on the runner's
 // thread through OnEncoderOutput and is refreshed here on the GUI thread, one delivery at a
 // time and in the order of delivery.
 class ProgressDialog : public QWidget, public IProgressView
@@ -43,6 +46,10 @@ public:
     void ResetCurrentBar() override;
     EncoderOutputCallback OutputCallback() override;
     void FlushOutput() override;
+    void ShowJobSlots(int slots) override;
+    void SlotJobStarted(const RunningJob &job) override;
+    void SlotJobEnded(int slot) override;
+    EncoderOutputCallback SlotOutputCallback(int slot) override;
 
     // Whether a job of the bound batch is running now.
     bool JobRunning() const;
@@ -70,6 +77,16 @@ public:
     QLabel *statStatePanel = nullptr;
     QTimer *refreshTimer = nullptr;
 
+    // A running job's line when several run at once.
+    struct JobLine
+    {
+        QLabel *fileName = nullptr;
+        QProgressBar *bar = nullptr;
+        ProgressState state;
+        bool active = false;
+    };
+    const std::vector<JobLine> &JobLines() const { return m_lines; }
+
 public Q_SLOTS:
     // The busy indicator's tick.
     void refreshProgress();
@@ -84,6 +101,8 @@ public Q_SLOTS:
 Q_SIGNALS:
     // Carries a chunk from the runner's thread to the GUI thread (queued, in order).
     void encoderOutputDelivered(const QString &chunk);
+    // The same for the job in a slot when several run at once.
+    void slotOutputDelivered(int slot, const QString &chunk);
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -101,6 +120,14 @@ private:
     // A job of the batch starts: the previous one ended, and the pace learns of the new one.
     void paceJobStarts();
     void showPace();
+    // Several jobs at once: places the controls for `slots` job lines (1: the one-job
+    // layout) and gives the window the background's shape, stretched to hold them.
+    void layOut(int slots);
+    void handleSlotOutput(int slot, const QString &chunk);
+    // Draws the job lines, and the batch bar and counter from the running jobs' bars.
+    void showSlots();
+    // Stops the encoders of the running jobs besides the current job's.
+    void stopRunningEncoders();
     static qint64 nowMs();
 
     BatchPace m_pace;
@@ -112,4 +139,6 @@ private:
     QWidget *m_mainWindow = nullptr;
     ProgressState m_state;
     int m_spinnerStep = 0;
+    int m_slots = 1;
+    std::vector<JobLine> m_lines;
 };
