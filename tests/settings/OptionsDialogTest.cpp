@@ -11,6 +11,7 @@
 #include <QTest>
 
 #include "FakeUserDialogs.h"
+#include "conversion/ParallelJobs.h"
 #include "profiles/ConfigInfo.h"
 #include "profiles/OptionLists.h"
 #include "settings/OptionsDialog.h"
@@ -434,6 +435,36 @@ private Q_SLOTS:
         QCOMPARE(f.boxes().profile().itemAt(5), QString("Phone"));
         QCOMPARE(f.boxes().videoSize().selectedText(), QString("176x144"));
         QCOMPARE(f.boxes().audioBitrate().selectedText(), QString("64"));
+    }
+
+    // "Conversions at the same time": Automatic on a settings file without the choice,
+    // numbers up to the cores; OK stores the choice at once, Cancel keeps the stored one.
+    void conversionsAtTheSameTime()
+    {
+        ProgramFixture f;
+        f.write("UserSettings.ini", "[USRInfo]\r\nOutDir=/out\r\n");
+        f.proc.settings.Load();
+        f.dialog.Open();
+        QComboBox *jobs = f.dialog.conversionsAtOnce();
+        QCOMPARE(jobs->currentText(), QString("Automatic"));
+        QCOMPARE(jobs->count(), ParallelJobs::Cores() + 1);
+        QCOMPARE(jobs->itemText(1), QString("1"));
+        QVERIFY(jobs->geometry().bottom() < f.dialog.height());
+        jobs->setFocus();
+        QTest::keyClick(jobs, Qt::Key_Down);
+        f.dialog.btnApply()->click();
+        QCOMPARE(f.proc.settings.ConversionsAtOnce(), 1);
+        QVERIFY(f.read("UserSettings.ini").endsWith("ConversionsAtOnce=1\r\n"));
+
+        f.dialog.Open();
+        QCOMPARE(jobs->currentText(), QString("1"));
+        QTest::keyClick(jobs, Qt::Key_Up);
+        QCOMPARE(jobs->currentText(), QString("Automatic"));
+        f.dialog.btnCancel()->click();
+        QCOMPARE(f.proc.settings.ConversionsAtOnce(), 1);
+        f.dialog.Open();
+        QCOMPARE(jobs->currentText(), QString("1"));
+        QVERIFY(f.errors.isEmpty());
     }
 
     // A stored value that is no number: the conversion error is shown, the lists before

@@ -220,7 +220,8 @@ private Q_SLOTS:
         const QStringList layout = {"cbbCustomProfile", "btnAdd", "btnSave", "btnDel",
                                     "cbbVideoSize", "cbbAudioBitrate", "cbbVideoBitrate",
                                     "cbbAudioSample", "cbbFramerate", "cbbAudioVolumeGain",
-                                    "cbbAspectratio", "cbbAudioChannels", "btnApply", "btnCancel"};
+                                    "cbbAspectratio", "cbbAudioChannels", "cbbConversionsAtOnce", "btnApply",
+                                    "btnCancel"};
         QStringList expected;
         for (const QString &name : layout)
             if (options->findChild<QWidget *>(name)->isEnabled())

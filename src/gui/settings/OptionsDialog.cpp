@@ -2,6 +2,7 @@
 
 #include "platform/WindowFocus.h"
 
+#include <algorithm>
 #include <exception>
 
 #include <QApplication>
@@ -13,6 +14,7 @@
 #include <QScreen>
 #include <QShowEvent>
 
+#include "conversion/ParallelJobs.h"
 #include "profiles/OptionLists.h"
 #include "settings/OptionComboBinding.h"
 #include "shell/ProgramParts.h"
@@ -102,6 +104,21 @@ OptionsDialog::OptionsDialog(OptionLists &boxes, QWidget *parent)
         new OptionComboBinding(combo, &row.model, this);
     }
 
+    // Beside OK and Cancel: how many files convert at once. Automatic decides from the
+    // cores and the output type; the numbers go up to the cores.
+    auto *lblConversions = new QLabel(tr("Conversions at the same time:"), this);
+    lblConversions->setObjectName(QStringLiteral("lblConversionsAtOnce"));
+    lblConversions->move(12, 209);
+    lblConversions->adjustSize();
+    m_cbbConversionsAtOnce = new QComboBox(this);
+    m_cbbConversionsAtOnce->setObjectName(QStringLiteral("cbbConversionsAtOnce"));
+    m_cbbConversionsAtOnce->addItem(tr("Automatic"));
+    for (int jobs = 1; jobs <= ParallelJobs::Cores(); ++jobs)
+        m_cbbConversionsAtOnce->addItem(QString::number(jobs));
+    m_cbbConversionsAtOnce->setGeometry(lblConversions->geometry().right() + 8, 206, 90, 21);
+    m_cbbConversionsAtOnce->setAccessibleName(tr("Conversions at the same time"));
+    lblConversions->setBuddy(m_cbbConversionsAtOnce);
+
     m_btnApply = makeButton(this, "btnApply", QStringLiteral("OK"), QRect(296, 204, 73, 25));
     m_btnCancel = makeButton(this, "btnCancel", QStringLiteral("Cancel"), QRect(384, 204, 73, 25));
 
@@ -124,6 +141,7 @@ OptionsDialog::OptionsDialog(OptionLists &boxes, QWidget *parent)
                         combo("cbbAudioVolumeGain"),
                         combo("cbbAspectratio"),
                         combo("cbbAudioChannels"),
+                        m_cbbConversionsAtOnce,
                         m_btnApply,
                         m_btnCancel};
     for (size_t i = 1; i < std::size(order); ++i)
@@ -139,6 +157,11 @@ OptionsDialog::Operations OptionsDialog::OperationsOn(ProgramParts &parts)
     operations.SaveCustomProfile = [&parts] { parts.outputOptions.SaveCustomProfile(); };
     operations.DeleteCustomProfile = [&parts] { parts.outputOptions.DeleteCustomProfile(); };
     operations.FillProfileBox = [&parts](OptionListModel &list) { parts.outputOptions.FillProfiles(list); };
+    operations.ReadConversionsAtOnce = [&parts] { return parts.settings.ConversionsAtOnce(); };
+    operations.StoreConversionsAtOnce = [&parts](int jobs) {
+        parts.settings.SetConversionsAtOnce(jobs);
+        parts.settings.Save();
+    };
     return operations;
 }
 
@@ -201,6 +224,11 @@ void OptionsDialog::FormShow()
     const auto lists = rememberedLists();
     for (size_t i = 0; i < lists.size(); ++i)
         m_remembered[i] = lists[i]->selectedIndex();
+    // The stored choice; more than this machine's cores shows as its cores.
+    const int jobs = m_operations.ReadConversionsAtOnce ? m_operations.ReadConversionsAtOnce()
+                                                        : ParallelJobs::kAutomatic;
+    m_cbbConversionsAtOnce->setCurrentIndex(
+        std::clamp(jobs, 0, m_cbbConversionsAtOnce->count() - 1));
 }
 
 bool OptionsDialog::run(const std::function<void()> &operation)
@@ -275,6 +303,11 @@ void OptionsDialog::onDeleteProfileRequested()
 
 void OptionsDialog::onApplyRequested()
 {
+    // Index 0 is Automatic, index n is n conversions.
+    const int jobs = m_cbbConversionsAtOnce->currentIndex();
+    if (m_operations.StoreConversionsAtOnce &&
+        (!m_operations.ReadConversionsAtOnce || m_operations.ReadConversionsAtOnce() != jobs))
+        run([&] { m_operations.StoreConversionsAtOnce(jobs); });
     OptionListModel &profile = m_boxes.profile();
     profile.clear();
     run([&] {

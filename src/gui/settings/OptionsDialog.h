@@ -15,8 +15,9 @@ class QGroupBox;
 class QLabel;
 class QPushButton;
 
-// The Options dialog: the eight option lists that hold the current encoding settings and
-// the custom profiles (choose one to apply it, Add, Save, Delete). Modeless; OK keeps the
+// The Options dialog: the eight option lists that hold the current encoding settings, the
+// custom profiles (choose one to apply it, Add, Save, Delete) and how many conversions run
+// at the same time. Modeless; OK keeps the
 // changes and refills the main window's profile list, Cancel takes the selections back to
 // what they were when the dialog was shown.
 class OptionsDialog : public QDialog
@@ -38,6 +39,10 @@ public:
         std::function<void(OptionListModel &)> FillProfileBox;
         // The application's general error box.
         std::function<void(const QString &message)> ShowError;
+        // "Conversions at the same time" as the user settings keep it (0: Automatic), and
+        // storing the choice OK confirms.
+        std::function<int()> ReadConversionsAtOnce;
+        std::function<void(int jobs)> StoreConversionsAtOnce;
     };
 
     explicit OptionsDialog(OptionLists &boxes, QWidget *parent = nullptr);
@@ -63,6 +68,8 @@ public:
     QPushButton *btnDel() const { return m_btnDel; }
     QPushButton *btnApply() const { return m_btnApply; }
     QPushButton *btnCancel() const { return m_btnCancel; }
+    // "Conversions at the same time": Automatic, then 1 up to the machine's cores.
+    QComboBox *conversionsAtOnce() const { return m_cbbConversionsAtOnce; }
 
 public Q_SLOTS:
     void onCustomProfileChosen();
@@ -95,5 +102,6 @@ private:
     QPushButton *m_btnDel = nullptr;
     QPushButton *m_btnApply = nullptr;
     QPushButton *m_btnCancel = nullptr;
+    QComboBox *m_cbbConversionsAtOnce = nullptr;
     QGroupBox *m_grpAdvOptions = nullptr;
 };
