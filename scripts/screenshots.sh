@@ -31,11 +31,13 @@ cleanup() {
 trap cleanup EXIT
 xd_copy_program "$app_src" "$work/app"
 mkdir -p "$work/in" "$work/out"
-ffmpeg -v error -y -f lavfi -i testsrc=size=320x240:rate=25 -f lavfi -i sine=frequency=440 \
-  -t 3 -c:v mpeg4 -c:a aac "$work/in/Holiday at the lake.mp4"
-ffmpeg -v error -y -f lavfi -i smptebars=size=320x240:rate=25 -f lavfi -i sine=frequency=660 \
-  -t 2 -c:v mpeg4 -c:a aac "$work/in/Birthday party.mp4"
-printf '[USRInfo]\nSHWDDir=1\nSHUTDOWN=0\nOutDir=%s\n' "$work/out" > "$work/app/Config/UserSettings.ini"
+ffmpeg -v error -y -f lavfi -i testsrc=size=640x480:rate=25 -f lavfi -i sine=frequency=440 \
+  -t 60 -c:v mpeg4 -c:a aac "$work/in/Holiday at the lake.mp4"
+ffmpeg -v error -y -f lavfi -i smptebars=size=640x480:rate=25 -f lavfi -i sine=frequency=660 \
+  -t 45 -c:v mpeg4 -c:a aac "$work/in/Birthday party.mp4"
+# Long enough clips that the progress dialog is shot while both convert; the output folder
+# does not open at the end, so no file manager is needed.
+printf '[USRInfo]\nSHWDDir=0\nSHUTDOWN=0\nOutDir=%s\n' "$work/out" > "$work/app/Config/UserSettings.ini"
 
 fail() {
   echo "screenshots: $*" >&2

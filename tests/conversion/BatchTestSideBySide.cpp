@@ -1,6 +1,7 @@
 // Several jobs of a batch at once: outputs, stops and failures with the real encoder.
 #include "BatchTest.h"
 
+#include <QProgressBar>
 #include <QRegularExpression>
 
 namespace {
@@ -92,10 +93,23 @@ void BatchTest::jobsSideBySideWriteEachSourceToItsOwnOutput()
         addRow(source.first, true, "00:00:02");
     }
     addRow(m_clips[0], false);
+    // The dialog shows a line per job (file name and bar) under the batch bar.
     int most = 0;
+    int named = 0;
+    QSet<QString> names;
     QTimer looker;
     looker.setInterval(5);
-    connect(&looker, &QTimer::timeout, [&] { most = std::max(most, int(runningEncoders().size())); });
+    connect(&looker, &QTimer::timeout, [&] {
+        most = std::max(most, int(runningEncoders().size()));
+        int shown = 0;
+        for (const ProgressDialog::JobLine &line : m_dialog->JobLines()) {
+            if (line.fileName->isVisible() && !line.fileName->text().isEmpty()) {
+                ++shown;
+                names << line.fileName->text();
+            }
+        }
+        named = std::max(named, shown);
+    });
     looker.start();
     m_proc->batch.Run();
     looker.stop();
@@ -103,6 +117,10 @@ void BatchTest::jobsSideBySideWriteEachSourceToItsOwnOutput()
     QCOMPARE(m_proc->batch.JobsAtOnce(), jobs);
     QVERIFY2(most >= 2, qPrintable(QString::number(most)));
     QVERIFY(most <= jobs);
+    QCOMPARE(int(m_dialog->JobLines().size()), jobs);
+    QVERIFY(named >= 2);
+    QVERIFY(m_dialog->pbTotal->isVisibleTo(m_dialog) && !m_dialog->ProgressBar1->isVisibleTo(m_dialog));
+    QCOMPARE(names, QSet<QString>({"clip.mp4", "yellow.mp4", "magenta.mp4"}));
     const QList<QPair<QString, QString>> ran = jobsOf(logLines("parameter: "));
     QCOMPARE(ran.size(), sources.size());
     QStringList written;
