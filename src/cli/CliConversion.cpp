@@ -7,6 +7,9 @@
 #include "conversion/PartialOutput.h"
 #include "conversion/ProgressRefresh.h"
 #include "conversion/EncoderProcess.h"
+#include "conversion/ParallelJobs.h"
+#include "conversion/ProgramRunFolder.h"
+#include "conversion/RunningJob.h"
 #include "platform/IMediaProbe.h"
 #include "preview/TrimMath.h"
 #include "profiles/ConfigInfo.h"
@@ -153,7 +156,15 @@ bool CliConversion::Choose(const CliOptions &options, QString *error)
     if (!options.outputFolder.isEmpty())
         m_parts.settings.outputFolder().setText(QFileInfo(options.outputFolder).absoluteFilePath());
     m_parts.jobs.SizeLimitMB = options.sizeLimitMB;
+    m_jobsSetting = options.jobs.value_or(m_parts.settings.ConversionsAtOnce());
     return true;
+}
+
+int CliConversion::JobsAtOnce() const
+{
+    return std::clamp(ParallelJobs::For(m_jobsSetting, ParallelJobs::Cores(),
+                                        m_parts.jobs.OutputType()),
+                      1, std::max(1, m_parts.sources.count()));
 }
 
 int CliConversion::AddSources(const CliOptions &options)
@@ -210,6 +221,10 @@ int CliConversion::ConvertAll(const std::atomic<int> &stopSignal)
 {
     SourceListModel &list = m_parts.sources;
     m_pace.StartBatch(steadyMs());
+    if (const int jobs = JobsAtOnce(); jobs > 1) {
+        convertSideBySide(jobs, stopSignal);
+        return stopSignal.load();
+    }
     for (int row = 0; row < list.count(); ++row) {
         if (stopSignal.load() != 0)
             break;
@@ -281,7 +296,12 @@ bool CliConversion::convert(const QString &source, int row, const std::atomic<in
     if (result.started && result.exitCode != 0)
         PartialOutput::RemoveFor(job.OutputDir, result.pid);
     m_parts.jobs.ClaimedOutput.Release();
+    return reportEnd(source, output, result, stopped, seconds);
+}
 
+bool CliConversion::reportEnd(const QString &source, QString output,
+                              const EncoderResult &result, bool stopped, double seconds)
+{
     const QString failure = JobFailure::LogLine(source, result, stopped);
     if (stopped) {
         m_parts.log.WriteQuietly(QStringLiteral("Conversion stopped: %1").arg(source));
@@ -311,4 +331,133 @@ bool CliConversion::convert(const QString &source, int row, const std::atomic<in
     }
     m_report.Done(source, output, written.size(), seconds);
     return true;
+}
+
+std::unique_ptr<RunningJob> CliConversion::build(const QString &source, int row, int slot)
+{
+    JobBuilder &jobs = m_parts.jobs;
+    // A RealMedia job's script goes to the slot's own folder.
+    jobs.ScriptFolder = ProgramRunFolder::JobPath(slot);
+    QString commandLine;
+    try {
+        commandLine = jobs.Build(source, row);
+        jobs.ScriptFolder.clear();
+        if (!commandLine.isEmpty())
+            m_parts.log.Write(QStringLiteral("parameter: ") + commandLine);
+    } catch (const std::exception &error) {
+        jobs.ScriptFolder.clear();
+        jobs.ClaimedOutput.Release();
+        m_report.Failed(source, QString::fromUtf8(error.what()));
+        return nullptr;
+    }
+    if (commandLine.isEmpty()) {
+        jobs.ClaimedOutput.Release();
+        m_report.Failed(source, QStringLiteral("the output type gives no encoder command line"));
+        return nullptr;
+    }
+    auto job = std::make_unique<RunningJob>(source, row, slot);
+    job->TakeBuilt(jobs, commandLine);
+    return job;
+}
+
+void CliConversion::convertSideBySide(int jobsAtOnce, const std::atomic<int> &stopSignal)
+{
+    struct Slot
+    {
+        std::unique_ptr<RunningJob> job;
+        QString output;
+        LatestChunk latest;
+        qint64 startMs = 0;
+        int doneSeconds = 0;
+    };
+    std::vector<Slot> jobSlots(static_cast<size_t>(jobsAtOnce));
+    const SourceListModel &list = m_parts.sources;
+    // The run's work in cut seconds, for its time left.
+    double allSeconds = 0;
+    for (int row = 0; row < list.count(); ++row)
+        allSeconds += m_parts.jobs.CutSecondsOf(list.row(row).fileName(), row).toDouble();
+    double endedSeconds = 0;
+    const qint64 runStart = steadyMs();
+    EventPump::Waiter jobEnd;
+    int row = 0;
+    bool stopped = false;
+    for (;;) {
+        if (stopSignal.load() != 0 && !stopped) {
+            stopped = true;
+            // As the window stops its jobs: the encoders this program started end.
+            QStringList files;
+            for (const Slot &slot : jobSlots) {
+                if (slot.job && slot.job->Started())
+                    files << slot.job->Job.EncoderFile;
+            }
+            files.removeDuplicates();
+            for (const QString &file : files)
+                m_parts.encoderStopper.Stop(file);
+        }
+        // Free jobSlots take the next rows, top to bottom.
+        for (size_t i = 0; i < jobSlots.size() && !stopped; ++i) {
+            Slot &slot = jobSlots[i];
+            while (!slot.job && row < list.count()) {
+                const QString source = list.row(row).fileName();
+                slot.job = build(source, row, int(i));
+                ++row;
+                if (!slot.job)
+                    continue;
+                slot.output = slot.job->Claim.IsHeld() ? slot.job->Claim.Path() : QString();
+                slot.startMs = steadyMs();
+                slot.doneSeconds = 0;
+                slot.job->Start(m_parts.jobs.ProgramDir, kRunnerTimings,
+                                [latest = &slot.latest](const QString &chunk) { latest->Set(chunk); },
+                                [&jobEnd] { jobEnd.Wake(); });
+            }
+        }
+        bool running = false;
+        bool ended = false;
+        for (Slot &slot : jobSlots) {
+            if (!slot.job)
+                continue;
+            const QString chunk = slot.latest.Take();
+            const auto reported = chunk.isEmpty() || stopped
+                                      ? std::nullopt
+                                      : reportedSeconds(chunk, slot.job->CutSeconds, slot.job->Job);
+            if (reported) {
+                slot.doneSeconds = reported->first;
+                const qint64 now = steadyMs();
+                // The job's own speed and the run's time left, once a sound part is behind.
+                std::optional<double> speed;
+                std::optional<qint64> left;
+                const qint64 jobMs = now - slot.startMs;
+                if (jobMs >= 3000 && reported->first * 50 >= reported->second)
+                    speed = reported->first * 1000.0 / double(jobMs);
+                const qint64 runMs = now - runStart;
+                double done = endedSeconds + reported->first;
+                for (const Slot &other : jobSlots) {
+                    if (&other != &slot && other.job)
+                        done += other.doneSeconds;
+                }
+                if (runMs >= 3000 && allSeconds > 0 && done * 50 >= allSeconds)
+                    left = qint64(double(runMs) * (allSeconds - done) / done);
+                m_report.Progress(slot.job->Source,
+                                  int(qint64(reported->first) * 100 / reported->second), speed,
+                                  left);
+            }
+            if (!slot.job->Finished()) {
+                running = true;
+                continue;
+            }
+            std::unique_ptr<RunningJob> job = std::move(slot.job);
+            const EncoderResult result = job->End();
+            const double seconds = double(steadyMs() - slot.startMs) / 1000.0;
+            endedSeconds += job->CutSeconds.toDouble();
+            slot.doneSeconds = 0;
+            // A job that completed before the stop reached it is done, not stopped.
+            const bool complete = result.started && result.exitCode == 0;
+            reportEnd(job->Source, slot.output, result, stopped && !complete, seconds);
+            ended = true;
+        }
+        if (!running && !ended && (stopped || row >= list.count()))
+            break;
+        if (!ended)
+            jobEnd.WaitFor(kLookMs);
+    }
 }

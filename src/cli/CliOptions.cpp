@@ -77,7 +77,8 @@ std::optional<CliOptions> CliOptions::Parse(const QStringList &arguments, QStrin
             name == QLatin1String("-q") || name == QLatin1String("--quality") ||
             name == QLatin1String("-o") || name == QLatin1String("--output") ||
             name == QLatin1String("--start") || name == QLatin1String("--end") ||
-            name == QLatin1String("--size-limit")) {
+            name == QLatin1String("--size-limit") || name == QLatin1String("-j") ||
+            name == QLatin1String("--jobs")) {
             const std::optional<QString> v = value();
             if (!v)
                 return fail(QStringLiteral("option %1 needs a value").arg(name));
@@ -92,6 +93,17 @@ std::optional<CliOptions> CliOptions::Parse(const QStringList &arguments, QStrin
                     return fail(QStringLiteral("--size-limit: \"%1\" is no size in MB above 0")
                                     .arg(*v));
                 options.sizeLimitMB = mb;
+            } else if (name == QLatin1String("-j") || name == QLatin1String("--jobs")) {
+                bool ok = false;
+                const int jobs = v->trimmed().toInt(&ok);
+                if (v->trimmed() == QLatin1String("auto"))
+                    options.jobs = 0;
+                else if (ok && jobs >= 1 && jobs <= 256)
+                    options.jobs = jobs;
+                else
+                    return fail(QStringLiteral("%1: \"%2\" is no number of conversions from 1 to "
+                                               "256, nor auto")
+                                    .arg(name, *v));
             } else if (name == QLatin1String("-o") || name == QLatin1String("--output")) {
                 if (v->isEmpty())
                     return fail(QStringLiteral("option %1 needs a folder").arg(name));
@@ -143,6 +155,9 @@ QString CliOptions::HelpText()
         "      --size-limit MB    each output at most MB megabytes (1048576 bytes): lower\n"
         "                         bitrates, H.264 and H.265 in two passes; a file that\n"
         "                         cannot fit fails before converting\n"
+        "  -j, --jobs N           convert N files at the same time, or auto: as many as keep\n"
+        "                         the cores busy for the output type; default: the window's\n"
+        "                         \"Conversions at the same time\" (auto unless chosen)\n"
         "      --json             progress and results as JSON lines on standard output\n"
         "      --list-types       list the output types\n"
         "      --list-profiles    list the quality levels and custom profiles\n"

@@ -20,6 +20,9 @@ struct CliOptions
     // Each output at most this many MB; 0: no limit.
     double sizeLimitMB = 0;
     bool json = false;
+    // Conversions at the same time: 0 Automatic, else that many; empty: the window's
+    // setting.
+    std::optional<int> jobs;
     QStringList files;
 
     // Reads arguments (without the program's name). Returns the options, or nothing and

@@ -70,7 +70,9 @@ protected:
         for (const char *name : {"clipwright-cli", "tcore", "mcore"})
             ASSERT_TRUE(QFile::copy(built + name, appDir() + name)) << name;
         writeFile(appDir() + "Config/UserSettings.ini",
-                  ("[USRInfo]\nSHWDDir=1\nSHUTDOWN=1\nOutDir=" + dir() + "/saved out\n").toUtf8());
+                  ("[USRInfo]\nSHWDDir=1\nSHUTDOWN=1\nOutDir=" + dir() +
+                   "/saved out\nConversionsAtOnce=1\n")
+                      .toUtf8());
         writeFile(appDir() + "Config/UserProfileInfo.ini",
                   "[Tiny Phone]\nTiny Phone=0|0|0|0|0|0\n");
         ASSERT_TRUE(makeClip(clip(), 3, "320x240"));
@@ -266,6 +268,8 @@ TEST_F(CliTest, UsageErrorsExitTwoAndConvertNothing)
         {{"--start", "5", "--end", "2", clip()}, "--start must come before --end"},
         {{"--frobnicate", clip()}, "unknown option --frobnicate"},
         {{"-t"}, "option -t needs a value"},
+        {{"-j", "0", clip()}, "-j: \"0\" is no number of conversions"},
+        {{"--jobs=many", clip()}, "--jobs: \"many\" is no number of conversions"},
         {{}, "no file given"},
         {{dir() + "/no such.mp4"}, "no such file"},
         {{appDir() + "Config/UserSettings.ini"}, "not a supported file type"},
@@ -386,6 +390,38 @@ TEST_F(CliTest, TwoProgramsIntoOneFolderNeverOverwriteEachOther)
     for (const QString &output : outputs)
         EXPECT_NEAR(durationOf(output), 3.0, 0.3) << output.toStdString();
     EXPECT_EQ(QDir(out).entryList(QDir::Files | QDir::Hidden).size(), 2);
+}
+
+// -j 2 runs two encoders at once over the window's setting of one: the same source twice
+// gets two outputs, and a broken file among them is named while the others finish.
+TEST_F(CliTest, JobsRunSideBySideAndNeverShareAnOutput)
+{
+    const QString out = dir() + "/side by side";
+    const QString broken = dir() + "/clips/broken.mp4";
+    writeFile(broken, "not media");
+    const QString copy = dir() + "/clips/again/long.mp4";
+    QDir().mkpath(QFileInfo(copy).path());
+    QFile::remove(copy);
+    ASSERT_TRUE(QFile::copy(longClip(), copy));
+    QProcess *process = start({"--json", "-j", "2", "-t", "m4a", "-o", out, longClip(), copy,
+                               broken, clip()});
+    int most = 0;
+    while (!process->waitForFinished(50)) {
+        QProcess pgrep;
+        pgrep.start("pgrep", {"-f", appDir() + "tcore"});
+        pgrep.waitForFinished();
+        most = std::max(most, int(pgrep.readAllStandardOutput().count('\n')));
+    }
+    const CliRun run = finish(process);
+    EXPECT_EQ(run.exitCode, 1) << run.err.toStdString();
+    EXPECT_EQ(most, 2);
+    EXPECT_TRUE(run.out.contains(R"("event":"failed","file":")" + broken)) << run.out.toStdString();
+    EXPECT_TRUE(run.out.endsWith(R"({"event":"summary","converted":3,"failed":1})" "\n"))
+        << run.out.toStdString();
+    EXPECT_EQ(QDir(out).entryList(QDir::Files | QDir::Hidden, QDir::Name),
+              QStringList({"Clip one.m4a", "long.m4a", "long_1.m4a"}));
+    for (const char *name : {"long.m4a", "long_1.m4a"})
+        EXPECT_NEAR(durationOf(out + "/" + name), 120.0, 0.5) << name;
 }
 
 TEST_F(CliTest, NeedsNoDisplayAndNoWindowLibraries)
