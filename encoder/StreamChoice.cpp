@@ -40,6 +40,17 @@ ChosenStream chooseStream(AVFormatContext *input, AVMediaType type, bool besideB
     return chosen;
 }
 
+bool hasPictureStream(const AVFormatContext *input)
+{
+    for (unsigned i = 0; i < input->nb_streams; ++i) {
+        const AVStream *stream = input->streams[i];
+        if (stream->codecpar->codec_type == AVMEDIA_TYPE_VIDEO &&
+            !(stream->disposition & AV_DISPOSITION_ATTACHED_PIC))
+            return true;
+    }
+    return false;
+}
+
 void discardOtherStreams(AVFormatContext *input, int videoIndex, int audioIndex)
 {
     for (unsigned i = 0; i < input->nb_streams; ++i) {

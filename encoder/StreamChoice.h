@@ -20,6 +20,9 @@ struct ChosenStream
 // channels are passed over. besideBusyEncoder: see decoderThreads.
 ChosenStream chooseStream(AVFormatContext *input, AVMediaType type, bool besideBusyEncoder);
 
+// Whether the input holds a picture stream at all (cover pictures aside), decodable or not.
+bool hasPictureStream(const AVFormatContext *input);
+
 // Leaves every stream of the input unread but the two given (-1: none).
 void discardOtherStreams(AVFormatContext *input, int videoIndex, int audioIndex);
 

@@ -70,9 +70,7 @@ std::unique_ptr<StreamEncoder> StreamEncoder::openVideo(const EncoderOptions &op
     const int width = plan.fit.width;
     const int height = plan.fit.height;
     const AVRational frameRate = plan.frameRate;
-    std::string name = options.videoCodec;
-    if (name.empty())
-        name = (options.audioCodec == "amr_nb" && isH263Size(width, height)) ? "h263" : "mpeg4";
+    const std::string name = videoCodecFor(options, width, height);
     if (name == "h263" && !isH263Size(width, height))
         throw EncoderError("H.263 cannot hold the frame size " + std::to_string(width) + "x" +
                            std::to_string(height));

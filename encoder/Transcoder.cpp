@@ -97,6 +97,17 @@ void Transcoder::Impl::pickStreams()
     // The analysis pass looks at the pictures only.
     if (options.passStage != 1)
         audioIn = chooseStream(ic, AVMEDIA_TYPE_AUDIO, false);
+    // A video type without pictures would be a sound file under a video name, which phones
+    // show as a broken video: it is refused as a sound-only source for a video type.
+    if (outputHoldsVideo && !videoIn.active()) {
+        if (hasPictureStream(ic))
+            throw EncoderError("the pictures of \"" + source.path +
+                               "\" cannot be decoded (a codec or frame size this encoder "
+                               "does not read)");
+        throw EncoderError("the input \"" + source.path +
+                           "\" has no pictures for this video output type; convert it to a "
+                           "sound type (AMR, AAC, MP3 or M4A)");
+    }
     if (!videoIn.active() && !audioIn.active() && options.passStage != 1)
         throw EncoderError("the input \"" + source.path +
                            "\" has no audio or video stream that this output can hold");
@@ -274,8 +285,8 @@ void Transcoder::open()
     d.input.open();
     d.pickStreams();
     if (d.videoIn.active())
-        d.videoPlan =
-            planVideo(d.options, d.source.deliveredFps, d.input.context(), d.videoIn.stream);
+        d.videoPlan = planVideo(d.options, d.source.deliveredFps, d.input.context(),
+                                d.videoIn.stream, d.source.path);
     if (d.audioIn.active())
         d.audioPlan = planAudio(d.options, d.audioIn.stream->codecpar);
 }
