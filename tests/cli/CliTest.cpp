@@ -308,6 +308,38 @@ TEST_F(CliTest, AFailedOrRefusedFileIsNamedAndTheExitIsOne)
     EXPECT_TRUE(blocked.out.startsWith("failed  " + clip() + ": ")) << blocked.out.toStdString();
 }
 
+// What no output can be made of fails with the file and the reason and leaves no file behind.
+TEST_F(CliTest, BadInputFailsWithItsReasonAndLeavesNothing)
+{
+    const QString sound = dir() + "/clips/tone.m4a";
+    ASSERT_EQ(QProcess::execute("ffmpeg", {"-v", "error", "-y", "-f", "lavfi", "-i",
+                                           "sine=frequency=440:duration=2", "-c:a", "aac", sound}),
+              0);
+    const struct
+    {
+        QStringList args;
+        QString file;
+        const char *reason;
+    } cases[] = {
+        {{"-t", "h264", sound}, sound, "has no pictures for this video output type"},
+        {{"-t", "3gp", sound}, sound, "has no pictures for this video output type"},
+        // A start at the clip's end leaves a cut of 0 seconds.
+        {{"-t", "h265", "--start", "3", clip()}, clip(), "holds nothing to convert"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.args.join(' ').toStdString());
+        const QString out = dir() + "/bad input";
+        const CliRun run = cliRun(QStringList{"-o", out} + c.args);
+        EXPECT_EQ(run.exitCode, 1);
+        EXPECT_TRUE(run.out.contains(QRegularExpression(
+            "^failed  " + QRegularExpression::escape(c.file) + ": .*\"" +
+                QRegularExpression::escape(c.file) + "\".*" + c.reason,
+            QRegularExpression::MultilineOption)))
+            << run.out.toStdString();
+        EXPECT_EQ(QDir(out).entryList(QDir::Files | QDir::Hidden), QStringList());
+    }
+}
+
 TEST_F(CliTest, JsonLinesTellProgressResultsAndSummary)
 {
     const QString out = dir() + "/json";

@@ -1,4 +1,5 @@
 #include "conversion/CommandLineSplitter.h"
+#include "conversion/JobBuilder.h"
 #include "conversion/ProgramRunFolder.h"
 #include "profiles/ConfigInfo.h"
 #include "report/AppErrors.h"
@@ -7,6 +8,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -232,6 +234,7 @@ TEST_F(ConvertParameterTest, CutOptionsComeFromTheLastMatchingRow)
         const char *end;
         const char *cut;
     };
+    // A cut of 0 seconds or less is refused before anything is claimed, naming the cut.
     const Case cases[] = {
         {"00:00:00", "00:00:00", " -ss 00:00:00 -t 0"},
         {"00:01:00", "00:00:30", " -ss 00:01:00 -t -30"},
@@ -242,9 +245,21 @@ TEST_F(ConvertParameterTest, CutOptionsComeFromTheLastMatchingRow)
     for (const Case &c : cases) {
         m_proc.sources.clear();
         addRow("/v/clip.avi", c.start, c.end);
-        m_proc.jobs.Build("/v/clip.avi");
+        const bool empty = QString(c.cut).contains(" -t 0") || QString(c.cut).contains(" -t -");
+        try {
+            m_proc.jobs.Build("/v/clip.avi");
+            EXPECT_FALSE(empty) << c.start << " " << c.end;
+        } catch (const JobRefused &refused) {
+            EXPECT_TRUE(empty) << c.start << " " << c.end;
+            EXPECT_EQ(refused.Reason(), QString("its cut from %1 to %2 holds nothing to convert; "
+                                                "set the end after the start")
+                                            .arg(c.start, c.end));
+            EXPECT_FALSE(m_proc.jobs.ClaimedOutput.IsHeld());
+        }
+        m_proc.jobs.ClaimedOutput.Release();
         EXPECT_EQ(m_proc.jobs.Job.CutArg, c.cut) << c.start << " " << c.end;
     }
+    EXPECT_FALSE(QFileInfo::exists(m_outDir + "/clip.3gp")) << "every job gave its name back";
 
     // Names that differ by letter case are two files, and the same file added twice keeps
     // two cuts: each job takes the cut of its own row.

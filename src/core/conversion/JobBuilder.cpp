@@ -16,6 +16,7 @@
 #include "sources/SourceListModel.h"
 #include "text/TextSplit.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 
@@ -143,6 +144,17 @@ QString JobBuilder::Build(const QString &s, int row)
                      ? QStringLiteral(" -ss ") + CutStart + QStringLiteral(" -t ") + CutSeconds
                      : QString();
     job.InputFile = s;
+    // A cut that holds no time gives the encoder nothing to convert: the job is not started,
+    // and the user learns which cut to mend.
+    if (!job.CutArg.isEmpty() && CutSeconds.toLongLong() <= 0) {
+        const int index = CutRowFor(s, row);
+        throw JobRefused(s, QCoreApplication::translate(
+                                "JobBuilder",
+                                "its cut from %1 to %2 holds nothing to convert; set the end "
+                                "after the start")
+                                .arg(CutStart, index >= 0 ? m_sources.row(index).endTime()
+                                                          : QString()));
+    }
 
     job.CodecArg = EncoderArguments::Codec(t);
     job.VideoBitrateArg =

@@ -13,8 +13,8 @@ class OutputOptions;
 class SourceListModel;
 class UserSettings;
 
-// A job that is not built because it cannot be converted as asked (it does not fit the
-// size limit): the batch names the file and goes on with the next one.
+// A job that is not built because it cannot be converted as asked (its cut holds no time, it
+// does not fit the size limit): the batch names the file and goes on with the next one.
 class JobRefused : public std::runtime_error
 {
 public:
@@ -56,7 +56,8 @@ public:
     // Builds the job for source path s of list row `row`: fills the job record, CutStart and
     // CutSeconds, rewrites the RealMedia script, makes sure the output folder exists, and
     // claims the output name. Returns the encoder command line, or empty text when the
-    // output type gives none.
+    // output type gives none. Throws JobRefused, with the job record's cut filled, for a cut
+    // of 0 seconds or less, and for a job that cannot fit the size limit.
     QString Build(const QString &s, int row = -1);
     // The cut comes from the job's own row when it holds s, else from the last row for s
     // (the same name, letter case counting); -1 when there is none.
