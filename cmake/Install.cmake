@@ -2,6 +2,7 @@
 #
 #   <prefix>/lib/clipwright/   the program folder: clipwright, clipwright-cli, tcore, mcore,
 #                              Res.rcc, Help.html
+#   <prefix>/share/clipwright/translations/   the .qm files of the program's languages
 #   <prefix>/bin/clipwright, <prefix>/bin/clipwright-cli   symbolic links to the programs in it
 #
 # The installed folder has no Config/, so the program runs in installed mode there and keeps

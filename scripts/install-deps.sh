@@ -4,6 +4,7 @@ set -euo pipefail
 packages=(
   gcc g++ cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-image-formats-plugins qt6-svg-dev libgl-dev
+  qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-translations-l10n
   libavformat-dev libavcodec-dev libavfilter-dev libswscale-dev libswresample-dev libavutil-dev
   libopencore-amrnb-dev libmpv-dev
   fonts-liberation

@@ -1,10 +1,14 @@
 #include "CliOptions.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 
 namespace {
 
-const QString kUsage = QStringLiteral("Usage: clipwright-cli [OPTIONS] FILE...\n");
+QString usage()
+{
+    return QCoreApplication::translate("CliOptions", "Usage: clipwright-cli [OPTIONS] FILE...\n");
+}
 
 } // namespace
 
@@ -81,7 +85,7 @@ std::optional<CliOptions> CliOptions::Parse(const QStringList &arguments, QStrin
             name == QLatin1String("--jobs")) {
             const std::optional<QString> v = value();
             if (!v)
-                return fail(QStringLiteral("option %1 needs a value").arg(name));
+                return fail(QCoreApplication::translate("CliOptions", "option %1 needs a value").arg(name));
             if (name == QLatin1String("-t") || name == QLatin1String("--type")) {
                 options.type = *v;
             } else if (name == QLatin1String("-q") || name == QLatin1String("--quality")) {
@@ -90,7 +94,7 @@ std::optional<CliOptions> CliOptions::Parse(const QStringList &arguments, QStrin
                 bool ok = false;
                 const double mb = v->trimmed().toDouble(&ok);
                 if (!ok || !(mb > 0) || mb > 1e6)
-                    return fail(QStringLiteral("--size-limit: \"%1\" is no size in MB above 0")
+                    return fail(QCoreApplication::translate("CliOptions", "--size-limit: \"%1\" is no size in MB above 0")
                                     .arg(*v));
                 options.sizeLimitMB = mb;
             } else if (name == QLatin1String("-j") || name == QLatin1String("--jobs")) {
@@ -106,12 +110,12 @@ std::optional<CliOptions> CliOptions::Parse(const QStringList &arguments, QStrin
                                     .arg(name, *v));
             } else if (name == QLatin1String("-o") || name == QLatin1String("--output")) {
                 if (v->isEmpty())
-                    return fail(QStringLiteral("option %1 needs a folder").arg(name));
+                    return fail(QCoreApplication::translate("CliOptions", "option %1 needs a folder").arg(name));
                 options.outputFolder = *v;
             } else {
                 const std::optional<qint64> seconds = ParseTime(*v);
                 if (!seconds) {
-                    return fail(QStringLiteral("%1: \"%2\" is no time (hh:mm:ss or seconds)")
+                    return fail(QCoreApplication::translate("CliOptions", "%1: \"%2\" is no time (hh:mm:ss or seconds)")
                                     .arg(name, *v));
                 }
                 (name == QLatin1String("--start") ? options.startSeconds : options.endSeconds) =
@@ -119,7 +123,7 @@ std::optional<CliOptions> CliOptions::Parse(const QStringList &arguments, QStrin
             }
         } else if (name == QLatin1String("--json")) {
             if (!flag(&options.json))
-                return fail(QStringLiteral("option --json takes no value"));
+                return fail(QCoreApplication::translate("CliOptions", "option --json takes no value"));
         } else if (name == QLatin1String("-h") || name == QLatin1String("--help")) {
             options.action = Action::Help;
         } else if (name == QLatin1String("--version")) {
@@ -129,20 +133,20 @@ std::optional<CliOptions> CliOptions::Parse(const QStringList &arguments, QStrin
         } else if (name == QLatin1String("--list-profiles")) {
             options.action = Action::ListProfiles;
         } else {
-            return fail(QStringLiteral("unknown option %1").arg(arg));
+            return fail(QCoreApplication::translate("CliOptions", "unknown option %1").arg(arg));
         }
     }
     if (options.startSeconds && options.endSeconds &&
         *options.startSeconds >= *options.endSeconds)
-        return fail(QStringLiteral("--start must come before --end"));
+        return fail(QCoreApplication::translate("CliOptions", "--start must come before --end"));
     if (options.action == Action::Convert && options.files.isEmpty())
-        return fail(QStringLiteral("no file given"));
+        return fail(QCoreApplication::translate("CliOptions", "no file given"));
     return options;
 }
 
 QString CliOptions::HelpText()
 {
-    return kUsage + QStringLiteral(
+    return usage() + QCoreApplication::translate("CliOptions",
         "Converts video and audio files as the Clipwright window does, without a window.\n"
         "\n"
         "  -t, --type TYPE        output type: its number in --list-types, or its short name;\n"

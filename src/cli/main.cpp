@@ -7,6 +7,7 @@
 #include "profiles/ConfigInfo.h"
 #include "settings/CustomProfiles.h"
 #include "shell/ProgramParts.h"
+#include "shell/UserLanguage.h"
 #include "platform/AppPaths.h"
 
 #include <QCoreApplication>
@@ -50,7 +51,7 @@ void print(std::FILE *stream, const QString &text)
 
 int usageError(const QString &message)
 {
-    print(stderr, QStringLiteral("clipwright-cli: %1\nTry 'clipwright-cli --help'.\n").arg(message));
+    print(stderr, QCoreApplication::translate("CliMain", "clipwright-cli: %1\nTry 'clipwright-cli --help'.\n").arg(message));
     return kUsageError;
 }
 
@@ -82,6 +83,8 @@ void listProfiles()
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
+    UserLanguage language;
+    language.Install(QLocale::system(), UserLanguage::OwnFolders(AppPaths::ExecutableDir()));
     QCoreApplication::setApplicationName(QStringLiteral("Clipwright"));
     installStopHandlers();
     // The window's settings, custom profiles, log and mode: the same program folder decides.
@@ -127,7 +130,7 @@ int main(int argc, char *argv[])
     }
     if (conversion.AddSources(*options) == 0) {
         report.Summary();
-        print(stderr, QStringLiteral("clipwright-cli: no file to convert\n"));
+        print(stderr, QCoreApplication::translate("CliMain", "clipwright-cli: no file to convert\n"));
         return kUsageError;
     }
 

@@ -53,6 +53,7 @@ for f in clipwright clipwright-cli tcore mcore Res.rcc Help.html; do
   check "lib/clipwright/$f installed" test -f "$app/$f"
 done
 check "no Config folder in the installed program folder" test ! -e "$app/Config"
+check "translations installed" test -f "$prefix/share/clipwright/translations/clipwright_de.qm"
 check "bin/clipwright is a relative link to the program" \
   test "$(readlink "$prefix/bin/clipwright")" = "../lib/clipwright/clipwright"
 desktop="$prefix/share/applications/org.example.clipwright.desktop"

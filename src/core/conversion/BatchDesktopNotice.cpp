@@ -4,11 +4,13 @@
 #include "platform/IDesktopNotifier.h"
 #include "platform/ISleepInhibitor.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 QString files(int count)
 {
-    return count == 1 ? QStringLiteral("1 file") : QStringLiteral("%1 files").arg(count);
+    return QCoreApplication::translate("BatchDesktopNotice", "%n file(s)", nullptr, count);
 }
 
 } // namespace
@@ -16,7 +18,7 @@ QString files(int count)
 BatchDesktopNotice::BatchDesktopNotice(const BatchEnvironment &env, int count) : m_env(env)
 {
     if (count > 0 && env.SleepInhibitor) {
-        env.SleepInhibitor->Inhibit(QStringLiteral("Converting ") + files(count));
+        env.SleepInhibitor->Inhibit(QCoreApplication::translate("BatchDesktopNotice", "Converting %1").arg(files(count)));
         m_holding = true;
     }
 }
@@ -39,6 +41,6 @@ void BatchDesktopNotice::JobsEnded(bool notify, int converted, int failed)
     release();
     if (!notify || !m_env.Notifier || (m_env.IsProgramActive && m_env.IsProgramActive()))
         return;
-    m_env.Notifier->Notify(QStringLiteral("Conversion finished"),
-                           QStringLiteral("%1 converted, %2 failed.").arg(files(converted)).arg(failed));
+    m_env.Notifier->Notify(QCoreApplication::translate("BatchDesktopNotice", "Conversion finished"),
+                           QCoreApplication::translate("BatchDesktopNotice", "%1 converted, %2 failed.").arg(files(converted)).arg(failed));
 }

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <QCoreApplication>
+#include <QLocale>
 
 namespace {
 
@@ -91,7 +93,8 @@ BatchPace::Figures BatchPace::At(qint64 nowMs) const
 
 QString BatchPace::SpeedText(double speed)
 {
-    return QString::number(speed, 'f', speed < 10 ? 1 : 0) + QLatin1Char('x');
+    // The decimal sign of the user's locale, as the sizes beside it.
+    return QLocale().toString(speed, 'f', speed < 10 ? 1 : 0) + QLatin1Char('x');
 }
 
 QString BatchPace::DurationText(qint64 ms)
@@ -111,9 +114,9 @@ QString BatchPace::TimeLeftText(qint64 ms)
 {
     const qint64 s = std::max<qint64>(0, (ms + 500) / 1000);
     if (s < 60)
-        return QStringLiteral("About %1 s left").arg(std::max<qint64>(5, (s + 4) / 5 * 5));
+        return QCoreApplication::translate("BatchPace", "About %1 s left").arg(std::max<qint64>(5, (s + 4) / 5 * 5));
     const qint64 minutes = (s + 30) / 60;
     if (minutes < 60)
-        return QStringLiteral("About %1 min left").arg(minutes);
-    return QStringLiteral("About %1 h %2 min left").arg(minutes / 60).arg(minutes % 60);
+        return QCoreApplication::translate("BatchPace", "About %1 min left").arg(minutes);
+    return QCoreApplication::translate("BatchPace", "About %1 h %2 min left").arg(minutes / 60).arg(minutes % 60);
 }

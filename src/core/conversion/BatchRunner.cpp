@@ -16,6 +16,8 @@
 #include "settings/UserSettings.h"
 #include "sources/SourceListModel.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <exception>
 #include <numeric>
@@ -93,7 +95,7 @@ void BatchRunner::Run()
                                                 ParallelJobs::Cores(), m_jobs.OutputType()),
                               1, std::max(1, CheckedCount));
     if (list.count() == 0) {
-        m_boxes.Show(QStringLiteral("Please add media files you want to convert into the list."),
+        m_boxes.Show(QCoreApplication::translate("BatchRunner", "Please add media files you want to convert into the list."),
                      1);
         finish();
         return;
@@ -150,9 +152,9 @@ void BatchRunner::Run()
         FailedSources = byRow;
     }
     if (!FailedSources.isEmpty())
-        m_boxes.Show(QStringLiteral("These files could not be converted:\n\n") +
+        m_boxes.Show(QCoreApplication::translate("BatchRunner", "These files could not be converted:\n\n") +
                          FailedSources.join(QLatin1Char('\n')) +
-                         QStringLiteral("\n\nThe log file log.txt tells why."),
+                         QCoreApplication::translate("BatchRunner", "\n\nThe log file log.txt tells why."),
                      1);
     finish();
 }

@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QTemporaryDir>
+#include <QCoreApplication>
 
 namespace {
 
@@ -32,13 +33,13 @@ QString OutputFolderChooser::Choose(const QString &current)
     QString chosen; // no folder preselected
     bool accepted = false;
     IUserDialogs *dialogs = m_boxes.Dialogs();
-    if (dialogs && dialogs->SelectFolder(QStringLiteral("Please select output folder:"), chosen)) {
+    if (dialogs && dialogs->SelectFolder(QCoreApplication::translate("OutputFolderChooser", "Please select output folder:"), chosen)) {
         if (!chosen.isEmpty() && QFileInfo(chosen).isDir()) {
             accepted = takesProbeFolder(chosen);
             if (!accepted)
-                m_boxes.Show(QStringLiteral("This is a read-only path."), 1);
+                m_boxes.Show(QCoreApplication::translate("OutputFolderChooser", "This is a read-only path."), 1);
         } else {
-            m_boxes.Show(QStringLiteral("The path is invalid."), 1);
+            m_boxes.Show(QCoreApplication::translate("OutputFolderChooser", "The path is invalid."), 1);
         }
     }
     const QString folder = accepted ? chosen : current;

@@ -5,6 +5,7 @@
 #include "profiles/ConfigInfo.h"
 #include "profiles/OptionLists.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 
 #include <array>
@@ -67,7 +68,7 @@ qint64 Bytes(OptionLists &boxes, int t, double seconds)
 
 QString TotalText(int files, qint64 bytes)
 {
-    const QString count = files == 1 ? QStringLiteral("1 file") : QStringLiteral("%1 files").arg(files);
+    const QString count = QCoreApplication::translate("OutputSizeEstimate", "%n file(s)", nullptr, files);
     QLocale locale;
     locale.setNumberOptions(QLocale::OmitGroupSeparator);
     const double mb = bytes / 1024.0 / 1024.0;
@@ -78,7 +79,7 @@ QString TotalText(int files, qint64 bytes)
         size = locale.toString(std::llround(mb)) + QStringLiteral(" MB");
     else
         size = locale.toString(std::llround(bytes / 1024.0)) + QStringLiteral(" KB");
-    return count + QStringLiteral(", about ") + size;
+    return QCoreApplication::translate("OutputSizeEstimate", "%1, about %2").arg(count, size);
 }
 
 } // namespace OutputSizeEstimate

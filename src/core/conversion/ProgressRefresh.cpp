@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <QCoreApplication>
 
 namespace {
 
@@ -35,7 +36,7 @@ void RefreshProgress(ProgressState &s)
         static_cast<long long>(s.CurrentPos) * 100 / (static_cast<long long>(s.CurrentMax) + 1);
     s.TotalPos = static_cast<int>(std::clamp(part + static_cast<long long>(s.ConvertedCount) * 100,
                                              0LL, static_cast<long long>(s.TotalMax)));
-    s.CounterText = QStringLiteral("Current: %1 , Total: %2.")
+    s.CounterText = QCoreApplication::translate("ProgressRefresh", "Current: %1 , Total: %2.")
                         .arg(s.ConvertedCount + 1)
                         .arg(s.CheckedCount);
 
@@ -78,12 +79,12 @@ QString BusyIndicatorText(int step, int currentPos)
 {
     static const char *const signs[] = {"|", "|", "/", "-", "\\", "|"};
     const QString sign = QLatin1String(signs[std::clamp(step, 0, 5)]);
-    return (currentPos < 3 ? QStringLiteral("Installing convert information  ")
-                           : QStringLiteral("Converting  ")) +
+    return (currentPos < 3 ? QCoreApplication::translate("ProgressRefresh", "Installing convert information  ")
+                           : QCoreApplication::translate("ProgressRefresh", "Converting  ")) +
            sign;
 }
 
 QString InitialCounterText(int checkedCount)
 {
-    return QStringLiteral("Current: 1, Total: %1").arg(checkedCount);
+    return QCoreApplication::translate("ProgressRefresh", "Current: 1, Total: %1").arg(checkedCount);
 }

@@ -71,7 +71,7 @@ void PreviewPlayer::OpenAndPlay(const QString &path)
         if (m_log)
             m_log(QStringLiteral("Playing Video error."));
         const QString reason = m_graph->failureReason();
-        setNotice(reason.isEmpty() ? QStringLiteral("This file cannot be previewed.") : reason);
+        setNotice(reason.isEmpty() ? QCoreApplication::translate("PreviewPlayer", "This file cannot be previewed.") : reason);
         m_graph->clear();
         LoadedFile.clear();
         setLogoVisible(true);

@@ -7,6 +7,7 @@
 #include "settings/IniFile.h"
 
 #include <limits>
+#include <QCoreApplication>
 
 namespace {
 
@@ -44,7 +45,7 @@ void CustomProfiles::Add(const QString &selections)
     }
     QString name = QStringLiteral("UserProfileInfo") + QString::number(count);
     IUserDialogs *dialogs = m_boxes.Dialogs();
-    if (!dialogs || !dialogs->InputBox(MessageBoxes::Title(), QStringLiteral("Plese input a name"), name))
+    if (!dialogs || !dialogs->InputBox(MessageBoxes::Title(), QCoreApplication::translate("CustomProfiles", "Plese input a name"), name))
         return;
     IniFile(configFile(kProfileFile)).WriteString(name, name, selections);
 }

@@ -15,6 +15,7 @@
 #include "sources/SourceListModel.h"
 #include "sources/SourceMeasuring.h"
 #include "sources/SourceRow.h"
+#include <QCoreApplication>
 
 namespace SourceAdding {
 
@@ -135,7 +136,7 @@ QString NotAddedMessage(const QList<NotAdded> &notAdded)
         lines << QStringLiteral("%1 (%2)").arg(notAdded[i].path, ReasonText(notAdded[i].reason));
     if (notAdded.size() > kShown)
         lines << QStringLiteral("... and %1 more.").arg(notAdded.size() - kShown);
-    return QStringLiteral("These could not be added:\n\n") + lines.join(QLatin1Char('\n'));
+    return QCoreApplication::translate("SourceAdder", "These could not be added:\n\n") + lines.join(QLatin1Char('\n'));
 }
 
 int DurationSeconds(const std::optional<qint64> &duration)

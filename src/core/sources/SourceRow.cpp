@@ -1,4 +1,5 @@
 #include "sources/SourceRow.h"
+#include <QCoreApplication>
 
 SourceRow SourceRow::ForNewSource(const QString &path, const QString &sizeText,
                                   const QString &durationText)
@@ -12,13 +13,13 @@ SourceRow SourceRow::ForNewSource(const QString &path, const QString &sizeText,
 QStringList SourceRow::HeaderCaptions()
 {
     return {QString(),
-            QStringLiteral("File Name"),
-            QStringLiteral("File Size"),
+            QCoreApplication::translate("SourceRow", "File Name"),
+            QCoreApplication::translate("SourceRow", "File Size"),
             QStringLiteral("Duration"),
-            QStringLiteral("Start Time"),
-            QStringLiteral("End Time"),
-            QStringLiteral("Cut Time"),
-            QStringLiteral("Output Size")};
+            QCoreApplication::translate("SourceRow", "Start Time"),
+            QCoreApplication::translate("SourceRow", "End Time"),
+            QCoreApplication::translate("SourceRow", "Cut Time"),
+            QCoreApplication::translate("SourceRow", "Output Size")};
 }
 
 QString SourceRow::cell(int column) const

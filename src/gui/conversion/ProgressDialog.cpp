@@ -25,7 +25,7 @@ ProgressDialog::ProgressDialog(QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint)
 {
     setObjectName(QStringLiteral("progressDialog"));
-    setWindowTitle(QStringLiteral("Converting"));
+    setWindowTitle(tr("Converting"));
     setFixedSize(435, 222);
 
     // The window's shape: the 100% picture's pixels that are not its key colour, the
@@ -40,22 +40,22 @@ ProgressDialog::ProgressDialog(QWidget *parent)
 
     const QColor white(Qt::white);
     const QColor lightGrey(0xc8, 0xd2, 0xe0);
-    lblInfo = makeLabel(this, QStringLiteral("Please wait . . ."), 16, 13, white, true);
+    lblInfo = makeLabel(this, tr("Please wait . . ."), 16, 13, white, true);
     lblInfo->setFixedWidth(300);
-    lblCurConvertFileL = makeLabel(this, QStringLiteral("Current Convert File:"), 16, 44, white);
+    lblCurConvertFileL = makeLabel(this, tr("Current Convert File:"), 16, 44, white);
     lblCurFileName = makeLabel(this, QString(), 120, 44, white);
     lblCurFileName->setFixedSize(281, 13);
-    lblTotalFilr = makeLabel(this, QStringLiteral("Total File:"), 16, 72, lightGrey);
-    lblCurprog = makeLabel(this, QStringLiteral("Current File:"), 16, 97, lightGrey);
-    lblPersent = makeLabel(this, QStringLiteral("Current: 1, Total: ..."), 16, 129,
+    lblTotalFilr = makeLabel(this, tr("Total File:"), 16, 72, lightGrey);
+    lblCurprog = makeLabel(this, tr("Current File:"), 16, 97, lightGrey);
+    lblPersent = makeLabel(this, tr("Current: 1, Total: ..."), 16, 129,
                            palette().color(QPalette::Window));
     lblPersent->setFixedWidth(260);
     lblFilePace = makeLabel(this, QString(), 16, 160, lightGrey);
     lblFilePace->setFixedWidth(400);
-    lblFilePace->setAccessibleName(QStringLiteral("Current file pace"));
+    lblFilePace->setAccessibleName(tr("Current file pace"));
     lblBatchPace = makeLabel(this, QString(), 16, 177, lightGrey);
     lblBatchPace->setFixedWidth(400);
-    lblBatchPace->setAccessibleName(QStringLiteral("Batch pace"));
+    lblBatchPace->setAccessibleName(tr("Batch pace"));
 
     pbTotal = new QProgressBar(this);
     pbTotal->setGeometry(80, 71, 321, 17);
@@ -70,12 +70,12 @@ ProgressDialog::ProgressDialog(QWidget *parent)
     btnStop->setObjectName(QStringLiteral("btnStop"));
     btnStop->setSkin(QStringLiteral("converting/btnStop"));
     btnStop->setGeometry(294, 126, 100, btnStop->sizeHint().height());
-    btnStop->setAccessibleName(QStringLiteral("Stop"));
+    btnStop->setAccessibleName(tr("Stop"));
     connect(btnStop, &QAbstractButton::clicked, this, &ProgressDialog::onStopRequested);
 
-    pbTotal->setAccessibleName(QStringLiteral("Total File"));
-    ProgressBar1->setAccessibleName(QStringLiteral("Current File"));
-    lblCurFileName->setAccessibleName(QStringLiteral("Current Convert File"));
+    pbTotal->setAccessibleName(tr("Total File"));
+    ProgressBar1->setAccessibleName(tr("Current File"));
+    lblCurFileName->setAccessibleName(tr("Current Convert File"));
 
     // Dragging the picture moves the window; presses on the texts reach it as well.
     (new WindowDrag(this))->AddHandle(this);
@@ -196,7 +196,7 @@ void ProgressDialog::showPace()
         // Jobs side by side have no one current speed: the batch's share done gives its
         // time left once a sound part of it is behind.
         lblFilePace->clear();
-        QString batch = QStringLiteral("Elapsed: %1").arg(BatchPace::DurationText(f.elapsedMs));
+        QString batch = tr("Elapsed: %1").arg(BatchPace::DurationText(f.elapsedMs));
         const double done =
             m_state.TotalMax > 0 ? double(m_state.TotalPos) / m_state.TotalMax : 0.0;
         if (f.elapsedMs >= 3000 && done >= 0.02)
@@ -208,11 +208,11 @@ void ProgressDialog::showPace()
                 QStringLiteral("%1% - Clipwright").arg(int(done * 100.0)));
         return;
     }
-    lblFilePace->setText(f.speed ? QStringLiteral("Speed: %1    This file: %2 left")
+    lblFilePace->setText(f.speed ? tr("Speed: %1    This file: %2 left")
                                        .arg(BatchPace::SpeedText(*f.speed),
                                             BatchPace::DurationText(*f.jobLeftMs))
                                  : QString());
-    QString batch = QStringLiteral("Elapsed: %1").arg(BatchPace::DurationText(f.elapsedMs));
+    QString batch = tr("Elapsed: %1").arg(BatchPace::DurationText(f.elapsedMs));
     if (f.batchLeftMs)
         batch += QStringLiteral("    ") + BatchPace::TimeLeftText(*f.batchLeftMs);
     lblBatchPace->setText(batch);
@@ -323,7 +323,7 @@ void ProgressDialog::endBatchFromDialog()
 
 void ProgressDialog::onStopRequested()
 {
-    if (!confirm(QStringLiteral("Are you sure you want to stop the work ? ")))
+    if (!confirm(tr("Are you sure you want to stop the work ? ")))
         return;
     StopBatch();
 }
@@ -342,13 +342,13 @@ void ProgressDialog::StopBatch()
     m_state.CurrentPos = 0;
     m_state.TotalMax = 0;
     m_state.TotalPos = 0;
-    m_state.CounterText = QStringLiteral("Current: 1, Total: ...");
+    m_state.CounterText = tr("Current: 1, Total: ...");
     showState();
 }
 
 bool ProgressDialog::confirmClose()
 {
-    if (!confirm(QStringLiteral("Are you sure to stop processing ?")))
+    if (!confirm(tr("Are you sure to stop processing ?")))
         return false;
     endBatchFromDialog();
     if (m_parts) {

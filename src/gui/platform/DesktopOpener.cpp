@@ -1,5 +1,6 @@
 #include "platform/DesktopOpener.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QProcess>
 #include <QUrl>
@@ -47,10 +48,12 @@ bool DesktopOpener::open(const QString &target)
 QString DesktopOpener::FailureText(const QString &target)
 {
     if (QFileInfo(target).isDir())
-        return QStringLiteral("No program could open the folder \"%1\". Install a file manager, "
-                              "or open it yourself.")
+        return QCoreApplication::translate("DesktopOpener",
+                                           "No program could open the folder \"%1\". Install a "
+                                           "file manager, or open it yourself.")
             .arg(target);
-    return QStringLiteral("No program could open \"%1\". Install a web browser, or open it "
-                          "yourself.")
+    return QCoreApplication::translate("DesktopOpener",
+                                       "No program could open \"%1\". Install a web browser, "
+                                       "or open it yourself.")
         .arg(target);
 }

@@ -14,6 +14,7 @@
 
 #include <clocale>
 #include <cmath>
+#include <QCoreApplication>
 
 namespace {
 
@@ -105,8 +106,8 @@ void MpvPreviewGraph::makeActive()
 QString MpvPreviewGraph::noPlayerReason()
 {
     return MpvLibrary::IsLoaded()
-               ? QStringLiteral("No preview: the player could not be started.")
-               : QStringLiteral("No preview: the libmpv library cannot be loaded.");
+               ? QCoreApplication::translate("MpvPreviewGraph", "No preview: the player could not be started.")
+               : QCoreApplication::translate("MpvPreviewGraph", "No preview: the libmpv library cannot be loaded.");
 }
 
 bool MpvPreviewGraph::createPlayer()
@@ -247,17 +248,17 @@ IPreviewGraph::RenderResult MpvPreviewGraph::renderFile(const QString &path)
             mpv_command_async(m_mpv, 0, stopCmd);
         }
         m_load = LoadState::Failed;
-        m_failure = m_endError < 0 ? QStringLiteral("This file cannot be previewed (%1).")
+        m_failure = m_endError < 0 ? QCoreApplication::translate("MpvPreviewGraph", "This file cannot be previewed (%1).")
                                          .arg(QString::fromUtf8(mpv_error_string(m_endError)))
-                                   : QStringLiteral("This file cannot be previewed.");
+                                   : QCoreApplication::translate("MpvPreviewGraph", "This file cannot be previewed.");
         return RenderResult::Failed;
     }
     m_file = path;
     const RenderResult result = trackOutcome();
     if (result == RenderResult::Partial)
-        m_failure = QStringLiteral("Part of this file cannot be decoded, so it is not previewed.");
+        m_failure = QCoreApplication::translate("MpvPreviewGraph", "Part of this file cannot be decoded, so it is not previewed.");
     else if (result == RenderResult::Failed)
-        m_failure = QStringLiteral("This file cannot be previewed: none of its tracks decodes.");
+        m_failure = QCoreApplication::translate("MpvPreviewGraph", "This file cannot be previewed: none of its tracks decodes.");
     updateReleaseTimer();
     return result;
 }

@@ -4,6 +4,7 @@
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
+#include <QCoreApplication>
 
 namespace {
 
@@ -40,7 +41,7 @@ void ScreenSaverInhibitor::setInhibited(bool inhibited)
     if (!bus.isConnected())
         return;
     QDBusMessage call = screenSaverCall(QStringLiteral("Inhibit"));
-    call << QStringLiteral("Clipwright") << QStringLiteral("Playing a preview");
+    call << QStringLiteral("Clipwright") << QCoreApplication::translate("ScreenSaverInhibitor", "Playing a preview");
     auto *watcher = new QDBusPendingCallWatcher(bus.asyncCall(call), this);
     connect(watcher, &QDBusPendingCallWatcher::finished, this, [this](QDBusPendingCallWatcher *w) {
         w->deleteLater();

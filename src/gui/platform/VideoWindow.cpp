@@ -59,7 +59,7 @@ VideoWindow::VideoWindow(QWidget *parent)
     m_panLogo->setGeometry(rect());
     m_notice = new QLabel(m_panLogo);
     m_notice->setObjectName(QStringLiteral("lblPreviewNotice"));
-    m_notice->setAccessibleName(QStringLiteral("Preview"));
+    m_notice->setAccessibleName(tr("Preview"));
     m_notice->setAlignment(Qt::AlignCenter);
     m_notice->setStyleSheet(QStringLiteral(
         "QLabel { color: white; background: rgba(0, 0, 0, 170); padding: 2px 4px; }"));

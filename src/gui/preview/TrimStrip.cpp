@@ -231,8 +231,8 @@ TrimStrip::TrimStrip(QWidget *parent)
         false, this);
 
     // Screen readers name the handles after the times they set.
-    m_startHandle->setAccessibleName(QStringLiteral("Start Time"));
-    m_endHandle->setAccessibleName(QStringLiteral("End Time"));
+    m_startHandle->setAccessibleName(tr("Start Time"));
+    m_endHandle->setAccessibleName(tr("End Time"));
     layoutParts();
 
     m_repaintTimer.setInterval(kPaintIntervalMs);

@@ -40,7 +40,7 @@ OptionsDialog::OptionsDialog(OptionLists &boxes, QWidget *parent)
 {
     m_remembered.fill(-1);
     setObjectName(QStringLiteral("optionsDialog"));
-    setWindowTitle(QStringLiteral("Options"));
+    setWindowTitle(tr("Options"));
     setFixedSize(468, 239);
     setModal(false);
     // The dialog's own font, also under the main window's style sheet.
@@ -49,7 +49,7 @@ OptionsDialog::OptionsDialog(OptionLists &boxes, QWidget *parent)
     setStyleSheet(QStringLiteral("QWidget { font-family: 'Liberation Sans'; font-size: 11px; }"
                                  "#grpAdvOptions QLabel { font-size: 10px; }"));
 
-    auto *lblCustomProfile = new QLabel(QStringLiteral("Custom Profile:"), this);
+    auto *lblCustomProfile = new QLabel(tr("Custom Profile:"), this);
     lblCustomProfile->setObjectName(QStringLiteral("lblCustomProfile"));
     lblCustomProfile->move(8, 15);
     lblCustomProfile->adjustSize();
@@ -58,17 +58,17 @@ OptionsDialog::OptionsDialog(OptionLists &boxes, QWidget *parent)
     m_cbbCustomProfile->setObjectName(QStringLiteral("cbbCustomProfile"));
     m_cbbCustomProfile->setEditable(true);
     m_cbbCustomProfile->setGeometry(112, 12, 185, 21);
-    m_cbbCustomProfile->setAccessibleName(QStringLiteral("Custom Profile"));
+    m_cbbCustomProfile->setAccessibleName(tr("Custom Profile"));
     lblCustomProfile->setBuddy(m_cbbCustomProfile);
     auto *customBinding =
         new OptionComboBinding(m_cbbCustomProfile, &boxes.customProfile(), this);
     connect(customBinding, &OptionComboBinding::changed, this, &OptionsDialog::onCustomProfileChosen);
 
-    m_btnAdd = makeButton(this, "btnAdd", QStringLiteral("Add"), QRect(304, 10, 49, 24));
-    m_btnSave = makeButton(this, "btnSave", QStringLiteral("Save"), QRect(356, 10, 49, 24));
-    m_btnDel = makeButton(this, "btnDel", QStringLiteral("Delete"), QRect(408, 10, 49, 24));
+    m_btnAdd = makeButton(this, "btnAdd", tr("Add"), QRect(304, 10, 49, 24));
+    m_btnSave = makeButton(this, "btnSave", tr("Save"), QRect(356, 10, 49, 24));
+    m_btnDel = makeButton(this, "btnDel", tr("Delete"), QRect(408, 10, 49, 24));
 
-    m_grpAdvOptions = new QGroupBox(QStringLiteral("Advanced Options"), this);
+    m_grpAdvOptions = new QGroupBox(tr("Advanced Options"), this);
     m_grpAdvOptions->setObjectName(QStringLiteral("grpAdvOptions"));
     m_grpAdvOptions->setGeometry(12, 36, 449, 153);
 
@@ -81,25 +81,25 @@ OptionsDialog::OptionsDialog(OptionLists &boxes, QWidget *parent)
         int row;
     };
     const Row rows[] = {
-        {"cbbVideoSize", "Video Size:", boxes.videoSize(), 0, 0},
-        {"cbbVideoBitrate", "Video Bitrate(kbps):", boxes.videoBitrate(), 0, 1},
-        {"cbbFramerate", "Frame Rate(fps):", boxes.frameRate(), 0, 2},
-        {"cbbAspectratio", "Aspect Ratio:", boxes.aspectRatio(), 0, 3},
-        {"cbbAudioBitrate", "Audio Bitrate(kbps):", boxes.audioBitrate(), 1, 0},
-        {"cbbAudioSample", "Audio Sample(khz):", boxes.sampleRate(), 1, 1},
-        {"cbbAudioVolumeGain", "Audio Volume(%):", boxes.volumeGain(), 1, 2},
-        {"cbbAudioChannels", "Audio Channels:", boxes.audioChannels(), 1, 3},
+        {"cbbVideoSize", QT_TR_NOOP("Video Size:"), boxes.videoSize(), 0, 0},
+        {"cbbVideoBitrate", QT_TR_NOOP("Video Bitrate(kbps):"), boxes.videoBitrate(), 0, 1},
+        {"cbbFramerate", QT_TR_NOOP("Frame Rate(fps):"), boxes.frameRate(), 0, 2},
+        {"cbbAspectratio", QT_TR_NOOP("Aspect Ratio:"), boxes.aspectRatio(), 0, 3},
+        {"cbbAudioBitrate", QT_TR_NOOP("Audio Bitrate(kbps):"), boxes.audioBitrate(), 1, 0},
+        {"cbbAudioSample", QT_TR_NOOP("Audio Sample(khz):"), boxes.sampleRate(), 1, 1},
+        {"cbbAudioVolumeGain", QT_TR_NOOP("Audio Volume(%):"), boxes.volumeGain(), 1, 2},
+        {"cbbAudioChannels", QT_TR_NOOP("Audio Channels:"), boxes.audioChannels(), 1, 3},
     };
     const int tops[] = {19, 51, 83, 114};
     for (const Row &row : rows) {
-        auto *label = new QLabel(QLatin1String(row.label), m_grpAdvOptions);
+        auto *label = new QLabel(tr(row.label), m_grpAdvOptions);
         label->move(row.column == 0 ? 6 : 230, tops[row.row] + 3);
         label->adjustSize();
         auto *combo = new QComboBox(m_grpAdvOptions);
         combo->setObjectName(QLatin1String(row.name));
         combo->setGeometry(row.column == 0 ? 100 : 323, tops[row.row], 117, 21);
         label->setBuddy(combo);
-        combo->setAccessibleName(label->text().chopped(1)); // the label without its colon
+        combo->setAccessibleName(label->text().chopped(1).trimmed()); // the label without its colon
         // A user's choice here is kept in the list; nothing else is run.
         new OptionComboBinding(combo, &row.model, this);
     }
@@ -119,8 +119,8 @@ OptionsDialog::OptionsDialog(OptionLists &boxes, QWidget *parent)
     m_cbbConversionsAtOnce->setAccessibleName(tr("Conversions at the same time"));
     lblConversions->setBuddy(m_cbbConversionsAtOnce);
 
-    m_btnApply = makeButton(this, "btnApply", QStringLiteral("OK"), QRect(296, 204, 73, 25));
-    m_btnCancel = makeButton(this, "btnCancel", QStringLiteral("Cancel"), QRect(384, 204, 73, 25));
+    m_btnApply = makeButton(this, "btnApply", tr("OK"), QRect(296, 204, 73, 25));
+    m_btnCancel = makeButton(this, "btnCancel", tr("Cancel"), QRect(384, 204, 73, 25));
 
     connect(m_btnAdd, &QPushButton::clicked, this, &OptionsDialog::onAddProfileRequested);
     connect(m_btnSave, &QPushButton::clicked, this, &OptionsDialog::onSaveProfileRequested);

@@ -5,6 +5,7 @@
 
 #include <cstdio>
 #include <exception>
+#include <QCoreApplication>
 
 ClipwrightApplication::ClipwrightApplication(int &argc, char **argv) : QApplication(argc, argv) {}
 
@@ -15,7 +16,7 @@ bool ClipwrightApplication::notify(QObject *receiver, QEvent *event)
     } catch (const std::exception &error) {
         ShowGeneralError(m_dialogs, QString::fromUtf8(error.what()));
     } catch (...) {
-        ShowGeneralError(m_dialogs, QStringLiteral("An unexpected error occurred."));
+        ShowGeneralError(m_dialogs, QCoreApplication::translate("ClipwrightApplication", "An unexpected error occurred."));
     }
     return false;
 }

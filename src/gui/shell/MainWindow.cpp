@@ -371,7 +371,7 @@ void MainWindow::showAbout()
 {
     QMessageBox box(this);
     box.setObjectName(QStringLiteral("AboutBox"));
-    box.setWindowTitle(QStringLiteral("About ") + m_parts.product.ProductName);
+    box.setWindowTitle(tr("About ") + m_parts.product.ProductName);
     box.setIconPixmap(SkinPixmap(QStringLiteral(":/skin/main/logo.png")));
     box.setTextFormat(Qt::RichText);
     box.setText(AboutText());
@@ -387,9 +387,9 @@ QString MainWindow::AboutText() const
                                   "players: 3GP, 3G2, MP4, AMR, AAC and MP3.</p>")
                        .arg(info.ProductName.toHtmlEscaped(), info.Version.toHtmlEscaped());
     if (!info.HomePage.isEmpty())
-        text += QStringLiteral("<p>Home page: %1</p>").arg(info.HomePage.toHtmlEscaped());
+        text += tr("<p>Home page: %1</p>").arg(info.HomePage.toHtmlEscaped());
     if (!info.SupportMail.isEmpty())
-        text += QStringLiteral("<p>Support: %1</p>").arg(info.SupportMail.toHtmlEscaped());
+        text += tr("<p>Support: %1</p>").arg(info.SupportMail.toHtmlEscaped());
     return text;
 }
 

@@ -82,7 +82,7 @@ void MainWindow::createControls()
     connect(btnHomePage, &QAbstractButton::clicked, this, &MainWindow::openHomePage);
     btnEMail = pictureButton(this, "btnEMail", {459, 73, 48, 48});
     connect(btnEMail, &QAbstractButton::clicked, this, &MainWindow::writeToSupport);
-    btnHelp = pictureButton(this, "btnHelp", {565, 73, 48, 48}, QStringLiteral("Help (F1)"), false);
+    btnHelp = pictureButton(this, "btnHelp", {565, 73, 48, 48}, tr("Help (F1)"), false);
     connect(btnHelp, &QAbstractButton::clicked, this, &MainWindow::openHelp);
     btnAbout = pictureButton(this, "btnAbout", {618, 73, 48, 48});
     connect(btnAbout, &QAbstractButton::clicked, this, &MainWindow::showAbout);
@@ -100,13 +100,13 @@ void MainWindow::createControls()
     separatorLine->setGeometry(290, 125, 379, 5);
 
     lblOutputFileTypeName =
-        whiteLabel(this, "lblOutputFileTypeName", QStringLiteral("Output FileType:"), 288, 136, kFieldLabelSize);
+        whiteLabel(this, "lblOutputFileTypeName", tr("Output FileType:"), 288, 136, kFieldLabelSize);
     cbbOutputFiletype = new QComboBox(this);
     cbbOutputFiletype->setObjectName(QStringLiteral("cbbOutputFiletype"));
     cbbOutputFiletype->setGeometry(368, 133, 297, 21);
 
     lblProfileSettings =
-        whiteLabel(this, "lblProfileSettings", QStringLiteral("Profile Settings:"), 291, 164, kFieldLabelSize);
+        whiteLabel(this, "lblProfileSettings", tr("Profile Settings:"), 291, 164, kFieldLabelSize);
     cbbProfile = new QComboBox(this);
     cbbProfile->setObjectName(QStringLiteral("cbbProfile"));
     cbbProfile->setGeometry(368, 160, 217, 21);
@@ -114,7 +114,7 @@ void MainWindow::createControls()
     connect(btnOptions, &QAbstractButton::clicked, this, &MainWindow::onOptionsRequested);
 
     lblOutputFolderInfo =
-        whiteLabel(this, "lblOutputFolderInfo", QStringLiteral("Output Folder:"), 298, 191, kFieldLabelSize);
+        whiteLabel(this, "lblOutputFolderInfo", tr("Output Folder:"), 298, 191, kFieldLabelSize);
     edtOutputFolder = new QLineEdit(QDir::homePath() + QStringLiteral("/Clipwright"), this);
     edtOutputFolder->setObjectName(QStringLiteral("edtOutputFolder"));
     edtOutputFolder->setReadOnly(true);
@@ -130,14 +130,14 @@ void MainWindow::createControls()
 
     // The check boxes' own captions are cut off by their width; the labels beside them
     // carry the texts.
-    chkShutdown = new QCheckBox(QStringLiteral("Shutdown computer when job is finished."), this);
+    chkShutdown = new QCheckBox(tr("Shutdown computer when job is finished."), this);
     chkShutdown->setObjectName(QStringLiteral("chkShutdown"));
     chkShutdown->setGeometry(294, 226, 16, 17);
     chkShutdown->setChecked(false);
-    powerOffCaption = whiteLabel(this, "powerOffCaption", QStringLiteral("Shutdown computer when job is finished."),
+    powerOffCaption = whiteLabel(this, "powerOffCaption", tr("Shutdown computer when job is finished."),
                         313, 227);
     // The size every output must end at or below; None, a choice or a typed number of MB.
-    sizeLimitCaption = whiteLabel(this, "sizeLimitCaption", QStringLiteral("Size limit:"), 523, 229,
+    sizeLimitCaption = whiteLabel(this, "sizeLimitCaption", tr("Size limit:"), 523, 229,
                                   kFieldLabelSize);
     sizeLimitBox = new QComboBox(this);
     sizeLimitBox->setObjectName(QStringLiteral("sizeLimitBox"));
@@ -145,12 +145,12 @@ void MainWindow::createControls()
     sizeLimitBox->setEditable(true);
     sizeLimitBox->setInsertPolicy(QComboBox::NoInsert);
     sizeLimitBox->setToolTip(
-        QStringLiteral("Each output ends at or below this size; longer clips get a lower bitrate."));
-    chkShowOutputDirectory = new QCheckBox(QStringLiteral("Show output directory when done"), this);
+        tr("Each output ends at or below this size; longer clips get a lower bitrate."));
+    chkShowOutputDirectory = new QCheckBox(tr("Show output directory when done"), this);
     chkShowOutputDirectory->setObjectName(QStringLiteral("chkShowOutputDirectory"));
     chkShowOutputDirectory->setGeometry(294, 246, 15, 17);
     chkShowOutputDirectory->setChecked(true);
-    showFolderCaption = whiteLabel(this, "showFolderCaption", QStringLiteral("Show output directory when done"), 313, 247);
+    showFolderCaption = whiteLabel(this, "showFolderCaption", tr("Show output directory when done"), 313, 247);
     // A click on a label ticks its box, as a caption would.
     powerOffCaption->installEventFilter(this);
     showFolderCaption->installEventFilter(this);
@@ -177,7 +177,7 @@ void MainWindow::createControls()
     pnlCurTime->setFont(arial(13, true));
     pnlCurTime->setStyleSheet(QStringLiteral("color: #7fd0ff; background: transparent;"));
 
-    coderLink = new QLabel(QStringLiteral("Click here to download the coder"), this);
+    coderLink = new QLabel(tr("Click here to download the coder"), this);
     coderLink->setObjectName(QStringLiteral("coderLink"));
     QFont underlined = arial(11);
     underlined.setUnderline(true);
@@ -188,7 +188,7 @@ void MainWindow::createControls()
         "QLabel { color: white; background: transparent; border: 1px solid transparent; }"
         "QLabel:focus { border: 1px dotted white; }"));
     coderLink->setFocusPolicy(Qt::StrongFocus);
-    coderLink->setAccessibleName(QStringLiteral("Click here to download the coder"));
+    coderLink->setAccessibleName(tr("Click here to download the coder"));
     coderLink->setCursor(Qt::PointingHandCursor);
     coderLink->adjustSize();
     coderLink->move(296, 272);
@@ -201,7 +201,7 @@ void MainWindow::createControls()
     lblOutputTotal = whiteLabel(this, "lblOutputTotal", QString(), 300, 436);
     lblOutputTotal->setGeometry(300, 436, 247, 14);
     lblOutputTotal->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    lblOutputTotal->setAccessibleName(QStringLiteral("Estimated output size"));
+    lblOutputTotal->setAccessibleName(tr("Estimated output size"));
 
     btnOpenFile = pictureButton(this, "btnOpenFile", {555, 289, 110, 30}, QStringLiteral("Ctrl + O"));
     connect(btnOpenFile, &QAbstractButton::clicked, this, &MainWindow::onAddFilesRequested);

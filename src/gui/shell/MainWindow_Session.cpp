@@ -35,7 +35,7 @@ void MainWindow::BindSession()
     // Asked once the window is up; the list is watched again after the answer.
     QTimer::singleShot(0, this, [this, last, dialogs] {
         const QString caption = QApplication::applicationName();
-        if (dialogs->Confirm(caption, QStringLiteral("Clipwright did not close normally. Restore the "
+        if (dialogs->Confirm(caption, tr("Clipwright did not close normally. Restore the "
                                                      "%1 files of the last session?")
                                           .arg(last.rows.size()))) {
             const QStringList gone = Session->Restore(last, [this](const QStringList &files) {
@@ -46,7 +46,7 @@ void MainWindow::BindSession()
                 SourceCommander->hooks().LoadSelectedRow();
             if (!gone.isEmpty())
                 dialogs->MessageBox(caption,
-                                    QStringLiteral("These files of the last session no longer "
+                                    tr("These files of the last session no longer "
                                                    "exist and were left out:\n\n") +
                                         gone.join(QLatin1Char('\n')),
                                     IUserDialogs::Icon::Warning, IUserDialogs::Buttons::Ok);

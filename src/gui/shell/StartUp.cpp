@@ -11,6 +11,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
+#include <QCoreApplication>
 
 QString ProgramDir()
 {
@@ -24,7 +25,7 @@ QString ResourceModulePath()
 
 QString MissingModuleMessage(const QString &modulePath)
 {
-    return QStringLiteral("'%1' is not found. Please reinstall this program.")
+    return QCoreApplication::translate("StartUp", "'%1' is not found. Please reinstall this program.")
         .arg(QDir::toNativeSeparators(modulePath));
 }
 

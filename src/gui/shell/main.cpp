@@ -6,6 +6,7 @@
 #include "shell/EndSignals.h"
 #include "shell/ProgramParts.h"
 #include "shell/SingleInstance.h"
+#include "shell/UserLanguage.h"
 #include "shell/ClipwrightApplication.h"
 #include "shell/MainWindow.h"
 
@@ -13,13 +14,16 @@
 #include <QIcon>
 
 #include <unistd.h>
+#include <QCoreApplication>
 
-// The program entry: where settings and log go, the hand-over to a Clipwright that already
+// The program entry: the user's language, where settings and log go, the hand-over to a Clipwright that already
 // runs in this session, the application's title, the windows, then the message loop, which
 // shows the main window. The arguments are files to add, as if dropped.
 int main(int argc, char *argv[])
 {
     ClipwrightApplication app(argc, argv);
+    UserLanguage language;
+    language.Install(QLocale::system(), UserLanguage::OwnFolders(AppPaths::ExecutableDir()));
     AppPaths::SetCurrent(
         AppPaths::Decide(AppPaths::ExecutableDir(), QProcessEnvironment::systemEnvironment()));
     DesktopSession session(QCoreApplication::arguments().mid(1));

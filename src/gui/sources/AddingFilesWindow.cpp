@@ -21,7 +21,7 @@ AddingFilesWindow::AddingFilesWindow(QWidget *parent)
     setModal(true);
     m_skin = SkinPixmap(QStringLiteral(":/skin/busy/background.png"));
 
-    m_infoLabel = new QLabel(QStringLiteral("Installing File..."), this);
+    m_infoLabel = new QLabel(tr("Installing File..."), this);
     m_infoLabel->setObjectName(QStringLiteral("infoLabel"));
     m_infoLabel->setGeometry(0, 16, 273, 28);
     m_infoLabel->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
@@ -71,7 +71,7 @@ QString AddingFilesWindow::TakeError()
 QString AddingFilesWindow::SpinText(int step)
 {
     static const char signs[] = {'|', '/', '-', '\\'};
-    return QStringLiteral("Installing File...  ") + QLatin1Char(signs[(qBound(1, step, 4)) - 1]);
+    return tr("Installing File...  ") + QLatin1Char(signs[(qBound(1, step, 4)) - 1]);
 }
 
 void AddingFilesWindow::showEvent(QShowEvent *event)

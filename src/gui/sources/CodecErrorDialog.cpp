@@ -13,7 +13,7 @@ CodecErrorDialog::CodecErrorDialog(QWidget *owner, std::function<void()> openDow
       m_openDownload(std::move(openDownload))
 {
     setObjectName(QStringLiteral("FrmCodeErrorForm"));
-    setWindowTitle(QStringLiteral("Error Info"));
+    setWindowTitle(tr("Error Info"));
     setFixedSize(413, 96);
     setModal(true);
     // The program's narrow font, also under the owner's style sheet.
@@ -30,8 +30,7 @@ CodecErrorDialog::CodecErrorDialog(QWidget *owner, std::function<void()> openDow
     m_messageLabel->setGeometry(48, 16, 357, 30);
     m_messageLabel->setWordWrap(true);
     m_messageLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    m_messageLabel->setText(QStringLiteral(
-        "Files reading error! Please check your files or install a new codec.You can click "
+    m_messageLabel->setText(tr("Files reading error! Please check your files or install a new codec.You can click "
         "the link to download the lastest codec."));
 
     m_downloadLink = new QLabel(QStringLiteral("(Click here to down)"), this);

@@ -6,6 +6,7 @@
 #include <QTreeView>
 
 #include "sources/SourceAdder.h"
+#include <QCoreApplication>
 
 SourceOpenDialog::SourceOpenDialog(QWidget *owner) : m_owner(owner) {}
 
@@ -17,17 +18,17 @@ QStringList SourceOpenDialog::Filters()
     for (const QString &extension : SourceAdding::AcceptedExtensions())
         supported << QLatin1Char('*') + extension;
     return {
-        QStringLiteral("Supported Files (%1)").arg(supported.join(QLatin1Char(' '))),
-        QStringLiteral("3GP Files (*.3gp) (*.3gp)"),
-        QStringLiteral("AVI Files (*.avi) (*.avi)"),
-        QStringLiteral("ASF Files (*.asf) (*.asf)"),
-        QStringLiteral("Flash Files (*.flv,swf) (*.flv *.swf)"),
-        QStringLiteral("MOV Files (*.mov) (*.mov)"),
-        QStringLiteral("WMV Files (*.wmv) (*.wmv)"),
-        QStringLiteral("MP4 File (*.mp4,*.m4v) (*.mp4 *.m4v)"),
-        QStringLiteral("MPEG Files (*.mpeg,*.mpg) (*.mpeg *.mpg)"),
-        QStringLiteral("RM Files (*.rm,*.rmvb) (*.rm *.rmvb)"),
-        QStringLiteral("Audio Files (*.mp3 *.m4a *.aac *.amr *.wav *.ogg *.oga *.opus *.flac "
+        QCoreApplication::translate("SourceOpenDialog", "Supported Files (%1)").arg(supported.join(QLatin1Char(' '))),
+        QCoreApplication::translate("SourceOpenDialog", "3GP Files (*.3gp) (*.3gp)"),
+        QCoreApplication::translate("SourceOpenDialog", "AVI Files (*.avi) (*.avi)"),
+        QCoreApplication::translate("SourceOpenDialog", "ASF Files (*.asf) (*.asf)"),
+        QCoreApplication::translate("SourceOpenDialog", "Flash Files (*.flv,swf) (*.flv *.swf)"),
+        QCoreApplication::translate("SourceOpenDialog", "MOV Files (*.mov) (*.mov)"),
+        QCoreApplication::translate("SourceOpenDialog", "WMV Files (*.wmv) (*.wmv)"),
+        QCoreApplication::translate("SourceOpenDialog", "MP4 File (*.mp4,*.m4v) (*.mp4 *.m4v)"),
+        QCoreApplication::translate("SourceOpenDialog", "MPEG Files (*.mpeg,*.mpg) (*.mpeg *.mpg)"),
+        QCoreApplication::translate("SourceOpenDialog", "RM Files (*.rm,*.rmvb) (*.rm *.rmvb)"),
+        QCoreApplication::translate("SourceOpenDialog", "Audio Files (*.mp3 *.m4a *.aac *.amr *.wav *.ogg *.oga *.opus *.flac "
                        "*.wma)"),
     };
 }
