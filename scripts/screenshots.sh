@@ -4,7 +4,10 @@
 # The program is used as a user uses it: the clips are dragged onto it from another
 # program, the buttons are clicked (tests/e2e/x11_driver.sh).
 #
-#   bash scripts/screenshots.sh [build folder] [output folder]
+#   bash scripts/screenshots.sh [build folder] [output folder] [language]
+#
+# language (es, pt_BR, zh_CN, ru, fr, de; default: English) starts the program under that
+# locale (LANG=<language>.UTF-8) and adds "-<language>" to the pictures' names.
 #
 # QT_SCALE_FACTOR (e.g. 1.5 or 2) shows the windows at that scale, on a screen that is
 # larger by as much. Works on a copy of the program folder, so the real settings and log
@@ -13,6 +16,23 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-build}
 shots=$(realpath -m "${2:-screenshots}")
+language=${3:-}
+# The two dialogs' titles, found by name, in each language.
+case "$language" in
+  "") options_title=Options converting_title=Converting ;;
+  es) options_title=Opciones converting_title=Convirtiendo ;;
+  pt_BR) options_title=Opções converting_title=Convertendo ;;
+  zh_CN) options_title=选项 converting_title=正在转换 ;;
+  ru) options_title=Параметры converting_title=Конвертация ;;
+  fr) options_title=Options converting_title=Conversion ;;
+  de) options_title=Optionen converting_title=Konvertierung ;;
+  *) echo "screenshots: no translation for \"$language\"" >&2; exit 2 ;;
+esac
+suffix=${language:+-$language}
+if [ -n "$language" ]; then
+  export LANG="$language.UTF-8" LANGUAGE="$language"
+  unset LC_ALL LC_MESSAGES
+fi
 app_src=$(realpath "$build/Clipwright")
 [ -x "$app_src/clipwright" ] || { echo "no program in $app_src; build first" >&2; exit 1; }
 [ -x "$build/tests/clipwright_drag_source" ] || cmake --build "$build" --target clipwright_drag_source
@@ -58,21 +78,21 @@ xd_drag_files "$main" $((346 * width / XD_MAIN_WIDTH)) $((396 * width / XD_MAIN_
   "$work/in/Holiday at the lake.mp4" "$work/in/Birthday party.mp4" || fail "the drop was not taken"
 xd_pointer_away
 sleep 0.8
-xd_shot "$main" "$shots/main-window.png"
+xd_shot "$main" "$shots/main-window$suffix.png"
 
 xd_click_control "$main" 595 160 70 20 # btnOptions
-options=$(xd_window '^Options$' 30) || fail "no Options dialog"
+options=$(xd_window "^$options_title\$" 30) || fail "no Options dialog"
 xd_pointer_away
 sleep 0.3
-xd_shot "$options" "$shots/options-dialog.png"
+xd_shot "$options" "$shots/options-dialog$suffix.png"
 xd_click_control "$options" 384 204 73 25 468 # btnCancel
 xd_wait_gone "$options" 30 || fail "the Options dialog stayed open"
 
 xd_click_control "$main" 555 391 110 40 # btnConvert
-converting=$(xd_window '^Converting$' 30) || fail "no progress dialog"
+converting=$(xd_window "^$converting_title\$" 30) || fail "no progress dialog"
 xd_pointer_away
 sleep 3.5
-xd_shot "$converting" "$shots/progress-dialog.png"
+xd_shot "$converting" "$shots/progress-dialog$suffix.png"
 xd_wait_gone "$converting" 120 || fail "the progress dialog stayed open"
 
 sleep 1
