@@ -15,7 +15,7 @@
 <context>
     <name>BatchDesktopNotice</name>
     <message numerus="yes">
-        <source>%n file(s)</source>
+        <source>%n files</source>
         <translation>
             <numerusform>%n Datei</numerusform>
             <numerusform>%n Dateien</numerusform>
@@ -32,6 +32,10 @@
     <message>
         <source>%1 converted, %2 failed.</source>
         <translation>%1 konvertiert, %2 fehlgeschlagen.</translation>
+    </message>
+    <message>
+        <source>1 file</source>
+        <translation>1 Datei</translation>
     </message>
 </context>
 <context>
@@ -70,6 +74,29 @@ The log file log.txt tells why.</source>
         <translation>
 
 Die Protokolldatei log.txt nennt den Grund.</translation>
+    </message>
+</context>
+<context>
+    <name>CliConversion</name>
+    <message>
+        <source>unknown output type &quot;%1&quot; (see --list-types)</source>
+        <translation>unbekannter Ausgabetyp „%1“ (siehe --list-types)</translation>
+    </message>
+    <message>
+        <source>unknown quality or profile &quot;%1&quot; (see --list-profiles)</source>
+        <translation>unbekannte Qualität oder unbekanntes Profil „%1“ (siehe --list-profiles)</translation>
+    </message>
+    <message>
+        <source>no playable audio or video, or no duration</source>
+        <translation>kein abspielbarer Ton oder Film, oder keine Dauer</translation>
+    </message>
+    <message>
+        <source>the output type gives no encoder command line</source>
+        <translation>der Ausgabetyp ergibt keine Befehlszeile für den Encoder</translation>
+    </message>
+    <message>
+        <source>the encoder wrote no output</source>
+        <translation>der Encoder hat keine Ausgabedatei geschrieben</translation>
     </message>
 </context>
 <context>
@@ -177,13 +204,6 @@ Rückgabewert: 0 alles konvertiert, 1 Fehler bei manchen, 2 Aufruffehler oder ni
     </message>
 </context>
 <context>
-    <name>Clipwright</name>
-    <message>
-        <source>No program could open &quot;%1&quot;. Install a web browser, or open it yourself.</source>
-        <translation>Kein Programm konnte „%1“ öffnen. Installieren Sie einen Webbrowser oder öffnen Sie es selbst.</translation>
-    </message>
-</context>
-<context>
     <name>ClipwrightApplication</name>
     <message>
         <source>An unexpected error occurred.</source>
@@ -206,6 +226,24 @@ Rückgabewert: 0 alles konvertiert, 1 Fehler bei manchen, 2 Aufruffehler oder ni
     <message>
         <source>Plese input a name</source>
         <translation>Bitte einen Namen eingeben</translation>
+    </message>
+</context>
+<context>
+    <name>DesktopOpener</name>
+    <message>
+        <source>No program could open the folder &quot;%1&quot;. Install a file manager, or open it yourself.</source>
+        <translation>Kein Programm konnte den Ordner „%1“ öffnen. Installieren Sie einen Dateimanager oder öffnen Sie ihn selbst.</translation>
+    </message>
+    <message>
+        <source>No program could open &quot;%1&quot;. Install a web browser, or open it yourself.</source>
+        <translation>Kein Programm konnte „%1“ öffnen. Installieren Sie einen Webbrowser oder öffnen Sie es selbst.</translation>
+    </message>
+</context>
+<context>
+    <name>JobFailure</name>
+    <message>
+        <source>the file&apos;s name cannot be passed to the RealMedia reader; rename it</source>
+        <translation>der Dateiname kann nicht an den RealMedia-Leser übergeben werden; benennen Sie die Datei um</translation>
     </message>
 </context>
 <context>
@@ -265,6 +303,14 @@ Rückgabewert: 0 alles konvertiert, 1 Fehler bei manchen, 2 Aufruffehler oder ni
         <translation>Diese Dateien der letzten Sitzung gibt es nicht mehr; sie wurden ausgelassen:
 
 </translation>
+    </message>
+    <message>
+        <source>Size limit:</source>
+        <translation>Größenlimit:</translation>
+    </message>
+    <message>
+        <source>Each output ends at or below this size; longer clips get a lower bitrate.</source>
+        <translation>Jede Ausgabedatei wird höchstens so groß; längere Clips erhalten eine niedrigere Bitrate.</translation>
     </message>
 </context>
 <context>
@@ -383,7 +429,7 @@ Rückgabewert: 0 alles konvertiert, 1 Fehler bei manchen, 2 Aufruffehler oder ni
 <context>
     <name>OutputSizeEstimate</name>
     <message numerus="yes">
-        <source>%n file(s)</source>
+        <source>%n files</source>
         <translation>
             <numerusform>%n Datei</numerusform>
             <numerusform>%n Dateien</numerusform>
@@ -392,6 +438,10 @@ Rückgabewert: 0 alles konvertiert, 1 Fehler bei manchen, 2 Aufruffehler oder ni
     <message>
         <source>%1, about %2</source>
         <translation>%1, etwa %2</translation>
+    </message>
+    <message>
+        <source>1 file</source>
+        <translation>1 Datei</translation>
     </message>
 </context>
 <context>
@@ -495,6 +545,29 @@ Rückgabewert: 0 alles konvertiert, 1 Fehler bei manchen, 2 Aufruffehler oder ni
     </message>
 </context>
 <context>
+    <name>SizeLimit</name>
+    <message>
+        <source>%1 s cannot fit into %2: it leaves %3 kbit/s, below the lowest useful %4 kbit/s of %5</source>
+        <translation>%1 s passen nicht in %2: es bleiben %3 kbit/s, weniger als die kleinste sinnvolle Rate von %4 kbit/s für %5</translation>
+    </message>
+    <message>
+        <source>pictures and sound</source>
+        <translation>Bild und Ton</translation>
+    </message>
+    <message>
+        <source>sound</source>
+        <translation>Ton</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Keins</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no size limit. Type a number of MB above 0, such as 25, or choose %2.</source>
+        <translation>„%1“ ist kein Größenlimit. Geben Sie eine Zahl von MB über 0 ein, etwa 25, oder wählen Sie %2.</translation>
+    </message>
+</context>
+<context>
     <name>SourceAdder</name>
     <message>
         <source>These could not be added:
@@ -503,6 +576,26 @@ Rückgabewert: 0 alles konvertiert, 1 Fehler bei manchen, 2 Aufruffehler oder ni
         <translation>Folgendes konnte nicht hinzugefügt werden:
 
 </translation>
+    </message>
+    <message>
+        <source>not a supported file type</source>
+        <translation>kein unterstützter Dateityp</translation>
+    </message>
+    <message>
+        <source>a folder without supported files</source>
+        <translation>ein Ordner ohne unterstützte Dateien</translation>
+    </message>
+    <message>
+        <source>no such file</source>
+        <translation>Datei nicht vorhanden</translation>
+    </message>
+    <message>
+        <source>the name is not valid UTF-8</source>
+        <translation>der Name ist kein gültiges UTF-8</translation>
+    </message>
+    <message>
+        <source>... and %1 more.</source>
+        <translation>... und %1 weitere.</translation>
     </message>
 </context>
 <context>

@@ -4,7 +4,7 @@
 <context>
     <name>BatchDesktopNotice</name>
     <message numerus="yes">
-        <source>%n file(s)</source>
+        <source>%n files</source>
         <translation>
             <numerusform>%n file</numerusform>
             <numerusform>%n files</numerusform>
@@ -14,7 +14,7 @@
 <context>
     <name>OutputSizeEstimate</name>
     <message numerus="yes">
-        <source>%n file(s)</source>
+        <source>%n files</source>
         <translation>
             <numerusform>%n file</numerusform>
             <numerusform>%n files</numerusform>

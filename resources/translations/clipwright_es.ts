@@ -15,7 +15,7 @@
 <context>
     <name>BatchDesktopNotice</name>
     <message numerus="yes">
-        <source>%n file(s)</source>
+        <source>%n files</source>
         <translation>
             <numerusform>%n archivo</numerusform>
             <numerusform>%n archivos</numerusform>
@@ -32,6 +32,10 @@
     <message>
         <source>%1 converted, %2 failed.</source>
         <translation>%1 convertidos, %2 con error.</translation>
+    </message>
+    <message>
+        <source>1 file</source>
+        <translation>1 archivo</translation>
     </message>
 </context>
 <context>
@@ -70,6 +74,29 @@ The log file log.txt tells why.</source>
         <translation>
 
 El archivo de registro log.txt indica el motivo.</translation>
+    </message>
+</context>
+<context>
+    <name>CliConversion</name>
+    <message>
+        <source>unknown output type &quot;%1&quot; (see --list-types)</source>
+        <translation>tipo de salida desconocido «%1» (véase --list-types)</translation>
+    </message>
+    <message>
+        <source>unknown quality or profile &quot;%1&quot; (see --list-profiles)</source>
+        <translation>calidad o perfil desconocido «%1» (véase --list-profiles)</translation>
+    </message>
+    <message>
+        <source>no playable audio or video, or no duration</source>
+        <translation>sin audio ni vídeo reproducible, o sin duración</translation>
+    </message>
+    <message>
+        <source>the output type gives no encoder command line</source>
+        <translation>el tipo de salida no da ninguna línea de órdenes para el codificador</translation>
+    </message>
+    <message>
+        <source>the encoder wrote no output</source>
+        <translation>el codificador no escribió ningún archivo de salida</translation>
     </message>
 </context>
 <context>
@@ -177,13 +204,6 @@ Estado de salida: 0 todo convertido, 1 alguno falló, 2 error de uso o nada que 
     </message>
 </context>
 <context>
-    <name>Clipwright</name>
-    <message>
-        <source>No program could open &quot;%1&quot;. Install a web browser, or open it yourself.</source>
-        <translation>Ningún programa pudo abrir &quot;%1&quot;. Instale un navegador web o ábralo usted mismo.</translation>
-    </message>
-</context>
-<context>
     <name>ClipwrightApplication</name>
     <message>
         <source>An unexpected error occurred.</source>
@@ -206,6 +226,24 @@ Estado de salida: 0 todo convertido, 1 alguno falló, 2 error de uso o nada que 
     <message>
         <source>Plese input a name</source>
         <translation>Escriba un nombre</translation>
+    </message>
+</context>
+<context>
+    <name>DesktopOpener</name>
+    <message>
+        <source>No program could open the folder &quot;%1&quot;. Install a file manager, or open it yourself.</source>
+        <translation>Ningún programa pudo abrir la carpeta «%1». Instale un gestor de archivos o ábrala usted mismo.</translation>
+    </message>
+    <message>
+        <source>No program could open &quot;%1&quot;. Install a web browser, or open it yourself.</source>
+        <translation>Ningún programa pudo abrir «%1». Instale un navegador web o ábralo usted mismo.</translation>
+    </message>
+</context>
+<context>
+    <name>JobFailure</name>
+    <message>
+        <source>the file&apos;s name cannot be passed to the RealMedia reader; rename it</source>
+        <translation>el nombre del archivo no se puede pasar al lector de RealMedia; cámbielo</translation>
     </message>
 </context>
 <context>
@@ -265,6 +303,14 @@ Estado de salida: 0 todo convertido, 1 alguno falló, 2 error de uso o nada que 
         <translation>Estos archivos de la última sesión ya no existen y se omitieron:
 
 </translation>
+    </message>
+    <message>
+        <source>Size limit:</source>
+        <translation>Límite:</translation>
+    </message>
+    <message>
+        <source>Each output ends at or below this size; longer clips get a lower bitrate.</source>
+        <translation>Cada archivo de salida queda en este tamaño o por debajo; los clips más largos reciben una tasa de bits menor.</translation>
     </message>
 </context>
 <context>
@@ -383,7 +429,7 @@ Estado de salida: 0 todo convertido, 1 alguno falló, 2 error de uso o nada que 
 <context>
     <name>OutputSizeEstimate</name>
     <message numerus="yes">
-        <source>%n file(s)</source>
+        <source>%n files</source>
         <translation>
             <numerusform>%n archivo</numerusform>
             <numerusform>%n archivos</numerusform>
@@ -392,6 +438,10 @@ Estado de salida: 0 todo convertido, 1 alguno falló, 2 error de uso o nada que 
     <message>
         <source>%1, about %2</source>
         <translation>%1, unos %2</translation>
+    </message>
+    <message>
+        <source>1 file</source>
+        <translation>1 archivo</translation>
     </message>
 </context>
 <context>
@@ -495,6 +545,29 @@ Estado de salida: 0 todo convertido, 1 alguno falló, 2 error de uso o nada que 
     </message>
 </context>
 <context>
+    <name>SizeLimit</name>
+    <message>
+        <source>%1 s cannot fit into %2: it leaves %3 kbit/s, below the lowest useful %4 kbit/s of %5</source>
+        <translation>%1 s no caben en %2: quedan %3 kbit/s, por debajo de los %4 kbit/s mínimos útiles para %5</translation>
+    </message>
+    <message>
+        <source>pictures and sound</source>
+        <translation>imagen y sonido</translation>
+    </message>
+    <message>
+        <source>sound</source>
+        <translation>sonido</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Ninguno</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no size limit. Type a number of MB above 0, such as 25, or choose %2.</source>
+        <translation>«%1» no es un límite de tamaño. Escriba un número de MB mayor que 0, como 25, o elija %2.</translation>
+    </message>
+</context>
+<context>
     <name>SourceAdder</name>
     <message>
         <source>These could not be added:
@@ -503,6 +576,26 @@ Estado de salida: 0 todo convertido, 1 alguno falló, 2 error de uso o nada que 
         <translation>No se pudieron añadir:
 
 </translation>
+    </message>
+    <message>
+        <source>not a supported file type</source>
+        <translation>tipo de archivo no admitido</translation>
+    </message>
+    <message>
+        <source>a folder without supported files</source>
+        <translation>una carpeta sin archivos admitidos</translation>
+    </message>
+    <message>
+        <source>no such file</source>
+        <translation>el archivo no existe</translation>
+    </message>
+    <message>
+        <source>the name is not valid UTF-8</source>
+        <translation>el nombre no es UTF-8 válido</translation>
+    </message>
+    <message>
+        <source>... and %1 more.</source>
+        <translation>... y %1 más.</translation>
     </message>
 </context>
 <context>

@@ -15,7 +15,7 @@
 <context>
     <name>BatchDesktopNotice</name>
     <message numerus="yes">
-        <source>%n file(s)</source>
+        <source>%n files</source>
         <translation>
             <numerusform>%n fichier</numerusform>
             <numerusform>%n fichiers</numerusform>
@@ -32,6 +32,10 @@
     <message>
         <source>%1 converted, %2 failed.</source>
         <translation>%1 converti(s), %2 en échec.</translation>
+    </message>
+    <message>
+        <source>1 file</source>
+        <translation>1 fichier</translation>
     </message>
 </context>
 <context>
@@ -70,6 +74,29 @@ The log file log.txt tells why.</source>
         <translation>
 
 Le journal log.txt en indique la raison.</translation>
+    </message>
+</context>
+<context>
+    <name>CliConversion</name>
+    <message>
+        <source>unknown output type &quot;%1&quot; (see --list-types)</source>
+        <translation>type de sortie inconnu « %1 » (voir --list-types)</translation>
+    </message>
+    <message>
+        <source>unknown quality or profile &quot;%1&quot; (see --list-profiles)</source>
+        <translation>qualité ou profil inconnu « %1 » (voir --list-profiles)</translation>
+    </message>
+    <message>
+        <source>no playable audio or video, or no duration</source>
+        <translation>ni son ni vidéo lisible, ou aucune durée</translation>
+    </message>
+    <message>
+        <source>the output type gives no encoder command line</source>
+        <translation>le type de sortie ne donne aucune ligne de commande pour l’encodeur</translation>
+    </message>
+    <message>
+        <source>the encoder wrote no output</source>
+        <translation>l’encodeur n’a écrit aucun fichier de sortie</translation>
     </message>
 </context>
 <context>
@@ -177,13 +204,6 @@ Code de sortie : 0 tout converti, 1 des échecs, 2 erreur d&apos;utilisation ou 
     </message>
 </context>
 <context>
-    <name>Clipwright</name>
-    <message>
-        <source>No program could open &quot;%1&quot;. Install a web browser, or open it yourself.</source>
-        <translation>Aucun programme n&apos;a pu ouvrir « %1 ». Installez un navigateur web ou ouvrez-le vous-même.</translation>
-    </message>
-</context>
-<context>
     <name>ClipwrightApplication</name>
     <message>
         <source>An unexpected error occurred.</source>
@@ -206,6 +226,24 @@ Code de sortie : 0 tout converti, 1 des échecs, 2 erreur d&apos;utilisation ou 
     <message>
         <source>Plese input a name</source>
         <translation>Saisissez un nom</translation>
+    </message>
+</context>
+<context>
+    <name>DesktopOpener</name>
+    <message>
+        <source>No program could open the folder &quot;%1&quot;. Install a file manager, or open it yourself.</source>
+        <translation>Aucun programme n’a pu ouvrir le dossier « %1 ». Installez un gestionnaire de fichiers ou ouvrez-le vous-même.</translation>
+    </message>
+    <message>
+        <source>No program could open &quot;%1&quot;. Install a web browser, or open it yourself.</source>
+        <translation>Aucun programme n’a pu ouvrir « %1 ». Installez un navigateur web ou ouvrez-le vous-même.</translation>
+    </message>
+</context>
+<context>
+    <name>JobFailure</name>
+    <message>
+        <source>the file&apos;s name cannot be passed to the RealMedia reader; rename it</source>
+        <translation>le nom du fichier ne peut pas être transmis au lecteur RealMedia ; renommez-le</translation>
     </message>
 </context>
 <context>
@@ -265,6 +303,14 @@ Code de sortie : 0 tout converti, 1 des échecs, 2 erreur d&apos;utilisation ou 
         <translation>Ces fichiers de la dernière session n&apos;existent plus et ont été ignorés :
 
 </translation>
+    </message>
+    <message>
+        <source>Size limit:</source>
+        <translation>Taille max. :</translation>
+    </message>
+    <message>
+        <source>Each output ends at or below this size; longer clips get a lower bitrate.</source>
+        <translation>Chaque fichier de sortie reste à cette taille ou en dessous ; les clips plus longs reçoivent un débit plus faible.</translation>
     </message>
 </context>
 <context>
@@ -383,7 +429,7 @@ Code de sortie : 0 tout converti, 1 des échecs, 2 erreur d&apos;utilisation ou 
 <context>
     <name>OutputSizeEstimate</name>
     <message numerus="yes">
-        <source>%n file(s)</source>
+        <source>%n files</source>
         <translation>
             <numerusform>%n fichier</numerusform>
             <numerusform>%n fichiers</numerusform>
@@ -392,6 +438,10 @@ Code de sortie : 0 tout converti, 1 des échecs, 2 erreur d&apos;utilisation ou 
     <message>
         <source>%1, about %2</source>
         <translation>%1, environ %2</translation>
+    </message>
+    <message>
+        <source>1 file</source>
+        <translation>1 fichier</translation>
     </message>
 </context>
 <context>
@@ -495,6 +545,29 @@ Code de sortie : 0 tout converti, 1 des échecs, 2 erreur d&apos;utilisation ou 
     </message>
 </context>
 <context>
+    <name>SizeLimit</name>
+    <message>
+        <source>%1 s cannot fit into %2: it leaves %3 kbit/s, below the lowest useful %4 kbit/s of %5</source>
+        <translation>%1 s ne tiennent pas dans %2 : il reste %3 kbit/s, sous le minimum utile de %4 kbit/s pour %5</translation>
+    </message>
+    <message>
+        <source>pictures and sound</source>
+        <translation>l’image et le son</translation>
+    </message>
+    <message>
+        <source>sound</source>
+        <translation>le son</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Aucune</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no size limit. Type a number of MB above 0, such as 25, or choose %2.</source>
+        <translation>« %1 » n’est pas une taille maximale. Tapez un nombre de Mo supérieur à 0, par exemple 25, ou choisissez %2.</translation>
+    </message>
+</context>
+<context>
     <name>SourceAdder</name>
     <message>
         <source>These could not be added:
@@ -503,6 +576,26 @@ Code de sortie : 0 tout converti, 1 des échecs, 2 erreur d&apos;utilisation ou 
         <translation>Impossible d&apos;ajouter :
 
 </translation>
+    </message>
+    <message>
+        <source>not a supported file type</source>
+        <translation>type de fichier non pris en charge</translation>
+    </message>
+    <message>
+        <source>a folder without supported files</source>
+        <translation>un dossier sans fichier pris en charge</translation>
+    </message>
+    <message>
+        <source>no such file</source>
+        <translation>fichier introuvable</translation>
+    </message>
+    <message>
+        <source>the name is not valid UTF-8</source>
+        <translation>le nom n’est pas de l’UTF-8 valide</translation>
+    </message>
+    <message>
+        <source>... and %1 more.</source>
+        <translation>... et %1 de plus.</translation>
     </message>
 </context>
 <context>

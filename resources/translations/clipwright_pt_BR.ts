@@ -15,7 +15,7 @@
 <context>
     <name>BatchDesktopNotice</name>
     <message numerus="yes">
-        <source>%n file(s)</source>
+        <source>%n files</source>
         <translation>
             <numerusform>%n arquivo</numerusform>
             <numerusform>%n arquivos</numerusform>
@@ -32,6 +32,10 @@
     <message>
         <source>%1 converted, %2 failed.</source>
         <translation>%1 convertidos, %2 com falha.</translation>
+    </message>
+    <message>
+        <source>1 file</source>
+        <translation>1 arquivo</translation>
     </message>
 </context>
 <context>
@@ -70,6 +74,29 @@ The log file log.txt tells why.</source>
         <translation>
 
 O arquivo de registro log.txt informa o motivo.</translation>
+    </message>
+</context>
+<context>
+    <name>CliConversion</name>
+    <message>
+        <source>unknown output type &quot;%1&quot; (see --list-types)</source>
+        <translation>tipo de saída desconhecido &quot;%1&quot; (veja --list-types)</translation>
+    </message>
+    <message>
+        <source>unknown quality or profile &quot;%1&quot; (see --list-profiles)</source>
+        <translation>qualidade ou perfil desconhecido &quot;%1&quot; (veja --list-profiles)</translation>
+    </message>
+    <message>
+        <source>no playable audio or video, or no duration</source>
+        <translation>sem áudio ou vídeo reproduzível, ou sem duração</translation>
+    </message>
+    <message>
+        <source>the output type gives no encoder command line</source>
+        <translation>o tipo de saída não gera linha de comando para o codificador</translation>
+    </message>
+    <message>
+        <source>the encoder wrote no output</source>
+        <translation>o codificador não gravou nenhum arquivo de saída</translation>
     </message>
 </context>
 <context>
@@ -177,13 +204,6 @@ Status de saída: 0 tudo convertido, 1 alguma falha, 2 erro de uso ou nada a ini
     </message>
 </context>
 <context>
-    <name>Clipwright</name>
-    <message>
-        <source>No program could open &quot;%1&quot;. Install a web browser, or open it yourself.</source>
-        <translation>Nenhum programa conseguiu abrir &quot;%1&quot;. Instale um navegador ou abra-o você mesmo.</translation>
-    </message>
-</context>
-<context>
     <name>ClipwrightApplication</name>
     <message>
         <source>An unexpected error occurred.</source>
@@ -206,6 +226,24 @@ Status de saída: 0 tudo convertido, 1 alguma falha, 2 erro de uso ou nada a ini
     <message>
         <source>Plese input a name</source>
         <translation>Digite um nome</translation>
+    </message>
+</context>
+<context>
+    <name>DesktopOpener</name>
+    <message>
+        <source>No program could open the folder &quot;%1&quot;. Install a file manager, or open it yourself.</source>
+        <translation>Nenhum programa conseguiu abrir a pasta &quot;%1&quot;. Instale um gerenciador de arquivos ou abra-a você mesmo.</translation>
+    </message>
+    <message>
+        <source>No program could open &quot;%1&quot;. Install a web browser, or open it yourself.</source>
+        <translation>Nenhum programa conseguiu abrir &quot;%1&quot;. Instale um navegador da web ou abra-o você mesmo.</translation>
+    </message>
+</context>
+<context>
+    <name>JobFailure</name>
+    <message>
+        <source>the file&apos;s name cannot be passed to the RealMedia reader; rename it</source>
+        <translation>o nome do arquivo não pode ser passado ao leitor de RealMedia; renomeie-o</translation>
     </message>
 </context>
 <context>
@@ -265,6 +303,14 @@ Status de saída: 0 tudo convertido, 1 alguma falha, 2 erro de uso ou nada a ini
         <translation>Estes arquivos da última sessão não existem mais e foram omitidos:
 
 </translation>
+    </message>
+    <message>
+        <source>Size limit:</source>
+        <translation>Limite:</translation>
+    </message>
+    <message>
+        <source>Each output ends at or below this size; longer clips get a lower bitrate.</source>
+        <translation>Cada arquivo de saída fica neste tamanho ou abaixo; clipes mais longos recebem uma taxa de bits menor.</translation>
     </message>
 </context>
 <context>
@@ -383,7 +429,7 @@ Status de saída: 0 tudo convertido, 1 alguma falha, 2 erro de uso ou nada a ini
 <context>
     <name>OutputSizeEstimate</name>
     <message numerus="yes">
-        <source>%n file(s)</source>
+        <source>%n files</source>
         <translation>
             <numerusform>%n arquivo</numerusform>
             <numerusform>%n arquivos</numerusform>
@@ -392,6 +438,10 @@ Status de saída: 0 tudo convertido, 1 alguma falha, 2 erro de uso ou nada a ini
     <message>
         <source>%1, about %2</source>
         <translation>%1, cerca de %2</translation>
+    </message>
+    <message>
+        <source>1 file</source>
+        <translation>1 arquivo</translation>
     </message>
 </context>
 <context>
@@ -495,6 +545,29 @@ Status de saída: 0 tudo convertido, 1 alguma falha, 2 erro de uso ou nada a ini
     </message>
 </context>
 <context>
+    <name>SizeLimit</name>
+    <message>
+        <source>%1 s cannot fit into %2: it leaves %3 kbit/s, below the lowest useful %4 kbit/s of %5</source>
+        <translation>%1 s não cabem em %2: sobram %3 kbit/s, abaixo do mínimo útil de %4 kbit/s para %5</translation>
+    </message>
+    <message>
+        <source>pictures and sound</source>
+        <translation>imagem e som</translation>
+    </message>
+    <message>
+        <source>sound</source>
+        <translation>som</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Nenhum</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no size limit. Type a number of MB above 0, such as 25, or choose %2.</source>
+        <translation>&quot;%1&quot; não é um limite de tamanho. Digite um número de MB acima de 0, como 25, ou escolha %2.</translation>
+    </message>
+</context>
+<context>
     <name>SourceAdder</name>
     <message>
         <source>These could not be added:
@@ -503,6 +576,26 @@ Status de saída: 0 tudo convertido, 1 alguma falha, 2 erro de uso ou nada a ini
         <translation>Não foi possível adicionar:
 
 </translation>
+    </message>
+    <message>
+        <source>not a supported file type</source>
+        <translation>tipo de arquivo não suportado</translation>
+    </message>
+    <message>
+        <source>a folder without supported files</source>
+        <translation>uma pasta sem arquivos suportados</translation>
+    </message>
+    <message>
+        <source>no such file</source>
+        <translation>arquivo inexistente</translation>
+    </message>
+    <message>
+        <source>the name is not valid UTF-8</source>
+        <translation>o nome não é UTF-8 válido</translation>
+    </message>
+    <message>
+        <source>... and %1 more.</source>
+        <translation>... e mais %1.</translation>
     </message>
 </context>
 <context>

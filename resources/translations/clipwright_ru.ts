@@ -15,7 +15,7 @@
 <context>
     <name>BatchDesktopNotice</name>
     <message numerus="yes">
-        <source>%n file(s)</source>
+        <source>%n files</source>
         <translation>
             <numerusform>%n файл</numerusform>
             <numerusform>%n файла</numerusform>
@@ -33,6 +33,10 @@
     <message>
         <source>%1 converted, %2 failed.</source>
         <translation>Конвертировано: %1, с ошибкой: %2.</translation>
+    </message>
+    <message>
+        <source>1 file</source>
+        <translation>1 файл</translation>
     </message>
 </context>
 <context>
@@ -71,6 +75,29 @@ The log file log.txt tells why.</source>
         <translation>
 
 Причина указана в журнале log.txt.</translation>
+    </message>
+</context>
+<context>
+    <name>CliConversion</name>
+    <message>
+        <source>unknown output type &quot;%1&quot; (see --list-types)</source>
+        <translation>неизвестный тип вывода «%1» (см. --list-types)</translation>
+    </message>
+    <message>
+        <source>unknown quality or profile &quot;%1&quot; (see --list-profiles)</source>
+        <translation>неизвестное качество или профиль «%1» (см. --list-profiles)</translation>
+    </message>
+    <message>
+        <source>no playable audio or video, or no duration</source>
+        <translation>нет воспроизводимого звука или видео либо длительности</translation>
+    </message>
+    <message>
+        <source>the output type gives no encoder command line</source>
+        <translation>для этого типа вывода нет командной строки кодировщика</translation>
+    </message>
+    <message>
+        <source>the encoder wrote no output</source>
+        <translation>кодировщик не записал выходной файл</translation>
     </message>
 </context>
 <context>
@@ -178,13 +205,6 @@ Exit status: 0 all converted, 1 some failed, 2 usage error or nothing to start,
     </message>
 </context>
 <context>
-    <name>Clipwright</name>
-    <message>
-        <source>No program could open &quot;%1&quot;. Install a web browser, or open it yourself.</source>
-        <translation>Ни одна программа не смогла открыть «%1». Установите веб-браузер или откройте вручную.</translation>
-    </message>
-</context>
-<context>
     <name>ClipwrightApplication</name>
     <message>
         <source>An unexpected error occurred.</source>
@@ -207,6 +227,24 @@ Exit status: 0 all converted, 1 some failed, 2 usage error or nothing to start,
     <message>
         <source>Plese input a name</source>
         <translation>Введите имя</translation>
+    </message>
+</context>
+<context>
+    <name>DesktopOpener</name>
+    <message>
+        <source>No program could open the folder &quot;%1&quot;. Install a file manager, or open it yourself.</source>
+        <translation>Ни одна программа не смогла открыть папку «%1». Установите файловый менеджер или откройте её сами.</translation>
+    </message>
+    <message>
+        <source>No program could open &quot;%1&quot;. Install a web browser, or open it yourself.</source>
+        <translation>Ни одна программа не смогла открыть «%1». Установите веб-браузер или откройте его сами.</translation>
+    </message>
+</context>
+<context>
+    <name>JobFailure</name>
+    <message>
+        <source>the file&apos;s name cannot be passed to the RealMedia reader; rename it</source>
+        <translation>имя файла нельзя передать модулю чтения RealMedia; переименуйте файл</translation>
     </message>
 </context>
 <context>
@@ -266,6 +304,14 @@ Exit status: 0 all converted, 1 some failed, 2 usage error or nothing to start,
         <translation>Эти файлы последнего сеанса больше не существуют и пропущены:
 
 </translation>
+    </message>
+    <message>
+        <source>Size limit:</source>
+        <translation>Предел:</translation>
+    </message>
+    <message>
+        <source>Each output ends at or below this size; longer clips get a lower bitrate.</source>
+        <translation>Каждый выходной файл будет не больше этого размера; длинные клипы получат меньший битрейт.</translation>
     </message>
 </context>
 <context>
@@ -384,7 +430,7 @@ Exit status: 0 all converted, 1 some failed, 2 usage error or nothing to start,
 <context>
     <name>OutputSizeEstimate</name>
     <message numerus="yes">
-        <source>%n file(s)</source>
+        <source>%n files</source>
         <translation>
             <numerusform>%n файл</numerusform>
             <numerusform>%n файла</numerusform>
@@ -394,6 +440,10 @@ Exit status: 0 all converted, 1 some failed, 2 usage error or nothing to start,
     <message>
         <source>%1, about %2</source>
         <translation>%1, около %2</translation>
+    </message>
+    <message>
+        <source>1 file</source>
+        <translation>1 файл</translation>
     </message>
 </context>
 <context>
@@ -497,6 +547,29 @@ Exit status: 0 all converted, 1 some failed, 2 usage error or nothing to start,
     </message>
 </context>
 <context>
+    <name>SizeLimit</name>
+    <message>
+        <source>%1 s cannot fit into %2: it leaves %3 kbit/s, below the lowest useful %4 kbit/s of %5</source>
+        <translation>%1 с не помещаются в %2: остаётся %3 кбит/с, меньше наименьших полезных %4 кбит/с для %5</translation>
+    </message>
+    <message>
+        <source>pictures and sound</source>
+        <translation>изображения и звука</translation>
+    </message>
+    <message>
+        <source>sound</source>
+        <translation>звука</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Нет</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no size limit. Type a number of MB above 0, such as 25, or choose %2.</source>
+        <translation>«%1» — не предел размера. Введите число МБ больше 0, например 25, или выберите «%2».</translation>
+    </message>
+</context>
+<context>
     <name>SourceAdder</name>
     <message>
         <source>These could not be added:
@@ -505,6 +578,26 @@ Exit status: 0 all converted, 1 some failed, 2 usage error or nothing to start,
         <translation>Не удалось добавить:
 
 </translation>
+    </message>
+    <message>
+        <source>not a supported file type</source>
+        <translation>неподдерживаемый тип файла</translation>
+    </message>
+    <message>
+        <source>a folder without supported files</source>
+        <translation>папка без поддерживаемых файлов</translation>
+    </message>
+    <message>
+        <source>no such file</source>
+        <translation>файл не найден</translation>
+    </message>
+    <message>
+        <source>the name is not valid UTF-8</source>
+        <translation>имя не в корректной кодировке UTF-8</translation>
+    </message>
+    <message>
+        <source>... and %1 more.</source>
+        <translation>... и ещё %1.</translation>
     </message>
 </context>
 <context>

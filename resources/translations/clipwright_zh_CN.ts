@@ -15,7 +15,7 @@
 <context>
     <name>BatchDesktopNotice</name>
     <message numerus="yes">
-        <source>%n file(s)</source>
+        <source>%n files</source>
         <translation>
             <numerusform>%n 个文件</numerusform>
         </translation>
@@ -31,6 +31,10 @@
     <message>
         <source>%1 converted, %2 failed.</source>
         <translation>已转换 %1，失败 %2 个。</translation>
+    </message>
+    <message>
+        <source>1 file</source>
+        <translation>1 个文件</translation>
     </message>
 </context>
 <context>
@@ -69,6 +73,29 @@ The log file log.txt tells why.</source>
         <translation>
 
 日志文件 log.txt 中记录了原因。</translation>
+    </message>
+</context>
+<context>
+    <name>CliConversion</name>
+    <message>
+        <source>unknown output type &quot;%1&quot; (see --list-types)</source>
+        <translation>未知的输出类型“%1”（参见 --list-types）</translation>
+    </message>
+    <message>
+        <source>unknown quality or profile &quot;%1&quot; (see --list-profiles)</source>
+        <translation>未知的质量或配置“%1”（参见 --list-profiles）</translation>
+    </message>
+    <message>
+        <source>no playable audio or video, or no duration</source>
+        <translation>没有可播放的音频或视频，或没有时长</translation>
+    </message>
+    <message>
+        <source>the output type gives no encoder command line</source>
+        <translation>该输出类型没有对应的编码器命令行</translation>
+    </message>
+    <message>
+        <source>the encoder wrote no output</source>
+        <translation>编码器没有写出输出文件</translation>
     </message>
 </context>
 <context>
@@ -175,13 +202,6 @@ Exit status: 0 all converted, 1 some failed, 2 usage error or nothing to start,
     </message>
 </context>
 <context>
-    <name>Clipwright</name>
-    <message>
-        <source>No program could open &quot;%1&quot;. Install a web browser, or open it yourself.</source>
-        <translation>没有程序能打开“%1”。请安装网页浏览器，或自行打开。</translation>
-    </message>
-</context>
-<context>
     <name>ClipwrightApplication</name>
     <message>
         <source>An unexpected error occurred.</source>
@@ -204,6 +224,24 @@ Exit status: 0 all converted, 1 some failed, 2 usage error or nothing to start,
     <message>
         <source>Plese input a name</source>
         <translation>请输入名称</translation>
+    </message>
+</context>
+<context>
+    <name>DesktopOpener</name>
+    <message>
+        <source>No program could open the folder &quot;%1&quot;. Install a file manager, or open it yourself.</source>
+        <translation>没有程序能打开文件夹“%1”。请安装文件管理器，或自行打开。</translation>
+    </message>
+    <message>
+        <source>No program could open &quot;%1&quot;. Install a web browser, or open it yourself.</source>
+        <translation>没有程序能打开“%1”。请安装网页浏览器，或自行打开。</translation>
+    </message>
+</context>
+<context>
+    <name>JobFailure</name>
+    <message>
+        <source>the file&apos;s name cannot be passed to the RealMedia reader; rename it</source>
+        <translation>文件名无法传给 RealMedia 读取器；请重命名该文件</translation>
     </message>
 </context>
 <context>
@@ -263,6 +301,14 @@ Exit status: 0 all converted, 1 some failed, 2 usage error or nothing to start,
         <translation>上次会话中的以下文件已不存在，已被略过：
 
 </translation>
+    </message>
+    <message>
+        <source>Size limit:</source>
+        <translation>大小上限：</translation>
+    </message>
+    <message>
+        <source>Each output ends at or below this size; longer clips get a lower bitrate.</source>
+        <translation>每个输出文件都不超过此大小；较长的片段会使用较低的码率。</translation>
     </message>
 </context>
 <context>
@@ -381,7 +427,7 @@ Exit status: 0 all converted, 1 some failed, 2 usage error or nothing to start,
 <context>
     <name>OutputSizeEstimate</name>
     <message numerus="yes">
-        <source>%n file(s)</source>
+        <source>%n files</source>
         <translation>
             <numerusform>%n 个文件</numerusform>
         </translation>
@@ -389,6 +435,10 @@ Exit status: 0 all converted, 1 some failed, 2 usage error or nothing to start,
     <message>
         <source>%1, about %2</source>
         <translation>%1，约 %2</translation>
+    </message>
+    <message>
+        <source>1 file</source>
+        <translation>1 个文件</translation>
     </message>
 </context>
 <context>
@@ -492,6 +542,29 @@ Exit status: 0 all converted, 1 some failed, 2 usage error or nothing to start,
     </message>
 </context>
 <context>
+    <name>SizeLimit</name>
+    <message>
+        <source>%1 s cannot fit into %2: it leaves %3 kbit/s, below the lowest useful %4 kbit/s of %5</source>
+        <translation>%1 秒无法装入 %2：只剩 %3 kbit/s，低于%5所需的最低有效码率 %4 kbit/s</translation>
+    </message>
+    <message>
+        <source>pictures and sound</source>
+        <translation>画面和声音</translation>
+    </message>
+    <message>
+        <source>sound</source>
+        <translation>声音</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>无</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no size limit. Type a number of MB above 0, such as 25, or choose %2.</source>
+        <translation>“%1”不是有效的大小上限。请输入大于 0 的 MB 数，例如 25，或选择“%2”。</translation>
+    </message>
+</context>
+<context>
     <name>SourceAdder</name>
     <message>
         <source>These could not be added:
@@ -500,6 +573,26 @@ Exit status: 0 all converted, 1 some failed, 2 usage error or nothing to start,
         <translation>以下内容无法添加：
 
 </translation>
+    </message>
+    <message>
+        <source>not a supported file type</source>
+        <translation>不支持的文件类型</translation>
+    </message>
+    <message>
+        <source>a folder without supported files</source>
+        <translation>文件夹中没有受支持的文件</translation>
+    </message>
+    <message>
+        <source>no such file</source>
+        <translation>文件不存在</translation>
+    </message>
+    <message>
+        <source>the name is not valid UTF-8</source>
+        <translation>名称不是有效的 UTF-8</translation>
+    </message>
+    <message>
+        <source>... and %1 more.</source>
+        <translation>……以及另外 %1 个。</translation>
     </message>
 </context>
 <context>

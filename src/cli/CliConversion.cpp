@@ -19,6 +19,7 @@
 #include "sources/SourceFileError.h"
 #include "sources/SourceRow.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
@@ -120,7 +121,7 @@ bool CliConversion::Choose(const CliOptions &options, QString *error)
     if (!options.type.isEmpty()) {
         type = ConfigInfo::OutputTypeByName(options.type);
         if (type < 0 || type >= boxes.outputType().count()) {
-            *error = QStringLiteral("unknown output type \"%1\" (see --list-types)")
+            *error = QCoreApplication::translate("CliConversion", "unknown output type \"%1\" (see --list-types)")
                          .arg(options.type);
             return false;
         }
@@ -133,7 +134,7 @@ bool CliConversion::Choose(const CliOptions &options, QString *error)
             // A custom profile, by its name as the profile list shows it.
             const int custom = int(boxes.profile().items().indexOf(options.quality));
             if (custom < ConfigInfo::kQualityCount) {
-                *error = QStringLiteral("unknown quality or profile \"%1\" (see --list-profiles)")
+                *error = QCoreApplication::translate("CliConversion", "unknown quality or profile \"%1\" (see --list-profiles)")
                              .arg(options.quality);
                 return false;
             }
@@ -193,7 +194,7 @@ int CliConversion::AddSources(const CliOptions &options)
             continue;
         }
         if (!unreadable.isEmpty()) {
-            m_report.Refused(file, QStringLiteral("no playable audio or video, or no duration"));
+            m_report.Refused(file, QCoreApplication::translate("CliConversion", "no playable audio or video, or no duration"));
             continue;
         }
         if (list.count() == before)
@@ -248,7 +249,7 @@ bool CliConversion::convert(const QString &source, int row, const std::atomic<in
     }
     if (commandLine.isEmpty()) {
         m_parts.jobs.ClaimedOutput.Release();
-        m_report.Failed(source, QStringLiteral("the output type gives no encoder command line"));
+        m_report.Failed(source, QCoreApplication::translate("CliConversion", "the output type gives no encoder command line"));
         return true;
     }
     const ConversionJob job = m_parts.jobs.Job;
@@ -326,7 +327,7 @@ bool CliConversion::reportEnd(const QString &source, QString output,
         output = moved;
     const QFileInfo written(output);
     if (output.isEmpty() || !written.isFile() || written.size() == 0) {
-        m_report.Failed(source, QStringLiteral("the encoder wrote no output"));
+        m_report.Failed(source, QCoreApplication::translate("CliConversion", "the encoder wrote no output"));
         return true;
     }
     m_report.Done(source, output, written.size(), seconds);

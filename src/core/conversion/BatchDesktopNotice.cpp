@@ -10,7 +10,10 @@ namespace {
 
 QString files(int count)
 {
-    return QCoreApplication::translate("BatchDesktopNotice", "%n file(s)", nullptr, count);
+    // One file has its own text, so English reads right with no translation loaded.
+    if (count == 1)
+        return QCoreApplication::translate("BatchDesktopNotice", "1 file");
+    return QCoreApplication::translate("BatchDesktopNotice", "%n files", nullptr, count);
 }
 
 } // namespace

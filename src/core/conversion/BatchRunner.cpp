@@ -171,7 +171,7 @@ void BatchRunner::runJob(const QString &source)
     } catch (const JobRefused &refused) {
         // This file cannot be converted as asked; the others still can.
         m_jobs.ClaimedOutput.Release();
-        noteFailure(m_row, source + QStringLiteral(" (") + refused.Reason() + QLatin1Char(')'));
+        noteFailure(m_row, source + QStringLiteral(" (") + refused.UserReason() + QLatin1Char(')'));
         m_log.WriteQuietly(QStringLiteral("Conversion failed: %1 | not started: %2")
                                .arg(source, refused.Reason()));
         if (Environment.JobEnded)
@@ -335,7 +335,7 @@ bool BatchRunner::startInSlot(int slot, EventPump::Waiter &jobEnd)
     } catch (const JobRefused &refused) {
         m_jobs.ScriptFolder.clear();
         m_jobs.ClaimedOutput.Release();
-        noteFailure(m_row, source + QStringLiteral(" (") + refused.Reason() + QLatin1Char(')'));
+        noteFailure(m_row, source + QStringLiteral(" (") + refused.UserReason() + QLatin1Char(')'));
         m_log.WriteQuietly(QStringLiteral("Conversion failed: %1 | not started: %2")
                                .arg(source, refused.Reason()));
         if (env.JobEnded)

@@ -65,10 +65,10 @@ void writeScript(const QString &path, const QString &source)
 
 } // namespace
 
-JobRefused::JobRefused(const QString &source, const QString &reason)
+JobRefused::JobRefused(const QString &source, const QString &reason, const QString &userReason)
     : std::runtime_error(
           QStringLiteral("\"%1\" is not converted: %2").arg(source, reason).toStdString()),
-      m_reason(reason)
+      m_reason(reason), m_userReason(userReason.isEmpty() ? reason : userReason)
 {
 }
 
@@ -262,7 +262,7 @@ void JobBuilder::fitIntoSizeLimit(int t, const QString &s)
         SizeLimit::FitInto(SizeLimitMB, CutSeconds.toDouble(), video ? number(job.VideoBitrateArg) : 0,
                            number(job.AudioBitrateArg), amr ? 13 : 0);
     if (!fit.refusal.isEmpty())
-        throw JobRefused(s, fit.refusal);
+        throw JobRefused(s, fit.refusal, fit.userRefusal);
     if (video)
         job.VideoBitrateArg = QStringLiteral(" -b %1").arg(fit.videoK);
     if (!amr)

@@ -18,11 +18,14 @@ class UserSettings;
 class JobRefused : public std::runtime_error
 {
 public:
-    JobRefused(const QString &source, const QString &reason);
+    // reason for the log, in English; userReason for the user (the same when empty).
+    JobRefused(const QString &source, const QString &reason, const QString &userReason = {});
     const QString &Reason() const { return m_reason; }
+    const QString &UserReason() const { return m_userReason; }
 
 private:
     QString m_reason;
+    QString m_userReason;
 };
 
 // Builds a source row's conversion job from the option lists, the row's cut and the output

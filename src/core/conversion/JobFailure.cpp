@@ -1,5 +1,6 @@
 #include "conversion/JobFailure.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 #include <QStringList>
 
@@ -32,7 +33,8 @@ QString UserReason(const EncoderResult &result)
     // RealMedia is read through a one-line script, which a line break in the name breaks.
     if (result.started && result.exitCode != 0 &&
         LastLine(result.lastOutput) == QLatin1String("Error: malformed script: more than one line"))
-        return QStringLiteral("the file's name cannot be passed to the RealMedia reader; rename it");
+        return QCoreApplication::translate(
+            "JobFailure", "the file's name cannot be passed to the RealMedia reader; rename it");
     return QString();
 }
 

@@ -68,7 +68,10 @@ qint64 Bytes(OptionLists &boxes, int t, double seconds)
 
 QString TotalText(int files, qint64 bytes)
 {
-    const QString count = QCoreApplication::translate("OutputSizeEstimate", "%n file(s)", nullptr, files);
+    // One file has its own text, so English reads right with no translation loaded.
+    const QString count =
+        files == 1 ? QCoreApplication::translate("OutputSizeEstimate", "1 file")
+                   : QCoreApplication::translate("OutputSizeEstimate", "%n files", nullptr, files);
     QLocale locale;
     locale.setNumberOptions(QLocale::OmitGroupSeparator);
     const double mb = bytes / 1024.0 / 1024.0;

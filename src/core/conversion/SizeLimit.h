@@ -17,17 +17,19 @@ struct Fit
     int videoK = 0; // the video bitrate to use (0 for audio-only types)
     int audioK = 0; // the audio bitrate to use
     bool limited = false; // the limit lowered a bitrate
-    QString refusal;      // why the job cannot fit; empty when it does
+    QString refusal;      // why the job cannot fit, for the log; empty when it does
+    QString userRefusal;  // the same in the user's language, for the failure list
 };
 
 // limitMB in MiB (1048576 bytes); videoK 0 for an audio-only type. audioFixedK: a sound
 // whose bitrate cannot be lowered (AMR-NB), else 0.
 Fit FitInto(double limitMB, double seconds, int videoK, int audioK, int audioFixedK = 0);
 
-// The choices the window offers: "None", then "8 MB" to "100 MB".
+// The choices the window offers: "None" (in the user's language), then "8 MB" to "100 MB".
 QStringList Choices();
-// Reads a limit as the user gives it: "None" (or nothing) for none, else a number of MB
-// above 0, with or without " MB" ("25", "25 MB", "12.5mb"). False for anything else
+// Reads a limit as the user gives it: "None" (or its translation, or nothing) for none, else
+// a number of MB above 0 in the user's or the C locale, with or without " MB" ("25",
+// "25 MB", "12.5mb"). False for anything else
 // ("0", "-3", "abc"), *mb then unchanged.
 bool Parse(const QString &text, double *mb);
 // The limit as the window shows it: "None" for 0, else "25 MB" or "12.5 MB".

@@ -84,13 +84,13 @@ QString ReasonText(NotAddedReason reason)
 {
     switch (reason) {
     case NotAddedReason::UnknownType:
-        return QStringLiteral("not a supported file type");
+        return QCoreApplication::translate("SourceAdder", "not a supported file type");
     case NotAddedReason::NothingInFolder:
-        return QStringLiteral("a folder without supported files");
+        return QCoreApplication::translate("SourceAdder", "a folder without supported files");
     case NotAddedReason::Missing:
-        return QStringLiteral("no such file");
+        return QCoreApplication::translate("SourceAdder", "no such file");
     case NotAddedReason::InvalidName:
-        return QStringLiteral("the name is not valid UTF-8");
+        return QCoreApplication::translate("SourceAdder", "the name is not valid UTF-8");
     }
     return QString();
 }
@@ -135,7 +135,8 @@ QString NotAddedMessage(const QList<NotAdded> &notAdded)
     for (qsizetype i = 0; i < notAdded.size() && i < kShown; ++i)
         lines << QStringLiteral("%1 (%2)").arg(notAdded[i].path, ReasonText(notAdded[i].reason));
     if (notAdded.size() > kShown)
-        lines << QStringLiteral("... and %1 more.").arg(notAdded.size() - kShown);
+        lines << QCoreApplication::translate("SourceAdder", "... and %1 more.")
+                     .arg(notAdded.size() - kShown);
     return QCoreApplication::translate("SourceAdder", "These could not be added:\n\n") + lines.join(QLatin1Char('\n'));
 }
 
