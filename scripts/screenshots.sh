@@ -17,22 +17,15 @@ cd "$(dirname "$0")/.."
 build=${1:-build}
 shots=$(realpath -m "${2:-screenshots}")
 language=${3:-}
-# The two dialogs' titles, found by name, in each language.
 case "$language" in
-  "") options_title=Options converting_title=Converting ;;
-  es) options_title=Opciones converting_title=Convirtiendo ;;
-  pt_BR) options_title=Opções converting_title=Convertendo ;;
-  zh_CN) options_title=选项 converting_title=正在转换 ;;
-  ru) options_title=Параметры converting_title=Конвертация ;;
-  fr) options_title=Options converting_title=Conversion ;;
-  de) options_title=Optionen converting_title=Konvertierung ;;
+  "" | es | pt_BR | zh_CN | ru | fr | de) ;;
   *) echo "screenshots: no translation for \"$language\"" >&2; exit 2 ;;
 esac
 suffix=${language:+-$language}
-if [ -n "$language" ]; then
-  export LANG="$language.UTF-8" LANGUAGE="$language"
-  unset LC_ALL LC_MESSAGES
-fi
+# The program gets the language; xdotool reads the windows' titles in a UTF-8 locale.
+program_env=(env -u LC_MESSAGES)
+[ -n "$language" ] && program_env+=(-u LC_ALL "LANG=$language.UTF-8" "LANGUAGE=$language")
+export LC_ALL=C.UTF-8
 app_src=$(realpath "$build/Clipwright")
 [ -x "$app_src/clipwright" ] || { echo "no program in $app_src; build first" >&2; exit 1; }
 [ -x "$build/tests/clipwright_drag_source" ] || cmake --build "$build" --target clipwright_drag_source
@@ -59,6 +52,20 @@ ffmpeg -v error -y -f lavfi -i smptebars=size=640x480:rate=25 -f lavfi -i sine=f
 # does not open at the end, so no file manager is needed.
 printf '[USRInfo]\nSHWDDir=0\nSHUTDOWN=0\nOutDir=%s\n' "$work/out" > "$work/app/Config/UserSettings.ini"
 
+# The program's first shown window other than the main window (a dialog): found by the
+# program's process, as xdotool cannot match every language's titles.
+dialog_window() {
+  local secs=$1 deadline=$((SECONDS + $1)) id
+  while :; do
+    # shellcheck disable=SC2046
+    for id in $(xd__real_windows $(xdotool search --onlyvisible --pid "$program" 2> /dev/null)); do
+      [ "$id" != "$main" ] && { echo "$id"; return 0; }
+    done
+    [ "$SECONDS" -ge "$deadline" ] && return 1
+    sleep 0.1
+  done
+}
+
 fail() {
   echo "screenshots: $*" >&2
   cat "$work/stderr" >&2 || true
@@ -68,7 +75,7 @@ fail() {
 scale=${QT_SCALE_FACTOR:-1}
 screen=$(awk -v s="$scale" 'BEGIN { printf "%dx%dx24", 1280 * s, 1024 * s }')
 xd_start_xvfb "$screen"
-"$work/app/clipwright" 2> "$work/stderr" &
+"${program_env[@]}" "$work/app/clipwright" 2> "$work/stderr" &
 program=$!
 main=$(xd_wait_ready "$program" 120) || fail "the main window did not get ready"
 
@@ -81,7 +88,7 @@ sleep 0.8
 xd_shot "$main" "$shots/main-window$suffix.png"
 
 xd_click_control "$main" 595 160 70 20 # btnOptions
-options=$(xd_window "^$options_title\$" 30) || fail "no Options dialog"
+options=$(dialog_window 30) || fail "no Options dialog"
 xd_pointer_away
 sleep 0.3
 xd_shot "$options" "$shots/options-dialog$suffix.png"
@@ -89,9 +96,9 @@ xd_click_control "$options" 384 204 73 25 468 # btnCancel
 xd_wait_gone "$options" 30 || fail "the Options dialog stayed open"
 
 xd_click_control "$main" 555 391 110 40 # btnConvert
-converting=$(xd_window "^$converting_title\$" 30) || fail "no progress dialog"
+converting=$(dialog_window 30) || fail "no progress dialog"
 xd_pointer_away
-sleep 3.5
+sleep 1
 xd_shot "$converting" "$shots/progress-dialog$suffix.png"
 xd_wait_gone "$converting" 120 || fail "the progress dialog stayed open"
 

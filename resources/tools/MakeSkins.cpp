@@ -60,17 +60,8 @@ void makeBackground()
     p.setBrush(kCard);
     p.drawRoundedRect(QRectF(282.5, 129.5, 392, 138), 8, 8);
 
-    // A short line under the web buttons' row, left of them.
-    p.setPen(kTextSoft);
-    p.setFont(uiFont(12, false));
-    p.drawText(QRectF(298, 78, 104, 40), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap,
-               QStringLiteral("Video and audio\nfor your phone"));
-
-    // Footer hint under the list.
-    p.setPen(QColor(0x8a, 0x9b, 0xb4));
-    p.setFont(uiFont(11, false));
-    p.drawText(QRectF(22, 434, 525, 16), Qt::AlignLeft | Qt::AlignVCenter,
-               QStringLiteral("Drop files here or use Add Files. Tick the files to convert."));
+    // The window writes the short line beside the web buttons and the hint under the list
+    // in the user's language.
     p.end();
     saveKeyed(image, QStringLiteral("main/background.png"), kTransparentKey);
 
@@ -160,8 +151,8 @@ QImage roundButton(Face f, const std::function<void(QPainter &, QPointF, double)
     return image;
 }
 
-QImage textButton(Face f, int w, int h, const QString &text, const QColor &base, int px,
-                  const QString &mark = QString())
+// A button face without its caption: the window draws the caption in the user's language.
+QImage captionButton(Face f, int w, int h, const QColor &base)
 {
     QImage image = blank(w, h);
     QPainter p(&image);
@@ -182,18 +173,6 @@ QImage textButton(Face f, int w, int h, const QString &text, const QColor &base,
     p.setBrush(g);
     const double r = h >= 30 ? 6 : 4;
     p.drawRoundedRect(QRectF(0.5, 0.5, w - 1, h - 1), r, r);
-    const double d = f == Face::Down ? 1 : 0;
-    QRectF box(d, d, w, h);
-    if (!mark.isEmpty()) {
-        // A glyph in front of the caption, the pair centred together.
-        p.setFont(uiFont(px, true));
-        const int textWidth = p.fontMetrics().horizontalAdvance(text);
-        const int markWidth = px + 4;
-        const double left = (w - textWidth - markWidth) / 2.0 + d;
-        glyphText(p, QRectF(left, d, markWidth, h), mark, px + 4, true);
-        box = QRectF(left + markWidth, d, textWidth + 2, h);
-    }
-    glyphText(p, box, text, px, true);
     return image;
 }
 
@@ -256,24 +235,22 @@ void makeButtons()
 
     const QColor blue(0x35, 0x63, 0xa3);
     saveFaces(QStringLiteral("btnOptions"), [&](Face f) {
-        return textButton(f, 70, 20, QStringLiteral("Options"), blue, 11);
+        return captionButton(f, 70, 20, blue);
     });
     saveFaces(QStringLiteral("chooseFolderButton"), [&](Face f) {
-        return textButton(f, 70, 20, QStringLiteral("Browse..."), blue, 11);
+        return captionButton(f, 70, 20, blue);
     });
     saveFaces(QStringLiteral("btnOpenFile"), [&](Face f) {
-        return textButton(f, 110, 30, QStringLiteral("Add Files"), blue, 13, QStringLiteral("+"));
+        return captionButton(f, 110, 30, blue);
     });
     saveFaces(QStringLiteral("btnRemoveFile"), [&](Face f) {
-        return textButton(f, 110, 30, QStringLiteral("Remove"), blue, 13,
-                          QString(QChar(0x2212)));
+        return captionButton(f, 110, 30, blue);
     });
     saveFaces(QStringLiteral("btnClearFile"), [&](Face f) {
-        return textButton(f, 110, 30, QStringLiteral("Clear"), blue, 13, QString(QChar(0xd7)));
+        return captionButton(f, 110, 30, blue);
     });
     saveFaces(QStringLiteral("btnConvert"), [&](Face f) {
-        return textButton(f, 110, 40, QStringLiteral("Convert"), kGreen, 15,
-                          QString(QChar(0x25b6)));
+        return captionButton(f, 110, 40, kGreen);
     });
 
     for (const char *kind : {"play", "pause", "stop"}) {

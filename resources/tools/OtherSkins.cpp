@@ -105,7 +105,7 @@ void makeConvertingWindow()
     }
     saveKeyed(image, QStringLiteral("converting/background.png"), kTransparentKey);
 
-    // The Stop button: a stop square and the word on muted red.
+    // The Stop button: muted red, its square and word drawn by the dialog.
     for (Face face : {Face::Up, Face::Hot, Face::Down}) {
         const int bw = 100, bh = 26;
         QImage button = blank(bw, bh);
@@ -128,14 +128,7 @@ void makeConvertingWindow()
         bp.setPen(QPen(QColor(0x5e, 0x1a, 0x15), 1));
         bp.setBrush(fill);
         bp.drawRoundedRect(box, 6, 6);
-        const QPointF offset = box.topLeft() - QPointF(0.5, 0.5);
-        bp.setPen(Qt::NoPen);
-        bp.setBrush(Qt::white);
-        bp.drawRoundedRect(QRectF(22, 8, 10, 10).translated(offset), 1.5, 1.5);
-        bp.setPen(Qt::white);
-        bp.setFont(uiFont(13, true));
-        bp.drawText(QRectF(38, 0, 50, bh - 2).translated(offset), Qt::AlignLeft | Qt::AlignVCenter,
-                    QStringLiteral("Stop"));
+        // The dialog draws the square and the word in the user's language.
         bp.end();
         save(button, QStringLiteral("converting/btnStop_%1.png").arg(QLatin1String(faceName(face))));
     }
@@ -180,19 +173,14 @@ void makeSplash()
     p.setFont(uiFont(36, true));
     p.drawText(QRectF(112, 40, 230, 44), Qt::AlignLeft | Qt::AlignVCenter,
                QStringLiteral("Clipwright"));
+    // The splash window writes the short line under the name and "Starting..." in the
+    // user's language.
     p.setPen(kTextSoft);
-    p.setFont(uiFont(14, false));
-    p.drawText(QRectF(114, 84, 230, 20), Qt::AlignLeft | Qt::AlignVCenter,
-               QStringLiteral("Video and audio for your phone"));
     p.setFont(uiFont(11, false));
     p.drawText(QRectF(114, 104, 230, 18), Qt::AlignLeft | Qt::AlignVCenter,
                QStringLiteral("3GP  \u00b7  3G2  \u00b7  MP4  \u00b7  AMR  \u00b7  AAC  \u00b7  MP3"));
 
     p.fillRect(QRect(0, h - 34, w, 1), QColor(0x4a, 0x90, 0xe2, 120));
-    p.setPen(QColor(0x9d, 0xae, 0xc7));
-    p.setFont(uiFont(11, false));
-    p.drawText(QRectF(16, h - 30, w - 32, 24), Qt::AlignLeft | Qt::AlignVCenter,
-               QStringLiteral("Starting..."));
     p.setPen(kAccent);
     p.setBrush(Qt::NoBrush);
     p.drawRect(QRectF(0.5, 0.5, w - 1, h - 1));

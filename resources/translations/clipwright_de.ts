@@ -52,6 +52,10 @@
         <source>About %1 h %2 min left</source>
         <translation>Noch etwa %1 h %2 min</translation>
     </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
 </context>
 <context>
     <name>BatchRunner</name>
@@ -312,6 +316,110 @@ Rückgabewert: 0 alles konvertiert, 1 Fehler bei manchen, 2 Aufruffehler oder ni
         <source>Each output ends at or below this size; longer clips get a lower bitrate.</source>
         <translation>Jede Ausgabedatei wird höchstens so groß; längere Clips erhalten eine niedrigere Bitrate.</translation>
     </message>
+    <message>
+        <source>Options</source>
+        <translation>Optionen</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>Wählen...</translation>
+    </message>
+    <message>
+        <source>Video and audio for your phone</source>
+        <translation>Video und Audio für Ihr Handy</translation>
+    </message>
+    <message>
+        <source>Drop files here or use Add Files. Tick the files to convert.</source>
+        <translation>Dateien hierher ziehen oder hinzufügen; zu konvertierende abhaken.</translation>
+    </message>
+    <message>
+        <source>Add Files</source>
+        <translation>Hinzufügen</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Entfernen</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Leeren</translation>
+    </message>
+    <message>
+        <source>Convert</source>
+        <translation>Konvertieren</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>Minimieren</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Home Page</source>
+        <translation>Homepage</translation>
+    </message>
+    <message>
+        <source>E-mail Support</source>
+        <translation>E-Mail an den Support</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Über Clipwright</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Vorschau</translation>
+    </message>
+    <message>
+        <source>Output FileType</source>
+        <translation>Ausgabetyp</translation>
+    </message>
+    <message>
+        <source>Profile Settings</source>
+        <translation>Profil</translation>
+    </message>
+    <message>
+        <source>Output Folder</source>
+        <translation>Ausgabeordner</translation>
+    </message>
+    <message>
+        <source>Browse for the output folder</source>
+        <translation>Ausgabeordner suchen</translation>
+    </message>
+    <message>
+        <source>Choose the output folder</source>
+        <translation>Ausgabeordner wählen</translation>
+    </message>
+    <message>
+        <source>Trim range</source>
+        <translation>Schnittbereich</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Abspielen</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stopp</translation>
+    </message>
+    <message>
+        <source>Preview position</source>
+        <translation>Vorschauposition</translation>
+    </message>
+    <message>
+        <source>Source files</source>
+        <translation>Quelldateien</translation>
+    </message>
 </context>
 <context>
     <name>MpvPreviewGraph</name>
@@ -560,7 +668,7 @@ Rückgabewert: 0 alles konvertiert, 1 Fehler bei manchen, 2 Aufruffehler oder ni
     </message>
     <message>
         <source>None</source>
-        <translation>Keins</translation>
+        <translation>Ohne</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is no size limit. Type a number of MB above 0, such as 25, or choose %2.</source>
@@ -669,7 +777,22 @@ Rückgabewert: 0 alles konvertiert, 1 Fehler bei manchen, 2 Aufruffehler oder ni
     </message>
     <message>
         <source>Output Size</source>
-        <translation>Ausgabegröße</translation>
+        <translation>Zielgröße</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>Länge</translation>
+    </message>
+</context>
+<context>
+    <name>SplashWindow</name>
+    <message>
+        <source>Video and audio for your phone</source>
+        <translation>Video und Audio für Ihr Handy</translation>
+    </message>
+    <message>
+        <source>Starting...</source>
+        <translation>Wird gestartet...</translation>
     </message>
 </context>
 <context>

@@ -52,6 +52,10 @@
         <source>About %1 h %2 min left</source>
         <translation>Quedan unas %1 h %2 min</translation>
     </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
 </context>
 <context>
     <name>BatchRunner</name>
@@ -311,6 +315,110 @@ Estado de salida: 0 todo convertido, 1 alguno falló, 2 error de uso o nada que 
     <message>
         <source>Each output ends at or below this size; longer clips get a lower bitrate.</source>
         <translation>Cada archivo de salida queda en este tamaño o por debajo; los clips más largos reciben una tasa de bits menor.</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Opciones</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>Examinar...</translation>
+    </message>
+    <message>
+        <source>Video and audio for your phone</source>
+        <translation>Vídeo y audio para su teléfono</translation>
+    </message>
+    <message>
+        <source>Drop files here or use Add Files. Tick the files to convert.</source>
+        <translation>Arrastre archivos aquí o use Añadir. Marque los que quiera convertir.</translation>
+    </message>
+    <message>
+        <source>Add Files</source>
+        <translation>Añadir</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Quitar</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Vaciar</translation>
+    </message>
+    <message>
+        <source>Convert</source>
+        <translation>Convertir</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>Minimizar</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Home Page</source>
+        <translation>Página de inicio</translation>
+    </message>
+    <message>
+        <source>E-mail Support</source>
+        <translation>Soporte por correo</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Ayuda</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Acerca de</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Vista previa</translation>
+    </message>
+    <message>
+        <source>Output FileType</source>
+        <translation>Tipo de salida</translation>
+    </message>
+    <message>
+        <source>Profile Settings</source>
+        <translation>Perfil</translation>
+    </message>
+    <message>
+        <source>Output Folder</source>
+        <translation>Carpeta de salida</translation>
+    </message>
+    <message>
+        <source>Browse for the output folder</source>
+        <translation>Buscar la carpeta de salida</translation>
+    </message>
+    <message>
+        <source>Choose the output folder</source>
+        <translation>Elegir la carpeta de salida</translation>
+    </message>
+    <message>
+        <source>Trim range</source>
+        <translation>Rango de recorte</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Reproducir</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pausa</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Detener</translation>
+    </message>
+    <message>
+        <source>Preview position</source>
+        <translation>Posición de la vista previa</translation>
+    </message>
+    <message>
+        <source>Source files</source>
+        <translation>Archivos de origen</translation>
     </message>
 </context>
 <context>
@@ -665,11 +773,26 @@ Estado de salida: 0 todo convertido, 1 alguno falló, 2 error de uso o nada que 
     </message>
     <message>
         <source>Cut Time</source>
-        <translation>Duración</translation>
+        <translation>Recorte</translation>
     </message>
     <message>
         <source>Output Size</source>
         <translation>Tamaño salida</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>Duración</translation>
+    </message>
+</context>
+<context>
+    <name>SplashWindow</name>
+    <message>
+        <source>Video and audio for your phone</source>
+        <translation>Vídeo y audio para su teléfono</translation>
+    </message>
+    <message>
+        <source>Starting...</source>
+        <translation>Iniciando...</translation>
     </message>
 </context>
 <context>

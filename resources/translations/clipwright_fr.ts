@@ -52,6 +52,10 @@
         <source>About %1 h %2 min left</source>
         <translation>Environ %1 h %2 min restantes</translation>
     </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
 </context>
 <context>
     <name>BatchRunner</name>
@@ -311,6 +315,110 @@ Code de sortie : 0 tout converti, 1 des échecs, 2 erreur d&apos;utilisation ou 
     <message>
         <source>Each output ends at or below this size; longer clips get a lower bitrate.</source>
         <translation>Chaque fichier de sortie reste à cette taille ou en dessous ; les clips plus longs reçoivent un débit plus faible.</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Options</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>Parcourir...</translation>
+    </message>
+    <message>
+        <source>Video and audio for your phone</source>
+        <translation>Vidéo et audio pour votre téléphone</translation>
+    </message>
+    <message>
+        <source>Drop files here or use Add Files. Tick the files to convert.</source>
+        <translation>Déposez des fichiers ici ou utilisez Ajouter. Cochez ceux à convertir.</translation>
+    </message>
+    <message>
+        <source>Add Files</source>
+        <translation>Ajouter</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Retirer</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Vider</translation>
+    </message>
+    <message>
+        <source>Convert</source>
+        <translation>Convertir</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>Réduire</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Home Page</source>
+        <translation>Page d’accueil</translation>
+    </message>
+    <message>
+        <source>E-mail Support</source>
+        <translation>Assistance par e-mail</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Aide</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>À propos</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Aperçu</translation>
+    </message>
+    <message>
+        <source>Output FileType</source>
+        <translation>Type de sortie</translation>
+    </message>
+    <message>
+        <source>Profile Settings</source>
+        <translation>Profil</translation>
+    </message>
+    <message>
+        <source>Output Folder</source>
+        <translation>Dossier de sortie</translation>
+    </message>
+    <message>
+        <source>Browse for the output folder</source>
+        <translation>Parcourir pour choisir le dossier de sortie</translation>
+    </message>
+    <message>
+        <source>Choose the output folder</source>
+        <translation>Choisir le dossier de sortie</translation>
+    </message>
+    <message>
+        <source>Trim range</source>
+        <translation>Plage de découpe</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Lire</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Arrêter</translation>
+    </message>
+    <message>
+        <source>Preview position</source>
+        <translation>Position de l’aperçu</translation>
+    </message>
+    <message>
+        <source>Source files</source>
+        <translation>Fichiers sources</translation>
     </message>
 </context>
 <context>
@@ -665,11 +773,26 @@ Code de sortie : 0 tout converti, 1 des échecs, 2 erreur d&apos;utilisation ou 
     </message>
     <message>
         <source>Cut Time</source>
-        <translation>Durée</translation>
+        <translation>Extrait</translation>
     </message>
     <message>
         <source>Output Size</source>
         <translation>Taille sortie</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>Durée</translation>
+    </message>
+</context>
+<context>
+    <name>SplashWindow</name>
+    <message>
+        <source>Video and audio for your phone</source>
+        <translation>Vidéo et audio pour votre téléphone</translation>
+    </message>
+    <message>
+        <source>Starting...</source>
+        <translation>Démarrage...</translation>
     </message>
 </context>
 <context>

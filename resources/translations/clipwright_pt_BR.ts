@@ -52,6 +52,10 @@
         <source>About %1 h %2 min left</source>
         <translation>Faltam cerca de %1 h %2 min</translation>
     </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
 </context>
 <context>
     <name>BatchRunner</name>
@@ -311,6 +315,110 @@ Status de saída: 0 tudo convertido, 1 alguma falha, 2 erro de uso ou nada a ini
     <message>
         <source>Each output ends at or below this size; longer clips get a lower bitrate.</source>
         <translation>Cada arquivo de saída fica neste tamanho ou abaixo; clipes mais longos recebem uma taxa de bits menor.</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Opções</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>Procurar...</translation>
+    </message>
+    <message>
+        <source>Video and audio for your phone</source>
+        <translation>Vídeo e áudio para o seu celular</translation>
+    </message>
+    <message>
+        <source>Drop files here or use Add Files. Tick the files to convert.</source>
+        <translation>Solte arquivos aqui ou use Adicionar. Marque os que quer converter.</translation>
+    </message>
+    <message>
+        <source>Add Files</source>
+        <translation>Adicionar</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Remover</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Limpar</translation>
+    </message>
+    <message>
+        <source>Convert</source>
+        <translation>Converter</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>Minimizar</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fechar</translation>
+    </message>
+    <message>
+        <source>Home Page</source>
+        <translation>Página inicial</translation>
+    </message>
+    <message>
+        <source>E-mail Support</source>
+        <translation>Suporte por e-mail</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Ajuda</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Sobre</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Pré-visualização</translation>
+    </message>
+    <message>
+        <source>Output FileType</source>
+        <translation>Tipo de saída</translation>
+    </message>
+    <message>
+        <source>Profile Settings</source>
+        <translation>Perfil</translation>
+    </message>
+    <message>
+        <source>Output Folder</source>
+        <translation>Pasta de saída</translation>
+    </message>
+    <message>
+        <source>Browse for the output folder</source>
+        <translation>Procurar a pasta de saída</translation>
+    </message>
+    <message>
+        <source>Choose the output folder</source>
+        <translation>Escolher a pasta de saída</translation>
+    </message>
+    <message>
+        <source>Trim range</source>
+        <translation>Intervalo de corte</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Reproduzir</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pausar</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Parar</translation>
+    </message>
+    <message>
+        <source>Preview position</source>
+        <translation>Posição da pré-visualização</translation>
+    </message>
+    <message>
+        <source>Source files</source>
+        <translation>Arquivos de origem</translation>
     </message>
 </context>
 <context>
@@ -665,11 +773,26 @@ Status de saída: 0 tudo convertido, 1 alguma falha, 2 erro de uso ou nada a ini
     </message>
     <message>
         <source>Cut Time</source>
-        <translation>Duração</translation>
+        <translation>Recorte</translation>
     </message>
     <message>
         <source>Output Size</source>
         <translation>Tamanho saída</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>Duração</translation>
+    </message>
+</context>
+<context>
+    <name>SplashWindow</name>
+    <message>
+        <source>Video and audio for your phone</source>
+        <translation>Vídeo e áudio para o seu celular</translation>
+    </message>
+    <message>
+        <source>Starting...</source>
+        <translation>Iniciando...</translation>
     </message>
 </context>
 <context>

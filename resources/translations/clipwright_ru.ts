@@ -53,6 +53,10 @@
         <source>About %1 h %2 min left</source>
         <translation>Осталось около %1 ч %2 мин</translation>
     </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 с</translation>
+    </message>
 </context>
 <context>
     <name>BatchRunner</name>
@@ -312,6 +316,110 @@ Exit status: 0 all converted, 1 some failed, 2 usage error or nothing to start,
     <message>
         <source>Each output ends at or below this size; longer clips get a lower bitrate.</source>
         <translation>Каждый выходной файл будет не больше этого размера; длинные клипы получат меньший битрейт.</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Параметры</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>Обзор...</translation>
+    </message>
+    <message>
+        <source>Video and audio for your phone</source>
+        <translation>Видео и звук для вашего телефона</translation>
+    </message>
+    <message>
+        <source>Drop files here or use Add Files. Tick the files to convert.</source>
+        <translation>Перетащите файлы сюда или нажмите «Добавить». Отметьте нужные.</translation>
+    </message>
+    <message>
+        <source>Add Files</source>
+        <translation>Добавить</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Удалить</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Очистить</translation>
+    </message>
+    <message>
+        <source>Convert</source>
+        <translation>Конвертировать</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>Свернуть</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Закрыть</translation>
+    </message>
+    <message>
+        <source>Home Page</source>
+        <translation>Домашняя страница</translation>
+    </message>
+    <message>
+        <source>E-mail Support</source>
+        <translation>Поддержка по почте</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Справка</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>О программе</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Предпросмотр</translation>
+    </message>
+    <message>
+        <source>Output FileType</source>
+        <translation>Тип файла</translation>
+    </message>
+    <message>
+        <source>Profile Settings</source>
+        <translation>Профиль</translation>
+    </message>
+    <message>
+        <source>Output Folder</source>
+        <translation>Папка вывода</translation>
+    </message>
+    <message>
+        <source>Browse for the output folder</source>
+        <translation>Выбрать папку вывода</translation>
+    </message>
+    <message>
+        <source>Choose the output folder</source>
+        <translation>Указать папку вывода</translation>
+    </message>
+    <message>
+        <source>Trim range</source>
+        <translation>Диапазон обрезки</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Воспроизвести</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Пауза</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Остановить</translation>
+    </message>
+    <message>
+        <source>Preview position</source>
+        <translation>Позиция предпросмотра</translation>
+    </message>
+    <message>
+        <source>Source files</source>
+        <translation>Исходные файлы</translation>
     </message>
 </context>
 <context>
@@ -667,11 +775,26 @@ Exit status: 0 all converted, 1 some failed, 2 usage error or nothing to start,
     </message>
     <message>
         <source>Cut Time</source>
-        <translation>Длительность</translation>
+        <translation>Отрезок</translation>
     </message>
     <message>
         <source>Output Size</source>
-        <translation>Размер вывода</translation>
+        <translation>Итог</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>Длина</translation>
+    </message>
+</context>
+<context>
+    <name>SplashWindow</name>
+    <message>
+        <source>Video and audio for your phone</source>
+        <translation>Видео и звук для вашего телефона</translation>
+    </message>
+    <message>
+        <source>Starting...</source>
+        <translation>Запуск...</translation>
     </message>
 </context>
 <context>

@@ -51,6 +51,10 @@
         <source>About %1 h %2 min left</source>
         <translation>大约还剩 %1 小时 %2 分钟</translation>
     </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 秒</translation>
+    </message>
 </context>
 <context>
     <name>BatchRunner</name>
@@ -309,6 +313,110 @@ Exit status: 0 all converted, 1 some failed, 2 usage error or nothing to start,
     <message>
         <source>Each output ends at or below this size; longer clips get a lower bitrate.</source>
         <translation>每个输出文件都不超过此大小；较长的片段会使用较低的码率。</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>选项</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>浏览...</translation>
+    </message>
+    <message>
+        <source>Video and audio for your phone</source>
+        <translation>为手机准备的视频和音频</translation>
+    </message>
+    <message>
+        <source>Drop files here or use Add Files. Tick the files to convert.</source>
+        <translation>将文件拖到此处或点击“添加文件”。勾选要转换的文件。</translation>
+    </message>
+    <message>
+        <source>Add Files</source>
+        <translation>添加文件</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>移除</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>清空</translation>
+    </message>
+    <message>
+        <source>Convert</source>
+        <translation>转换</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>最小化</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <source>Home Page</source>
+        <translation>主页</translation>
+    </message>
+    <message>
+        <source>E-mail Support</source>
+        <translation>邮件支持</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>帮助</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>关于</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>预览</translation>
+    </message>
+    <message>
+        <source>Output FileType</source>
+        <translation>输出类型</translation>
+    </message>
+    <message>
+        <source>Profile Settings</source>
+        <translation>配置文件</translation>
+    </message>
+    <message>
+        <source>Output Folder</source>
+        <translation>输出文件夹</translation>
+    </message>
+    <message>
+        <source>Browse for the output folder</source>
+        <translation>浏览输出文件夹</translation>
+    </message>
+    <message>
+        <source>Choose the output folder</source>
+        <translation>选择输出文件夹</translation>
+    </message>
+    <message>
+        <source>Trim range</source>
+        <translation>剪辑范围</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>播放</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>暂停</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>停止</translation>
+    </message>
+    <message>
+        <source>Preview position</source>
+        <translation>预览位置</translation>
+    </message>
+    <message>
+        <source>Source files</source>
+        <translation>源文件</translation>
     </message>
 </context>
 <context>
@@ -667,6 +775,21 @@ Exit status: 0 all converted, 1 some failed, 2 usage error or nothing to start,
     <message>
         <source>Output Size</source>
         <translation>输出大小</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>时长</translation>
+    </message>
+</context>
+<context>
+    <name>SplashWindow</name>
+    <message>
+        <source>Video and audio for your phone</source>
+        <translation>为手机准备的视频和音频</translation>
+    </message>
+    <message>
+        <source>Starting...</source>
+        <translation>正在启动...</translation>
     </message>
 </context>
 <context>

@@ -101,7 +101,7 @@ QString BatchPace::DurationText(qint64 ms)
 {
     const qint64 s = std::max<qint64>(0, (ms + 500) / 1000);
     if (s < 60)
-        return QStringLiteral("%1 s").arg(s);
+        return QCoreApplication::translate("BatchPace", "%1 s").arg(s);
     if (s < 3600)
         return QStringLiteral("%1:%2").arg(s / 60).arg(s % 60, 2, 10, QLatin1Char('0'));
     return QStringLiteral("%1:%2:%3")

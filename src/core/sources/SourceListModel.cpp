@@ -183,7 +183,8 @@ bool SourceListModel::setData(const QModelIndex &index, const QVariant &value, i
 
 QVariant SourceListModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
-    if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
+    // The tool tip gives the whole caption where a narrow column cuts it.
+    if (orientation != Qt::Horizontal || (role != Qt::DisplayRole && role != Qt::ToolTipRole))
         return QVariant();
     return SourceRow::HeaderCaptions().value(section);
 }

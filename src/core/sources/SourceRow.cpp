@@ -15,7 +15,7 @@ QStringList SourceRow::HeaderCaptions()
     return {QString(),
             QCoreApplication::translate("SourceRow", "File Name"),
             QCoreApplication::translate("SourceRow", "File Size"),
-            QStringLiteral("Duration"),
+            QCoreApplication::translate("SourceRow", "Duration"),
             QCoreApplication::translate("SourceRow", "Start Time"),
             QCoreApplication::translate("SourceRow", "End Time"),
             QCoreApplication::translate("SourceRow", "Cut Time"),

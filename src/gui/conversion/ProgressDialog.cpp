@@ -70,7 +70,7 @@ ProgressDialog::ProgressDialog(QWidget *parent)
     btnStop->setObjectName(QStringLiteral("btnStop"));
     btnStop->setSkin(QStringLiteral("converting/btnStop"));
     btnStop->setGeometry(294, 126, 100, btnStop->sizeHint().height());
-    btnStop->setAccessibleName(tr("Stop"));
+    btnStop->setCaption(tr("Stop"), QString(QChar(0x25a0)));
     connect(btnStop, &QAbstractButton::clicked, this, &ProgressDialog::onStopRequested);
 
     pbTotal->setAccessibleName(tr("Total File"));

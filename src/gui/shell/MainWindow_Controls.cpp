@@ -8,9 +8,12 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTimer>
+
+#include <algorithm>
 
 namespace {
 
@@ -32,6 +35,50 @@ QLabel *whiteLabel(QWidget *parent, const char *name, const QString &text, int x
     label->setStyleSheet(QStringLiteral("color: white; background: transparent;"));
     label->adjustSize();
     label->move(x, y);
+    return label;
+}
+
+// Makes a caption fit the room it has, as translations run longer than English: smaller
+// down to 8 px, then elided with the whole text as its tool tip.
+void fitCaption(QLabel *label, int room)
+{
+    QFont font = label->font();
+    const QString text = label->text();
+    while (QFontMetrics(font).horizontalAdvance(text) > room && font.pixelSize() > 8)
+        font.setPixelSize(font.pixelSize() - 1);
+    label->setFont(font);
+    const QFontMetrics metrics(font);
+    if (metrics.horizontalAdvance(text) > room) {
+        label->setText(metrics.elidedText(text, Qt::ElideRight, room));
+        label->setToolTip(text);
+    }
+    label->adjustSize();
+    label->resize(std::min(label->width(), room), label->height());
+}
+
+// A softer line of text drawn on the skin, wrapped within its box and made smaller until it
+// fits there.
+QLabel *skinText(QWidget *parent, const char *name, const QString &text, const QRect &box,
+                 const QColor &color, int pixelSize)
+{
+    auto *label = new QLabel(text, parent);
+    label->setObjectName(QLatin1String(name));
+    label->setWordWrap(true);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    label->setStyleSheet(QStringLiteral("color: %1; background: transparent;").arg(color.name()));
+    label->setGeometry(box);
+    // Part of the picture: a press there drags the window as on the rest of the skin.
+    label->setAttribute(Qt::WA_TransparentForMouseEvents);
+    QFont font = arial(pixelSize);
+    while (pixelSize > 8) {
+        font.setPixelSize(pixelSize);
+        const QRect needed = QFontMetrics(font).boundingRect(
+            QRect(0, 0, box.width(), 1000), Qt::TextWordWrap, text);
+        if (needed.height() <= box.height() && needed.width() <= box.width())
+            break;
+        --pixelSize;
+    }
+    label->setFont(font);
     return label;
 }
 
@@ -111,6 +158,7 @@ void MainWindow::createControls()
     cbbProfile->setObjectName(QStringLiteral("cbbProfile"));
     cbbProfile->setGeometry(368, 160, 217, 21);
     btnOptions = pictureButton(this, "btnOptions", {595, 160, 70, 20}, QStringLiteral("Ctrl + I"));
+    btnOptions->setCaption(tr("Options"), QString(), 11);
     connect(btnOptions, &QAbstractButton::clicked, this, &MainWindow::onOptionsRequested);
 
     lblOutputFolderInfo =
@@ -120,6 +168,7 @@ void MainWindow::createControls()
     edtOutputFolder->setReadOnly(true);
     edtOutputFolder->setGeometry(368, 188, 217, 21);
     chooseFolderButton = pictureButton(this, "chooseFolderButton", {595, 188, 70, 20}, QStringLiteral("Ctrl + B"));
+    chooseFolderButton->setCaption(tr("Browse..."), QString(), 11);
     connect(chooseFolderButton, &QAbstractButton::clicked, this, &MainWindow::onChooseOutputFolderRequested);
     btnSelectOutputFolder = new PictureButton(this);
     btnSelectOutputFolder->setObjectName(QStringLiteral("btnSelectOutputFolder"));
@@ -151,6 +200,13 @@ void MainWindow::createControls()
     chkShowOutputDirectory->setGeometry(294, 246, 15, 17);
     chkShowOutputDirectory->setChecked(true);
     showFolderCaption = whiteLabel(this, "showFolderCaption", tr("Show output directory when done"), 313, 247);
+    // Each caption keeps to the room left of its field or box, whatever the language.
+    fitCaption(lblOutputFileTypeName, 368 - 288 - 3);
+    fitCaption(lblProfileSettings, 368 - 291 - 3);
+    fitCaption(lblOutputFolderInfo, 368 - 298 - 3);
+    fitCaption(powerOffCaption, 523 - 313 - 6);
+    fitCaption(sizeLimitCaption, 578 - 523 - 3);
+    fitCaption(showFolderCaption, 665 - 313);
     // A click on a label ticks its box, as a caption would.
     powerOffCaption->installEventFilter(this);
     showFolderCaption->installEventFilter(this);
@@ -198,19 +254,32 @@ void MainWindow::createControls()
     sourceList->setParent(this);
     sourceList->setObjectName(QStringLiteral("sourceList"));
     sourceList->setGeometry(22, 292, 525, 138);
+    skinText(this, "taglineText", tr("Video and audio for your phone"), {298, 78, 104, 40},
+             QColor(0xb8, 0xc6, 0xda), 12);
+    QLabel *listHint = skinText(this, "listHintText",
+                                tr("Drop files here or use Add Files. Tick the files to convert."),
+                                {22, 434, 276, 16}, QColor(0x8a, 0x9b, 0xb4), 11);
+    listHint->setWordWrap(false);
+    listHint->setFont(arial(11));
+    fitCaption(listHint, 276);
+    listHint->move(22, 434 + (16 - listHint->height()) / 2);
     lblOutputTotal = whiteLabel(this, "lblOutputTotal", QString(), 300, 436);
     lblOutputTotal->setGeometry(300, 436, 247, 14);
     lblOutputTotal->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     lblOutputTotal->setAccessibleName(tr("Estimated output size"));
 
     btnOpenFile = pictureButton(this, "btnOpenFile", {555, 289, 110, 30}, QStringLiteral("Ctrl + O"));
+    btnOpenFile->setCaption(tr("Add Files"), QStringLiteral("+"));
     connect(btnOpenFile, &QAbstractButton::clicked, this, &MainWindow::onAddFilesRequested);
     btnRemoveFile =
         pictureButton(this, "btnRemoveFile", {555, 323, 110, 30}, QStringLiteral("Ctrl + R"));
+    btnRemoveFile->setCaption(tr("Remove"), QString(QChar(0x2212)));
     connect(btnRemoveFile, &QAbstractButton::clicked, this, &MainWindow::onRemoveFilesRequested);
     btnClearFile = pictureButton(this, "btnClearFile", {555, 357, 110, 30}, QStringLiteral("Ctrl + L"));
+    btnClearFile->setCaption(tr("Clear"), QString(QChar(0xd7)));
     connect(btnClearFile, &QAbstractButton::clicked, this, &MainWindow::onClearListRequested);
     btnConvert = pictureButton(this, "btnConvert", {555, 391, 110, 40}, QStringLiteral("Ctrl + S"));
+    btnConvert->setCaption(tr("Convert"), QString(QChar(0x25b6)), 15);
     connect(btnConvert, &QAbstractButton::clicked, this, &MainWindow::onConvertRequested);
 
     // The title stays above the background so its mouse presses reach it.
@@ -228,34 +297,34 @@ void MainWindow::nameControls()
         const char *name;
     };
     const Name names[] = {
-        {btnWindowMinimize, "Minimize"},
-        {btnWindowClose, "Close"},
-        {btnHomePage, "Home Page"},
-        {btnEMail, "E-mail Support"},
-        {btnHelp, "Help"},
-        {btnAbout, "About"},
-        {videoWindow, "Preview"},
-        {cbbOutputFiletype, "Output FileType"},
-        {cbbProfile, "Profile Settings"},
-        {btnOptions, "Options"},
-        {edtOutputFolder, "Output Folder"},
-        {chooseFolderButton, "Browse for the output folder"},
-        {btnSelectOutputFolder, "Choose the output folder"},
-        {chkShutdown, "Shutdown computer when job is finished."},
-        {chkShowOutputDirectory, "Show output directory when done"},
-        {trimStripWidget, "Trim range"},
-        {btnPlay, "Play"},
-        {btnPause, "Pause"},
-        {btnStop, "Stop"},
-        {pnlCurTime, "Preview position"},
-        {sourceList, "Source files"},
-        {btnOpenFile, "Add Files"},
-        {btnRemoveFile, "Remove"},
-        {btnClearFile, "Clear"},
-        {btnConvert, "Convert"},
+        {btnWindowMinimize, QT_TR_NOOP("Minimize")},
+        {btnWindowClose, QT_TR_NOOP("Close")},
+        {btnHomePage, QT_TR_NOOP("Home Page")},
+        {btnEMail, QT_TR_NOOP("E-mail Support")},
+        {btnHelp, QT_TR_NOOP("Help")},
+        {btnAbout, QT_TR_NOOP("About")},
+        {videoWindow, QT_TR_NOOP("Preview")},
+        {cbbOutputFiletype, QT_TR_NOOP("Output FileType")},
+        {cbbProfile, QT_TR_NOOP("Profile Settings")},
+        {btnOptions, QT_TR_NOOP("Options")},
+        {edtOutputFolder, QT_TR_NOOP("Output Folder")},
+        {chooseFolderButton, QT_TR_NOOP("Browse for the output folder")},
+        {btnSelectOutputFolder, QT_TR_NOOP("Choose the output folder")},
+        {chkShutdown, QT_TR_NOOP("Shutdown computer when job is finished.")},
+        {chkShowOutputDirectory, QT_TR_NOOP("Show output directory when done")},
+        {trimStripWidget, QT_TR_NOOP("Trim range")},
+        {btnPlay, QT_TR_NOOP("Play")},
+        {btnPause, QT_TR_NOOP("Pause")},
+        {btnStop, QT_TR_NOOP("Stop")},
+        {pnlCurTime, QT_TR_NOOP("Preview position")},
+        {sourceList, QT_TR_NOOP("Source files")},
+        {btnOpenFile, QT_TR_NOOP("Add Files")},
+        {btnRemoveFile, QT_TR_NOOP("Remove")},
+        {btnClearFile, QT_TR_NOOP("Clear")},
+        {btnConvert, QT_TR_NOOP("Convert")},
     };
     for (const Name &n : names)
-        n.control->setAccessibleName(QString::fromUtf8(n.name));
+        n.control->setAccessibleName(tr(n.name));
     for (auto *button : findChildren<PictureButton *>(QString(), Qt::FindDirectChildrenOnly)) {
         if (!button->hint().isEmpty())
             button->setAccessibleDescription(button->hint());

@@ -2,6 +2,8 @@
 
 #include "shell/SkinPicture.h"
 
+#include <QFont>
+#include <QFontMetrics>
 #include <QImage>
 #include <QPainter>
 #include <QPen>
@@ -50,6 +52,16 @@ void PictureButton::setPictures(const QPixmap &up, const QPixmap &hot, const QPi
     update();
 }
 
+void PictureButton::setCaption(const QString &caption, const QString &mark, int pixelSize)
+{
+    m_caption = caption;
+    m_mark = mark;
+    m_captionPixelSize = pixelSize;
+    if (accessibleName().isEmpty())
+        setAccessibleName(caption);
+    update();
+}
+
 void PictureButton::setHint(const QString &hint, bool shown)
 {
     m_hint = hint;
@@ -70,6 +82,8 @@ void PictureButton::paintEvent(QPaintEvent *)
     }
     if (!face.isNull())
         p.drawPixmap(rect(), face);
+    if (!m_caption.isEmpty())
+        paintCaption(p);
     if (hasFocus()) {
         // The focus mark: a light dotted frame inside the picture's edge, seen on the dark
         // skin and on the light buttons alike.
@@ -81,6 +95,41 @@ void PictureButton::paintEvent(QPaintEvent *)
         p.setPen(QPen(Qt::white, 1, Qt::DotLine));
         p.drawRect(frame);
     }
+}
+
+void PictureButton::paintCaption(QPainter &p)
+{
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setBold(true);
+    const int room = width() - 10;
+    int px = m_captionPixelSize;
+    int markWidth = 0, textWidth = 0;
+    // Longer captions (German, Russian, French) are made smaller before they are cut.
+    for (;; --px) {
+        font.setPixelSize(px);
+        const QFontMetrics metrics(font);
+        markWidth = m_mark.isEmpty() ? 0 : px + 4;
+        textWidth = metrics.horizontalAdvance(m_caption);
+        if (markWidth + textWidth <= room || px <= 9)
+            break;
+    }
+    QString text = m_caption;
+    if (markWidth + textWidth > room) {
+        text = QFontMetrics(font).elidedText(m_caption, Qt::ElideRight, room - markWidth);
+        textWidth = QFontMetrics(font).horizontalAdvance(text);
+    }
+    const int shift = isDown() ? 1 : 0;
+    const qreal left = (width() - markWidth - textWidth) / 2.0 + shift;
+    p.setRenderHint(QPainter::TextAntialiasing);
+    p.setPen(Qt::white);
+    if (!m_mark.isEmpty()) {
+        QFont markFont = font;
+        markFont.setPixelSize(px + 4);
+        p.setFont(markFont);
+        p.drawText(QRectF(left, shift, markWidth, height()), Qt::AlignCenter, m_mark);
+    }
+    p.setFont(font);
+    p.drawText(QRectF(left + markWidth, shift, textWidth + 2, height()), Qt::AlignCenter, text);
 }
 
 void PictureButton::enterEvent(QEnterEvent *event)

@@ -33,6 +33,23 @@ SplashWindow::SplashWindow(std::function<void()> startUp, QWidget *parent)
     pictureLabel->setAlignment(Qt::AlignCenter);
     pictureLabel->setStyleSheet(QStringLiteral("color: white; font: bold 28px 'Liberation Sans';"));
     pictureLabel->setText(QStringLiteral("Clipwright"));
+    // The words on the picture, in the user's language; shown with the picture.
+    auto text = [this](const char *name, const QString &words, const QRect &box, int px,
+                       const char *color) {
+        auto *label = new QLabel(words, this);
+        label->setObjectName(QLatin1String(name));
+        label->setGeometry(box);
+        label->setStyleSheet(QStringLiteral("color: %1; background: transparent; font: %2px "
+                                            "'Liberation Sans';")
+                                 .arg(QLatin1String(color))
+                                 .arg(px));
+        label->hide();
+        return label;
+    };
+    taglineLabel = text("taglineLabel", tr("Video and audio for your phone"),
+                        {114, 84, 230, 20}, 14, "#b8c6da");
+    startingLabel = text("startingLabel", tr("Starting..."), {16, kDesignHeight - 30, 321, 24},
+                         11, "#9daec7");
 
     startUpTimer = new QTimer(this);
     startUpTimer->setInterval(kStartUpDelayMs);
@@ -55,6 +72,9 @@ void SplashWindow::SetPicture(const QByteArray &jpeg, qreal scale)
     pictureLabel->setPixmap(QPixmap::fromImage(picture));
     pictureLabel->setGeometry(0, 0, size.width(), size.height());
     resize(size);
+    taglineLabel->show();
+    startingLabel->setGeometry(16, size.height() - 30, size.width() - 32, 24);
+    startingLabel->show();
 }
 
 void SplashWindow::showEvent(QShowEvent *event)

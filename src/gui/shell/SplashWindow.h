@@ -22,6 +22,8 @@ public:
     // readable picture the window keeps a plain face with the product's name.
     void SetPicture(const QByteArray &jpeg, qreal scale = 1.0);
 
+    QLabel *taglineLabel = nullptr;
+    QLabel *startingLabel = nullptr;
     QLabel *pictureLabel = nullptr;
     QTimer *startUpTimer = nullptr;
     QTimer *holdTimer = nullptr;

@@ -69,6 +69,8 @@ SourceListView::SourceListView(QWidget *parent) : QTableView(parent)
     horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     horizontalHeader()->setStretchLastSection(false);
     horizontalHeader()->setHighlightSections(false);
+    // A caption longer than its column (in some languages) ends in "...", its tool tip whole.
+    horizontalHeader()->setTextElideMode(Qt::ElideRight);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setShowGrid(true);
     setFrameShape(QFrame::Box);
