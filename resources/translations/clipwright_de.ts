@@ -173,6 +173,9 @@ Siehe &apos;clipwright-cli --help&apos;.
       --size-limit MB    each output at most MB megabytes (1048576 bytes): lower
                          bitrates, H.264 and H.265 in two passes; a file that
                          cannot fit fails before converting
+  -j, --jobs N           convert N files at the same time, or auto: as many as keep
+                         the cores busy for the output type; default: the window&apos;s
+                         &quot;Conversions at the same time&quot; (auto unless chosen)
       --json             progress and results as JSON lines on standard output
       --list-types       list the output types
       --list-profiles    list the quality levels and custom profiles
@@ -195,6 +198,10 @@ Exit status: 0 all converted, 1 some failed, 2 usage error or nothing to start,
       --size-limit MB    jede Ausgabe höchstens MB Megabyte (1048576 Bytes): niedrigere
                          Bitraten, H.264 und H.265 in zwei Durchgängen; eine Datei, die
                          nicht passt, scheitert vor dem Konvertieren
+  -j, --jobs N           N Dateien gleichzeitig konvertieren, oder auto: so viele, wie
+                         die Kerne für den Ausgabetyp auslasten; Vorgabe: die
+                         „Gleichzeitige Konvertierungen“ des Fensters (auto, wenn
+                         nicht gewählt)
       --json             Fortschritt und Ergebnisse als JSON-Zeilen auf der Standardausgabe
       --list-types       listet die Ausgabetypen
       --list-profiles    listet die Qualitätsstufen und eigenen Profile
@@ -518,6 +525,18 @@ Rückgabewert: 0 alles konvertiert, 1 Fehler bei manchen, 2 Aufruffehler oder ni
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
+    <message>
+        <source>Conversions at the same time:</source>
+        <translation>Gleichzeitige Konvertierungen:</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation>Automatisch</translation>
+    </message>
+    <message>
+        <source>Conversions at the same time</source>
+        <translation>Gleichzeitige Konvertierungen</translation>
+    </message>
 </context>
 <context>
     <name>OutputFolderChooser</name>
@@ -624,6 +643,14 @@ Rückgabewert: 0 alles konvertiert, 1 Fehler bei manchen, 2 Aufruffehler oder ni
     <message>
         <source>Are you sure to stop processing ?</source>
         <translation>Möchten Sie die Verarbeitung wirklich anhalten?</translation>
+    </message>
+    <message>
+        <source>Conversion %1 file</source>
+        <translation>Datei der Konvertierung %1</translation>
+    </message>
+    <message>
+        <source>Conversion %1</source>
+        <translation>Konvertierung %1</translation>
     </message>
 </context>
 <context>

@@ -173,6 +173,9 @@ Pruebe &apos;clipwright-cli --help&apos;.
       --size-limit MB    each output at most MB megabytes (1048576 bytes): lower
                          bitrates, H.264 and H.265 in two passes; a file that
                          cannot fit fails before converting
+  -j, --jobs N           convert N files at the same time, or auto: as many as keep
+                         the cores busy for the output type; default: the window&apos;s
+                         &quot;Conversions at the same time&quot; (auto unless chosen)
       --json             progress and results as JSON lines on standard output
       --list-types       list the output types
       --list-profiles    list the quality levels and custom profiles
@@ -195,6 +198,10 @@ Exit status: 0 all converted, 1 some failed, 2 usage error or nothing to start,
       --size-limit MB    cada salida como máximo MB megabytes (1048576 bytes): bitrates
                          menores, H.264 y H.265 en dos pasadas; un archivo que no
                          cabe falla antes de convertirse
+  -j, --jobs N           convertir N archivos a la vez, o auto: tantos como mantengan
+                         ocupados los núcleos para el tipo de salida; por defecto:
+                         las «Conversiones simultáneas» de la ventana (auto si no
+                         se eligió)
       --json             progreso y resultados como líneas JSON en la salida estándar
       --list-types       lista los tipos de salida
       --list-profiles    lista los niveles de calidad y los perfiles propios
@@ -518,6 +525,18 @@ Estado de salida: 0 todo convertido, 1 alguno falló, 2 error de uso o nada que 
         <source>Cancel</source>
         <translation>Cancelar</translation>
     </message>
+    <message>
+        <source>Conversions at the same time:</source>
+        <translation>Conversiones simultáneas:</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation>Automático</translation>
+    </message>
+    <message>
+        <source>Conversions at the same time</source>
+        <translation>Conversiones simultáneas</translation>
+    </message>
 </context>
 <context>
     <name>OutputFolderChooser</name>
@@ -624,6 +643,14 @@ Estado de salida: 0 todo convertido, 1 alguno falló, 2 error de uso o nada que 
     <message>
         <source>Are you sure to stop processing ?</source>
         <translation>¿Seguro que desea detener el proceso?</translation>
+    </message>
+    <message>
+        <source>Conversion %1 file</source>
+        <translation>Archivo de la conversión %1</translation>
+    </message>
+    <message>
+        <source>Conversion %1</source>
+        <translation>Conversión %1</translation>
     </message>
 </context>
 <context>

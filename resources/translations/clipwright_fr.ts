@@ -173,6 +173,9 @@ Essayez &apos;clipwright-cli --help&apos;.
       --size-limit MB    each output at most MB megabytes (1048576 bytes): lower
                          bitrates, H.264 and H.265 in two passes; a file that
                          cannot fit fails before converting
+  -j, --jobs N           convert N files at the same time, or auto: as many as keep
+                         the cores busy for the output type; default: the window&apos;s
+                         &quot;Conversions at the same time&quot; (auto unless chosen)
       --json             progress and results as JSON lines on standard output
       --list-types       list the output types
       --list-profiles    list the quality levels and custom profiles
@@ -195,6 +198,10 @@ Exit status: 0 all converted, 1 some failed, 2 usage error or nothing to start,
       --size-limit MB    chaque sortie fait au plus MB mégaoctets (1048576 octets) : débits
                          réduits, H.264 et H.265 en deux passes ; un fichier qui ne
                          peut pas tenir échoue avant la conversion
+  -j, --jobs N           convertir N fichiers à la fois, ou auto : autant qu’il en
+                         faut pour occuper les cœurs selon le type de sortie ; par
+                         défaut : les « Conversions simultanées » de la fenêtre
+                         (auto si rien n’est choisi)
       --json             progression et résultats en lignes JSON sur la sortie standard
       --list-types       liste les types de sortie
       --list-profiles    liste les niveaux de qualité et les profils personnalisés
@@ -518,6 +525,18 @@ Code de sortie : 0 tout converti, 1 des échecs, 2 erreur d&apos;utilisation ou 
         <source>Cancel</source>
         <translation>Annuler</translation>
     </message>
+    <message>
+        <source>Conversions at the same time:</source>
+        <translation>Conversions simultanées :</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation>Automatique</translation>
+    </message>
+    <message>
+        <source>Conversions at the same time</source>
+        <translation>Conversions simultanées</translation>
+    </message>
 </context>
 <context>
     <name>OutputFolderChooser</name>
@@ -624,6 +643,14 @@ Code de sortie : 0 tout converti, 1 des échecs, 2 erreur d&apos;utilisation ou 
     <message>
         <source>Are you sure to stop processing ?</source>
         <translation>Voulez-vous vraiment arrêter le traitement ?</translation>
+    </message>
+    <message>
+        <source>Conversion %1 file</source>
+        <translation>Fichier de la conversion %1</translation>
+    </message>
+    <message>
+        <source>Conversion %1</source>
+        <translation>Conversion %1</translation>
     </message>
 </context>
 <context>

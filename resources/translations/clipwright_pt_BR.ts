@@ -173,6 +173,9 @@ Tente &apos;clipwright-cli --help&apos;.
       --size-limit MB    each output at most MB megabytes (1048576 bytes): lower
                          bitrates, H.264 and H.265 in two passes; a file that
                          cannot fit fails before converting
+  -j, --jobs N           convert N files at the same time, or auto: as many as keep
+                         the cores busy for the output type; default: the window&apos;s
+                         &quot;Conversions at the same time&quot; (auto unless chosen)
       --json             progress and results as JSON lines on standard output
       --list-types       list the output types
       --list-profiles    list the quality levels and custom profiles
@@ -195,6 +198,9 @@ Exit status: 0 all converted, 1 some failed, 2 usage error or nothing to start,
       --size-limit MB    cada saída com no máximo MB megabytes (1048576 bytes): bitrates
                          menores, H.264 e H.265 em duas passadas; um arquivo que não
                          cabe falha antes da conversão
+  -j, --jobs N           converter N arquivos ao mesmo tempo, ou auto: tantos quantos
+                         mantenham os núcleos ocupados para o tipo de saída; padrão:
+                         as &quot;Conversões simultâneas&quot; da janela (auto se não escolhido)
       --json             progresso e resultados como linhas JSON na saída padrão
       --list-types       lista os tipos de saída
       --list-profiles    lista os níveis de qualidade e os perfis próprios
@@ -518,6 +524,18 @@ Status de saída: 0 tudo convertido, 1 alguma falha, 2 erro de uso ou nada a ini
         <source>Cancel</source>
         <translation>Cancelar</translation>
     </message>
+    <message>
+        <source>Conversions at the same time:</source>
+        <translation>Conversões simultâneas:</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation>Automático</translation>
+    </message>
+    <message>
+        <source>Conversions at the same time</source>
+        <translation>Conversões simultâneas</translation>
+    </message>
 </context>
 <context>
     <name>OutputFolderChooser</name>
@@ -624,6 +642,14 @@ Status de saída: 0 tudo convertido, 1 alguma falha, 2 erro de uso ou nada a ini
     <message>
         <source>Are you sure to stop processing ?</source>
         <translation>Tem certeza de que deseja parar o processamento?</translation>
+    </message>
+    <message>
+        <source>Conversion %1 file</source>
+        <translation>Arquivo da conversão %1</translation>
+    </message>
+    <message>
+        <source>Conversion %1</source>
+        <translation>Conversão %1</translation>
     </message>
 </context>
 <context>

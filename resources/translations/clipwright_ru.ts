@@ -174,6 +174,9 @@ Try &apos;clipwright-cli --help&apos;.
       --size-limit MB    each output at most MB megabytes (1048576 bytes): lower
                          bitrates, H.264 and H.265 in two passes; a file that
                          cannot fit fails before converting
+  -j, --jobs N           convert N files at the same time, or auto: as many as keep
+                         the cores busy for the output type; default: the window&apos;s
+                         &quot;Conversions at the same time&quot; (auto unless chosen)
       --json             progress and results as JSON lines on standard output
       --list-types       list the output types
       --list-profiles    list the quality levels and custom profiles
@@ -196,6 +199,9 @@ Exit status: 0 all converted, 1 some failed, 2 usage error or nothing to start,
       --size-limit MB    каждый результат не больше MB мегабайт (1048576 байт): ниже
                          битрейты, H.264 и H.265 в два прохода; файл, который не
                          помещается, отклоняется до конвертации
+  -j, --jobs N           конвертировать N файлов одновременно или auto: столько,
+                         сколько загрузит ядра для этого типа вывода; по умолчанию:
+                         «Одновременных конвертаций» из окна (auto, если не выбрано)
       --json             ход работы и результаты строками JSON в стандартный вывод
       --list-types       список типов вывода
       --list-profiles    список уровней качества и своих профилей
@@ -519,6 +525,18 @@ Exit status: 0 all converted, 1 some failed, 2 usage error or nothing to start,
         <source>Cancel</source>
         <translation>Отмена</translation>
     </message>
+    <message>
+        <source>Conversions at the same time:</source>
+        <translation>Одновременных конвертаций:</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation>Автоматически</translation>
+    </message>
+    <message>
+        <source>Conversions at the same time</source>
+        <translation>Одновременных конвертаций</translation>
+    </message>
 </context>
 <context>
     <name>OutputFolderChooser</name>
@@ -626,6 +644,14 @@ Exit status: 0 all converted, 1 some failed, 2 usage error or nothing to start,
     <message>
         <source>Are you sure to stop processing ?</source>
         <translation>Остановить обработку?</translation>
+    </message>
+    <message>
+        <source>Conversion %1 file</source>
+        <translation>Файл конвертации %1</translation>
+    </message>
+    <message>
+        <source>Conversion %1</source>
+        <translation>Конвертация %1</translation>
     </message>
 </context>
 <context>

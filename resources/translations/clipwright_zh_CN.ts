@@ -172,6 +172,9 @@ Try &apos;clipwright-cli --help&apos;.
       --size-limit MB    each output at most MB megabytes (1048576 bytes): lower
                          bitrates, H.264 and H.265 in two passes; a file that
                          cannot fit fails before converting
+  -j, --jobs N           convert N files at the same time, or auto: as many as keep
+                         the cores busy for the output type; default: the window&apos;s
+                         &quot;Conversions at the same time&quot; (auto unless chosen)
       --json             progress and results as JSON lines on standard output
       --list-types       list the output types
       --list-profiles    list the quality levels and custom profiles
@@ -193,6 +196,8 @@ Exit status: 0 all converted, 1 some failed, 2 usage error or nothing to start,
       --end TIME         剪辑结束，hh:mm:ss 或秒数（默认：结尾）
       --size-limit MB    每个输出最多 MB 兆字节（1048576 字节）：降低码率，
                          H.264 和 H.265 两遍编码；无法满足的文件在转换前失败
+  -j, --jobs N           同时转换 N 个文件，或 auto：按输出类型让各核心保持
+                         忙碌所需的数量；默认：窗口中的“同时转换数”（未选择时为 auto）
       --json             以 JSON 行在标准输出上报告进度和结果
       --list-types       列出输出类型
       --list-profiles    列出质量级别和自定义配置
@@ -516,6 +521,18 @@ Exit status: 0 all converted, 1 some failed, 2 usage error or nothing to start,
         <source>Cancel</source>
         <translation>取消</translation>
     </message>
+    <message>
+        <source>Conversions at the same time:</source>
+        <translation>同时转换数：</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation>自动</translation>
+    </message>
+    <message>
+        <source>Conversions at the same time</source>
+        <translation>同时转换数</translation>
+    </message>
 </context>
 <context>
     <name>OutputFolderChooser</name>
@@ -621,6 +638,14 @@ Exit status: 0 all converted, 1 some failed, 2 usage error or nothing to start,
     <message>
         <source>Are you sure to stop processing ?</source>
         <translation>确定要停止处理吗？</translation>
+    </message>
+    <message>
+        <source>Conversion %1 file</source>
+        <translation>转换 %1 的文件</translation>
+    </message>
+    <message>
+        <source>Conversion %1</source>
+        <translation>转换 %1</translation>
     </message>
 </context>
 <context>
