@@ -9,6 +9,7 @@
 #include "shell/SkinPicture.h"
 
 #include <QBitmap>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QPainter>
 #include <QStatusBar>
@@ -198,7 +199,7 @@ void ProgressDialog::showSlots()
     m_state.CurrentPos = furthest;
     // The counter names the last job begun: with two of three running, "Current: 2".
     if (checked > 0)
-        m_state.CounterText = QStringLiteral("Current: %1 , Total: %2.")
+        m_state.CounterText = QCoreApplication::translate("ProgressRefresh", "Current: %1 , Total: %2.")
                                   .arg(std::clamp(converted + running, 1, checked))
                                   .arg(checked);
     showBar(pbTotal, 0, m_state.TotalMax, m_state.TotalPos);
