@@ -251,6 +251,13 @@ Rückgabewert: 0 alles konvertiert, 1 Fehler bei manchen, 2 Aufruffehler oder ni
     </message>
 </context>
 <context>
+    <name>JobBuilder</name>
+    <message>
+        <source>its cut from %1 to %2 holds nothing to convert; set the end after the start</source>
+        <translation>sein Ausschnitt von %1 bis %2 enthält nichts zum Konvertieren; setzen Sie das Ende hinter den Anfang</translation>
+    </message>
+</context>
+<context>
     <name>JobFailure</name>
     <message>
         <source>the file&apos;s name cannot be passed to the RealMedia reader; rename it</source>

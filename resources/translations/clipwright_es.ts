@@ -251,6 +251,13 @@ Estado de salida: 0 todo convertido, 1 alguno falló, 2 error de uso o nada que 
     </message>
 </context>
 <context>
+    <name>JobBuilder</name>
+    <message>
+        <source>its cut from %1 to %2 holds nothing to convert; set the end after the start</source>
+        <translation>su recorte de %1 a %2 no contiene nada que convertir; ponga el fin después del inicio</translation>
+    </message>
+</context>
+<context>
     <name>JobFailure</name>
     <message>
         <source>the file&apos;s name cannot be passed to the RealMedia reader; rename it</source>

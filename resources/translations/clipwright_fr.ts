@@ -251,6 +251,13 @@ Code de sortie : 0 tout converti, 1 des échecs, 2 erreur d&apos;utilisation ou 
     </message>
 </context>
 <context>
+    <name>JobBuilder</name>
+    <message>
+        <source>its cut from %1 to %2 holds nothing to convert; set the end after the start</source>
+        <translation>son extrait de %1 à %2 ne contient rien à convertir ; placez la fin après le début</translation>
+    </message>
+</context>
+<context>
     <name>JobFailure</name>
     <message>
         <source>the file&apos;s name cannot be passed to the RealMedia reader; rename it</source>

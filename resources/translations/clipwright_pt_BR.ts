@@ -250,6 +250,13 @@ Status de saída: 0 tudo convertido, 1 alguma falha, 2 erro de uso ou nada a ini
     </message>
 </context>
 <context>
+    <name>JobBuilder</name>
+    <message>
+        <source>its cut from %1 to %2 holds nothing to convert; set the end after the start</source>
+        <translation>seu recorte de %1 a %2 não contém nada para converter; coloque o fim depois do início</translation>
+    </message>
+</context>
+<context>
     <name>JobFailure</name>
     <message>
         <source>the file&apos;s name cannot be passed to the RealMedia reader; rename it</source>

@@ -251,6 +251,13 @@ Exit status: 0 all converted, 1 some failed, 2 usage error or nothing to start,
     </message>
 </context>
 <context>
+    <name>JobBuilder</name>
+    <message>
+        <source>its cut from %1 to %2 holds nothing to convert; set the end after the start</source>
+        <translation>его отрезок с %1 по %2 не содержит ничего для преобразования; поставьте конец после начала</translation>
+    </message>
+</context>
+<context>
     <name>JobFailure</name>
     <message>
         <source>the file&apos;s name cannot be passed to the RealMedia reader; rename it</source>

@@ -247,6 +247,13 @@ Exit status: 0 all converted, 1 some failed, 2 usage error or nothing to start,
     </message>
 </context>
 <context>
+    <name>JobBuilder</name>
+    <message>
+        <source>its cut from %1 to %2 holds nothing to convert; set the end after the start</source>
+        <translation>其剪辑从 %1 到 %2 没有可转换的内容；请将结束时间设在开始时间之后</translation>
+    </message>
+</context>
+<context>
     <name>JobFailure</name>
     <message>
         <source>the file&apos;s name cannot be passed to the RealMedia reader; rename it</source>

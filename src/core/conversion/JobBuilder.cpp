@@ -147,13 +147,14 @@ QString JobBuilder::Build(const QString &s, int row)
     // A cut that holds no time gives the encoder nothing to convert: the job is not started,
     // and the user learns which cut to mend.
     if (!job.CutArg.isEmpty() && CutSeconds.toLongLong() <= 0) {
+        static const char *const kEmptyCut = QT_TRANSLATE_NOOP(
+            "JobBuilder", "its cut from %1 to %2 holds nothing to convert; set the end after "
+                          "the start");
         const int index = CutRowFor(s, row);
-        throw JobRefused(s, QCoreApplication::translate(
-                                "JobBuilder",
-                                "its cut from %1 to %2 holds nothing to convert; set the end "
-                                "after the start")
-                                .arg(CutStart, index >= 0 ? m_sources.row(index).endTime()
-                                                          : QString()));
+        const QString end = index >= 0 ? m_sources.row(index).endTime() : QString();
+        // The log keeps English; the failure list speaks the user's language.
+        throw JobRefused(s, QString::fromLatin1(kEmptyCut).arg(CutStart, end),
+                         QCoreApplication::translate("JobBuilder", kEmptyCut).arg(CutStart, end));
     }
 
     job.CodecArg = EncoderArguments::Codec(t);
