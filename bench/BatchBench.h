@@ -12,7 +12,7 @@
 namespace bench {
 
 // The program folder is work + "/app/", the outputs go to work + "/out"; the output folder
-// does not open at the end.
+// does not open at the end. One job at a time unless the caller chooses otherwise.
 inline void SetUpBatch(ProgramParts &parts, ProgressDialog &dialog, const QString &work)
 {
     parts.jobs.ProgramDir = work + "/app/";
@@ -22,6 +22,7 @@ inline void SetUpBatch(ProgramParts &parts, ProgressDialog &dialog, const QStrin
     parts.settings.Load();
     parts.outputOptions.ApplyProfile();
     parts.settings.showOutputFolder().setChecked(false);
+    parts.settings.SetConversionsAtOnce(1);
     dialog.Bind(parts, nullptr);
     parts.batch.Environment.View = &dialog;
 }

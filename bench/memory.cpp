@@ -1,6 +1,7 @@
 // Memory benchmark driver: the program's main window, set up as the program's entry sets it
 // up, used as a user uses it: started, 100 sources dropped on the list, the first one
-// previewed, paused for a while, played on, stopped and left alone for a while. After each step it lets the program
+// previewed, paused for a while, played on, stopped and left alone for a while, then a batch
+// of eight of them converted one at a time and four at once. After each step it lets the program
 // idle (its working-set trim ticks every second) and prints the process's resident memory,
 // its anonymous and file-backed parts, its threads and the CPU it used meanwhile.
 //
@@ -20,6 +21,7 @@
 #include "shell/ClipwrightApplication.h"
 #include "shell/MainWindow.h"
 #include "shell/PictureButton.h"
+#include "conversion/RunningJob.h"
 #include "sources/SourceListModel.h"
 
 #include <QAbstractScrollArea>
@@ -165,6 +167,51 @@ int main(int argc, char *argv[])
     // A stopped preview for as long: nothing more is let go, libmpv stays loaded.
     runFor(MpvPreviewGraph::kReleaseIdleMs);
     idleAndReport("stopped for a while", idleSeconds);
+
+    // A batch through the Convert button, one job at a time and then four at once, of the
+    // first eight sources (1080p H.264 clips) to the type the window starts with: the
+    // program's memory while its jobs run (the highest of samples every 100 ms).
+    parts.settings.showOutputFolder().setChecked(false);
+    parts.settings.powerOffWhenDone().setChecked(false);
+    parts.settings.outputFolder().setText(QCoreApplication::applicationDirPath() +
+                                          QStringLiteral("/batch out"));
+    for (int jobs : {1, 4}) {
+        for (int row = 0; row < list.count(); ++row)
+            list.setCell(row, SourceRow::kTickColumn,
+                         row < 8 ? QStringLiteral("True") : QStringLiteral("False"));
+        parts.settings.SetConversionsAtOnce(jobs);
+        double peakRss = 0, peakAnon = 0, threads = 0;
+        int most = 0;
+        QTimer sampler;
+        sampler.setInterval(100);
+        QObject::connect(&sampler, &QTimer::timeout, [&] {
+            int running = 0;
+            for (const auto &job : parts.batch.RunningJobs())
+                running += job && job->Started() && !job->Finished();
+            if (parts.batch.CurrentRunner)
+                running = 1;
+            most = std::max(most, running);
+            if (running < jobs)
+                return;
+            peakRss = std::max(peakRss, statusMb("VmRSS"));
+            peakAnon = std::max(peakAnon, statusMb("RssAnon"));
+            threads = std::max(threads, statusField("Threads"));
+        });
+        sampler.start();
+        const double cpu0 = cpuSeconds();
+        QElapsedTimer wall;
+        wall.start();
+        mainForm.btnConvert->click();
+        sampler.stop();
+        const double cpu = cpuSeconds() - cpu0;
+        const QByteArray phase = QByteArray::number(jobs) + " at once, converting";
+        std::printf("%-28s RSS %6.1f MB (anonymous %5.1f), threads %2.0f, CPU %4.1f %%, "
+                    "%d jobs seen at once, %.1f s\n",
+                    phase.constData(), peakRss, peakAnon, threads,
+                    100.0 * cpu / (double(wall.elapsed()) / 1000.0), most,
+                    double(wall.elapsed()) / 1000.0);
+        std::fflush(stdout);
+    }
 
     return 0;
 }
