@@ -26,7 +26,8 @@ constexpr int kStretchRow = 100;
 constexpr int kLineHeight = 30;
 constexpr int kFirstLineTop = 72;
 
-// The extra height that `slots` job lines need beyond the one-job layout.
+// The extra height that `slots` job lines need beyond the one-job layout, whose lower well
+// has room for 42 pixels of lines.
 int extraHeight(int slots)
 {
     return slots <= 1 ? 0 : std::max(0, slots * kLineHeight - 42);
@@ -44,6 +45,8 @@ QImage stretched(QImage picture, int row, int extra)
     const int add = qRound(extra * ratio);
     QImage out(picture.width(), picture.height() + add, picture.format());
     QPainter p(&out);
+    // Copied as they are, the key colour and any transparency included.
+    p.setCompositionMode(QPainter::CompositionMode_Source);
     p.drawImage(QPoint(0, 0), picture, QRect(0, 0, picture.width(), at));
     const QImage band = picture.copy(0, at, picture.width(), 1);
     for (int y = 0; y < add; ++y)
