@@ -97,9 +97,11 @@ void Transcoder::Impl::pickStreams()
     // The analysis pass looks at the pictures only.
     if (options.passStage != 1)
         audioIn = chooseStream(ic, AVMEDIA_TYPE_AUDIO, false);
-    // A video type without pictures would be a sound file under a video name, which phones
-    // show as a broken video: it is refused as a sound-only source for a video type.
-    if (outputHoldsVideo && !videoIn.active()) {
+    // An H.264 or H.265 type without pictures would be a sound file under a video name, which
+    // messengers and phones show as a broken video: it is refused. The older types keep what
+    // they always did and hold the sound alone.
+    const bool picturesNeeded = options.videoCodec == "h264" || options.videoCodec == "hevc";
+    if (outputHoldsVideo && !videoIn.active() && (picturesNeeded || hasPictureStream(ic))) {
         if (hasPictureStream(ic))
             throw EncoderError("the pictures of \"" + source.path +
                                "\" cannot be decoded (a codec or frame size this encoder "

@@ -322,7 +322,7 @@ TEST_F(CliTest, BadInputFailsWithItsReasonAndLeavesNothing)
         const char *reason;
     } cases[] = {
         {{"-t", "h264", sound}, sound, "has no pictures for this video output type"},
-        {{"-t", "3gp", sound}, sound, "has no pictures for this video output type"},
+        {{"-t", "h265", sound}, sound, "has no pictures for this video output type"},
         // A start at the clip's end leaves a cut of 0 seconds.
         {{"-t", "h265", "--start", "3", clip()}, clip(), "holds nothing to convert"},
     };

@@ -1,7 +1,6 @@
-// Sources in every format the program accepts, and odd ones (odd frame size, 5.1 sound,
-// pictures only, a variable frame rate, sound that starts late), converted to the 3GPP MPEG-4
-// type; RealMedia through mcore and the script the program writes. (Sound alone is no source
-// for a picture type: see BadInputTest.)
+// Sources in every format the program accepts, and odd ones (odd frame size, 5.1 sound, sound
+// or pictures only, a variable frame rate, sound that starts late), converted to the 3GPP MPEG-4
+// type; RealMedia through mcore and the script the program writes.
 
 #include "EncoderTestSupport.h"
 
@@ -37,6 +36,7 @@ const SourceCase kSources[] = {
     {"RmDirect", "s.RM", "-c:v rv20 -q:v 2 -c:a ac3 -f rm", true, true},
     {"OddSize", "odd.avi", "-vf scale=161:121 -c:v mjpeg -pix_fmt yuvj420p -q:v 2 -c:a pcm_s16le", true, true},
     {"Surround", "surround.mp4", "-c:v mpeg4 -q:v 2 -af aformat=channel_layouts=5.1 -c:a aac", true, true},
+    {"SoundOnly", "sound.mp3", "-vn -c:a libmp3lame", false, true},
     {"PicturesOnly", "pictures.mp4", "-an -c:v mpeg4 -q:v 2", true, false},
     // Frames at irregular times: a third of them dropped, and a jump of 0.3 s.
     {"VariableRate", "vfr.mkv",

@@ -225,7 +225,7 @@ TEST_F(EncoderPictureSound, RaisedVolumeIsLimitedNotClipped)
         double gain;
     } cases[] = {
         {"vol200.mp3", "-acodec mp3 -vn -ab 192 -ac 2 -ar 44100 -vol 200", 2.0},
-        {"vol200.m4a", "-acodec aac -vn -movflags faststart -ab 128 -ac 2 -ar 44100 -vol 200", 2.0},
+        {"vol200.mp4", "-vcodec mpeg4 -acodec aac -ab 128 -ac 2 -ar 44100 -vol 200", 2.0},
         {"vol200.aac", "-acodec aac -vn -ab 128 -ac 2 -ar 44100 -vol 200", 2.0},
         {"vol100.mp3", "-acodec mp3 -vn -ab 192 -ac 2 -ar 44100 -vol 100", 1.0},
         {"vol50.mp3", "-acodec mp3 -vn -ab 192 -ac 2 -ar 44100 -vol 50", 0.5},

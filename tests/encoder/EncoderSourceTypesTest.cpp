@@ -22,8 +22,8 @@ struct SourceCase
 };
 
 // 1 s of 176x144 pictures at 25 fps and 44100 Hz stereo sound. Sources with pictures go into
-// types with and without pictures; sound-only sources into the sound types (a picture type
-// refuses them: see BadInputTest).
+// types with and without pictures; sound-only sources into both kinds too (a picture type
+// then holds the sound alone).
 const SourceCase kSources[] = {
     {"MkvH264Opus", "h264.mkv", "-c:v libx264 -preset ultrafast -pix_fmt yuv420p -c:a libopus", true, {0, 1, 6}},
     {"MkvVp9Opus", "vp9.mkv", "-c:v libvpx-vp9 -deadline realtime -cpu-used 8 -c:a libopus", true, {2, 4}},
@@ -34,15 +34,15 @@ const SourceCase kSources[] = {
     {"M2ts", "s.m2ts", "-c:v libx264 -preset ultrafast -pix_fmt yuv420p -c:a ac3 -f mpegts -mpegts_m2ts_mode 1", true, {3, 4}},
     {"Vob", "s.vob", "-c:v mpeg2video -c:a ac3 -ar 48000 -f vob", true, {0, 5}},
     {"OgvTheora", "s.ogv", "-c:v libtheora -c:a libvorbis", true, {1, 3}},
-    {"Mp3", "a.mp3", "-vn -c:a libmp3lame", false, {4, 5}},
-    {"Wav", "a.wav", "-vn -c:a pcm_s16le", false, {5, 6}},
-    {"OggVorbis", "a.ogg", "-vn -c:a libvorbis", false, {4, 6}},
-    {"Opus", "a.opus", "-vn -c:a libopus", false, {4, 5}},
-    {"Flac", "a.flac", "-vn -c:a flac", false, {5, 6}},
-    {"M4a", "a.m4a", "-vn -c:a aac", false, {4, 6}},
-    {"Aac", "a.aac", "-vn -c:a aac -f adts", false, {5, 6}},
-    {"Wma", "a.wma", "-vn -c:a wmav2", false, {4, 5}},
-    {"Amr", "a.amr", nullptr, false, {5, 6}}, // made by tcore: ffmpeg has no AMR-NB encoder here
+    {"Mp3", "a.mp3", "-vn -c:a libmp3lame", false, {3, 4}},
+    {"Wav", "a.wav", "-vn -c:a pcm_s16le", false, {0, 5}},
+    {"OggVorbis", "a.ogg", "-vn -c:a libvorbis", false, {1, 6}},
+    {"Opus", "a.opus", "-vn -c:a libopus", false, {2, 4}},
+    {"Flac", "a.flac", "-vn -c:a flac", false, {3, 6}},
+    {"M4a", "a.m4a", "-vn -c:a aac", false, {0, 5}},
+    {"Aac", "a.aac", "-vn -c:a aac -f adts", false, {2, 6}},
+    {"Wma", "a.wma", "-vn -c:a wmav2", false, {1, 4}},
+    {"Amr", "a.amr", nullptr, false, {3, 5}}, // made by tcore: ffmpeg has no AMR-NB encoder here
 };
 
 void PrintTo(const SourceCase &c, std::ostream *os)
