@@ -186,6 +186,19 @@ private Q_SLOTS:
         QCOMPARE(m_form->cbbOutputFiletype->accessibleName(), QStringLiteral("Output FileType"));
     }
 
+    // Screen readers meet the main window as a frame that cannot be resized, and the
+    // progress dialog as a dialog.
+    void windowsHaveTheirRoles()
+    {
+        QAccessibleInterface *main = QAccessible::queryAccessibleInterface(m_form.get());
+        QVERIFY(main);
+        QCOMPARE(main->role(), QAccessible::Window);
+        QVERIFY(!main->state().sizeable);
+        QAccessibleInterface *progress = QAccessible::queryAccessibleInterface(progressDialog());
+        QVERIFY(progress);
+        QCOMPARE(progress->role(), QAccessible::Dialog);
+    }
+
     // A picture button with the focus looks different from one without.
     void pictureButtonsShowTheFocus()
     {

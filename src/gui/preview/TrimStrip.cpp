@@ -4,7 +4,7 @@
 #include "preview/TrimStripModel.h"
 #include "shell/SkinPicture.h"
 
-#include <QBitmap>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLinearGradient>
 #include <QMouseEvent>
@@ -86,12 +86,21 @@ public:
         setFocusPolicy(Qt::StrongFocus);
         // The face fills the handle; at a scale above 100% the 200% picture fills it at the
         // screen's own pixels, so its edges stay sharp.
-        const qreal ratio = face.devicePixelRatio();
-        QImage sized = face.scaled(QSize(TrimMath::kHandleWidth, TrimStrip::kHeight) * ratio);
+        // Black is the picture's see-through colour; it becomes transparent before scaling,
+        // so smooth scaling (at 150%) blends the triangle's edges instead of stepping them.
+        const qreal ratio = qGuiApp ? qGuiApp->devicePixelRatio() : face.devicePixelRatio();
+        QImage clear = face.convertToFormat(QImage::Format_ARGB32);
+        for (int y = 0; y < clear.height(); ++y) {
+            auto *line = reinterpret_cast<QRgb *>(clear.scanLine(y));
+            for (int x = 0; x < clear.width(); ++x) {
+                if ((line[x] & 0x00ffffff) == 0)
+                    line[x] = 0;
+            }
+        }
+        const QSize pixels = (QSizeF(TrimMath::kHandleWidth, TrimStrip::kHeight) * ratio).toSize();
+        QImage sized = clear.scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
         sized.setDevicePixelRatio(ratio);
-        QPixmap pix = QPixmap::fromImage(sized);
-        pix.setMask(pix.createMaskFromColor(Qt::black));
-        m_face = pix;
+        m_face = QPixmap::fromImage(sized);
     }
 
     // Draws the face again when what it shows has changed since it was last painted; a
@@ -108,6 +117,7 @@ protected:
         m_shown = look();
         m_painted = true;
         QPainter p(this);
+        p.setRenderHint(QPainter::SmoothPixmapTransform);
         p.fillRect(rect(), palette().color(QPalette::Button));
         p.drawPixmap(rect(), m_face);
         if (hasFocus()) {

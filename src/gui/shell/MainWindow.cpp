@@ -11,6 +11,7 @@
 #include "shell/ProgramParts.h"
 #include "shell/StartUp.h"
 #include "shell/SkinPicture.h"
+#include "shell/WindowAccessibility.h"
 #include "shell/SplashWindow.h"
 #include "shell/PictureButton.h"
 #include "shell/ProductInfo.h"
@@ -66,6 +67,7 @@ MainWindow::MainWindow(ProgramParts &parts, QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), m_parts(parts)
 {
     setObjectName(QStringLiteral("MainWindow"));
+    WindowAccessibility::Install();
     setWindowTitle(QStringLiteral("Application name "));
     setAttribute(Qt::WA_TranslucentBackground, false);
     setStyleSheet(QLatin1String(kFormStyle));
