@@ -811,7 +811,7 @@ Estado de salida: 0 todo convertido, 1 alguno falló, 2 error de uso o nada que 
     </message>
     <message>
         <source>Output Size</source>
-        <translation>Tamaño salida</translation>
+        <translation>Salida</translation>
     </message>
     <message>
         <source>Duration</source>

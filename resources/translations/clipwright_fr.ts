@@ -482,11 +482,11 @@ Code de sortie : 0 tout converti, 1 des échecs, 2 erreur d&apos;utilisation ou 
     </message>
     <message>
         <source>Save</source>
-        <translation>Enregistrer</translation>
+        <translation>Sauver</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation>Supprimer</translation>
+        <translation>Effacer</translation>
     </message>
     <message>
         <source>Advanced Options</source>

@@ -810,7 +810,7 @@ Status de saída: 0 tudo convertido, 1 alguma falha, 2 erro de uso ou nada a ini
     </message>
     <message>
         <source>Output Size</source>
-        <translation>Tamanho saída</translation>
+        <translation>Saída</translation>
     </message>
     <message>
         <source>Duration</source>
