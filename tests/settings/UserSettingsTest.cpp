@@ -167,8 +167,9 @@ TEST(SizeLimitText, ReadsWhatTheUserTypes)
         double mb = -1;
         EXPECT_EQ(SizeLimit::Parse(c.typed, &mb), c.accepted) << c.typed;
         EXPECT_EQ(mb, c.mb) << c.typed;
-        if (c.accepted)
+        if (c.accepted) {
             EXPECT_EQ(SizeLimit::Text(mb), c.shown) << c.typed;
+        }
     }
     EXPECT_EQ(SizeLimit::Choices(),
               QStringList({"None", "8 MB", "10 MB", "16 MB", "25 MB", "50 MB", "100 MB"}));
@@ -247,8 +248,9 @@ TEST_F(UserSettingsTest, BadFilesGiveTheDefaults)
         EXPECT_FALSE(m_proc.settings.showOutputFolder().isChecked());
         EXPECT_FALSE(m_proc.settings.powerOffWhenDone().isChecked());
         m_proc.settings.Save();
-        if (&bytes == &files[0]) // the junk stays, the section follows it
+        if (&bytes == &files[0]) { // the junk stays, the section follows it
             EXPECT_EQ(IniFile(config("UserSettings.ini")).Lines().mid(0, lines.size()), lines);
+        }
     }
 }
 
@@ -359,7 +361,7 @@ TEST_F(CustomProfileTest, TheCounterGrowsOnEveryAddCancelledOrNot)
     EXPECT_EQ(read("UserProfileCount.ini"), "\r\n[count]\r\ncount=2\r\n");
 
     // A counter that is no number reads as 0.
-    for (const QByteArray counter :
+    for (const QByteArray &counter :
          {QByteArray("[count]\r\ncount=many\r\n"), QByteArray("[count]\r\ncount=\0\0\0", 18),
           QByteArray("\xff\xfe\x00junk", 7)}) {
         write("UserProfileCount.ini", counter);

@@ -159,6 +159,18 @@ void BatchRunner::Run()
     finish();
 }
 
+void BatchRunner::noteRefused(const QString &source, const JobRefused &refused)
+{
+    // This file cannot be converted as asked; the others still can.
+    m_jobs.ClaimedOutput.Release();
+    noteFailure(m_row, source + QStringLiteral(" (") + refused.UserReason() + QLatin1Char(')'));
+    m_log.WriteQuietly(
+        QStringLiteral("Conversion failed: %1 | not started: %2").arg(source, refused.Reason()));
+    if (Environment.JobEnded)
+        Environment.JobEnded(m_row, false);
+    ConvertedCount += 1;
+}
+
 void BatchRunner::runJob(const QString &source)
 {
     BatchEnvironment &env = Environment;
@@ -169,14 +181,7 @@ void BatchRunner::runJob(const QString &source)
         CommandLine = m_jobs.Build(source, m_row);
         m_log.Write(QStringLiteral("parameter: ") + CommandLine);
     } catch (const JobRefused &refused) {
-        // This file cannot be converted as asked; the others still can.
-        m_jobs.ClaimedOutput.Release();
-        noteFailure(m_row, source + QStringLiteral(" (") + refused.UserReason() + QLatin1Char(')'));
-        m_log.WriteQuietly(QStringLiteral("Conversion failed: %1 | not started: %2")
-                               .arg(source, refused.Reason()));
-        if (Environment.JobEnded)
-            Environment.JobEnded(m_row, false);
-        ConvertedCount += 1;
+        noteRefused(source, refused);
         return;
     } catch (...) {
         // The batch ends here; the error goes on to the general error handler, and the
@@ -334,13 +339,7 @@ bool BatchRunner::startInSlot(int slot, EventPump::Waiter &jobEnd)
         m_log.Write(QStringLiteral("parameter: ") + CommandLine);
     } catch (const JobRefused &refused) {
         m_jobs.ScriptFolder.clear();
-        m_jobs.ClaimedOutput.Release();
-        noteFailure(m_row, source + QStringLiteral(" (") + refused.UserReason() + QLatin1Char(')'));
-        m_log.WriteQuietly(QStringLiteral("Conversion failed: %1 | not started: %2")
-                               .arg(source, refused.Reason()));
-        if (env.JobEnded)
-            env.JobEnded(m_row, false);
-        ConvertedCount += 1;
+        noteRefused(source, refused);
         return false;
     } catch (...) {
         m_jobs.ScriptFolder.clear();

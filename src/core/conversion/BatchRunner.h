@@ -12,6 +12,7 @@
 
 class CompletionActions;
 class JobBuilder;
+class JobRefused;
 class Log;
 class MessageBoxes;
 class RunningJob;
@@ -90,6 +91,8 @@ private:
     void endInSlot(int slot);
     // Notes a failed source: the warning lists them in row order.
     void noteFailure(int row, const QString &text);
+    // Names a file whose job was refused before it started, and counts it as done.
+    void noteRefused(const QString &source, const JobRefused &refused);
     void completionActions();
     void finish();
 
