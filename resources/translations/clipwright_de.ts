@@ -741,6 +741,17 @@ Rückgabewert: 0 alles konvertiert, 1 Fehler bei manchen, 2 Aufruffehler oder ni
     </message>
 </context>
 <context>
+    <name>SourceListModel</name>
+    <message>
+        <source>Convert %1</source>
+        <translation>%1 konvertieren</translation>
+    </message>
+    <message>
+        <source>Convert</source>
+        <translation>Konvertieren</translation>
+    </message>
+</context>
+<context>
     <name>SourceOpenDialog</name>
     <message>
         <source>Supported Files (%1)</source>

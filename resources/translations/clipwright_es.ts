@@ -741,6 +741,17 @@ Estado de salida: 0 todo convertido, 1 alguno falló, 2 error de uso o nada que 
     </message>
 </context>
 <context>
+    <name>SourceListModel</name>
+    <message>
+        <source>Convert %1</source>
+        <translation>Convertir %1</translation>
+    </message>
+    <message>
+        <source>Convert</source>
+        <translation>Convertir</translation>
+    </message>
+</context>
+<context>
     <name>SourceOpenDialog</name>
     <message>
         <source>Supported Files (%1)</source>

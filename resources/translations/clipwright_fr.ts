@@ -741,6 +741,17 @@ Code de sortie : 0 tout converti, 1 des échecs, 2 erreur d&apos;utilisation ou 
     </message>
 </context>
 <context>
+    <name>SourceListModel</name>
+    <message>
+        <source>Convert %1</source>
+        <translation>Convertir %1</translation>
+    </message>
+    <message>
+        <source>Convert</source>
+        <translation>Convertir</translation>
+    </message>
+</context>
+<context>
     <name>SourceOpenDialog</name>
     <message>
         <source>Supported Files (%1)</source>

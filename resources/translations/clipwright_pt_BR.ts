@@ -740,6 +740,17 @@ Status de saída: 0 tudo convertido, 1 alguma falha, 2 erro de uso ou nada a ini
     </message>
 </context>
 <context>
+    <name>SourceListModel</name>
+    <message>
+        <source>Convert %1</source>
+        <translation>Converter %1</translation>
+    </message>
+    <message>
+        <source>Convert</source>
+        <translation>Converter</translation>
+    </message>
+</context>
+<context>
     <name>SourceOpenDialog</name>
     <message>
         <source>Supported Files (%1)</source>

@@ -742,6 +742,17 @@ Exit status: 0 all converted, 1 some failed, 2 usage error or nothing to start,
     </message>
 </context>
 <context>
+    <name>SourceListModel</name>
+    <message>
+        <source>Convert %1</source>
+        <translation>Конвертировать %1</translation>
+    </message>
+    <message>
+        <source>Convert</source>
+        <translation>Конвертировать</translation>
+    </message>
+</context>
+<context>
     <name>SourceOpenDialog</name>
     <message>
         <source>Supported Files (%1)</source>

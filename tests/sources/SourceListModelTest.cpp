@@ -63,6 +63,18 @@ TEST(SourceRowTest, OnlyTheTextTrueTicksTheRow)
     EXPECT_EQ(row.cell(SourceRow::kTickColumn), "False");
 }
 
+// The tick column has no caption on screen; screen readers hear what it and each tick are for.
+TEST(SourceListModelTest, TicksHaveNamesForScreenReaders)
+{
+    SourceListModel list;
+    list.appendRow(rowFor(QStringLiteral("/v/Clip.avi")));
+    EXPECT_EQ(list.headerData(SourceRow::kTickColumn, Qt::Horizontal, Qt::AccessibleTextRole),
+              QStringLiteral("Convert"));
+    EXPECT_EQ(list.data(list.index(0, SourceRow::kTickColumn), Qt::AccessibleTextRole),
+              QStringLiteral("Convert /v/Clip.avi"));
+    EXPECT_TRUE(list.headerData(SourceRow::kTickColumn, Qt::Horizontal).toString().isEmpty());
+}
+
 TEST(SourceListModelTest, LookupsByFile)
 {
     SourceListModel list;

@@ -1,5 +1,7 @@
 #include "sources/SourceListModel.h"
 
+#include <QCoreApplication>
+
 SourceListModel::SourceListModel(QObject *parent) : QAbstractTableModel(parent) {}
 
 QString SourceListModel::cell(int index, int column) const
@@ -155,6 +157,10 @@ QVariant SourceListModel::data(const QModelIndex &index, int role) const
     if (index.column() == SourceRow::kTickColumn) {
         if (role == Qt::CheckStateRole)
             return row.isChecked() ? Qt::Checked : Qt::Unchecked;
+        // A screen reader names the tick by the file it takes into the batch.
+        if (role == Qt::AccessibleTextRole)
+            return QCoreApplication::translate("SourceListModel", "Convert %1")
+                .arg(row.cell(SourceRow::kNameColumn));
         return QVariant();
     }
     if (role == Qt::DisplayRole || role == Qt::EditRole)
@@ -184,6 +190,10 @@ bool SourceListModel::setData(const QModelIndex &index, const QVariant &value, i
 QVariant SourceListModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
     // The tool tip gives the whole caption where a narrow column cuts it.
+    // The tick column shows a box, not a caption; a screen reader hears what it is for.
+    if (orientation == Qt::Horizontal && section == SourceRow::kTickColumn &&
+        role == Qt::AccessibleTextRole)
+        return QCoreApplication::translate("SourceListModel", "Convert");
     if (orientation != Qt::Horizontal || (role != Qt::DisplayRole && role != Qt::ToolTipRole))
         return QVariant();
     return SourceRow::HeaderCaptions().value(section);
