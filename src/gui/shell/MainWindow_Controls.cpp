@@ -56,20 +56,26 @@ void fitCaption(QLabel *label, int room)
     label->resize(std::min(label->width(), room), label->height());
 }
 
-// A softer line of text drawn on the skin, wrapped within its box and made smaller until it
-// fits there.
+// A softer text drawn on the skin. A box of several lines wraps the text and makes it smaller
+// until it fits; a box of one line keeps it on that line (fitCaption).
 QLabel *skinText(QWidget *parent, const char *name, const QString &text, const QRect &box,
                  const QColor &color, int pixelSize)
 {
     auto *label = new QLabel(text, parent);
     label->setObjectName(QLatin1String(name));
-    label->setWordWrap(true);
     label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     label->setStyleSheet(QStringLiteral("color: %1; background: transparent;").arg(color.name()));
-    label->setGeometry(box);
     // Part of the picture: a press there drags the window as on the rest of the skin.
     label->setAttribute(Qt::WA_TransparentForMouseEvents);
     QFont font = arial(pixelSize);
+    if (box.height() < 2 * QFontMetrics(font).height()) {
+        label->setFont(font);
+        fitCaption(label, box.width());
+        label->move(box.x(), box.y() + (box.height() - label->height()) / 2);
+        return label;
+    }
+    label->setWordWrap(true);
+    label->setGeometry(box);
     while (pixelSize > 8) {
         font.setPixelSize(pixelSize);
         const QRect needed = QFontMetrics(font).boundingRect(
@@ -256,13 +262,8 @@ void MainWindow::createControls()
     sourceList->setGeometry(22, 292, 525, 138);
     skinText(this, "taglineText", tr("Video and audio for your phone"), {298, 78, 104, 40},
              QColor(0xb8, 0xc6, 0xda), 12);
-    QLabel *listHint = skinText(this, "listHintText",
-                                tr("Drop files here or use Add Files. Tick the files to convert."),
-                                {22, 434, 276, 16}, QColor(0x8a, 0x9b, 0xb4), 11);
-    listHint->setWordWrap(false);
-    listHint->setFont(arial(11));
-    fitCaption(listHint, 276);
-    listHint->move(22, 434 + (16 - listHint->height()) / 2);
+    skinText(this, "listHintText", tr("Drop files here or use Add Files. Tick the files to convert."),
+             {22, 434, 276, 16}, QColor(0x8a, 0x9b, 0xb4), 11);
     lblOutputTotal = whiteLabel(this, "lblOutputTotal", QString(), 300, 436);
     lblOutputTotal->setGeometry(300, 436, 247, 14);
     lblOutputTotal->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
