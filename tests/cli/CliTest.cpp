@@ -367,7 +367,10 @@ TEST_F(CliTest, JsonLinesTellProgressResultsAndSummary)
         EXPECT_GE(e["percent"].toInt(), lastPercent);
         EXPECT_LE(e["percent"].toInt(), 100);
         lastPercent = e["percent"].toInt();
-        EXPECT_TRUE(e["speed"].isNull() && e["eta_seconds"].isNull());
+        // Speed and time left appear once three seconds of the job are behind: a loaded
+        // machine may get there, and then they are figures, never zero or negative.
+        EXPECT_TRUE(e["speed"].isNull() || e["speed"].toDouble() > 0) << e["speed"].toDouble();
+        EXPECT_TRUE(e["eta_seconds"].isNull() || e["eta_seconds"].toInteger() >= 0);
     }
     const QJsonObject done = events[events.size() - 2];
     EXPECT_EQ(done["event"], "done");
@@ -393,8 +396,9 @@ TEST_F(CliTest, AStopSignalEndsTheJobAndLeavesNoPartialOutput)
             process->waitForReadyRead(100);
             seen += QString::fromUtf8(process->readAllStandardOutput());
         }
-        ASSERT_EQ(process->state(), QProcess::Running) << "the job ended before the signal";
-        ::kill(pid_t(process->processId()), signal);
+        const qint64 pid = process->processId();
+        ASSERT_GT(pid, 0) << "the job ended before the signal";
+        ::kill(pid_t(pid), signal);
         const CliRun run = finish(process);
         EXPECT_EQ(run.exitCode, status);
         EXPECT_FALSE((seen + run.out).contains("\"done\"")) << "the second file is not started";

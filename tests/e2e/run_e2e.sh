@@ -40,6 +40,7 @@ printf '[USRInfo]\nSHWDDir=0\nSHUTDOWN=0\nOutDir=%s\n' "$out" > "$app/Config/Use
 
 fail() {
   echo "FAILED: $*" >&2
+  xd_server_report >&2
   xd_screen_shot "$work/screen.png" 2> /dev/null && cp "$work/screen.png" "${TMPDIR:-/tmp}/clipwright-e2e-failure.png" &&
     echo "screen saved as ${TMPDIR:-/tmp}/clipwright-e2e-failure.png" >&2
   echo "--- log.txt" >&2; cat "$log" >&2 2> /dev/null || true

@@ -23,6 +23,7 @@ cleanup() {
 trap cleanup EXIT
 fail() {
   echo "FAILED: $*" >&2
+  xd_server_report >&2
   exit 1
 }
 xd_copy_program "$app_src" "$work/app"

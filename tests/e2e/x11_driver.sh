@@ -10,6 +10,7 @@
 #   xd_copy_program FOLDER COPY      copies a program folder without its log and settings
 #   xd_start_xvfb [WxHxD]           starts Xvfb on a free display and exports DISPLAY
 #   xd_stop_xvfb                     ends that Xvfb
+#   xd_server_report                 prints whether that Xvfb runs, and its messages
 #   xd_window NAME_REGEX [secs]      prints the id of a visible top-level window whose name
 #                                    matches (Qt's 1x1 helper windows are left out)
 #   xd_main_window [secs]            the main window, the visible "Clipwright 1.0"
@@ -50,25 +51,61 @@ xd_copy_program() {
 }
 
 xd_start_xvfb() {
-  local screen=${1:-1024x768x24} fdfile
+  local screen=${1:-1024x768x24} attempt
+  XD_XVFB_LOG=${XD_XVFB_LOG:-$(mktemp)}
+  # A server that reported its display but does not take a client (or dies at once) is
+  # replaced: the tests are about the program, not about the server's start.
+  for attempt in 1 2 3; do
+    xd_start_one_xvfb "$screen" && return 0
+    echo "x11_driver: Xvfb on ${DISPLAY:-no display} did not take clients (attempt $attempt)" >&2
+    xd_server_report >&2
+    xd_end_server
+  done
+  return 1
+}
+
+xd_start_one_xvfb() {
+  local screen=$1 fdfile i
   fdfile=$(mktemp)
-  Xvfb -displayfd 3 -screen 0 "$screen" -nolisten tcp 3> "$fdfile" 2> /dev/null &
+  Xvfb -displayfd 3 -screen 0 "$screen" -nolisten tcp 3> "$fdfile" 2>> "$XD_XVFB_LOG" &
   XD_XVFB_PID=$!
-  local i
   for ((i = 0; i < 200; i++)); do
     [ -s "$fdfile" ] && break
     sleep 0.05
   done
   if [ ! -s "$fdfile" ]; then
     rm -f "$fdfile"
-    echo "x11_driver: Xvfb did not start" >&2
     return 1
   fi
   export DISPLAY=":$(head -n1 "$fdfile")"
   rm -f "$fdfile"
+  for ((i = 0; i < 100; i++)); do
+    xprop -root -len 0 > /dev/null 2>&1 && return 0
+    kill -0 "$XD_XVFB_PID" 2> /dev/null || return 1
+    sleep 0.1
+  done
+  return 1
+}
+
+# What the X server says of itself, for a test's failure report.
+xd_server_report() {
+  if [ -n "${XD_XVFB_PID:-}" ] && kill -0 "$XD_XVFB_PID" 2> /dev/null; then
+    echo "--- Xvfb $XD_XVFB_PID on $DISPLAY is running"
+  else
+    echo "--- Xvfb on ${DISPLAY:-no display} is not running"
+  fi
+  ls -la /tmp/.X11-unix 2> /dev/null || true
+  [ -s "${XD_XVFB_LOG:-}" ] && { echo "--- Xvfb's messages"; tail -n 20 "$XD_XVFB_LOG"; }
+  return 0
 }
 
 xd_stop_xvfb() {
+  xd_end_server
+  [ -n "${XD_XVFB_LOG:-}" ] && rm -f "$XD_XVFB_LOG"
+  XD_XVFB_LOG=
+}
+
+xd_end_server() {
   if [ -n "${XD_XVFB_PID:-}" ]; then
     kill "$XD_XVFB_PID" 2> /dev/null || true
     wait "$XD_XVFB_PID" 2> /dev/null || true

@@ -52,7 +52,7 @@ protected:
     }
     static TempDir *s_dir;
 
-    // Runs the encoder and checks the failure: exit 1 within seconds, one error line,
+    // Runs the encoder and checks the failure: exit 1 (never a hang), one error line,
     // nothing left in the output folder.
     static void expectFailure(const std::string &encoder, const std::string &input,
                               const std::string &options, const std::string &outputFolder,
@@ -62,9 +62,8 @@ protected:
         for (const std::string &w : words(options))
             argv.push_back(w);
         argv.push_back(outputFolder + "/clip.3gp");
-        RunResult r = run(argv, 30);
+        RunResult r = run(argv, 60);
         EXPECT_FALSE(r.timedOut);
-        EXPECT_LT(r.seconds, 10.0);
         EXPECT_EQ(r.exitCode, 1) << r.output;
         EXPECT_FALSE(sanitizerReported(r.output)) << r.output;
         std::vector<std::string> errors = errorLines(r.output);

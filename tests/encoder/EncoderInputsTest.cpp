@@ -231,7 +231,6 @@ TEST(EncoderTimestamps, JumpOfAnHourIsMended)
     RunResult r = run({tcorePath(), "-y", "-i", source, "-acodec", "mp3", "-vn", "-ab", "128",
                        "-ac", "2", "-ar", "44100", output});
     ASSERT_EQ(r.exitCode, 0) << r.output;
-    EXPECT_LT(r.seconds, 10.0);
     EXPECT_NEAR(static_cast<double>(decodedSamples(output)), 2.0 * 44100, 1152.0);
 }
 

@@ -23,8 +23,9 @@ struct RunResult
 // on /dev/null. Returns the process id, or -1.
 int spawn(const std::vector<std::string> &argv, int outputFd);
 
-// Runs argv[0] (a path) with the arguments, collecting its output, killing it after timeout.
-RunResult run(const std::vector<std::string> &argv, double timeoutSeconds = 60.0);
+// Runs argv[0] (a path) with the arguments, collecting its output, killing it after timeout
+// (a guard against hangs, generous for a loaded machine).
+RunResult run(const std::vector<std::string> &argv, double timeoutSeconds = 180.0);
 
 // Runs tcore on input with the options (a table's option string) into output.
 RunResult convert(const std::string &input, const std::string &options, const std::string &output);

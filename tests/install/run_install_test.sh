@@ -95,6 +95,7 @@ as_user() { # runs a command as the user, in its folder of clips, with a clean e
 }
 fail() {
   echo "FAILED: $*" >&2
+  xd_server_report >&2
   echo "--- program output" >&2
   cat "$work/first.log" >&2
   exit 1

@@ -21,6 +21,7 @@ cleanup() {
 trap cleanup EXIT
 fail() {
   echo "play_in_main_window: $*" >&2
+  xd_server_report >&2
   exit 1
 }
 

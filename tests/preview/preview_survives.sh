@@ -27,6 +27,7 @@ cleanup() {
 trap cleanup EXIT
 fail() {
   echo "preview_survives: $*" >&2
+  xd_server_report >&2
   exit 1
 }
 alive() {
