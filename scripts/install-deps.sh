@@ -11,6 +11,7 @@ packages=(
   googletest libgtest-dev
   ffmpeg xvfb xauth x11-apps x11-utils libx11-dev imagemagick xdotool openbox dbus time
   desktop-file-utils appstream dpkg-dev file procps passwd lintian parallel
+  at-spi2-core python3-pyatspi
   util-linux mount coreutils libc-bin
 )
 missing=()

@@ -407,10 +407,6 @@ Rückgabewert: 0 alles konvertiert, 1 Fehler bei manchen, 2 Aufruffehler oder ni
         <translation>Ausgabeordner suchen</translation>
     </message>
     <message>
-        <source>Choose the output folder</source>
-        <translation>Ausgabeordner wählen</translation>
-    </message>
-    <message>
         <source>Trim range</source>
         <translation>Schnittbereich</translation>
     </message>

@@ -407,10 +407,6 @@ Estado de salida: 0 todo convertido, 1 alguno falló, 2 error de uso o nada que 
         <translation>Buscar la carpeta de salida</translation>
     </message>
     <message>
-        <source>Choose the output folder</source>
-        <translation>Elegir la carpeta de salida</translation>
-    </message>
-    <message>
         <source>Trim range</source>
         <translation>Rango de recorte</translation>
     </message>

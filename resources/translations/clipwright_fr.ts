@@ -407,10 +407,6 @@ Code de sortie : 0 tout converti, 1 des échecs, 2 erreur d&apos;utilisation ou 
         <translation>Parcourir pour choisir le dossier de sortie</translation>
     </message>
     <message>
-        <source>Choose the output folder</source>
-        <translation>Choisir le dossier de sortie</translation>
-    </message>
-    <message>
         <source>Trim range</source>
         <translation>Plage de découpe</translation>
     </message>

@@ -406,10 +406,6 @@ Status de saída: 0 tudo convertido, 1 alguma falha, 2 erro de uso ou nada a ini
         <translation>Procurar a pasta de saída</translation>
     </message>
     <message>
-        <source>Choose the output folder</source>
-        <translation>Escolher a pasta de saída</translation>
-    </message>
-    <message>
         <source>Trim range</source>
         <translation>Intervalo de corte</translation>
     </message>

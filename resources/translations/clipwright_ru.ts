@@ -407,10 +407,6 @@ Exit status: 0 all converted, 1 some failed, 2 usage error or nothing to start,
         <translation>Выбрать папку вывода</translation>
     </message>
     <message>
-        <source>Choose the output folder</source>
-        <translation>Указать папку вывода</translation>
-    </message>
-    <message>
         <source>Trim range</source>
         <translation>Диапазон обрезки</translation>
     </message>

@@ -403,10 +403,6 @@ Exit status: 0 all converted, 1 some failed, 2 usage error or nothing to start,
         <translation>浏览输出文件夹</translation>
     </message>
     <message>
-        <source>Choose the output folder</source>
-        <translation>选择输出文件夹</translation>
-    </message>
-    <message>
         <source>Trim range</source>
         <translation>剪辑范围</translation>
     </message>

@@ -129,7 +129,7 @@ private:
             QVERIFY2(face->role() != QAccessible::NoRole, qPrintable(describe(widget)));
             const bool needsName =
                 isControl(face->role()) || (widget->focusPolicy() & Qt::TabFocus) != 0;
-            if (needsName && !qobject_cast<QComboBox *>(widget->parentWidget()))
+            if (needsName)
                 QVERIFY2(!face->text(QAccessible::Name).trimmed().isEmpty(),
                          qPrintable(describe(widget) + " has no accessible name"));
         }

@@ -52,10 +52,10 @@ ProgressDialog::ProgressDialog(QWidget *parent)
     lblPersent->setFixedWidth(260);
     lblFilePace = makeLabel(this, QString(), 16, 160, lightGrey);
     lblFilePace->setFixedWidth(400);
-    lblFilePace->setAccessibleName(tr("Current file pace"));
+    lblFilePace->setAccessibleDescription(tr("Current file pace"));
     lblBatchPace = makeLabel(this, QString(), 16, 177, lightGrey);
     lblBatchPace->setFixedWidth(400);
-    lblBatchPace->setAccessibleName(tr("Batch pace"));
+    lblBatchPace->setAccessibleDescription(tr("Batch pace"));
 
     pbTotal = new QProgressBar(this);
     pbTotal->setGeometry(80, 71, 321, 17);
@@ -75,7 +75,8 @@ ProgressDialog::ProgressDialog(QWidget *parent)
 
     pbTotal->setAccessibleName(tr("Total File"));
     ProgressBar1->setAccessibleName(tr("Current File"));
-    lblCurFileName->setAccessibleName(tr("Current Convert File"));
+    // The labels are read by the texts they show; what each stands for is its description.
+    lblCurFileName->setAccessibleDescription(tr("Current Convert File"));
 
     // Dragging the picture moves the window; presses on the texts reach it as well.
     (new WindowDrag(this))->AddHandle(this);

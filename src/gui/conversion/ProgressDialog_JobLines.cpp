@@ -111,7 +111,7 @@ void ProgressDialog::layOut(int slots)
         const int top = kFirstLineTop + slot * kLineHeight;
         line.fileName = makeLabel(this, QString(), 16, top, white);
         line.fileName->setFixedSize(385, 13);
-        line.fileName->setAccessibleName(tr("Conversion %1 file").arg(slot + 1));
+        line.fileName->setAccessibleDescription(tr("Conversion %1 file").arg(slot + 1));
         line.bar = new QProgressBar(this);
         line.bar->setGeometry(16, top + 15, 385, 11);
         line.bar->setTextVisible(false);

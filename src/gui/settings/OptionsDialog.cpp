@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <exception>
 
+#include <QLineEdit>
 #include <QApplication>
 #include <QComboBox>
 #include <QGroupBox>
@@ -59,6 +60,7 @@ OptionsDialog::OptionsDialog(OptionLists &boxes, QWidget *parent)
     m_cbbCustomProfile->setEditable(true);
     m_cbbCustomProfile->setGeometry(112, 12, 185, 21);
     m_cbbCustomProfile->setAccessibleName(tr("Custom Profile"));
+    m_cbbCustomProfile->lineEdit()->setAccessibleName(m_cbbCustomProfile->accessibleName());
     lblCustomProfile->setBuddy(m_cbbCustomProfile);
     auto *customBinding =
         new OptionComboBinding(m_cbbCustomProfile, &boxes.customProfile(), this);

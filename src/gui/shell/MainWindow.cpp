@@ -13,6 +13,7 @@
 #include "shell/SkinPicture.h"
 #include "shell/WindowAccessibility.h"
 #include "shell/SplashWindow.h"
+#include "platform/WindowFocus.h"
 #include "shell/PictureButton.h"
 #include "shell/ProductInfo.h"
 #include "conversion/EventPump.h"
@@ -128,6 +129,8 @@ void MainWindow::onFirstShown()
     BindPreview();
     BindConversion();
     BindSession();
+    // The splash has gone: the keyboard comes to this window, window manager or not.
+    WindowFocus::TakeWhenShown(this);
     m_ready = true;
     Q_EMIT ready();
 }
@@ -356,12 +359,12 @@ PictureButton *MainWindow::handleShortcutKey(int key, Qt::KeyboardModifiers modi
         button = btnConvert;
         break;
     case Qt::Key_B:
-        button = btnSelectOutputFolder;
+        button = chooseFolderButton;
         break;
     default:
         return nullptr;
     }
-    // Exactly like a click: the hidden output-folder button answers too.
+    // Exactly like a click.
     if (button->isEnabled())
         Q_EMIT button->clicked(false);
     return button;

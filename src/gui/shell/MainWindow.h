@@ -64,7 +64,6 @@ public:
     QLabel *lblOutputFolderInfo = nullptr;
     QLineEdit *edtOutputFolder = nullptr;
     PictureButton *chooseFolderButton = nullptr;         // chooses the output folder
-    PictureButton *btnSelectOutputFolder = nullptr; // never visible; Ctrl+B clicks it
     QCheckBox *chkShutdown = nullptr;
     QLabel *powerOffCaption = nullptr;
     QCheckBox *chkShowOutputDirectory = nullptr;

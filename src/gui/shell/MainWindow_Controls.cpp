@@ -176,12 +176,6 @@ void MainWindow::createControls()
     chooseFolderButton = pictureButton(this, "chooseFolderButton", {595, 188, 70, 20}, QStringLiteral("Ctrl + B"));
     chooseFolderButton->setCaption(tr("Browse..."), QString(), 11);
     connect(chooseFolderButton, &QAbstractButton::clicked, this, &MainWindow::onChooseOutputFolderRequested);
-    btnSelectOutputFolder = new PictureButton(this);
-    btnSelectOutputFolder->setObjectName(QStringLiteral("btnSelectOutputFolder"));
-    btnSelectOutputFolder->setHint(QStringLiteral("Ctrl + B"));
-    btnSelectOutputFolder->hide();
-    connect(btnSelectOutputFolder, &QAbstractButton::clicked, this,
-            &MainWindow::onChooseOutputFolderRequested);
 
     // The check boxes' own captions are cut off by their width; the labels beside them
     // carry the texts.
@@ -198,6 +192,9 @@ void MainWindow::createControls()
     sizeLimitBox->setObjectName(QStringLiteral("sizeLimitBox"));
     sizeLimitBox->setGeometry(578, 225, 87, 21);
     sizeLimitBox->setEditable(true);
+    // Named as its caption says, without the colon; its text field too.
+    sizeLimitBox->setAccessibleName(tr("Size limit:").chopped(1).trimmed());
+    sizeLimitBox->lineEdit()->setAccessibleName(sizeLimitBox->accessibleName());
     sizeLimitBox->setInsertPolicy(QComboBox::NoInsert);
     sizeLimitBox->setToolTip(
         tr("Each output ends at or below this size; longer clips get a lower bitrate."));
@@ -267,7 +264,8 @@ void MainWindow::createControls()
     lblOutputTotal = whiteLabel(this, "lblOutputTotal", QString(), 300, 436);
     lblOutputTotal->setGeometry(300, 436, 247, 14);
     lblOutputTotal->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    lblOutputTotal->setAccessibleName(tr("Estimated output size"));
+    // A label that shows a value is read by its text; what it stands for is its description.
+    lblOutputTotal->setAccessibleDescription(tr("Estimated output size"));
 
     btnOpenFile = pictureButton(this, "btnOpenFile", {555, 289, 110, 30}, QStringLiteral("Ctrl + O"));
     btnOpenFile->setCaption(tr("Add Files"), QStringLiteral("+"));
@@ -310,14 +308,12 @@ void MainWindow::nameControls()
         {btnOptions, QT_TR_NOOP("Options")},
         {edtOutputFolder, QT_TR_NOOP("Output Folder")},
         {chooseFolderButton, QT_TR_NOOP("Browse for the output folder")},
-        {btnSelectOutputFolder, QT_TR_NOOP("Choose the output folder")},
         {chkShutdown, QT_TR_NOOP("Shutdown computer when job is finished.")},
         {chkShowOutputDirectory, QT_TR_NOOP("Show output directory when done")},
         {trimStripWidget, QT_TR_NOOP("Trim range")},
         {btnPlay, QT_TR_NOOP("Play")},
         {btnPause, QT_TR_NOOP("Pause")},
         {btnStop, QT_TR_NOOP("Stop")},
-        {pnlCurTime, QT_TR_NOOP("Preview position")},
         {sourceList, QT_TR_NOOP("Source files")},
         {btnOpenFile, QT_TR_NOOP("Add Files")},
         {btnRemoveFile, QT_TR_NOOP("Remove")},
@@ -326,6 +322,7 @@ void MainWindow::nameControls()
     };
     for (const Name &n : names)
         n.control->setAccessibleName(tr(n.name));
+    pnlCurTime->setAccessibleDescription(tr("Preview position"));
     for (auto *button : findChildren<PictureButton *>(QString(), Qt::FindDirectChildrenOnly)) {
         if (!button->hint().isEmpty())
             button->setAccessibleDescription(button->hint());

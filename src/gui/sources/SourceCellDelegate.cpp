@@ -1,5 +1,6 @@
 #include "sources/SourceCellDelegate.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -84,10 +85,29 @@ QWidget *SourceCellDelegate::createEditor(QWidget *parent, const QStyleOptionVie
 {
     if (!isTimeColumn(index.column()))
         return QStyledItemDelegate::createEditor(parent, option, index);
-    auto *editor = new QLineEdit(parent);
+    auto *editor = new QLineEdit(parent->window());
     editor->setObjectName(QStringLiteral("edtTimeEditor"));
     editor->setFrame(false);
+    editor->setFont(option.font);
+    // Named after its column ("Start Time", "End Time").
+    editor->setAccessibleName(
+        index.model()->headerData(index.column(), Qt::Horizontal, Qt::DisplayRole).toString());
+    editor->raise();
     return editor;
+}
+
+void SourceCellDelegate::updateEditorGeometry(QWidget *editor, const QStyleOptionViewItem &option,
+                                              const QModelIndex &index) const
+{
+    const auto *view = qobject_cast<const QAbstractItemView *>(option.widget);
+    if (!view || editor->parentWidget() == view->viewport()) {
+        QStyledItemDelegate::updateEditorGeometry(editor, option, index);
+        return;
+    }
+    // The cell's place in the list, kept inside the list's visible part.
+    const QWidget *viewport = view->viewport();
+    const QRect cell = option.rect & viewport->rect();
+    editor->setGeometry(QRect(viewport->mapTo(editor->parentWidget(), cell.topLeft()), cell.size()));
 }
 
 void SourceCellDelegate::setEditorData(QWidget *editor, const QModelIndex &index) const

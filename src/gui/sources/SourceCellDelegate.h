@@ -6,6 +6,8 @@
 // Draws and edits the cells of the source list: the check column as a check box that a
 // click anywhere in its cell toggles, and an hh:mm:ss time editor for Start Time and End
 // Time. Every committed time is reported with timeCommitted after it reached the model.
+// The time editor lies over its cell but belongs to the list's window: a screen reader
+// walks the list as its cells only, so an editor inside the list would not be found.
 class SourceCellDelegate : public QStyledItemDelegate
 {
     Q_OBJECT
@@ -20,6 +22,8 @@ public:
                const QModelIndex &index) const override;
     QWidget *createEditor(QWidget *parent, const QStyleOptionViewItem &option,
                           const QModelIndex &index) const override;
+    void updateEditorGeometry(QWidget *editor, const QStyleOptionViewItem &option,
+                              const QModelIndex &index) const override;
     void setEditorData(QWidget *editor, const QModelIndex &index) const override;
     void setModelData(QWidget *editor, QAbstractItemModel *model,
                       const QModelIndex &index) const override;
