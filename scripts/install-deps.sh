@@ -6,7 +6,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-image-formats-plugins qt6-svg-dev libgl-dev
   qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-translations-l10n
   libavformat-dev libavcodec-dev libavfilter-dev libswscale-dev libswresample-dev libavutil-dev
-  libopencore-amrnb-dev libmpv-dev
+  libopencore-amrnb-dev libmpv-dev libxcb-shape0-dev
   fonts-liberation fonts-wqy-microhei
   googletest libgtest-dev
   ffmpeg xvfb xauth x11-apps x11-utils libx11-dev imagemagick xdotool openbox dbus time

@@ -63,7 +63,9 @@ void makeBackground()
     // The window writes the short line beside the web buttons and the hint under the list
     // in the user's language.
     p.end();
-    saveKeyed(image, QStringLiteral("main/background.png"), kTransparentKey);
+    // The key colour marks the outside of the window, in each picture's own pixels: the
+    // window takes its outline from the picture for the screen's scale.
+    save(image, QStringLiteral("main/background.png"));
 
     // Separator line.
     QImage line = blank(379, 5);

@@ -97,13 +97,11 @@ void makeConvertingWindow()
     p.end();
 
     // Every pixel outside the outline is key again after the edge stroke.
-    if (g_scale == 1) {
-        for (int y = 0; y < h; ++y)
-            for (int x = 0; x < w; ++x)
-                if (!outline.contains(QPointF(x + 0.5, y + 0.5)))
-                    image.setPixel(x, y, kTransparentKey.rgb());
-    }
-    saveKeyed(image, QStringLiteral("converting/background.png"), kTransparentKey);
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (!outline.contains(QPointF((x + 0.5) / g_scale, (y + 0.5) / g_scale)))
+                image.setPixel(x, y, kTransparentKey.rgb());
+    save(image, QStringLiteral("converting/background.png"));
 
     // The Stop button: muted red, its square and word drawn by the dialog.
     for (Face face : {Face::Up, Face::Hot, Face::Down}) {

@@ -15,7 +15,6 @@
 
 #include <cstdio>
 #include <functional>
-#include <map>
 #include <utility>
 
 namespace skins {
@@ -39,8 +38,6 @@ inline int g_failures = 0;
 // The scale the pictures are drawn at: 1 or 2. Every picture is made on a canvas of this
 // device pixel ratio, so the drawing code works in the design's pixels at both scales.
 inline int g_scale = 1;
-// The 100% pictures whose key colour marks the outside of a window, by file name.
-inline std::map<QString, QImage> g_keyed;
 
 // A canvas of w x h design pixels at the current scale.
 inline QImage canvas(int w, int h, QImage::Format format)
@@ -69,28 +66,6 @@ inline void save(const QImage &image, const QString &name, const char *format = 
     }
 }
 
-// Saves a window's picture whose key-coloured pixels lie outside the window. The window's
-// shape is taken from the 100% picture at every scale, so the larger picture is keyed
-// exactly where the smaller one is: its key pixels become key wherever the 100% picture's
-// pixel is, and take the 100% picture's colour where that one is inside.
-inline void saveKeyed(QImage image, const QString &name, const QColor &key)
-{
-    if (g_scale == 1) {
-        g_keyed[name] = image;
-    } else {
-        const QImage &small = g_keyed.at(name);
-        for (int y = 0; y < image.height(); ++y) {
-            for (int x = 0; x < image.width(); ++x) {
-                const QRgb outer = small.pixel(x / g_scale, y / g_scale);
-                if (outer == key.rgb())
-                    image.setPixel(x, y, key.rgb());
-                else if (image.pixel(x, y) == key.rgb())
-                    image.setPixel(x, y, outer);
-            }
-        }
-    }
-    save(image, name);
-}
 
 inline QFont uiFont(int pixelSize, bool bold)
 {

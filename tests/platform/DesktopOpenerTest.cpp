@@ -3,6 +3,8 @@
 #include "platform/DesktopOpener.h"
 
 #include <QFile>
+
+#include <cstdio>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -14,15 +16,19 @@ private:
     QTemporaryDir m_bin;
     QByteArray m_path;
 
-    // An xdg-open that writes its argument next to itself and exits with code.
+    // An xdg-open that writes its argument next to itself and exits with code. The script is
+    // written beside and renamed into place: the one before may still be ending.
     void standIn(int code)
     {
-        QFile script(m_bin.filePath("xdg-open"));
+        QFile script(m_bin.filePath("xdg-open.new"));
         QVERIFY(script.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        script.write("#!/bin/sh\nprintf '%s' \"$1\" > \"${0%/*}/opened\"\nexit " +
+        script.write("#!/bin/sh\nprintf '%s' \"$1\" > \"${0%/*}/opened.new\"\n"
+                     "/bin/mv \"${0%/*}/opened.new\" \"${0%/*}/opened\"\nexit " +
                      QByteArray::number(code) + "\n");
         script.close();
         QVERIFY(script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+        QVERIFY(::rename(QFile::encodeName(script.fileName()).constData(),
+                         QFile::encodeName(m_bin.filePath("xdg-open")).constData()) == 0);
     }
 
 private Q_SLOTS:

@@ -4,6 +4,7 @@
 #include "platform/IUserDialogs.h"
 #include "platform/WindowDrag.h"
 #include "platform/WindowFocus.h"
+#include "platform/WindowOutline.h"
 #include "shell/ProgramParts.h"
 #include "shell/SkinPicture.h"
 #include "shell/PictureButton.h"
@@ -28,15 +29,14 @@ ProgressDialog::ProgressDialog(QWidget *parent)
     setWindowTitle(tr("Converting"));
     setFixedSize(435, 222);
 
-    // The window's shape: the 100% picture's pixels that are not its key colour, the
-    // colour of its bottom-left corner. The status bar below the picture is outside it.
+    // The window's shape: the picture's pixels that are not its key colour, the colour of
+    // its bottom-left corner. The status bar below the picture is outside it.
     const QImage background(QStringLiteral(":/skin/converting/background.png"));
+    const QPixmap picture = SkinPixmap(QStringLiteral(":/skin/converting/background.png"));
     imgBackground = new QLabel(this);
-    imgBackground->setPixmap(SkinPixmap(QStringLiteral(":/skin/converting/background.png")));
+    imgBackground->setPixmap(picture);
     imgBackground->setGeometry(0, 0, background.width(), background.height());
-    if (!background.isNull())
-        setMask(QRegion(QBitmap::fromImage(background.createMaskFromColor(
-            background.pixel(0, background.height() - 1), Qt::MaskInColor))));
+    WindowOutline::Keep(this, picture.toImage());
 
     const QColor white(Qt::white);
     const QColor lightGrey(0xc8, 0xd2, 0xe0);

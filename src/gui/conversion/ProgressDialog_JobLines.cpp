@@ -4,6 +4,7 @@
 
 #include "conversion/ProgressDialogLook.h"
 #include "conversion/RunningJob.h"
+#include "platform/WindowOutline.h"
 #include "shell/ProgramParts.h"
 #include "shell/PictureButton.h"
 #include "shell/SkinPicture.h"
@@ -76,12 +77,10 @@ void ProgressDialog::layOut(int slots)
 
     const QString path = QStringLiteral(":/skin/converting/background.png");
     const QImage background = stretched(QImage(path), kStretchRow, extra);
-    imgBackground->setPixmap(
-        QPixmap::fromImage(stretched(SkinPixmap(path).toImage(), kStretchRow, extra)));
+    const QImage picture = stretched(SkinPixmap(path).toImage(), kStretchRow, extra);
+    imgBackground->setPixmap(QPixmap::fromImage(picture));
     imgBackground->setGeometry(0, 0, background.width(), background.height());
-    if (!background.isNull())
-        setMask(QRegion(QBitmap::fromImage(background.createMaskFromColor(
-            background.pixel(0, background.height() - 1), Qt::MaskInColor))));
+    WindowOutline::Keep(this, picture);
 
     // One job: the file above the two bars. Several: the batch bar in the upper well, a
     // line per job in the lower one.

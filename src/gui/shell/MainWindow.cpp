@@ -14,6 +14,7 @@
 #include "shell/WindowAccessibility.h"
 #include "shell/SplashWindow.h"
 #include "platform/WindowFocus.h"
+#include "platform/WindowOutline.h"
 #include "shell/PictureButton.h"
 #include "shell/ProductInfo.h"
 #include "conversion/EventPump.h"
@@ -129,7 +130,9 @@ void MainWindow::onFirstShown()
     BindPreview();
     BindConversion();
     BindSession();
-    // The splash has gone: the keyboard comes to this window, window manager or not.
+    // The splash has gone: the keyboard comes to this window, window manager or not, at the
+    // button a new user starts with.
+    btnOpenFile->setFocus(Qt::OtherFocusReason);
     WindowFocus::TakeWhenShown(this);
     m_ready = true;
     Q_EMIT ready();
@@ -241,12 +244,11 @@ void MainWindow::RunGuarded(const std::function<void()> &step)
 void MainWindow::applyWindowOutline()
 {
     // The window is the set of the background's pixels whose colour differs from the
-    // picture's transparent colour, the colour of its bottom-left pixel.
+    // picture's transparent colour, the colour of its bottom-left pixel; drawn at 150% or
+    // 200%, the outline comes from the 200% picture.
     if (m_skin == nullptr || m_skin->isNull())
         return;
-    const QRgb key = m_skin->pixel(0, m_skin->height() - 1);
-    const QImage mask = m_skin->createMaskFromColor(key, Qt::MaskInColor);
-    setMask(QBitmap::fromImage(mask));
+    WindowOutline::Keep(this, SkinPixmap(QStringLiteral(":/skin/main/background.png")).toImage());
     m_outlineApplied = true;
 }
 
