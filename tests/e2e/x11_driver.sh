@@ -67,7 +67,10 @@ xd_start_xvfb() {
 xd_start_one_xvfb() {
   local screen=$1 fdfile i
   fdfile=$(mktemp)
-  Xvfb -displayfd 3 -screen 0 "$screen" -nolisten tcp 3> "$fdfile" 2>> "$XD_XVFB_LOG" &
+  # -noreset: by default the server resets when its last client goes (a program the test
+  # killed, or the check below), and a program starting during that reset could not
+  # connect ("could not connect to display").
+  Xvfb -displayfd 3 -screen 0 "$screen" -nolisten tcp -noreset 3> "$fdfile" 2>> "$XD_XVFB_LOG" &
   XD_XVFB_PID=$!
   for ((i = 0; i < 200; i++)); do
     [ -s "$fdfile" ] && break

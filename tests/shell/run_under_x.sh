@@ -11,7 +11,7 @@ if [ "$#" -eq 0 ]; then
   exit 2
 fi
 if [ "${CLIPWRIGHT_ON_XVFB:-}" != 1 ]; then
-  CLIPWRIGHT_ON_XVFB=1 exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$wm" "$@"
+  CLIPWRIGHT_ON_XVFB=1 exec xvfb-run -a -s "-screen 0 1024x768x24 -noreset" "$0" "$wm" "$@"
 fi
 wm_pid=
 if [ "$wm" = openbox ]; then
