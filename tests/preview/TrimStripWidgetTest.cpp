@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QTest>
+#include <QSet>
 #include <QTime>
 
 #include <gtest/gtest.h>
@@ -160,6 +161,28 @@ TEST_F(StripWidget, HandleFacesLeaveBlackOut)
         for (int x = 0; x < face.width(); ++x)
             coloured += face.pixelColor(x, y) != background;
     EXPECT_GT(coloured, 40); // the handle's mark is drawn
+}
+
+// Drawn at 150% (QT_SCALE_FACTOR=1.5, as the test is also run), the 200% picture is scaled
+// smoothly: the triangle's slanted edges blend into the handle's colour in pixels of colours
+// the picture does not have, where scaling pixel by pixel would step them.
+TEST_F(StripWidget, HandleEdgesBlendAt150Percent)
+{
+    if (!qFuzzyCompare(qApp->devicePixelRatio(), 1.5))
+        GTEST_SKIP() << "runs at 150% only";
+    strip.startHandle()->clearFocus();
+    const QImage face = strip.startHandle()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    ASSERT_EQ(face.size(), QSize(29, 29)); // 19 x 19 at 150%
+    QSet<QRgb> own = {strip.startHandle()->palette().color(QPalette::Button).rgb()};
+    const QImage picture = TrimStrip::imgL().convertToFormat(QImage::Format_RGB32);
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x)
+            own.insert(picture.pixel(x, y));
+    int blended = 0;
+    for (int y = 0; y < face.height(); ++y)
+        for (int x = 0; x < face.width(); ++x)
+            blended += !own.contains(face.pixel(x, y));
+    EXPECT_GE(blended, 10);
 }
 
 } // namespace
