@@ -149,17 +149,24 @@ def check_progress(app, clip):
 
 def main():
     view = sys.argv[1]
-    app = application()
-    if view == "main":
-        check_main(app)
-    elif view == "editor":
-        check_editor(app)
-    elif view == "options":
-        check_options(app)
-    elif view == "progress":
-        check_progress(app, sys.argv[2])
-    else:
+    checks = {
+        "main": check_main,
+        "editor": check_editor,
+        "options": check_options,
+        "progress": lambda app: check_progress(app, sys.argv[2]),
+    }
+    if view not in checks:
         sys.exit("unknown view " + view)
+    app = application()
+    # The window may still be settling (an editor opening, a job starting): the view is
+    # read again until it holds or 20 seconds have passed.
+    end = time.time() + 20
+    while True:
+        problems.clear()
+        checks[view](app)
+        if not problems or time.time() > end:
+            break
+        time.sleep(0.5)
     for problem in problems:
         print("%s: %s" % (view, problem))
     return 1 if problems else 0
