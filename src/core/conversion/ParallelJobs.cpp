@@ -13,7 +13,9 @@ int Cores()
     return std::max(1, QThread::idealThreadCount());
 }
 
-int Automatic(int cores, int type)
+namespace {
+
+int uncapped(int cores, int type)
 {
     if (cores <= 1)
         return 1;
@@ -23,6 +25,13 @@ int Automatic(int cores, int type)
         return std::max(1, cores / 4);
     // Rounded up: on 2 cores two jobs fill the core that one leaves half idle.
     return (2 * cores + 2) / 3;
+}
+
+} // namespace
+
+int Automatic(int cores, int type)
+{
+    return std::min(uncapped(cores, type), kMostAutomatic);
 }
 
 int For(int setting, int cores, int type)
