@@ -10,7 +10,6 @@
 #include "shell/PictureButton.h"
 
 #include <QApplication>
-#include <QBitmap>
 #include <QCloseEvent>
 #include <QElapsedTimer>
 #include <QKeyEvent>

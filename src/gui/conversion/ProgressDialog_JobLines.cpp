@@ -9,7 +9,6 @@
 #include "shell/PictureButton.h"
 #include "shell/SkinPicture.h"
 
-#include <QBitmap>
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QPainter>

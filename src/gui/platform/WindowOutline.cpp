@@ -57,7 +57,7 @@ void WindowOutline::Keep(QWidget *window, const QImage &picture)
 }
 
 WindowOutline::WindowOutline(QWidget *window, const QImage &picture)
-    : QObject(window), m_window(window), m_picture(picture)
+    : QObject(window), m_picture(picture)
 {
     // Qt's mask, in the window's pixels: exact at 100%, and the outline wherever the screen's
     // own pixels cannot be reached.
@@ -96,9 +96,9 @@ QImage WindowOutline::Coverage(const QImage &picture, const QSize &size)
 
 bool WindowOutline::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == m_window && event->type() == QEvent::Show) {
+    if (watched == parent() && event->type() == QEvent::Show) {
         applyInScreenPixels();
-        if (QWindow *handle = m_window->windowHandle()) {
+        if (QWindow *handle = window()->windowHandle()) {
             connect(handle, &QWindow::screenChanged, this, &WindowOutline::applyInScreenPixels,
                     Qt::UniqueConnection);
         }
@@ -108,11 +108,11 @@ bool WindowOutline::eventFilter(QObject *watched, QEvent *event)
 
 void WindowOutline::applyInScreenPixels()
 {
-    const qreal ratio = m_window->devicePixelRatioF();
+    const qreal ratio = window()->devicePixelRatioF();
     if (std::abs(ratio - 1.0) < 0.01)
         return; // Qt's mask is already in the screen's pixels.
     auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    if (!x11 || !x11->connection() || !m_window->windowHandle())
+    if (!x11 || !x11->connection() || !window()->windowHandle())
         return;
     const QSize size = logicalSize(m_picture);
     const QImage coverage =
@@ -120,7 +120,7 @@ void WindowOutline::applyInScreenPixels()
     const std::vector<xcb_rectangle_t> runs = insideRuns(coverage);
     xcb_connection_t *connection = x11->connection();
     xcb_shape_rectangles(connection, XCB_SHAPE_SO_SET, XCB_SHAPE_SK_BOUNDING,
-                         XCB_CLIP_ORDERING_YX_BANDED, xcb_window_t(m_window->winId()), 0, 0,
+                         XCB_CLIP_ORDERING_YX_BANDED, xcb_window_t(window()->winId()), 0, 0,
                          uint32_t(runs.size()), runs.data());
     xcb_flush(connection);
 }

@@ -2,8 +2,8 @@
 
 #include <QImage>
 #include <QObject>
+#include <QWidget>
 
-class QWidget;
 
 // The outline of a skinned window: the pixels of its background picture that are not the
 // picture's key colour, the colour of its bottom-left pixel. Qt's mask is in the window's
@@ -24,10 +24,11 @@ protected:
 
 private:
     WindowOutline(QWidget *window, const QImage &picture);
+    // The window is the outline's parent.
+    QWidget *window() const { return static_cast<QWidget *>(parent()); }
     // The picture's outline at size (in pixels): 255 inside, 0 outside.
     static QImage Coverage(const QImage &picture, const QSize &size);
     void applyInScreenPixels();
 
-    QWidget *m_window;
     QImage m_picture;
 };

@@ -14,20 +14,17 @@
 #include "shell/WindowAccessibility.h"
 #include "shell/SplashWindow.h"
 #include "platform/WindowFocus.h"
-#include "platform/WindowOutline.h"
 #include "shell/PictureButton.h"
 #include "shell/ProductInfo.h"
 #include "conversion/EventPump.h"
 #include "conversion/SizeLimit.h"
 
 #include <QApplication>
-#include <QBitmap>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDir>
 #include <QGuiApplication>
-#include <QImage>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -92,7 +89,6 @@ MainWindow::MainWindow(ProgramParts &parts, QWidget *parent)
 MainWindow::~MainWindow()
 {
     qApp->removeEventFilter(this);
-    delete m_skin;
 }
 
 // ---- start-up -------------------------------------------------------------------------------
@@ -100,8 +96,6 @@ MainWindow::~MainWindow()
 void MainWindow::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
-    if (!m_outlineApplied)
-        applyWindowOutline();
     if (m_shownOnce)
         return;
     m_shownOnce = true;
@@ -240,17 +234,6 @@ void MainWindow::RunGuarded(const std::function<void()> &step)
 }
 
 // ---- window frame -------------------------------------------------------------------------
-
-void MainWindow::applyWindowOutline()
-{
-    // The window is the set of the background's pixels whose colour differs from the
-    // picture's transparent colour, the colour of its bottom-left pixel; drawn at 150% or
-    // 200%, the outline comes from the 200% picture.
-    if (m_skin == nullptr || m_skin->isNull())
-        return;
-    WindowOutline::Keep(this, SkinPixmap(QStringLiteral(":/skin/main/background.png")).toImage());
-    m_outlineApplied = true;
-}
 
 void MainWindow::minimizeWindow()
 {

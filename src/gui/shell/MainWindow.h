@@ -198,13 +198,10 @@ private:
     void onClosing();
     void SaveSettingsOnChange();
     void onResized();
-    void applyWindowOutline();
 
     ProgramParts &m_parts;
     std::function<void()> m_endProgram;
-    QImage *m_skin = nullptr;
     bool m_shownOnce = false;
-    bool m_outlineApplied = false;
     bool m_ready = false;
     bool m_closing = false;
     bool m_savesOnChange = false;

@@ -2,6 +2,7 @@
 #include "shell/MainWindow.h"
 
 #include "platform/WindowDrag.h"
+#include "platform/WindowOutline.h"
 #include "shell/PictureButton.h"
 #include "shell/SkinPicture.h"
 
@@ -109,11 +110,13 @@ constexpr int kFieldLabelSize = 10;
 
 void MainWindow::createControls()
 {
-    m_skin = new QImage(QStringLiteral(":/skin/main/background.png"));
     background = new QLabel(this);
     background->setObjectName(QStringLiteral("background"));
     background->setGeometry(0, 0, kDesignWidth, kDesignHeight);
-    background->setPixmap(SkinPixmap(QStringLiteral(":/skin/main/background.png")));
+    const QPixmap picture = SkinPixmap(QStringLiteral(":/skin/main/background.png"));
+    background->setPixmap(picture);
+    // The window is the background's pixels that are not its key colour.
+    WindowOutline::Keep(this, picture.toImage());
 
     lblTitle = new QLabel(QStringLiteral("Application name "), this);
     lblTitle->setObjectName(QStringLiteral("lblTitle"));

@@ -100,7 +100,7 @@ void SourceCellDelegate::updateEditorGeometry(QWidget *editor, const QStyleOptio
                                               const QModelIndex &index) const
 {
     const auto *view = qobject_cast<const QAbstractItemView *>(option.widget);
-    if (!view || editor->parentWidget() == view->viewport()) {
+    if (!view) {
         QStyledItemDelegate::updateEditorGeometry(editor, option, index);
         return;
     }
