@@ -235,23 +235,30 @@ int CliConversion::ConvertAll(const std::atomic<int> &stopSignal)
     return stopSignal.load();
 }
 
-bool CliConversion::convert(const QString &source, int row, const std::atomic<int> &stopSignal)
+QString CliConversion::commandLineFor(const QString &source, int row)
 {
     QString commandLine;
     try {
         commandLine = m_parts.jobs.Build(source, row);
-        if (!commandLine.isEmpty())
-            m_parts.log.Write(QStringLiteral("parameter: ") + commandLine);
     } catch (const std::exception &error) {
         m_parts.jobs.ClaimedOutput.Release();
         m_report.Failed(source, QString::fromUtf8(error.what()));
-        return true;
+        return QString();
     }
     if (commandLine.isEmpty()) {
         m_parts.jobs.ClaimedOutput.Release();
         m_report.Failed(source, QCoreApplication::translate("CliConversion", "the output type gives no encoder command line"));
-        return true;
+        return QString();
     }
+    m_parts.log.Write(QStringLiteral("parameter: ") + commandLine);
+    return commandLine;
+}
+
+bool CliConversion::convert(const QString &source, int row, const std::atomic<int> &stopSignal)
+{
+    const QString commandLine = commandLineFor(source, row);
+    if (commandLine.isEmpty())
+        return true;
     const ConversionJob job = m_parts.jobs.Job;
     QString output = m_parts.jobs.ClaimedOutput.IsHeld() ? m_parts.jobs.ClaimedOutput.Path() : QString();
     const QString cutSeconds = m_parts.jobs.CutSeconds;
@@ -339,23 +346,10 @@ std::unique_ptr<RunningJob> CliConversion::build(const QString &source, int row,
     JobBuilder &jobs = m_parts.jobs;
     // A RealMedia job's script goes to the slot's own folder.
     jobs.ScriptFolder = ProgramRunFolder::JobPath(slot);
-    QString commandLine;
-    try {
-        commandLine = jobs.Build(source, row);
-        jobs.ScriptFolder.clear();
-        if (!commandLine.isEmpty())
-            m_parts.log.Write(QStringLiteral("parameter: ") + commandLine);
-    } catch (const std::exception &error) {
-        jobs.ScriptFolder.clear();
-        jobs.ClaimedOutput.Release();
-        m_report.Failed(source, QString::fromUtf8(error.what()));
+    const QString commandLine = commandLineFor(source, row);
+    jobs.ScriptFolder.clear();
+    if (commandLine.isEmpty())
         return nullptr;
-    }
-    if (commandLine.isEmpty()) {
-        jobs.ClaimedOutput.Release();
-        m_report.Failed(source, QStringLiteral("the output type gives no encoder command line"));
-        return nullptr;
-    }
     auto job = std::make_unique<RunningJob>(source, row, slot);
     job->TakeBuilt(jobs, commandLine);
     return job;
@@ -428,7 +422,7 @@ void CliConversion::convertSideBySide(int jobsAtOnce, const std::atomic<int> &st
                 std::optional<double> speed;
                 std::optional<qint64> left;
                 const qint64 jobMs = now - slot.startMs;
-                if (jobMs >= 3000 && reported->first * 50 >= reported->second)
+                if (BatchPace::Sound(jobMs, reported->first, reported->second))
                     speed = reported->first * 1000.0 / double(jobMs);
                 const qint64 runMs = now - runStart;
                 double done = endedSeconds + reported->first;
@@ -436,7 +430,7 @@ void CliConversion::convertSideBySide(int jobsAtOnce, const std::atomic<int> &st
                     if (&other != &slot && other.job)
                         done += other.doneSeconds;
                 }
-                if (runMs >= 3000 && allSeconds > 0 && done * 50 >= allSeconds)
+                if (BatchPace::Sound(runMs, done, allSeconds))
                     left = qint64(double(runMs) * (allSeconds - done) / done);
                 m_report.Progress(slot.job->Source,
                                   int(qint64(reported->first) * 100 / reported->second), speed,

@@ -43,6 +43,9 @@ public:
 
 private:
     // Converts one row; false when stopSignal ended it.
+    // Builds the job of a row and logs its command line; a job that cannot be built is
+    // reported, its output name given back, and the command line empty.
+    QString commandLineFor(const QString &source, int row);
     bool convert(const QString &source, int row, const std::atomic<int> &stopSignal);
     // Converts the rows with up to jobsAtOnce jobs side by side.
     void convertSideBySide(int jobsAtOnce, const std::atomic<int> &stopSignal);

@@ -49,10 +49,14 @@ void BatchPace::EndJob(qint64 nowMs, bool succeeded)
     m_done = 0;
 }
 
+bool BatchPace::Sound(qint64 elapsedMs, double done, double total)
+{
+    return elapsedMs >= kSoundAfterMs && total > 0 && done >= kSoundShare * total;
+}
+
 bool BatchPace::jobSound(qint64 nowMs) const
 {
-    return m_jobStart >= 0 && nowMs - m_jobStart >= kSoundAfterMs && m_cut > 0 &&
-           m_done >= kSoundShare * m_cut;
+    return m_jobStart >= 0 && Sound(nowMs - m_jobStart, m_done, m_cut);
 }
 
 std::optional<double> BatchPace::measuredSpeed(qint64 nowMs) const

@@ -33,6 +33,10 @@ public:
 
     Figures At(qint64 nowMs) const;
 
+    // Whether a figure taken from work that ran elapsedMs and did `done` of `total` is sound:
+    // at least 3 s and 2% of the work behind it.
+    static bool Sound(qint64 elapsedMs, double done, double total);
+
     // "2.4x"
     static QString SpeedText(double speed);
     // "12 s", "3:05", "1:02:03"

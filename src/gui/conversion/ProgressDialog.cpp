@@ -199,7 +199,7 @@ void ProgressDialog::showPace()
         QString batch = tr("Elapsed: %1").arg(BatchPace::DurationText(f.elapsedMs));
         const double done =
             m_state.TotalMax > 0 ? double(m_state.TotalPos) / m_state.TotalMax : 0.0;
-        if (f.elapsedMs >= 3000 && done >= 0.02)
+        if (BatchPace::Sound(f.elapsedMs, done, 1.0))
             batch += QStringLiteral("    ") +
                      BatchPace::TimeLeftText(qint64(f.elapsedMs * (1.0 - done) / done));
         lblBatchPace->setText(batch);
